@@ -1,0 +1,119 @@
+#include "app/appcontroller.h"
+
+#include "buildinfo.h"
+#include "library/batchcommandmodel.h"
+#include "library/commandhistorymodel.h"
+#include "library/commandlistmodel.h"
+#include "log/loglistmodel.h"
+#include "serial/drivercheck.h"
+#include "serial/portlistmodel.h"
+#include "settings/languagemanager.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+AppController::AppController(QObject* parent)
+    : QObject(parent)
+{
+    // Apply the stored language before anything shows a text.
+    LanguageManager::instance().setLanguage(m_settings.language());
+
+    m_logModel = new LogListModel(&m_log, this);
+    m_commandModel = new CommandListModel(&m_settings, this);
+    m_portListModel = new PortListModel(this);
+
+    reconcileSelectedPort();
+
+    m_historyModel = new CommandHistoryModel(&m_settings, this);
+    m_batchModel = new BatchCommandModel(&m_settings, this);
+
+    m_repeatTimer = new QTimer(this);
+    connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);
+    m_batchTimer = new QTimer(this);
+    connect(m_batchTimer, &QTimer::timeout, this, &AppController::sendNextBatchStep);
+    m_rxFlushTimer = new QTimer(this);
+    m_rxFlushTimer->setSingleShot(true);
+    connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::flushRxLineBuffer);
+    m_portPollTimer = new QTimer(this);
+    m_portPollTimer->setInterval(PortPollMs);
+    connect(m_portPollTimer, &QTimer::timeout, this, &AppController::refreshPorts);
+    m_portPollTimer->start();
+
+    connect(&m_serial, &SerialManager::dataReceived, this, &AppController::handleIncomingData);
+    connect(&m_serial, &SerialManager::errorOccurred, this,
+            [this](const QString& message) { m_log.append(LogKind::ERR, message.toUtf8()); });
+    connect(&m_serial, &SerialManager::opened, this, [this] { emit connectionChanged(); });
+    connect(&m_serial, &SerialManager::closed, this, &AppController::onPortClosed);
+
+    connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
+            &AppController::onLanguageChanged);
+
+    const QString lastModel = m_settings.lastModelId();
+    m_commandModel->setModelId(lastModel);
+}
+
+AppController::~AppController()
+{
+    // Close while the log and the models still exist, then stop listening so
+    // that nothing reaches this object while its members are torn down.
+    m_serial.close();
+    m_serial.disconnect(this);
+}
+
+QString AppController::appVersion() const
+{
+    return QCoreApplication::applicationVersion();
+}
+
+QString AppController::qtVersion() const
+{
+    return QStringLiteral(KORVEL_BUILD_QT_VERSION);
+}
+
+QString AppController::buildTime() const
+{
+    return QStringLiteral(KORVEL_BUILD_TIME);
+}
+
+bool AppController::ch340DriverInstalled() const
+{
+    return DriverCheck::isCh340DriverInstalled();
+}
+
+QString AppController::ch340DriverUrl() const
+{
+    return DriverCheck::downloadUrl();
+}
+
+bool AppController::ch340DriverHintDismissed() const
+{
+    return m_settings.ch340DriverHintDismissed();
+}
+
+void AppController::setCh340DriverHintDismissed(bool dismissed)
+{
+    if (m_settings.ch340DriverHintDismissed() == dismissed) {
+        return;
+    }
+    m_settings.setCh340DriverHintDismissed(dismissed);
+    emit ch340DriverHintDismissedChanged();
+}
+
+QVariantList AppController::availableDrivers() const
+{
+    QVariantList drivers;
+    for (const DriverInfo& info : DriverCheck::knownDrivers()) {
+        drivers.append(QVariantMap{{QStringLiteral("name"), info.name},
+                                   {QStringLiteral("description"), info.description},
+                                   {QStringLiteral("url"), info.url},
+                                   {QStringLiteral("installed"), info.installed}});
+    }
+    return drivers;
+}
+
+void AppController::onLanguageChanged(const QString& code)
+{
+    m_settings.setLanguage(code);
+    emit currentLanguageChanged();
+    emit currentModelChanged();
+}

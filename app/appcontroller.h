@@ -1,0 +1,302 @@
+#pragma once
+
+#include "library/batchcommandmodel.h"
+#include "library/commandhistorymodel.h"
+#include "library/commandlistmodel.h"
+#include "library/records.h"
+#include "log/loglistmodel.h"
+#include "log/logmanager.h"
+#include "serial/portlistmodel.h"
+#include "serial/serialmanager.h"
+#include "settings/settingsstore.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+class QTimer;
+
+/// The one object through which the interface reaches the back end. Owns
+/// every long-lived back-end object, wires them together and offers one flat
+/// surface of properties, change signals and operations to QML. Each group of
+/// operations lives in its own source file (session, send, commands, batches,
+/// preferences, updates).
+class AppController : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+    Q_PROPERTY(bool portOpen READ portOpen NOTIFY connectionChanged)
+    Q_PROPERTY(QString portStatusText READ portStatusText NOTIFY connectionChanged)
+    Q_PROPERTY(QString portSummary READ portSummary NOTIFY connectionChanged)
+    Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
+    Q_PROPERTY(QString qtVersion READ qtVersion CONSTANT)
+    Q_PROPERTY(QString buildTime READ buildTime CONSTANT)
+    Q_PROPERTY(QString currentModelId READ currentModelId WRITE setCurrentModelId NOTIFY
+                   currentModelChanged)
+    Q_PROPERTY(QString currentModelDescription READ currentModelDescription NOTIFY
+                   currentModelChanged)
+    Q_PROPERTY(QStringList modelIds READ modelIds NOTIFY libraryChanged)
+    Q_PROPERTY(QString libraryVersion READ libraryVersion NOTIFY libraryChanged)
+    Q_PROPERTY(int modelCount READ modelCount NOTIFY libraryChanged)
+    Q_PROPERTY(int commandCount READ commandCount NOTIFY libraryChanged)
+    Q_PROPERTY(QString libraryUpdateState READ libraryUpdateState NOTIFY libraryUpdateStateChanged)
+    Q_PROPERTY(QString libraryUpdateMessage READ libraryUpdateMessage NOTIFY
+                   libraryUpdateStateChanged)
+    Q_PROPERTY(QString remoteLibraryVersion READ remoteLibraryVersion NOTIFY
+                   libraryUpdateStateChanged)
+    Q_PROPERTY(bool libraryUpdateAvailable READ libraryUpdateAvailable NOTIFY
+                   libraryUpdateStateChanged)
+    Q_PROPERTY(QString appUpdateState READ appUpdateState NOTIFY appUpdateStateChanged)
+    Q_PROPERTY(QString appUpdateMessage READ appUpdateMessage NOTIFY appUpdateStateChanged)
+    Q_PROPERTY(QString remoteAppVersion READ remoteAppVersion NOTIFY appUpdateStateChanged)
+    Q_PROPERTY(bool appUpdateAvailable READ appUpdateAvailable NOTIFY appUpdateStateChanged)
+    Q_PROPERTY(bool appUpdateForced READ appUpdateForced NOTIFY appUpdateStateChanged)
+    Q_PROPERTY(double appUpdateProgress READ appUpdateProgress NOTIFY appUpdateProgressChanged)
+    Q_PROPERTY(QString currentLanguage READ currentLanguage WRITE setCurrentLanguage NOTIFY
+                   currentLanguageChanged)
+    Q_PROPERTY(QString logFontFamily READ logFontFamily WRITE setLogFontFamily NOTIFY
+                   logFontChanged)
+    Q_PROPERTY(int logFontSize READ logFontSize WRITE setLogFontSize NOTIFY logFontChanged)
+    Q_PROPERTY(QString systemFontFamily READ systemFontFamily WRITE setSystemFontFamily NOTIFY
+                   systemFontChanged)
+    Q_PROPERTY(int systemFontSize READ systemFontSize WRITE setSystemFontSize NOTIFY
+                   systemFontChanged)
+    Q_PROPERTY(QString themeMode READ themeMode WRITE setThemeMode NOTIFY themeModeChanged)
+    Q_PROPERTY(QString selectedPortName READ selectedPortName WRITE setSelectedPortName NOTIFY
+                   selectedPortNameChanged)
+    Q_PROPERTY(bool ch340DriverInstalled READ ch340DriverInstalled CONSTANT)
+    Q_PROPERTY(QString ch340DriverUrl READ ch340DriverUrl CONSTANT)
+    Q_PROPERTY(bool ch340DriverHintDismissed READ ch340DriverHintDismissed WRITE
+                   setCh340DriverHintDismissed NOTIFY ch340DriverHintDismissedChanged)
+    Q_PROPERTY(QString draftText READ draftText WRITE setDraftText NOTIFY draftTextChanged)
+    Q_PROPERTY(bool echoTx READ echoTx WRITE setEchoTx NOTIFY echoTxChanged)
+    Q_PROPERTY(bool sendAsHex READ sendAsHex WRITE setSendAsHex NOTIFY sendAsHexChanged)
+    Q_PROPERTY(bool crcEnabled READ crcEnabled WRITE setCrcEnabled NOTIFY crcEnabledChanged)
+    Q_PROPERTY(bool repeatSendEnabled READ repeatSendEnabled WRITE setRepeatSendEnabled NOTIFY
+                   repeatSendChanged)
+    Q_PROPERTY(int repeatIntervalMs READ repeatIntervalMs WRITE setRepeatIntervalMs NOTIFY
+                   repeatSendChanged)
+    Q_PROPERTY(BatchCommandModel* batchCommandModel READ batchCommandModel CONSTANT)
+    Q_PROPERTY(bool batchRunning READ batchRunning NOTIFY batchStateChanged)
+    Q_PROPERTY(int runningBatchRow READ runningBatchRow NOTIFY batchStateChanged)
+    Q_PROPERTY(QString batchProgressText READ batchProgressText NOTIFY batchStateChanged)
+    Q_PROPERTY(LogListModel* logModel READ logModel CONSTANT)
+    Q_PROPERTY(CommandListModel* commandModel READ commandModel CONSTANT)
+    Q_PROPERTY(PortListModel* portListModel READ portListModel CONSTANT)
+    Q_PROPERTY(CommandHistoryModel* commandHistoryModel READ commandHistoryModel CONSTANT)
+
+public:
+    explicit AppController(QObject* parent = nullptr);
+    ~AppController() override;
+
+    // Port session
+    bool portOpen() const;
+    QString portStatusText() const;
+    QString portSummary() const;
+    QString selectedPortName() const { return m_selectedPortName; }
+    void setSelectedPortName(const QString& name);
+
+    // Identity
+    QString appVersion() const;
+    QString qtVersion() const;
+    QString buildTime() const;
+
+    // Device library and commands
+    QString currentModelId() const;
+    void setCurrentModelId(const QString& id);
+    QString currentModelDescription() const;
+    QStringList modelIds() const;
+    QString libraryVersion() const;
+    int modelCount() const;
+    int commandCount() const;
+
+    // Updates
+    QString libraryUpdateState() const { return m_libraryUpdateState; }
+    QString libraryUpdateMessage() const { return m_libraryUpdateMessage; }
+    QString remoteLibraryVersion() const { return m_remoteLibraryVersion; }
+    bool libraryUpdateAvailable() const { return m_libraryUpdateAvailable; }
+    QString appUpdateState() const { return m_appUpdateState; }
+    QString appUpdateMessage() const { return m_appUpdateMessage; }
+    QString remoteAppVersion() const { return m_remoteAppVersion; }
+    bool appUpdateAvailable() const { return m_appUpdateAvailable; }
+    bool appUpdateForced() const { return m_appUpdateForced; }
+    double appUpdateProgress() const { return m_appUpdateProgress; }
+
+    // Display preferences
+    QString currentLanguage() const;
+    void setCurrentLanguage(const QString& code);
+    QString logFontFamily() const;
+    void setLogFontFamily(const QString& family);
+    int logFontSize() const;
+    void setLogFontSize(int pixels);
+    QString systemFontFamily() const;
+    void setSystemFontFamily(const QString& family);
+    int systemFontSize() const;
+    void setSystemFontSize(int pixels);
+    QString themeMode() const;
+    void setThemeMode(const QString& mode);
+
+    // Driver hint
+    bool ch340DriverInstalled() const;
+    QString ch340DriverUrl() const;
+    bool ch340DriverHintDismissed() const;
+    void setCh340DriverHintDismissed(bool dismissed);
+
+    // Manual send
+    QString draftText() const { return m_draftText; }
+    void setDraftText(const QString& text);
+    bool echoTx() const { return m_echoTx; }
+    void setEchoTx(bool on);
+    bool sendAsHex() const { return m_sendAsHex; }
+    void setSendAsHex(bool on);
+    bool crcEnabled() const { return m_crcEnabled; }
+    void setCrcEnabled(bool on);
+    bool repeatSendEnabled() const { return m_repeatSendEnabled; }
+    void setRepeatSendEnabled(bool on);
+    int repeatIntervalMs() const { return m_repeatIntervalMs; }
+    void setRepeatIntervalMs(int ms);
+
+    // Batches
+    bool batchRunning() const;
+    int runningBatchRow() const { return m_runningBatchRow; }
+    QString batchProgressText() const;
+
+    // Models
+    BatchCommandModel* batchCommandModel() const { return m_batchModel; }
+    LogListModel* logModel() const { return m_logModel; }
+    CommandListModel* commandModel() const { return m_commandModel; }
+    PortListModel* portListModel() const { return m_portListModel; }
+    CommandHistoryModel* commandHistoryModel() const { return m_historyModel; }
+
+    Q_INVOKABLE QStringList availableFontFamilies() const;
+    Q_INVOKABLE void restoreDefaultSettings();
+    Q_INVOKABLE void refreshPorts();
+    Q_INVOKABLE QVariantList availableDrivers() const;
+    Q_INVOKABLE QVariantList availableLanguages() const;
+    Q_INVOKABLE bool openPort(const QString& portName, int baudRate, int dataBits, int parity,
+                              int stopBits, int flowControl);
+    Q_INVOKABLE void closePort();
+    Q_INVOKABLE void sendManualText();
+    Q_INVOKABLE void clearDraft();
+    Q_INVOKABLE void loadCommandIntoDraft(int row);
+    Q_INVOKABLE QString commandNameForRow(int row) const;
+    Q_INVOKABLE QVariantList paramsForRow(int row) const;
+    Q_INVOKABLE QString previewCommand(int row, const QVariantMap& values) const;
+    Q_INVOKABLE void loadCommandWithParamsIntoDraft(int row, const QVariantMap& values);
+    Q_INVOKABLE void addCustomTemplate(const QString& name, const QString& content);
+    Q_INVOKABLE void updateCustomTemplate(int row, const QString& name, const QString& content);
+    Q_INVOKABLE void removeCustomTemplate(int row);
+    Q_INVOKABLE void moveCommandRow(int from, int to);
+    Q_INVOKABLE void addBatchCommand(const QString& name, int intervalMs,
+                                     const QVariantList& steps);
+    Q_INVOKABLE void updateBatchCommand(int row, const QString& name, int intervalMs,
+                                        const QVariantList& steps);
+    Q_INVOKABLE void removeBatchCommand(int row);
+    Q_INVOKABLE QVariantList stepsForBatchRow(int row) const;
+    Q_INVOKABLE void startBatchCommand(int row);
+    Q_INVOKABLE void stopBatchCommand();
+    Q_INVOKABLE QVariantMap serialDefaultsForModel(const QString& modelId) const;
+    Q_INVOKABLE QString suggestedLogBaseName() const;
+    Q_INVOKABLE QString suggestedLogDirectory() const;
+    Q_INVOKABLE QString saveLog(const QString& directory, const QString& baseFileName,
+                                const QString& format, bool autoRotate);
+    Q_INVOKABLE void checkForLibraryUpdate();
+    Q_INVOKABLE void downloadLibraryUpdate();
+    Q_INVOKABLE void checkForAppUpdate();
+    Q_INVOKABLE void installAppUpdate();
+    Q_INVOKABLE void cancelAppUpdateDownload();
+
+    // Not visible to QML.
+    void reconcileSelectedPort();
+    void handleIncomingData(const QByteArray& data);
+    void flushRxLineBuffer();
+    QByteArray composeAsciiPayload(const QString& text, bool withCrc) const;
+    QByteArray composeHexPayload(const QString& text, bool withCrc) const;
+    QString crcEchoSuffix(const QByteArray& bytes, bool withCrc) const;
+    void sendNextBatchStep();
+    void applyDownloadedAppUpdate(const QString& filePath);
+    static QFont buildApplicationFont(const QString& family, int pixelSize);
+
+    /// The log store, for the workflows' tests and the benchmark.
+    LogManager& logStore() { return m_log; }
+    SerialManager& serialManager() { return m_serial; }
+
+    /// Cut-off for a received line without a line feed.
+    static constexpr int RxLineLimit = 8192;
+    /// Silence after which a partial received line is logged.
+    static constexpr int RxFlushMs = 80;
+    static constexpr int PortPollMs = 2000;
+
+signals:
+    void connectionChanged();
+    void currentModelChanged();
+    void selectedPortNameChanged();
+    void currentLanguageChanged();
+    void logFontChanged();
+    void systemFontChanged();
+    void themeModeChanged();
+    void draftTextChanged();
+    void echoTxChanged();
+    void sendAsHexChanged();
+    void crcEnabledChanged();
+    void repeatSendChanged();
+    void batchStateChanged();
+    void portOpenFailed(const QString& error);
+    void statusMessage(const QString& text);
+    void ch340DriverHintDismissedChanged();
+    void libraryChanged();
+    void libraryUpdateStateChanged();
+    void appUpdateStateChanged();
+    void appUpdateProgressChanged();
+
+private:
+    void onPortClosed();
+    void onLanguageChanged(const QString& code);
+    void onRepeatTick();
+
+    QByteArray m_rxBuffer;
+    QTimer* m_rxFlushTimer = nullptr;
+    QTimer* m_portPollTimer = nullptr;
+    SettingsStore m_settings;
+    SerialManager m_serial;
+    LogManager m_log;
+
+    QString m_libraryUpdateState = QStringLiteral("idle");
+    QString m_libraryUpdateMessage;
+    QString m_remoteLibraryVersion;
+    bool m_libraryUpdateAvailable = false;
+
+    QString m_appUpdateState = QStringLiteral("idle");
+    QString m_appUpdateMessage;
+    QString m_remoteAppVersion;
+    bool m_appUpdateAvailable = false;
+    bool m_appUpdateForced = false;
+    double m_appUpdateProgress = 0.0;
+
+    LogListModel* m_logModel = nullptr;
+    CommandListModel* m_commandModel = nullptr;
+    PortListModel* m_portListModel = nullptr;
+    CommandHistoryModel* m_historyModel = nullptr;
+    BatchCommandModel* m_batchModel = nullptr;
+    QTimer* m_repeatTimer = nullptr;
+    QTimer* m_batchTimer = nullptr;
+
+    BatchCommand m_runningBatch;
+    int m_batchStepIndex = 0;
+    int m_runningBatchRow = -1;
+
+    QString m_selectedPortName;
+    QString m_draftText;
+    bool m_echoTx = true;
+    bool m_sendAsHex = false;
+    bool m_crcEnabled = false;
+    bool m_repeatSendEnabled = false;
+    int m_repeatIntervalMs = 1000;
+};

@@ -1,0 +1,155 @@
+// Port session: opening and closing, the selected port, and cutting the
+// received byte stream into log lines.
+#include "app/appcontroller.h"
+
+#include "serial/portlistmodel.h"
+
+#include <QTimer>
+
+namespace {
+
+const QString kNoName = QStringLiteral("\u2014");
+
+void dropTrailingCarriageReturn(QByteArray& line)
+{
+    if (!line.isEmpty() && line.back() == '\r') {
+        line.chop(1);
+    }
+}
+
+} // namespace
+
+bool AppController::portOpen() const
+{
+    return m_serial.isOpen();
+}
+
+QString AppController::portStatusText() const
+{
+    const QString name = m_serial.activeConfig().portName;
+    const QString shown = name.isEmpty() ? kNoName : name;
+    return m_serial.isOpen() ? tr("%1 OPEN").arg(shown) : tr("%1 CLOSED").arg(shown);
+}
+
+QString AppController::portSummary() const
+{
+    return m_serial.isOpen() ? m_serial.portSummary() : kNoName;
+}
+
+void AppController::setSelectedPortName(const QString& name)
+{
+    if (name == m_selectedPortName) {
+        return;
+    }
+    m_selectedPortName = name;
+    emit selectedPortNameChanged();
+}
+
+void AppController::refreshPorts()
+{
+    if (m_portListModel->refresh()) {
+        reconcileSelectedPort();
+    }
+}
+
+void AppController::reconcileSelectedPort()
+{
+    if (!m_selectedPortName.isEmpty()) {
+        if (m_portListModel->indexOfPortName(m_selectedPortName) < 0) {
+            setSelectedPortName(QString());
+        }
+        return;
+    }
+    if (m_portListModel->rowCount() > 0) {
+        setSelectedPortName(m_portListModel->portNameAt(0));
+    }
+}
+
+bool AppController::openPort(const QString& portName, int baudRate, int dataBits, int parity,
+                             int stopBits, int flowControl)
+{
+    if (portName.isEmpty()) {
+        emit portOpenFailed(tr("Select a serial port first."));
+        return false;
+    }
+    const SerialConfig config{portName, baudRate, dataBits, parity, stopBits, flowControl};
+    QString error;
+    if (!m_serial.open(config, &error)) {
+        emit portOpenFailed(error);
+        return false;
+    }
+    m_settings.setLastSerialConfig(config);
+    m_log.append(LogKind::SYS,
+                 tr("%1 opened \u00b7 %2").arg(portName, m_serial.portSummary()).toUtf8());
+    if (m_repeatSendEnabled) {
+        m_repeatTimer->start(m_repeatIntervalMs);
+    }
+    return true;
+}
+
+void AppController::closePort()
+{
+    if (!m_serial.isOpen()) {
+        return;
+    }
+    m_serial.close();
+    m_log.append(LogKind::SYS, tr("Port closed").toUtf8());
+}
+
+void AppController::onPortClosed()
+{
+    m_repeatTimer->stop();
+    stopBatchCommand();
+    flushRxLineBuffer();
+    emit connectionChanged();
+}
+
+void AppController::handleIncomingData(const QByteArray& data)
+{
+    m_rxBuffer.append(data);
+
+    QList<QByteArray> lines;
+    const char* begin = m_rxBuffer.constData();
+    const qsizetype size = m_rxBuffer.size();
+    qsizetype start = 0;
+    while (start < size) {
+        const void* hit = memchr(begin + start, '\n', size_t(size - start));
+        if (!hit) {
+            break;
+        }
+        const qsizetype lf = static_cast<const char*>(hit) - begin;
+        qsizetype end = lf;
+        if (end > start && begin[end - 1] == '\r') {
+            --end;
+        }
+        lines.append(QByteArray(begin + start, end - start));
+        start = lf + 1;
+    }
+
+    if (!lines.isEmpty()) {
+        m_log.appendBatch(LogKind::RX, lines);
+    }
+    if (start > 0) {
+        m_rxBuffer.remove(0, start);
+    }
+
+    if (m_rxBuffer.size() >= RxLineLimit) {
+        flushRxLineBuffer();
+    } else if (!m_rxBuffer.isEmpty()) {
+        m_rxFlushTimer->start(RxFlushMs);
+    } else {
+        m_rxFlushTimer->stop();
+    }
+}
+
+void AppController::flushRxLineBuffer()
+{
+    m_rxFlushTimer->stop();
+    if (m_rxBuffer.isEmpty()) {
+        return;
+    }
+    QByteArray line;
+    line.swap(m_rxBuffer);
+    dropTrailingCarriageReturn(line);
+    m_log.append(LogKind::RX, line);
+}

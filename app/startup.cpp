@@ -1,0 +1,61 @@
+#include "app/startup.h"
+
+#include "app/appcontroller.h"
+#include "settings/languagemanager.h"
+#include "settings/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+
+int runKorvelApplication(int argc, char* argv[], const QUrl& root)
+{
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Korvel"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("korvel.io"));
+    QCoreApplication::setApplicationName(QStringLiteral("KorvelSerialAssistant"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+
+    {
+        // The first read of the family default captures the platform font,
+        // before it is replaced here.
+        const SettingsStore settings;
+        QGuiApplication::setFont(AppController::buildApplicationFont(
+            settings.systemFontFamily(), settings.systemFontSize()));
+    }
+
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+
+    QQmlApplicationEngine engine;
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Later Qt versions search the resource prefix of QML modules by default.
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+#endif
+    // Queued: the controller applies the stored language while it is being
+    // constructed, which happens inside the evaluation of the first binding
+    // that names it; re-translating right there would re-enter that binding.
+    // Posted, it runs before the first frame is drawn.
+    QObject::connect(
+        &LanguageManager::instance(), &LanguageManager::languageChanged, &engine,
+        [&engine] { engine.retranslate(); }, Qt::QueuedConnection);
+    // Queued, so a failure found while loading ends the process as soon as
+    // the event loop runs instead of leaving it without a window.
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+        [] { QCoreApplication::exit(-1); }, Qt::QueuedConnection);
+
+    if (root.isValid()) {
+        engine.load(root);
+    } else {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        engine.loadFromModule("Korvel", "Main");
+#else
+        engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
+#endif
+    }
+
+    return QGuiApplication::exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QUrl>
+
+/// Runs the application: identity, icon, font, style, engine and the event
+/// loop. Loads @p root when given, else the document Main of the module
+/// Korvel. Returns the exit status, -1 when the root document cannot be
+/// created.
+int runKorvelApplication(int argc, char* argv[], const QUrl& root = {});

@@ -1,0 +1,33 @@
+#include "log/ansitext.h"
+
+QString AnsiText::stripToPlain(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        const ushort u = c.unicode();
+        if (u == 9) {
+            out.append(QLatin1String("    "));
+        } else if (u == 27) {
+            if (i + 1 < n && text.at(i + 1) == QLatin1Char('[')) {
+                // Skip up to and including the first letter after "[".
+                qsizetype j = i + 2;
+                while (j < n) {
+                    const QChar d = text.at(j);
+                    const ushort v = d.unicode();
+                    if ((v >= 'A' && v <= 'Z') || (v >= 'a' && v <= 'z')
+                        || (v >= 128 && d.isLetter())) {
+                        break;
+                    }
+                    ++j;
+                }
+                i = j; // past the end when no letter follows: the rest is dropped
+            }
+        } else if (u >= 32) {
+            out.append(c);
+        }
+    }
+    return out;
+}

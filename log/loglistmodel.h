@@ -1,0 +1,83 @@
+#pragma once
+
+#include "log/logmanager.h"
+
+#include <QAbstractListModel>
+#include <QTimer>
+#include <QtQml/qqmlregistration.h>
+
+/// What the data monitor shows of the log: one row per entry with its time,
+/// direction tag and payload text, plus a text feed (appended text, evicted
+/// length, rebuild requests) for keeping one plain-text document in step.
+class LogListModel : public QAbstractListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Created by AppController")
+
+    Q_PROPERTY(bool hexMode READ hexMode WRITE setHexMode NOTIFY hexModeChanged)
+    Q_PROPERTY(bool showTimestamp READ showTimestamp WRITE setShowTimestamp NOTIFY
+                   showTimestampChanged)
+    Q_PROPERTY(int lineCount READ lineCount NOTIFY lineCountChanged)
+    Q_PROPERTY(qint64 totalLineCount READ totalLineCount NOTIFY countersChanged)
+    Q_PROPERTY(qint64 rxBytes READ rxBytes NOTIFY countersChanged)
+    Q_PROPERTY(qint64 txBytes READ txBytes NOTIFY countersChanged)
+
+public:
+    enum Role {
+        TimeRole = Qt::UserRole + 1,
+        DirRole,
+        TextRole,
+    };
+    Q_ENUM(Role)
+
+    /// Bulk changes are coalesced into one reset this long after the last one.
+    static constexpr int BulkDebounceMs = 50;
+
+    LogListModel(LogManager* log, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    bool hexMode() const { return m_hexMode; }
+    void setHexMode(bool on);
+    bool showTimestamp() const { return m_showTimestamp; }
+    void setShowTimestamp(bool on);
+
+    int lineCount() const;
+    qint64 totalLineCount() const;
+    qint64 rxBytes() const;
+    qint64 txBytes() const;
+
+    Q_INVOKABLE void clear();
+    /// The whole document: every line text followed by "\n", oldest first.
+    Q_INVOKABLE QString fullPlainDump() const;
+    /// One entry as a line of the document, without the line break.
+    QString linePlainText(const LogEntry& entry) const;
+
+signals:
+    void hexModeChanged();
+    void showTimestampChanged();
+    void lineCountChanged();
+    void countersChanged();
+    void lineAppended(const QString& text);
+    void lineEvicted(int docLength);
+    void rebuildNeeded();
+
+private:
+    void onAboutToBeEvicted(int count);
+    void onEvicted();
+    void onAppended(int count);
+    void onBulkChanged();
+    void onResetTimer();
+    void onCleared();
+    QString payloadText(const LogEntry& entry) const;
+
+    LogManager* m_log;
+    bool m_hexMode = false;
+    bool m_showTimestamp = true;
+    bool m_resetPending = false;
+    bool m_removing = false;
+    QTimer m_resetTimer;
+};

@@ -1,0 +1,160 @@
+#include "serial/serialmanager.h"
+
+#include <QSerialPortInfo>
+
+namespace {
+
+QString parityLetter(int code)
+{
+    switch (code) {
+    case QSerialPort::NoParity:
+        return QStringLiteral("N");
+    case QSerialPort::EvenParity:
+        return QStringLiteral("E");
+    case QSerialPort::OddParity:
+        return QStringLiteral("O");
+    case QSerialPort::SpaceParity:
+        return QStringLiteral("S");
+    case QSerialPort::MarkParity:
+        return QStringLiteral("M");
+    default:
+        return QStringLiteral("?");
+    }
+}
+
+QString stopBitsText(int code)
+{
+    switch (code) {
+    case QSerialPort::OneStop:
+        return QStringLiteral("1");
+    case QSerialPort::TwoStop:
+        return QStringLiteral("2");
+    case QSerialPort::OneAndHalfStop:
+        return QStringLiteral("1.5");
+    default:
+        return QStringLiteral("?");
+    }
+}
+
+} // namespace
+
+SerialManager::SerialManager(QObject* parent)
+    : QObject(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialManager::handleReadyRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialManager::handleError);
+}
+
+SerialManager::~SerialManager()
+{
+    // Observers hear about the close while the port object still exists.
+    close();
+    disconnect(&m_port, nullptr, this, nullptr);
+}
+
+bool SerialManager::open(const SerialConfig& cfg, QString* error)
+{
+    close();
+
+    m_port.setPortName(cfg.portName);
+    m_port.setBaudRate(cfg.baudRate, QSerialPort::AllDirections);
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(cfg.dataBits));
+    m_port.setParity(static_cast<QSerialPort::Parity>(cfg.parity));
+    m_port.setStopBits(static_cast<QSerialPort::StopBits>(cfg.stopBits));
+    m_port.setFlowControl(static_cast<QSerialPort::FlowControl>(cfg.flowControl));
+
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        if (error) {
+            *error = m_port.errorString();
+        }
+        return false;
+    }
+    m_active = cfg;
+    emit opened(m_active);
+    return true;
+}
+
+void SerialManager::close()
+{
+    if (!m_port.isOpen()) {
+        return;
+    }
+    m_port.close();
+    emit closed();
+}
+
+bool SerialManager::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+qint64 SerialManager::write(const QByteArray& data)
+{
+    if (!m_port.isOpen()) {
+        return -1;
+    }
+    return m_port.write(data);
+}
+
+qint64 SerialManager::bytesToWrite() const
+{
+    return m_port.isOpen() ? m_port.bytesToWrite() : 0;
+}
+
+QString SerialManager::portSummary() const
+{
+    return summaryFor(m_active);
+}
+
+QString SerialManager::summaryFor(const SerialConfig& cfg)
+{
+    return QStringLiteral("%1 %2-%3-%4")
+        .arg(cfg.baudRate)
+        .arg(cfg.dataBits)
+        .arg(parityLetter(cfg.parity), stopBitsText(cfg.stopBits));
+}
+
+QList<SerialPortEntry> SerialManager::availablePorts()
+{
+    QList<SerialPortEntry> ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    ports.reserve(infos.size());
+    for (const QSerialPortInfo& info : infos) {
+        SerialPortEntry entry;
+        entry.portName = info.portName();
+        entry.description = info.description();
+        entry.chipLabel = chipLabelForVendor(info.hasVendorIdentifier(), info.vendorIdentifier());
+        entry.recommended = !entry.chipLabel.isEmpty();
+        ports.append(entry);
+    }
+    return ports;
+}
+
+QList<int> SerialManager::standardBaudRates()
+{
+    return {9600, 19200, 57600, 115200, 230400};
+}
+
+void SerialManager::handleReadyRead()
+{
+    const QByteArray data = m_port.readAll();
+    if (!data.isEmpty()) {
+        emit dataReceived(data);
+    }
+}
+
+void SerialManager::handleError(QSerialPort::SerialPortError err)
+{
+    if (err == QSerialPort::NoError) {
+        return;
+    }
+    const bool unplugged = err == QSerialPort::DeviceNotFoundError
+                           || err == QSerialPort::PermissionError
+                           || err == QSerialPort::ResourceError;
+    if (unplugged && m_port.isOpen()) {
+        emit errorOccurred(tr("Serial port disconnected."));
+        close();
+        return;
+    }
+    emit errorOccurred(m_port.errorString());
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "serial/serialconfig.h"
+
+#include <QList>
+#include <QObject>
+#include <QSerialPort>
+
+/// The one serial port the application drives: opens it with a SerialConfig,
+/// writes bytes, reports received chunks and turns port errors into readable
+/// messages, closing the port when the device goes away.
+class SerialManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SerialManager(QObject* parent = nullptr);
+    ~SerialManager() override;
+
+    /// Opens the port with @p cfg, closing a port that is still open first.
+    /// On failure @p error (if given) receives the port's error text.
+    bool open(const SerialConfig& cfg, QString* error);
+    void close();
+    bool isOpen() const;
+
+    /// Bytes accepted for sending, or -1 when the port is closed or refuses.
+    qint64 write(const QByteArray& data);
+
+    /// Bytes written but not yet handed to the device.
+    qint64 bytesToWrite() const;
+
+    QString portSummary() const;
+    SerialConfig activeConfig() const { return m_active; }
+
+    /// "115200 8-N-1" style text: baud rate, data bits, parity letter, stop bits.
+    static QString summaryFor(const SerialConfig& cfg);
+    static QList<SerialPortEntry> availablePorts();
+    static QList<int> standardBaudRates();
+
+signals:
+    void dataReceived(const QByteArray& data);
+    void opened(const SerialConfig& cfg);
+    void closed();
+    void errorOccurred(const QString& message);
+
+private slots:
+    void handleReadyRead();
+    void handleError(QSerialPort::SerialPortError err);
+
+private:
+    QSerialPort m_port;
+    SerialConfig m_active;
+};

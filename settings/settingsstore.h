@@ -1,0 +1,84 @@
+#pragma once
+
+#include "library/records.h"
+#include "serial/serialconfig.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+/// Typed access to the persistent preferences. Holds no state: every call
+/// opens the application's default QSettings, touches one key (or group) and
+/// closes it again, so a write is visible to the next read at once.
+class SettingsStore
+{
+public:
+    QString language() const;
+    void setLanguage(const QString& code);
+
+    SerialConfig lastSerialConfig() const;
+    void setLastSerialConfig(const SerialConfig& config);
+
+    QString lastModelId() const;
+    void setLastModelId(const QString& id);
+
+    QStringList commandOrder() const;
+    void setCommandOrder(const QStringList& order);
+
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
+
+    QString lastLogDirectory() const;
+    void setLastLogDirectory(const QString& path);
+
+    QStringList commandHistory() const;
+    void setCommandHistory(const QStringList& history);
+
+    bool continuousLoggingEnabled() const;
+    void setContinuousLoggingEnabled(bool enabled);
+
+    QList<CustomCommandTemplate> customTemplates() const;
+    void setCustomTemplates(const QList<CustomCommandTemplate>& templates);
+
+    QList<BatchCommand> batchCommands() const;
+    void setBatchCommands(const QList<BatchCommand>& batches);
+
+    QString logFontFamily() const;
+    void setLogFontFamily(const QString& family);
+    int logFontSize() const;
+    void setLogFontSize(int pixels);
+
+    QString systemFontFamily() const;
+    void setSystemFontFamily(const QString& family);
+    int systemFontSize() const;
+    void setSystemFontSize(int pixels);
+
+    /// "light" or "dark"; without a stored value, the platform colour scheme.
+    QString themeMode() const;
+    void setThemeMode(const QString& mode);
+
+    /// Forgets the language, both fonts and the theme; everything else stays.
+    void resetDisplayPreferences();
+
+    QString cachedLibraryJson() const;
+    void setCachedLibraryJson(const QString& json);
+
+    QDateTime lastLibraryCheckAt() const;
+    void setLastLibraryCheckAt(const QDateTime& at);
+
+    bool ch340DriverHintDismissed() const;
+    void setCh340DriverHintDismissed(bool dismissed);
+
+    /// The default language for a system locale name such as "zh_TW":
+    /// the first table entry with the same language part, else "en".
+    static QString languageForLocaleName(const QString& localeName);
+    /// The theme for a platform colour scheme: "light" only for a light one.
+    static QString themeForColorScheme(int scheme);
+
+    static QList<CustomCommandTemplate> parseCustomTemplates(const QByteArray& json);
+    static QByteArray serializeCustomTemplates(const QList<CustomCommandTemplate>& templates);
+    static QList<BatchCommand> parseBatchCommands(const QByteArray& json);
+    static QByteArray serializeBatchCommands(const QList<BatchCommand>& batches);
+};

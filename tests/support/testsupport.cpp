@@ -1,0 +1,72 @@
+#include "support/testsupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace korveltest {
+
+void isolateSettings()
+{
+    static QTemporaryDir dir;
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("KorvelTest"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("test.korvel.io"));
+    QCoreApplication::setApplicationName(QStringLiteral("KorvelSerialAssistantTest"));
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, dir.path());
+        QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
+    }
+    QSettings().clear();
+}
+
+SocatPair::SocatPair() = default;
+
+SocatPair::~SocatPair()
+{
+    stop();
+}
+
+bool SocatPair::start()
+{
+    const QString socat = qEnvironmentVariable("KORVEL_SOCAT", QStringLiteral("socat"));
+    if (socat.isEmpty()) {
+        m_error = QStringLiteral("socat not found");
+        return false;
+    }
+    m_socat.setProgram(socat);
+    m_socat.setArguments({QStringLiteral("-d0"),
+                          QStringLiteral("pty,raw,echo=0,link=%1").arg(appPath()),
+                          QStringLiteral("pty,raw,echo=0,link=%1").arg(devicePath())});
+    m_socat.start();
+    if (!m_socat.waitForStarted(5000)) {
+        m_error = m_socat.errorString();
+        return false;
+    }
+    // socat makes the links once both terminals exist.
+    const QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired()) {
+        if (QFileInfo::exists(appPath()) && QFileInfo::exists(devicePath())) {
+            return true;
+        }
+        QThread::msleep(10);
+    }
+    m_error = QStringLiteral("socat made no links");
+    return false;
+}
+
+void SocatPair::stop()
+{
+    if (m_socat.state() != QProcess::NotRunning) {
+        m_socat.terminate();
+        if (!m_socat.waitForFinished(3000)) {
+            m_socat.kill();
+            m_socat.waitForFinished(3000);
+        }
+    }
+}
+
+} // namespace korveltest
