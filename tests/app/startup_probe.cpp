@@ -1,0 +1,15 @@
+// Runs the application's real start-up with a root document given on the
+// command line, so tests can watch how start-up treats a broken document.
+#include "app/startup.h"
+
+#include <QUrl>
+
+void qml_register_types_Korvel();
+
+int main(int argc, char* argv[])
+{
+    volatile auto keepModule = &qml_register_types_Korvel;
+    (void)keepModule;
+    const QUrl root = argc > 1 ? QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])) : QUrl();
+    return runKorvelApplication(argc, argv, root);
+}
