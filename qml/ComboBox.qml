@@ -1,5 +1,68 @@
 import QtQuick
+import QtQuick.Controls.Fusion as F
+import Korvel
 
-Item {
+// Fusion combo box with themed popup rows; an empty combo never opens.
+F.ComboBox {
     id: root
+
+    leftPadding: 8
+    implicitHeight: Math.max(32,
+                             implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding,
+                             implicitIndicatorHeight + topPadding + bottomPadding)
+
+    delegate: F.MenuItem {
+        id: row
+
+        required property int index
+        required property var model
+
+        width: ListView.view ? ListView.view.width : implicitWidth
+        text: root.textRole ? (Array.isArray(root.model) ? row.model[root.textRole]
+                                                          : row.model[root.textRole])
+                            : row.model.modelData
+        font.weight: root.currentIndex === row.index ? Font.DemiBold : Font.Normal
+        highlighted: root.highlightedIndex === row.index
+        hoverEnabled: root.hoverEnabled
+
+        background: Rectangle {
+            implicitWidth: 200
+            implicitHeight: 20
+            color: row.down || row.highlighted ? root.palette.highlight
+                 : root.currentIndex === row.index ? Theme.accentTint : "transparent"
+
+            Rectangle {
+                width: 3
+                height: parent.height
+                color: Theme.accent800
+                visible: root.currentIndex === row.index
+            }
+        }
+    }
+
+    Binding {
+        target: root.popup.background
+        property: "border.color"
+        value: Theme.dialogBorder
+    }
+
+    Connections {
+        target: root.popup
+
+        function onOpened() {
+            const list = root.popup.contentItem as ListView
+            if (list)
+                list.positionViewAtIndex(root.currentIndex, ListView.Center)
+        }
+    }
+
+    // Swallows presses while there is nothing to choose from.
+    MouseArea {
+        anchors.fill: parent
+        z: 100
+        visible: root.count === 0
+        cursorShape: Qt.ArrowCursor
+        acceptedButtons: Qt.AllButtons
+    }
 }

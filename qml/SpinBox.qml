@@ -1,5 +1,9 @@
 import QtQuick
+import QtQuick.Controls.Fusion as F
 
-Item {
+// Fusion spin box with the interface's padding.
+F.SpinBox {
     id: root
+
+    padding: 6
 }

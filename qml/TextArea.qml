@@ -1,5 +1,9 @@
 import QtQuick
+import QtQuick.Controls.Fusion as F
 
-Item {
+// Fusion text area with the interface's padding.
+F.TextArea {
     id: root
+
+    padding: 6
 }

@@ -1,5 +1,9 @@
 import QtQuick
+import QtQuick.Controls.Fusion as F
 
-Item {
+// Fusion text field with the interface's padding.
+F.TextField {
     id: root
+
+    padding: 6
 }

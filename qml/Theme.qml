@@ -2,11 +2,64 @@ pragma Singleton
 import QtQuick
 import Korvel
 
+// Every colour, font and palette of the interface, in a light and a dark
+// variant that follows AppController.themeMode.
 QtObject {
     id: root
 
     readonly property bool dark: AppController.themeMode === "dark"
-    readonly property color background: dark ? "#1e1f22" : "#f5f6f8"
-    readonly property color textPrimary: dark ? "#e6e6e6" : "#1f2328"
-    readonly property color textSecondary: dark ? "#a0a4ab" : "#5b6270"
+
+    readonly property color backgroundLight: "#f2f2f3"
+    readonly property color backgroundDark: "#1c1d20"
+    readonly property color surfaceLight: "#e9e9ea"
+    readonly property color surfaceDark: "#26282c"
+    readonly property color textLight: "#1d1f20"
+    readonly property color textDark: "#e6e6e8"
+    readonly property color accentLight: "#5980a6"
+    readonly property color accentDark: "#6f9fcc"
+
+    readonly property color background: root.dark ? root.backgroundDark : root.backgroundLight
+    readonly property color surface: root.dark ? root.surfaceDark : root.surfaceLight
+    readonly property color text: root.dark ? root.textDark : root.textLight
+    readonly property color textMuted: root.dark ? "#97999e" : "#7a7a7d"
+    readonly property color accent: root.dark ? root.accentDark : root.accentLight
+    readonly property color accent700: root.dark ? "#a2c8e8" : "#416180"
+    readonly property color accent800: root.dark ? "#cfe3f4" : "#2c455d"
+    readonly property color accentTint: root.dark ? "#24313d" : "#d7e7f5"
+    readonly property color divider: root.dark ? "#3c3e44" : "#c9c9ca"
+    readonly property color dialogBorder: root.dark ? "#55585f" : "#a6a6a9"
+    readonly property color error: root.dark ? "#e58a87" : "#aa3333"
+    readonly property color accentForeground: "#f5f7fa"
+    readonly property color consoleBackground: root.dark ? "#1b1f27" : root.backgroundLight
+    readonly property color consoleText: root.dark ? "#d8dce0" : root.textLight
+    readonly property color consoleMuted: root.dark ? "#6b7280" : "#7a7a7d"
+    readonly property color consoleBorder: root.dark ? "#33383f" : "#c9c9ca"
+
+    readonly property string monoFont: "Consolas"
+    readonly property string baseFontFamily: AppController.systemFontFamily
+    readonly property int baseFontSize: AppController.systemFontSize
+
+    readonly property Palette lightPalette: Palette {
+        window: root.backgroundLight
+        windowText: root.textLight
+        base: root.surfaceLight
+        text: root.textLight
+        button: root.surfaceLight
+        buttonText: root.textLight
+        highlight: root.accentLight
+        highlightedText: root.accentForeground
+    }
+
+    readonly property Palette darkPalette: Palette {
+        window: root.backgroundDark
+        windowText: root.textDark
+        base: root.surfaceDark
+        text: root.textDark
+        button: root.surfaceDark
+        buttonText: root.textDark
+        highlight: root.accentDark
+        highlightedText: root.accentForeground
+    }
+
+    readonly property Palette palette: root.dark ? root.darkPalette : root.lightPalette
 }
