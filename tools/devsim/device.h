@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QRandomGenerator>
+
+#include <utility>
+#include <vector>
+
+/// The HX4 sensor's JSON command set: turns one request line into one reply.
+class Hx4Device
+{
+public:
+    struct Reply
+    {
+        QByteArray json; ///< without line ending
+        bool error = false;
+    };
+
+    Hx4Device();
+
+    Reply handleLine(const QByteArray& line);
+    /// The unsolicited reading that --report sends.
+    QByteArray report();
+
+private:
+    std::vector<std::pair<const char*, QJsonValue>> readings();
+
+    QRandomGenerator m_rng;
+    double m_temperature = 23.5;
+    double m_humidity = 46.0;
+    double m_light = 320.0;
+    qint64 m_reports = 0;
+};
+
+/// A Modbus RTU slave that serves read-holding-registers from a fixed register map.
+class ModbusSlave
+{
+public:
+    explicit ModbusSlave(quint8 address)
+        : m_address(address)
+    {}
+
+    /// Takes received bytes and returns the response frames for the requests they complete.
+    QByteArray feed(const QByteArray& bytes);
+    /// The inter-frame silence of RTU: answers what is buffered if it is a whole frame.
+    QByteArray endOfFrame();
+    void resetFrame() { m_buffer.clear(); }
+    bool hasPartialFrame() const { return !m_buffer.isEmpty(); }
+
+    static quint16 registerValue(quint32 n) { return quint16(n * 10 + 1); }
+    static quint16 crc(const char* data, int size);
+
+private:
+    QByteArray respond(const QByteArray& frame) const;
+
+    QByteArray m_buffer;
+    quint8 m_address;
+};

@@ -1,0 +1,152 @@
+#include "options.h"
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+constexpr qint64 kMaxRate = 100'000'000;
+constexpr qint64 kMaxMs = 24LL * 3600 * 1000;
+
+} // namespace
+
+ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
+{
+    struct Numeric
+    {
+        const char* name;
+        qint64 min;
+        qint64 max;
+        qint64* value;
+        bool* given;
+    };
+    bool lineLengthGiven = false;
+    bool countGiven = false;
+    qint64 lineLength = o.lineLength;
+    qint64 address = o.modbusAddress;
+    const Numeric numeric[] = {
+        {"--report", 1, kMaxMs, &o.reportMs, nullptr},
+        {"--flood", 0, kMaxRate, &o.floodRate, &o.flood},
+        {"--line-length", 12, 4096, &lineLength, &lineLengthGiven},
+        {"--count", 1, std::numeric_limits<qint64>::max(), &o.count, &countGiven},
+        {"--binary", 0, kMaxRate, &o.binaryRate, &o.binary},
+        {"--hangup-after", 1, kMaxMs, &o.hangupAfterMs, nullptr},
+        {"--modbus", 1, 247, &address, &o.modbus},
+    };
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("-h") || a == QLatin1String("--help"))
+            return ParseResult::Help;
+        if (a == QLatin1String("--ansi") || a == QLatin1String("--quiet")) {
+            (a == QLatin1String("--ansi") ? o.ansi : o.quiet) = true;
+            continue;
+        }
+        if (a == QLatin1String("--link") && hasValue && !args.at(i + 1).isEmpty()) {
+            o.link = args.at(++i);
+            continue;
+        }
+        // The Modbus address is optional: the next word is taken only when it is no option.
+        if (a == QLatin1String("--modbus") && (!hasValue || args.at(i + 1).startsWith('-'))) {
+            o.modbus = true;
+            continue;
+        }
+        const auto* it = std::find_if(std::begin(numeric), std::end(numeric),
+                                      [&](const Numeric& n) { return a == QLatin1String(n.name); });
+        if (it == std::end(numeric) && a != QLatin1String("--link")) {
+            error = QStringLiteral("unknown option \"%1\"").arg(a);
+            return ParseResult::Error;
+        }
+        if (!hasValue) {
+            error = QStringLiteral("%1 needs a value").arg(a);
+            return ParseResult::Error;
+        }
+        bool ok = false;
+        const QString text = args.at(++i);
+        const qint64 value = text.toLongLong(&ok);
+        if (it == std::end(numeric) || !ok || value < it->min || value > it->max) {
+            error = QStringLiteral("bad value \"%1\" for %2").arg(text, a);
+            return ParseResult::Error;
+        }
+        *it->value = value;
+        if (it->given)
+            *it->given = true;
+    }
+    o.lineLength = int(lineLength);
+    o.modbusAddress = int(address);
+    if ((lineLengthGiven || countGiven) && !o.flood) {
+        error = QStringLiteral("--line-length and --count only apply to --flood");
+        return ParseResult::Error;
+    }
+    if (o.flood && o.binary) {
+        error = QStringLiteral("--flood and --binary cannot be combined");
+        return ParseResult::Error;
+    }
+    if (o.modbus && (o.flood || o.binary || o.reportMs > 0 || o.ansi)) {
+        error = QStringLiteral("--modbus excludes --flood, --binary, --report and --ansi");
+        return ParseResult::Error;
+    }
+    return ParseResult::Run;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        R"(Usage: korvel-devsim [options]
+
+Simulates a Korvel HX4 sensor (temperature, humidity, light, WiFi) on a
+pseudo-terminal. The first line on stdout is the device path (/dev/pts/N) that
+a serial terminal opens. Runs until SIGINT/SIGTERM or --hangup-after; the
+application may close and reopen the port any number of times meanwhile.
+Output queued while no one has the port open is discarded when it is opened.
+
+Modes:
+  (default)        JSON line protocol. Each request line (LF, optional CR) gets
+                   exactly one JSON line back, ending in CR LF:
+                     {"command":"ReadProduct"}  -> product, firmware, serial
+                     {"command":"ReadData"}     -> temperature, humidity, light
+                     {"command":"SetupWifi","SSID":"lab","pasword":"x","type":"WPA2"}
+                                                -> acknowledgement with the SSID
+                                                   (the password is never echoed)
+                   An unknown command, invalid JSON or a missing command gets an
+                   {"error":...} line. Empty lines are ignored.
+  --modbus [ADDR]  Modbus RTU slave at address ADDR (1-247, default 1); the line
+                   protocol is off. Function 03 (read holding registers) answers
+                   with register n holding (n*10+1) mod 65536. Frames are found
+                   by length and CRC-16/MODBUS; a bad CRC, another address or
+                   the broadcast address gets no answer, other functions get
+                   exception 01, bad quantities 03, out-of-range addresses 02.
+
+Options:
+  --link PATH            also make PATH a symbolic link to the device (an existing
+                         link is replaced; the link is removed on exit)
+  --report MS            send an unsolicited ReadData-style report line every MS ms
+  --flood BYTES_PER_SEC  send numbered text lines at that rate, 0 = as fast as the
+                         pty carries. Starts when a terminal first opens the port.
+                         Line k (from 1) is k as 8 zero-padded digits, a space,
+                         filler char i = "A-Za-z0-9"[(k+i) % 62], then CR LF.
+  --line-length N        flood line length including CR LF (12-4096, default 40)
+  --count N              stop the flood after N lines; the number of lines
+                         written is printed on stderr at exit (even with --quiet)
+  --ansi                 wrap replies and reports in ANSI colour sequences
+  --binary BYTES_PER_SEC send random binary bytes (0 = unthrottled), starting when
+                         a terminal first opens the port
+  --hangup-after MS      close the pty and exit after MS ms; the terminal sees an
+                         unplugged device
+  --quiet                no activity log on stderr
+  -h, --help             show this text
+
+Examples:
+  korvel-devsim --link /tmp/hx4                   HX4 reachable as /tmp/hx4
+  korvel-devsim --report 1000 --ansi              coloured report every second
+  korvel-devsim --flood 0 --count 100000          100000 lines, full speed
+  korvel-devsim --flood 11520 --line-length 64    about 115200 baud of text
+  korvel-devsim --binary 2000                     2000 random bytes a second
+  korvel-devsim --modbus 17                       Modbus slave at address 17
+  korvel-devsim --hangup-after 5000               unplugged after 5 seconds
+
+Exit status: 0 on a signal or hang-up, 1 when the pty cannot be set up,
+2 for a bad command line.
+)");
+}

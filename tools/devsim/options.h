@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// The simulator's command line, checked for ranges and conflicting modes.
+struct Options
+{
+    QString link;
+    qint64 reportMs = 0;
+    bool flood = false;
+    qint64 floodRate = 0;
+    int lineLength = 40;
+    qint64 count = 0;
+    bool ansi = false;
+    bool binary = false;
+    qint64 binaryRate = 0;
+    bool modbus = false;
+    int modbusAddress = 1;
+    qint64 hangupAfterMs = 0;
+    bool quiet = false;
+};
+
+enum class ParseResult { Run, Help, Error };
+
+ParseResult parseOptions(const QStringList& args, Options& options, QString& error);
+QString usageText();
