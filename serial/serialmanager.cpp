@@ -2,7 +2,26 @@
 
 #include <QSerialPortInfo>
 
+#if defined(Q_OS_UNIX)
+#include <poll.h>
+#endif
+
 namespace {
+
+// On Unix a terminal whose device went away (a USB adapter pulled out, the
+// far end of a pseudo-terminal closed) is hung up: it polls readable and
+// reads as end of file. QSerialPort reports each such read as a ReadError and
+// keeps the port open, so without this check the error would repeat forever.
+bool isHungUp(const QSerialPort& port)
+{
+#if defined(Q_OS_UNIX)
+    pollfd pfd{int(port.handle()), POLLIN, 0};
+    return ::poll(&pfd, 1, 0) == 1 && (pfd.revents & POLLHUP) != 0;
+#else
+    Q_UNUSED(port);
+    return false;
+#endif
+}
 
 QString parityLetter(int code)
 {
@@ -148,9 +167,10 @@ void SerialManager::handleError(QSerialPort::SerialPortError err)
     if (err == QSerialPort::NoError) {
         return;
     }
-    const bool unplugged = err == QSerialPort::DeviceNotFoundError
-                           || err == QSerialPort::PermissionError
-                           || err == QSerialPort::ResourceError;
+    const bool unplugged = err == QSerialPort::DeviceNotFoundError ||
+                           err == QSerialPort::PermissionError ||
+                           err == QSerialPort::ResourceError ||
+                           (err == QSerialPort::ReadError && m_port.isOpen() && isHungUp(m_port));
     if (unplugged && m_port.isOpen()) {
         emit errorOccurred(tr("Serial port disconnected."));
         close();

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QThread>
 
 namespace korveltest {
 
@@ -38,8 +37,9 @@ bool SocatPair::start()
         return false;
     }
     m_socat.setProgram(socat);
-    m_socat.setArguments({QStringLiteral("-d0"),
-                          QStringLiteral("pty,raw,echo=0,link=%1").arg(appPath()),
+    // Default verbosity: socat reports only fatal errors and errors, which
+    // start() hands back when the links never appear.
+    m_socat.setArguments({QStringLiteral("pty,raw,echo=0,link=%1").arg(appPath()),
                           QStringLiteral("pty,raw,echo=0,link=%1").arg(devicePath())});
     m_socat.start();
     if (!m_socat.waitForStarted(5000)) {
@@ -52,9 +52,14 @@ bool SocatPair::start()
         if (QFileInfo::exists(appPath()) && QFileInfo::exists(devicePath())) {
             return true;
         }
-        QThread::msleep(10);
+        // Doubles as the pause between polls; true once socat gave up.
+        if (m_socat.waitForFinished(10)) {
+            break;
+        }
     }
-    m_error = QStringLiteral("socat made no links");
+    stop();
+    m_error = QStringLiteral("socat made no links: %1")
+                  .arg(QString::fromLocal8Bit(m_socat.readAllStandardError()).trimmed());
     return false;
 }
 

@@ -1,0 +1,243 @@
+// PortListModel over a controlled enumeration: when it resets, what its roles
+// show and how rows are looked up.
+#include "serial/portlistmodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(SerialPortEntry)
+
+namespace {
+
+SerialPortEntry entry(const QString& name, const QString& description, const QString& chip = {})
+{
+    return {name, description, chip, !chip.isEmpty()};
+}
+
+QList<SerialPortEntry> twoPorts()
+{
+    return {entry(QStringLiteral("ttyUSB0"), QStringLiteral("USB Serial"), QStringLiteral("CH340")),
+            entry(QStringLiteral("ttyS0"), QString())};
+}
+
+} // namespace
+
+class TestPortListModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void constructorEnumerates();
+    void unchangedListEmitsNothing();
+    void changedListResets_data();
+    void changedListResets();
+    void roles_data();
+    void roles();
+    void roleNames();
+    void dataOutsideTheModel();
+    void portNameAt();
+    void indexOfPortName();
+    void survivesModelTester();
+
+private:
+    QList<SerialPortEntry> m_ports;
+    void useList(const QList<SerialPortEntry>& ports)
+    {
+        m_ports = ports;
+        PortListModel::setEnumerator([this] { return m_ports; });
+    }
+};
+
+void TestPortListModel::cleanup()
+{
+    PortListModel::setEnumerator({});
+}
+
+void TestPortListModel::constructorEnumerates()
+{
+    useList(twoPorts());
+    const PortListModel model;
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.rowCount(model.index(0)), 0);
+    QCOMPARE(model.portNameAt(1), QStringLiteral("ttyS0"));
+}
+
+void TestPortListModel::unchangedListEmitsNothing()
+{
+    useList(twoPorts());
+    PortListModel model;
+    QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    QVERIFY(!model.refresh());
+    QVERIFY(!model.refresh());
+    QCOMPARE(aboutToReset.count() + reset.count() + inserted.count() + removed.count() +
+                 changed.count(),
+             0);
+    QCOMPARE(model.rowCount(), 2);
+}
+
+void TestPortListModel::changedListResets_data()
+{
+    QTest::addColumn<QList<SerialPortEntry>>("next");
+
+    QList<SerialPortEntry> ports = twoPorts();
+    ports[0].description = QStringLiteral("USB2.0-Serial");
+    QTest::newRow("description") << ports;
+
+    ports = twoPorts();
+    ports[1].chipLabel = QStringLiteral("CP210x");
+    ports[1].recommended = true;
+    QTest::newRow("chip") << ports;
+
+    ports = twoPorts();
+    ports[0].recommended = false;
+    QTest::newRow("recommendation only") << ports;
+
+    ports = twoPorts();
+    std::swap(ports[0], ports[1]);
+    QTest::newRow("order") << ports;
+
+    ports = twoPorts();
+    ports.append(entry(QStringLiteral("ttyACM0"), QStringLiteral("CDC")));
+    QTest::newRow("port added") << ports;
+
+    QTest::newRow("all ports gone") << QList<SerialPortEntry>();
+}
+
+void TestPortListModel::changedListResets()
+{
+    QFETCH(QList<SerialPortEntry>, next);
+
+    useList(twoPorts());
+    PortListModel model;
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    useList(next);
+    QVERIFY(model.refresh());
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(model.rowCount(), next.size());
+    for (int row = 0; row < next.size(); ++row) {
+        const QModelIndex index = model.index(row);
+        QCOMPARE(index.data(PortListModel::PortNameRole).toString(), next[row].portName);
+        QCOMPARE(index.data(PortListModel::DescriptionRole).toString(), next[row].description);
+        QCOMPARE(index.data(PortListModel::ChipLabelRole).toString(), next[row].chipLabel);
+        QCOMPARE(index.data(PortListModel::RecommendedRole).toBool(), next[row].recommended);
+    }
+
+    QVERIFY(!model.refresh());
+    QCOMPARE(reset.count(), 1);
+}
+
+void TestPortListModel::roles_data()
+{
+    QTest::addColumn<SerialPortEntry>("port");
+    QTest::addColumn<QString>("displayLabel");
+
+    QTest::newRow("CH340 with description")
+        << entry(QStringLiteral("ttyUSB0"), QStringLiteral("USB Serial"), QStringLiteral("CH340"))
+        << "ttyUSB0 (USB Serial)";
+    QTest::newRow("CP210x with description")
+        << entry(QStringLiteral("COM7"), QStringLiteral("Silicon Labs"), QStringLiteral("CP210x"))
+        << "COM7 (Silicon Labs)";
+    QTest::newRow("no description") << entry(QStringLiteral("ttyS0"), QString()) << "ttyS0";
+    QTest::newRow("percent signs kept")
+        << entry(QStringLiteral("ttyACM%1"), QStringLiteral("100% %2")) << "ttyACM%1 (100% %2)";
+}
+
+void TestPortListModel::roles()
+{
+    QFETCH(SerialPortEntry, port);
+    QFETCH(QString, displayLabel);
+
+    useList({port});
+    const PortListModel model;
+    const QModelIndex index = model.index(0);
+    QCOMPARE(index.data(257), QVariant(port.portName));
+    QCOMPARE(index.data(258), QVariant(port.description));
+    QCOMPARE(index.data(259), QVariant(port.recommended));
+    QCOMPARE(index.data(260), QVariant(displayLabel));
+    QCOMPARE(index.data(261), QVariant(port.chipLabel));
+}
+
+void TestPortListModel::roleNames()
+{
+    const PortListModel model;
+    const QHash<int, QByteArray> expected = {{257, "portName"},
+                                             {258, "description"},
+                                             {259, "recommended"},
+                                             {260, "displayLabel"},
+                                             {261, "chipLabel"}};
+    QCOMPARE(model.roleNames(), expected);
+}
+
+void TestPortListModel::dataOutsideTheModel()
+{
+    useList(twoPorts());
+    const PortListModel model;
+    QVERIFY(!model.data(QModelIndex(), PortListModel::PortNameRole).isValid());
+    QVERIFY(!model.index(0).data(Qt::DisplayRole).isValid());
+    QVERIFY(!model.index(0).data(256).isValid());
+    QVERIFY(!model.index(0).data(262).isValid());
+    QVERIFY(!model.index(2).isValid());
+}
+
+void TestPortListModel::portNameAt()
+{
+    useList(twoPorts());
+    const PortListModel model;
+    QCOMPARE(model.portNameAt(0), QStringLiteral("ttyUSB0"));
+    QCOMPARE(model.portNameAt(1), QStringLiteral("ttyS0"));
+    QCOMPARE(model.portNameAt(-1), QString());
+    QCOMPARE(model.portNameAt(model.rowCount()), QString());
+
+    useList({});
+    const PortListModel empty;
+    QCOMPARE(empty.portNameAt(0), QString());
+}
+
+void TestPortListModel::indexOfPortName()
+{
+    useList({entry(QStringLiteral("ttyUSB0"), QStringLiteral("first")),
+             entry(QStringLiteral("ttyS0"), QString()),
+             entry(QStringLiteral("ttyUSB0"), QStringLiteral("duplicate name"))});
+    PortListModel model;
+    QCOMPARE(model.indexOfPortName(QStringLiteral("ttyS0")), 1);
+    QCOMPARE(model.indexOfPortName(QStringLiteral("ttyUSB0")), 0);
+    QCOMPARE(model.indexOfPortName(QStringLiteral("ttyusb0")), -1);
+    QCOMPARE(model.indexOfPortName(QStringLiteral("ttyUSB")), -1);
+    QCOMPARE(model.indexOfPortName(QString()), -1);
+
+    useList({entry(QStringLiteral("ttyS0"), QString()), entry(QString(), QStringLiteral("odd"))});
+    QVERIFY(model.refresh());
+    QCOMPARE(model.indexOfPortName(QString()), 1);
+}
+
+void TestPortListModel::survivesModelTester()
+{
+    useList(twoPorts());
+    PortListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    const QList<QList<SerialPortEntry>> sequence = {
+        {},
+        twoPorts(),
+        {entry(QStringLiteral("ttyACM0"), QStringLiteral("CDC"), QStringLiteral("CP210x"))},
+        {entry(QStringLiteral("ttyACM0"), QStringLiteral("CDC"), QStringLiteral("CP210x"))},
+        twoPorts() + twoPorts(),
+    };
+    for (const QList<SerialPortEntry>& ports : sequence) {
+        useList(ports);
+        model.refresh();
+        QCOMPARE(model.rowCount(), ports.size());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPortListModel)
+#include "tst_portlistmodel.moc"
