@@ -1,0 +1,265 @@
+// The receive path: received chunks cut into RX log lines at line feeds, a
+// partial line logged after a pause or at the size limit, no byte lost.
+#include "app/appcontroller.h"
+#include "settings/languagemanager.h"
+#include "support/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <numeric>
+#include <set>
+
+namespace {
+
+// A step of a scripted feed: a chunk to hand over, or (null) a pause long
+// enough for the pending partial line to be flushed by the timer.
+const QByteArray kPause;
+
+QList<QByteArray> rxLines(const LogManager& log)
+{
+    QList<QByteArray> lines;
+    for (const LogEntry& entry : log.entries()) {
+        if (entry.kind == LogKind::RX) {
+            lines << entry.data;
+        }
+    }
+    return lines;
+}
+
+constexpr int kFlushBound = 3000;
+
+} // namespace
+
+class TestLineCutter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        korveltest::isolateSettings();
+        LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    }
+    void init() { QSettings().clear(); }
+
+    void cutsLines_data();
+    void cutsLines();
+    void longLineIsCutIntoBoundedEntries();
+    void pauseIsCountedFromTheLastChunk();
+    void bytesAreConserved();
+};
+
+void TestLineCutter::cutsLines_data()
+{
+    QTest::addColumn<QList<QByteArray>>("steps");
+    // Lines logged as soon as the last chunk is handled.
+    QTest::addColumn<QList<QByteArray>>("atOnce");
+    // Lines logged once the pause after the last chunk has passed.
+    QTest::addColumn<QList<QByteArray>>("afterPause");
+
+    using L = QList<QByteArray>;
+    QTest::newRow("CR LF in the middle") << L{"AB\r\nCD"} << L{"AB"} << L{"AB", "CD"};
+    QTest::newRow("LF follows CR in time") << L{"AB\r", "\n"} << L{"AB"} << L{"AB"};
+    QTest::newRow("LF follows CR after the pause")
+        << L{"AB\r", kPause, "\n"} << L{"AB", ""} << L{"AB", ""};
+    QTest::newRow("two LFs") << L{"\n\n"} << L{"", ""} << L{"", ""};
+    QTest::newRow("bare CRs stay inside") << L{"A\rB\r"} << L{} << L{"A\rB"};
+    QTest::newRow("only one CR is dropped") << L{"A\r\r\n"} << L{"A\r"} << L{"A\r"};
+    QTest::newRow("line split over chunks") << L{"{\"temp", "\":21.5}\r", "\nnext"}
+                                            << L{"{\"temp\":21.5}"} << L{"{\"temp\":21.5}", "next"};
+    QTest::newRow("NUL and ESC are data")
+        << L{QByteArray("a\0b\x1b[3", 6), "1mc\n"} << L{QByteArray("a\0b\x1b[31mc", 9)}
+        << L{QByteArray("a\0b\x1b[31mc", 9)};
+    QTest::newRow("8191 bytes wait for the pause")
+        << L{QByteArray(8191, 'x')} << L{} << L{QByteArray(8191, 'x')};
+    QTest::newRow("8192 bytes are logged at once")
+        << L{QByteArray(8192, 'x')} << L{QByteArray(8192, 'x')} << L{QByteArray(8192, 'x')};
+    QTest::newRow("10000 bytes are logged at once")
+        << L{QByteArray(10000, 'y')} << L{QByteArray(10000, 'y')} << L{QByteArray(10000, 'y')};
+    QTest::newRow("limit counts only the partial line")
+        << L{QByteArray(9000, 'z') + "\n" + QByteArray(100, 'w')} << L{QByteArray(9000, 'z')}
+        << L{QByteArray(9000, 'z'), QByteArray(100, 'w')};
+}
+
+void TestLineCutter::cutsLines()
+{
+    QFETCH(QList<QByteArray>, steps);
+    QFETCH(QList<QByteArray>, atOnce);
+    QFETCH(QList<QByteArray>, afterPause);
+
+    AppController controller;
+    const LogManager& log = controller.logStore();
+    for (const QByteArray& step : steps) {
+        if (step.isNull()) {
+            const qsizetype before = log.entries().size();
+            QTRY_VERIFY_WITH_TIMEOUT(log.entries().size() > before, kFlushBound);
+        } else {
+            controller.handleIncomingData(step);
+        }
+    }
+    QCOMPARE(rxLines(log), atOnce);
+    QCOMPARE(log.entries().size(), atOnce.size());
+
+    QTRY_COMPARE_WITH_TIMEOUT(rxLines(log), afterPause, kFlushBound);
+    // Nothing is left behind once the pause has passed.
+    controller.flushRxLineBuffer();
+    QCOMPARE(rxLines(log), afterPause);
+}
+
+// A sender that never sends a line feed: every entry is cut at the limit, the
+// buffer never grows past it, and the rest follows after the pause.
+void TestLineCutter::longLineIsCutIntoBoundedEntries()
+{
+    AppController controller;
+    const LogManager& log = controller.logStore();
+    const int total = 1024 * 1024;
+    const int chunk = 1000;
+    QByteArray sent;
+    for (int offset = 0; offset < total; offset += chunk) {
+        QByteArray piece(qMin(chunk, total - offset), Qt::Uninitialized);
+        for (int i = 0; i < piece.size(); ++i) {
+            piece[i] = char('A' + (offset + i) % 26);
+        }
+        sent += piece;
+        controller.handleIncomingData(piece);
+    }
+    const QList<QByteArray> cut = rxLines(log);
+    QVERIFY(!cut.isEmpty());
+    for (const QByteArray& entry : cut) {
+        QVERIFY2(entry.size() >= AppController::RxLineLimit, QByteArray::number(entry.size()));
+        QVERIFY2(entry.size() < AppController::RxLineLimit + chunk,
+                 QByteArray::number(entry.size()));
+    }
+    const qsizetype logged =
+        std::accumulate(cut.begin(), cut.end(), qsizetype(0),
+                        [](qsizetype n, const QByteArray& e) { return n + e.size(); });
+    QVERIFY(total - logged < AppController::RxLineLimit);
+
+    QTRY_COMPARE_WITH_TIMEOUT(rxLines(log).size(), cut.size() + 1, kFlushBound);
+    QCOMPARE(rxLines(log).join(), sent);
+}
+
+// The pause is measured from the chunk that last extended the partial line,
+// not from the one that started it.
+void TestLineCutter::pauseIsCountedFromTheLastChunk()
+{
+    AppController controller;
+    const LogManager& log = controller.logStore();
+    controller.handleIncomingData("a");
+
+    QElapsedTimer gap;
+    gap.start();
+    qint64 longestGap = 0;
+    int fed = 1;
+    QTimer feeder;
+    feeder.setInterval(15);
+    connect(&feeder, &QTimer::timeout, this, [&] {
+        longestGap = qMax(longestGap, gap.restart());
+        controller.handleIncomingData("a");
+        if (++fed == 20) {
+            feeder.stop();
+        }
+    });
+    feeder.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!feeder.isActive(), 10000);
+    const qsizetype loggedWhileFeeding = log.entries().size();
+    QTRY_COMPARE_WITH_TIMEOUT(log.entries().size(), loggedWhileFeeding + 1, kFlushBound);
+    if (longestGap >= AppController::RxFlushMs - 10) {
+        QSKIP("the event loop stalled between two chunks; the pause cannot be judged");
+    }
+    QCOMPARE(rxLines(log), QList<QByteArray>{QByteArray(20, 'a')});
+}
+
+// Random binary garbage in random chunks, with flushes at random moments:
+// every RX entry followed by the line end it lost must give back the input.
+void TestLineCutter::bytesAreConserved()
+{
+    QRandomGenerator random(0x6b6f7276);
+    const QList<QByteArray> pieces = {
+        "\n",         "\r",       "\r\n", QByteArray(1, '\0'), "\x1b[",        "\x1b[3", "\x1b",
+        "\x1b[0m",    "\xff\xfe", "\xc3", "\xe2\x82",          "\xf0\x9f\x98", "AT",     " ",
+        "{\"t\":21}", "\r\r",
+    };
+    QByteArray input;
+    while (input.size() < 80000) {
+        if (random.bounded(4) == 0) {
+            input += pieces.at(int(random.bounded(int(pieces.size()))));
+        } else if (random.bounded(5000) == 0) {
+            input += QByteArray(int(random.bounded(8000, 12000)), 'L');
+        } else {
+            input += char(random.bounded(256));
+        }
+    }
+
+    AppController controller;
+    const LogManager& log = controller.logStore();
+
+    // Which entries may have lost a lone CR or nothing: only the last entry of
+    // a call can be a flushed partial line.
+    std::set<qsizetype> mayBePartial;
+    auto noteCall = [&](qsizetype before) {
+        if (log.entries().size() > before) {
+            mayBePartial.insert(log.entries().size() - 1);
+        }
+    };
+    for (qsizetype at = 0; at < input.size();) {
+        const qsizetype size =
+            random.bounded(20) == 0 ? random.bounded(1, 9000) : random.bounded(1, 200);
+        const qsizetype before = log.entries().size();
+        controller.handleIncomingData(input.mid(at, size));
+        noteCall(before);
+        at += size;
+        if (random.bounded(10) == 0) {
+            const qsizetype beforeFlush = log.entries().size();
+            controller.flushRxLineBuffer();
+            noteCall(beforeFlush);
+        }
+    }
+    const qsizetype beforeFlush = log.entries().size();
+    controller.flushRxLineBuffer();
+    noteCall(beforeFlush);
+
+    const QList<LogEntry>& entries = log.entries();
+    QVERIFY2(entries.size() < LogManager::Capacity, "the log must not have evicted anything");
+    QCOMPARE(qsizetype(log.totalLineCount()), entries.size());
+
+    // Positions in the input that the entries so far can end at.
+    std::set<qsizetype> ends{0};
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const LogEntry& entry = entries.at(i);
+        QCOMPARE(entry.kind, LogKind::RX);
+        QVERIFY2(!entry.data.contains('\n'), QByteArray::number(i));
+        QList<QByteArray> lost = {"\n", "\r\n"};
+        if (mayBePartial.count(i)) {
+            lost << ""
+                 << "\r";
+        }
+        std::set<qsizetype> next;
+        for (const qsizetype at : ends) {
+            if (input.mid(at, entry.data.size()) != entry.data) {
+                continue;
+            }
+            const qsizetype after = at + entry.data.size();
+            for (const QByteArray& end : lost) {
+                if (input.mid(after, end.size()) == end) {
+                    next.insert(after + end.size());
+                }
+            }
+        }
+        QVERIFY2(!next.empty(),
+                 qPrintable(QStringLiteral("entry %1 does not continue the input").arg(i)));
+        ends.swap(next);
+    }
+    QVERIFY2(ends.count(input.size()), "the entries do not cover the whole input");
+    QCOMPARE(qsizetype(log.rxBytes()),
+             std::accumulate(entries.begin(), entries.end(), qsizetype(0),
+                             [](qsizetype n, const LogEntry& e) { return n + e.data.size(); }));
+}
+
+QTEST_MAIN(TestLineCutter)
+#include "tst_linecutter.moc"

@@ -1,0 +1,355 @@
+// The controller's port session on real pseudo-terminals: opening, closing,
+// losing the device, switching ports, and what each leaves in the log.
+#include "app/appcontroller.h"
+#include "settings/languagemanager.h"
+#include "support/testsupport.h"
+
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kDash = QStringLiteral("\u2014");
+
+// "KIND:text" per log entry, so whole logs compare in one line.
+QStringList describe(const LogManager& log)
+{
+    QStringList lines;
+    for (const LogEntry& entry : log.entries()) {
+        lines << LogManager::dirTag(entry.kind) + QLatin1Char(':') + QString::fromUtf8(entry.data);
+    }
+    return lines;
+}
+
+// The tail of the log, for failure messages.
+QString lastEntries(const LogManager& log)
+{
+    const QStringList lines = describe(log);
+    return QStringLiteral("%1 entries, last: %2")
+        .arg(lines.size())
+        .arg(lines.mid(qMax<qsizetype>(0, lines.size() - 4)).join(QStringLiteral(" | ")));
+}
+
+QString opened(const QString& port, const QString& summary = QStringLiteral("115200 8-N-1"))
+{
+    return QStringLiteral("SYS:%1 opened \u00b7 %2").arg(port, summary);
+}
+
+bool openDefault(AppController& controller, const QString& port)
+{
+    return controller.openPort(port, 115200, 8, 0, 1, 0);
+}
+
+// The test's end of the line: a second QSerialPort on the device side.
+struct Device
+{
+    explicit Device(const QString& path)
+        : port(path)
+    {
+        if (port.open(QIODevice::ReadWrite)) {
+            QObject::connect(&port, &QSerialPort::readyRead, &port,
+                             [this] { received += port.readAll(); });
+        }
+    }
+    QSerialPort port;
+    QByteArray received;
+};
+
+// Runs @p action on the next pass of the event loop once the controller has
+// handled @p expected received bytes, i.e. while they are still a pending
+// partial line (its flush timer has just been started).
+void whenReceived(AppController& controller, const QByteArray& expected,
+                  std::function<void()> action)
+{
+    auto got = std::make_shared<QByteArray>();
+    auto conn = std::make_shared<QMetaObject::Connection>();
+    *conn = QObject::connect(&controller.serialManager(), &SerialManager::dataReceived, &controller,
+                             [=, &controller](const QByteArray& chunk) {
+                                 *got += chunk;
+                                 if (got->size() >= expected.size()) {
+                                     QObject::disconnect(*conn);
+                                     QMetaObject::invokeMethod(&controller, action,
+                                                               Qt::QueuedConnection);
+                                 }
+                             });
+}
+
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        korveltest::isolateSettings();
+        LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    }
+    void init() { QSettings().clear(); }
+
+    void openLogsAnnouncesAndStores_data()
+    {
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<int>("dataBits");
+        QTest::addColumn<int>("parity");
+        QTest::addColumn<int>("stopBits");
+        QTest::addColumn<int>("flow");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("defaults") << 115200 << 8 << 0 << 1 << 0 << "115200 8-N-1";
+        QTest::newRow("9600 7-E-2 rts/cts") << 9600 << 7 << 2 << 2 << 1 << "9600 7-E-2";
+    }
+
+    void openLogsAnnouncesAndStores()
+    {
+        QFETCH(int, baud);
+        QFETCH(int, dataBits);
+        QFETCH(int, parity);
+        QFETCH(int, stopBits);
+        QFETCH(int, flow);
+        QFETCH(QString, summary);
+
+        korveltest::SocatPair pair;
+        QVERIFY2(pair.start(), qPrintable(pair.error()));
+        // What the interface would see when it hears connectionChanged.
+        QList<bool> openAtSignal;
+        QList<qsizetype> entriesAtSignal;
+        AppController controller;
+        const QString selected = controller.selectedPortName();
+        QSignalSpy failed(&controller, &AppController::portOpenFailed);
+        connect(&controller, &AppController::connectionChanged, this, [&] {
+            openAtSignal << controller.portOpen();
+            entriesAtSignal << controller.logStore().entries().size();
+        });
+
+        QVERIFY(controller.openPort(pair.appPath(), baud, dataBits, parity, stopBits, flow));
+
+        QCOMPARE(describe(controller.logStore()), QStringList{opened(pair.appPath(), summary)});
+        QCOMPARE(openAtSignal, QList<bool>{true});
+        QCOMPARE(entriesAtSignal, QList<qsizetype>{0});
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(controller.portOpen());
+        QCOMPARE(controller.portStatusText(), pair.appPath() + QStringLiteral(" OPEN"));
+        QCOMPARE(controller.portSummary(), summary);
+        // The open port does not become the selection.
+        QCOMPARE(controller.selectedPortName(), selected);
+
+        QSettings settings;
+        QCOMPARE(settings.value(QStringLiteral("serial/port")).toString(), pair.appPath());
+        QCOMPARE(settings.value(QStringLiteral("serial/baud")).toInt(), baud);
+        QCOMPARE(settings.value(QStringLiteral("serial/dataBits")).toInt(), dataBits);
+        QCOMPARE(settings.value(QStringLiteral("serial/parity")).toInt(), parity);
+        QCOMPARE(settings.value(QStringLiteral("serial/stopBits")).toInt(), stopBits);
+        QCOMPARE(settings.value(QStringLiteral("serial/flowControl")).toInt(), flow);
+    }
+
+    void openWithoutNameFails()
+    {
+        AppController controller;
+        QSignalSpy failed(&controller, &AppController::portOpenFailed);
+        QSignalSpy changed(&controller, &AppController::connectionChanged);
+        QVERIFY(!openDefault(controller, QString()));
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("Select a serial port first."));
+        QVERIFY(controller.logStore().entries().isEmpty());
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!QSettings().contains(QStringLiteral("serial/port")));
+    }
+
+    void openOfMissingPortFails()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("ttyGone"));
+        AppController controller;
+        QSignalSpy failed(&controller, &AppController::portOpenFailed);
+        QSignalSpy changed(&controller, &AppController::connectionChanged);
+
+        QVERIFY(!openDefault(controller, missing));
+
+        QCOMPARE(failed.count(), 1);
+        const QString error = failed.at(0).at(0).toString();
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(describe(controller.logStore()), QStringList{QStringLiteral("ERR:") + error});
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!controller.portOpen());
+        QCOMPARE(controller.portStatusText(), kDash + QStringLiteral(" CLOSED"));
+        QCOMPARE(controller.portSummary(), kDash);
+        QVERIFY(!QSettings().contains(QStringLiteral("serial/port")));
+    }
+
+    // A failed open after a successful one leaves the first port closed, with
+    // its close handling run, and no "Port closed" entry.
+    void failedReopenLeavesClosed()
+    {
+        korveltest::SocatPair pair;
+        QVERIFY2(pair.start(), qPrintable(pair.error()));
+        AppController controller;
+        QVERIFY(openDefault(controller, pair.appPath()));
+        QSignalSpy changed(&controller, &AppController::connectionChanged);
+        QSignalSpy failed(&controller, &AppController::portOpenFailed);
+
+        QVERIFY(!openDefault(controller, pair.appPath() + QStringLiteral("-missing")));
+
+        QVERIFY(!controller.portOpen());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(failed.count(), 1);
+        const QStringList log = describe(controller.logStore());
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.at(0), opened(pair.appPath()));
+        QCOMPARE(log.at(1), QStringLiteral("ERR:") + failed.at(0).at(0).toString());
+        QCOMPARE(controller.portSummary(), kDash);
+        QCOMPARE(QSettings().value(QStringLiteral("serial/port")).toString(), pair.appPath());
+    }
+
+    void closeFlushesPendingLineFirst_data()
+    {
+        QTest::addColumn<QByteArray>("fromDevice");
+        QTest::addColumn<QStringList>("rx");
+        QTest::newRow("partial line") << QByteArray("partial") << QStringList{"RX:partial"};
+        QTest::newRow("partial line ending in CR")
+            << QByteArray("partial\r") << QStringList{"RX:partial"};
+        QTest::newRow("line then partial line")
+            << QByteArray("done\r\nrest") << QStringList{"RX:done", "RX:rest"};
+        QTest::newRow("complete line only") << QByteArray("done\n") << QStringList{"RX:done"};
+    }
+
+    void closeFlushesPendingLineFirst()
+    {
+        QFETCH(QByteArray, fromDevice);
+        QFETCH(QStringList, rx);
+
+        korveltest::SocatPair pair;
+        QVERIFY2(pair.start(), qPrintable(pair.error()));
+        AppController controller;
+        QVERIFY(openDefault(controller, pair.appPath()));
+        Device device(pair.devicePath());
+        QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+        QSignalSpy changed(&controller, &AppController::connectionChanged);
+
+        whenReceived(controller, fromDevice, [&] { controller.closePort(); });
+        QCOMPARE(device.port.write(fromDevice), qint64(fromDevice.size()));
+        QTRY_VERIFY_WITH_TIMEOUT(!controller.portOpen(), 5000);
+
+        QCOMPARE(describe(controller.logStore()),
+                 QStringList{opened(pair.appPath())} + rx +
+                     QStringList{QStringLiteral("SYS:Port closed")});
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(controller.portStatusText(), pair.appPath() + QStringLiteral(" CLOSED"));
+        QCOMPARE(controller.portSummary(), kDash);
+
+        // Closing what is closed does nothing.
+        controller.closePort();
+        QCOMPARE(controller.logStore().entries().size(), rx.size() + 2);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void disconnectReportsBeforeFlushing()
+    {
+        korveltest::SocatPair pair;
+        QVERIFY2(pair.start(), qPrintable(pair.error()));
+        AppController controller;
+        QVERIFY(openDefault(controller, pair.appPath()));
+        {
+            Device device(pair.devicePath());
+            QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+            const QByteArray fromDevice("line\r\nhalf a line\r");
+            whenReceived(controller, fromDevice, [&] { pair.stop(); });
+            QCOMPARE(device.port.write(fromDevice), qint64(fromDevice.size()));
+            QVERIFY(device.port.waitForBytesWritten(5000));
+            QSignalSpy changed(&controller, &AppController::connectionChanged);
+            // socat removes its links when it exits: tells a missed hang-up
+            // from a socat that did not stop.
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                !controller.portOpen(),
+                qPrintable(lastEntries(controller.logStore()) +
+                           QStringLiteral("; socat link %1")
+                               .arg(QFileInfo::exists(pair.appPath()) ? QStringLiteral("remains")
+                                                                      : QStringLiteral("gone"))),
+                5000);
+            QCOMPARE(changed.count(), 1);
+        }
+
+        QCOMPARE(describe(controller.logStore()),
+                 (QStringList{opened(pair.appPath()), QStringLiteral("RX:line"),
+                              QStringLiteral("ERR:Serial port disconnected."),
+                              QStringLiteral("RX:half a line")}));
+        QCOMPARE(controller.portStatusText(), pair.appPath() + QStringLiteral(" CLOSED"));
+        QCOMPARE(controller.portSummary(), kDash);
+        // The port is gone; a later close request has nothing to do.
+        controller.closePort();
+        QCOMPARE(controller.logStore().entries().size(), 4);
+    }
+
+    void secondOpenClosesTheFirst()
+    {
+        korveltest::SocatPair first;
+        korveltest::SocatPair second;
+        QVERIFY2(first.start(), qPrintable(first.error()));
+        QVERIFY2(second.start(), qPrintable(second.error()));
+        QList<bool> openAtSignal;
+        QStringList lastEntryAtSignal;
+        AppController controller;
+        QVERIFY(openDefault(controller, first.appPath()));
+        Device device(first.devicePath());
+        QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+
+        connect(&controller, &AppController::connectionChanged, this, [&] {
+            openAtSignal << controller.portOpen();
+            lastEntryAtSignal << describe(controller.logStore()).constLast();
+        });
+        bool secondOpened = false;
+        whenReceived(controller, "tail", [&] {
+            secondOpened = controller.openPort(second.appPath(), 57600, 8, 0, 1, 0);
+        });
+        QCOMPARE(device.port.write("tail"), qint64(4));
+        QTRY_VERIFY_WITH_TIMEOUT(secondOpened, 5000);
+
+        QCOMPARE(describe(controller.logStore()),
+                 (QStringList{opened(first.appPath()), QStringLiteral("RX:tail"),
+                              opened(second.appPath(), QStringLiteral("57600 8-N-1"))}));
+        // Closed (after the flush), then open again, before the new entry.
+        QCOMPARE(openAtSignal, (QList<bool>{false, true}));
+        QCOMPARE(lastEntryAtSignal,
+                 (QStringList{QStringLiteral("RX:tail"), QStringLiteral("RX:tail")}));
+        QCOMPARE(controller.portStatusText(), second.appPath() + QStringLiteral(" OPEN"));
+        QCOMPARE(QSettings().value(QStringLiteral("serial/port")).toString(), second.appPath());
+    }
+
+    void closingStopsRepeatAndOpeningResumesIt()
+    {
+        korveltest::SocatPair pair;
+        QVERIFY2(pair.start(), qPrintable(pair.error()));
+        AppController controller;
+        controller.setDraftText(QStringLiteral("AT"));
+        controller.setRepeatIntervalMs(30);
+        controller.setRepeatSendEnabled(true);
+        Device device(pair.devicePath());
+        QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+
+        QVERIFY(openDefault(controller, pair.appPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(device.received.count("AT\r\n") >= 2, 5000);
+
+        controller.closePort();
+        QVERIFY(controller.repeatSendEnabled());
+        const qsizetype entries = controller.logStore().entries().size();
+        QSignalSpy appended(&controller.logStore(), &LogManager::entriesAppended);
+        // A tick after the close would log "Port is not open".
+        QVERIFY(!appended.wait(400));
+        QCOMPARE(controller.logStore().entries().size(), entries);
+        QCOMPARE(controller.logStore().entries().constLast().data, QByteArray("Port closed"));
+
+        const qsizetype before = device.received.count("AT\r\n");
+        QVERIFY(openDefault(controller, pair.appPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(device.received.count("AT\r\n") >= before + 2, 5000);
+        QCOMPARE(device.received, QByteArray("AT\r\n").repeated(device.received.size() / 4));
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
