@@ -2,10 +2,23 @@
 
 QString AnsiText::stripToPlain(const QString& text)
 {
+    // Most device lines hold no control character at all: hand those back
+    // shared instead of copying them character by character.
+    const QChar* data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype clean = 0;
+    while (clean < size && data[clean].unicode() >= 32) {
+        ++clean;
+    }
+    if (clean == size) {
+        return text;
+    }
+
     QString out;
     out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    out.append(data, clean);
+    const qsizetype n = size;
+    for (qsizetype i = clean; i < n; ++i) {
         const QChar c = text.at(i);
         const ushort u = c.unicode();
         if (u == 9) {

@@ -20,6 +20,7 @@ struct LogEntry
     LogKind kind = LogKind::SYS;
     QByteArray data;
 };
+Q_DECLARE_TYPEINFO(LogEntry, Q_RELOCATABLE_TYPE);
 
 /// The bounded in-memory record of what the data monitor shows. Keeps the last
 /// 5000 entries, counts bytes in both directions and announces exactly which

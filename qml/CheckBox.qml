@@ -46,8 +46,8 @@ F.CheckBox {
         scale: tick.boxSize / 50
         transformOrigin: Item.TopLeft
         antialiasing: true
+        z: 1
         visible: root.checkState === Qt.Checked
-        preferredRendererType: Shape.CurveRenderer
 
         ShapePath {
             fillColor: root.checkMarkColor

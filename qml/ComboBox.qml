@@ -19,7 +19,7 @@ F.ComboBox {
         required property var model
 
         width: ListView.view ? ListView.view.width : implicitWidth
-        text: root.textRole ? (Array.isArray(root.model) ? row.model[root.textRole]
+        text: root.textRole ? (Array.isArray(root.model) ? row.model.modelData[root.textRole]
                                                           : row.model[root.textRole])
                             : row.model.modelData
         font.weight: root.currentIndex === row.index ? Font.DemiBold : Font.Normal
@@ -41,10 +41,13 @@ F.ComboBox {
         }
     }
 
+    // Only the style's own popup background has a border to colour; a combo
+    // that brings its own background frames it itself.
     Binding {
         target: root.popup.background
         property: "border.color"
         value: Theme.dialogBorder
+        when: root.popup.background instanceof Rectangle
     }
 
     Connections {

@@ -1,5 +1,53 @@
 import QtQuick
+import QtQuick.Controls
+import Korvel
 
-Item {
+// Explains the missing USB-serial driver and leads to its download.
+Dialog {
     id: root
+
+    signal downloadRequested
+
+    title: qsTr("Serial driver may be missing")
+    modal: true
+    anchors.centerIn: Overlay.overlay
+    width: 380
+    padding: 16
+    palette: Theme.palette
+    font.family: Theme.baseFontFamily
+    font.pixelSize: Theme.baseFontSize
+
+    background: DialogCard {}
+
+    Overlay.modal: ModalDim {}
+
+    header: Label {
+        text: root.title
+        font.bold: true
+        padding: 16
+        color: Theme.text
+    }
+
+    footer: DialogButtonBox {
+        palette: Theme.palette
+
+        Button {
+            text: qsTr("Download driver")
+            palette: Theme.palette
+            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
+            onClicked: root.downloadRequested()
+        }
+
+        Button {
+            text: qsTr("Close")
+            palette: Theme.palette
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+    }
+
+    contentItem: Label {
+        text: qsTr("The CH340 USB-to-serial driver doesn't appear to be installed on this computer. Without it, a connected Korvel device won't show up as an available serial port.")
+        wrapMode: Text.WordWrap
+        color: Theme.text
+    }
 }

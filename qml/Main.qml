@@ -2,41 +2,1031 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Korvel
+import "effects"
 
+// The application's only window. It draws its own frame (title bar, caption
+// buttons, shadow, resize edges) inside a transparent band and lays out the
+// panels around the data monitor; all state lives in AppController.
 ApplicationWindow {
     id: root
 
-    width: 1200
-    height: 780
+    // Transparent band around the visible frame that carries the shadow.
+    readonly property int shadowMargin: 18
+    readonly property bool shadowActive: root.visibility !== Window.Maximized
+    // Read by ModalDim so the dim never covers the shadow band.
+    readonly property int activeMargin: root.shadowActive ? root.shadowMargin : 0
+    readonly property int resizeGrip: 4
+
+    // A title-bar button: hover fill behind a glyph drawn by its children,
+    // which centre themselves on the button.
+    component CaptionButton: AbstractButton {
+        id: captionButton
+
+        property color hoverColor: Theme.divider
+
+        implicitWidth: 46
+        implicitHeight: 32
+        hoverEnabled: true
+        focusPolicy: Qt.NoFocus
+
+        background: Rectangle {
+            color: captionButton.hovered ? captionButton.hoverColor : "transparent"
+        }
+    }
+
+    // The window's own title bar: drag to move, double-click to maximise.
+    component TitleBar: Rectangle {
+        id: titleBar
+
+        required property string title
+        readonly property var hostWindow: titleBar.Window.window
+        readonly property bool maximized: titleBar.hostWindow
+                                          && titleBar.hostWindow.visibility === Window.Maximized
+
+        implicitHeight: 32
+        color: Theme.surface
+
+        function toggleMaximized() {
+            if (titleBar.maximized)
+                titleBar.hostWindow.showNormal()
+            else
+                titleBar.hostWindow.showMaximized()
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.LeftButton
+            onPressed: titleBar.hostWindow.startSystemMove()
+            onDoubleClicked: titleBar.toggleMaximized()
+        }
+
+        RowLayout {
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 10
+
+            Image {
+                Layout.preferredWidth: 16
+                Layout.preferredHeight: 16
+                source: "qrc:/icons/app.png"
+                sourceSize: Qt.size(20, 20)
+                fillMode: Image.PreserveAspectFit
+                smooth: true
+            }
+
+            Label {
+                text: titleBar.title
+                color: Theme.text
+                font.pixelSize: Theme.baseFontSize
+            }
+
+            Label {
+                objectName: "versionLabel"
+                text: "v" + AppController.appVersion
+                color: Theme.textMuted
+                font.pixelSize: Theme.baseFontSize - 1
+            }
+        }
+
+        Row {
+            anchors.right: parent.right
+            anchors.top: parent.top
+            spacing: 0
+
+            CaptionButton {
+                objectName: "minimizeButton"
+                onClicked: titleBar.hostWindow.showMinimized()
+
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: 10
+                    height: 1
+                    color: Theme.text
+                }
+            }
+
+            CaptionButton {
+                objectName: "maximizeButton"
+                onClicked: titleBar.toggleMaximized()
+
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: 10
+                    height: 10
+                    color: "transparent"
+                    border.width: 1
+                    border.color: Theme.text
+                    visible: !titleBar.maximized
+                }
+
+                Item {
+                    anchors.centerIn: parent
+                    width: 10
+                    height: 10
+                    visible: titleBar.maximized
+
+                    Rectangle {
+                        x: 2
+                        y: 0
+                        width: 8
+                        height: 8
+                        color: "transparent"
+                        border.width: 1
+                        border.color: Theme.text
+                    }
+
+                    Rectangle {
+                        x: 0
+                        y: 2
+                        width: 8
+                        height: 8
+                        color: Theme.surface
+                        border.width: 1
+                        border.color: Theme.text
+                    }
+                }
+            }
+
+            CaptionButton {
+                objectName: "closeButton"
+                hoverColor: "#e81123"
+                onClicked: titleBar.hostWindow.close()
+
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: 14
+                    height: 1.4
+                    rotation: 45
+                    antialiasing: true
+                    color: Theme.text
+                }
+
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: 14
+                    height: 1.4
+                    rotation: -45
+                    antialiasing: true
+                    color: Theme.text
+                }
+            }
+        }
+    }
+
+    // Icon-only tool bar button with a delayed tool tip.
+    component CompactToolButton: ToolButton {
+        id: toolButton
+
+        display: AbstractButton.IconOnly
+        implicitWidth: 32
+        implicitHeight: 32
+        padding: 4
+        icon.color: Theme.text
+        focusPolicy: Qt.NoFocus
+        ToolTip.visible: toolButton.hovered
+        ToolTip.delay: 400
+        ToolTip.text: toolButton.text
+    }
+
+    component ToolBarSeparator: Rectangle {
+        Layout.leftMargin: 4
+        Layout.rightMargin: 4
+        implicitWidth: 1
+        implicitHeight: 22
+        color: Theme.divider
+    }
+
+    // A window edge or corner that hands a press to the window manager.
+    component ResizeArea: MouseArea {
+        id: resizeArea
+
+        required property int edges
+
+        acceptedButtons: Qt.LeftButton
+        onPressed: resizeArea.Window.window.startSystemResize(resizeArea.edges)
+    }
+
+    width: 1320 + 2 * root.shadowMargin
+    height: 860 + 2 * root.shadowMargin
+    minimumWidth: 860 + 2 * root.shadowMargin
+    minimumHeight: 600 + 2 * root.shadowMargin
     visible: true
     title: qsTr("Korvel Serial Assistant")
-    color: Theme.background
+    flags: Qt.Window | Qt.FramelessWindowHint
+    color: "transparent"
+    palette: Theme.palette
+    font.family: Theme.baseFontFamily
+    font.pixelSize: Theme.baseFontSize
 
-    ColumnLayout {
+    Connections {
+        target: AppController
+
+        function onPortOpenFailed(error) {
+            portErrorDialog.errorText = error
+            portErrorDialog.open()
+        }
+
+        function onStatusMessage(text) {
+            statusToast.show(text)
+        }
+    }
+
+    // Behind the frame: a frame-sized rectangle seen only through its shadow.
+    Rectangle {
+        id: shadowSource
+
+        anchors.fill: frame
+        color: Theme.background
+        visible: false
+    }
+
+    DropShadowEffect {
+        objectName: "windowShadow"
+        anchors.fill: shadowSource
+        source: shadowSource
+        visible: root.shadowActive
+    }
+
+    Rectangle {
+        id: frame
+
+        objectName: "frame"
         anchors.fill: parent
-        anchors.margins: 24
-        spacing: 12
+        anchors.margins: root.activeMargin
+        color: Theme.background
 
-        Label {
-            objectName: "appTitle"
-            text: qsTr("Korvel Serial Assistant") + " " + AppController.appVersion
-            font.pixelSize: 22
-            color: Theme.textPrimary
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            TitleBar {
+                objectName: "titleBar"
+                Layout.fillWidth: true
+                title: root.title
+            }
+
+            MenuBar {
+                objectName: "menuBar"
+                Layout.fillWidth: true
+
+                Menu {
+                    title: qsTr("&File")
+
+                    MenuItem {
+                        text: qsTr("Save log")
+                        onTriggered: saveLogDialog.open()
+                    }
+
+                    MenuSeparator {}
+
+                    MenuItem {
+                        text: qsTr("Exit")
+                        onTriggered: Qt.quit()
+                    }
+                }
+
+                Menu {
+                    title: qsTr("&Edit")
+
+                    MenuItem {
+                        text: qsTr("Clear")
+                        onTriggered: AppController.logModel.clear()
+                    }
+                }
+
+                Menu {
+                    title: qsTr("&View")
+
+                    MenuItem {
+                        objectName: "pauseMenuItem"
+                        text: qsTr("Pause scrolling")
+                        checkable: true
+                        checked: monitor.paused
+                        onToggled: monitor.paused = checked
+                    }
+                }
+
+                Menu {
+                    title: qsTr("&Tools")
+
+                    MenuItem {
+                        text: qsTr("Settings")
+                        onTriggered: settingsDialog.open()
+                    }
+                }
+
+                Menu {
+                    title: qsTr("&Help")
+
+                    MenuItem {
+                        text: qsTr("Driver downloads")
+                        onTriggered: driverListDialog.open()
+                    }
+
+                    MenuSeparator {}
+
+                    MenuItem {
+                        text: qsTr("About")
+                        onTriggered: aboutDialog.open()
+                    }
+                }
+            }
+
+            Item {
+                objectName: "toolBar"
+                Layout.fillWidth: true
+                implicitHeight: 52
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 8
+                    anchors.rightMargin: 12
+                    spacing: 4
+
+                    CompactToolButton {
+                        objectName: "saveLogToolButton"
+                        text: qsTr("Save log")
+                        icon.source: "qrc:/icons/save.svg"
+                        onClicked: saveLogDialog.open()
+                    }
+
+                    ToolBarSeparator {}
+
+                    CompactToolButton {
+                        objectName: "sendToolButton"
+                        text: qsTr("Send")
+                        icon.source: "qrc:/icons/send.svg"
+                        onClicked: AppController.sendManualText()
+                    }
+
+                    CompactToolButton {
+                        objectName: "pauseToolButton"
+                        text: qsTr("Pause scrolling")
+                        icon.source: "qrc:/icons/pause.svg"
+                        checkable: true
+                        checked: monitor.paused
+                        onToggled: monitor.paused = checked
+                    }
+
+                    CompactToolButton {
+                        objectName: "clearToolButton"
+                        text: qsTr("Clear")
+                        icon.source: "qrc:/icons/clear.svg"
+                        onClicked: AppController.logModel.clear()
+                    }
+
+                    ToolBarSeparator {}
+
+                    CompactToolButton {
+                        objectName: "settingsToolButton"
+                        text: qsTr("Settings")
+                        icon.source: "qrc:/icons/settings.svg"
+                        onClicked: settingsDialog.open()
+                    }
+
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                }
+            }
+
+            Rectangle {
+                id: driverHintBanner
+
+                readonly property bool shown: !AppController.ch340DriverInstalled
+                                              && !AppController.ch340DriverHintDismissed
+
+                objectName: "driverHintBanner"
+                Layout.fillWidth: true
+                Layout.preferredHeight: driverHintBanner.shown ? bannerRow.implicitHeight + 12 : 0
+                visible: driverHintBanner.shown
+                color: Theme.surface
+
+                Rectangle {
+                    width: 3
+                    height: parent.height
+                    color: Theme.error
+                }
+
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    width: parent.width
+                    height: 1
+                    color: Theme.divider
+                }
+
+                MouseArea {
+                    anchors.left: parent.left
+                    anchors.top: parent.top
+                    anchors.bottom: parent.bottom
+                    width: Math.max(0, parent.width - 32)
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: driverHintDialog.open()
+                }
+
+                RowLayout {
+                    id: bannerRow
+
+                    anchors.fill: parent
+                    anchors.leftMargin: 16
+                    anchors.rightMargin: 8
+                    spacing: 8
+
+                    Label {
+                        Layout.fillWidth: true
+                        text: qsTr("Serial driver not installed — click for details")
+                        color: Theme.text
+                        elide: Text.ElideRight
+                    }
+
+                    ToolButton {
+                        objectName: "dismissDriverHintButton"
+                        text: "✕"
+                        flat: true
+                        ToolTip.visible: hovered
+                        ToolTip.text: qsTr("Dismiss")
+                        onClicked: AppController.ch340DriverHintDismissed = true
+                    }
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                spacing: 0
+
+                // Left panel: mode bar over the page stack.
+                Rectangle {
+                    Layout.preferredWidth: 330
+                    Layout.fillHeight: true
+                    color: "transparent"
+                    border.width: 1
+                    border.color: Theme.divider
+
+                    ColumnLayout {
+                        anchors.fill: parent
+                        anchors.margins: 1
+                        spacing: 0
+
+                        Item {
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 61
+
+                            Row {
+                                id: modeBar
+
+                                property int currentIndex: 0
+                                readonly property int segmentWidth: Math.floor(modeBar.width / 2)
+
+                                objectName: "modeBar"
+                                anchors.centerIn: parent
+                                width: parent.width - 28
+                                height: 36
+
+                                Repeater {
+                                    model: [qsTr("Serial"), qsTr("Device commands")]
+
+                                    delegate: Rectangle {
+                                        id: segment
+
+                                        required property int index
+                                        required property string modelData
+                                        readonly property bool selected: modeBar.currentIndex
+                                                                         === segment.index
+
+                                        objectName: "modeSegment" + segment.index
+                                        width: modeBar.segmentWidth
+                                        height: 36
+                                        clip: true
+                                        border.width: 1
+                                        border.color: Theme.divider
+                                        color: segment.selected ? Theme.accent : "transparent"
+
+                                        Label {
+                                            anchors.centerIn: parent
+                                            width: Math.min(implicitWidth, segment.width - 12)
+                                            text: segment.modelData
+                                            elide: Text.ElideRight
+                                            font.pixelSize: Theme.baseFontSize + 1
+                                            color: segment.selected ? Theme.accentForeground
+                                                                    : Theme.text
+                                        }
+
+                                        MouseArea {
+                                            anchors.fill: parent
+                                            onClicked: modeBar.currentIndex = segment.index
+                                        }
+                                    }
+                                }
+                            }
+                        }
+
+                        Rectangle {
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 1
+                            color: Theme.divider
+                        }
+
+                        Item {
+                            Layout.fillWidth: true
+                            Layout.fillHeight: true
+
+                            StackLayout {
+                                objectName: "pageStack"
+                                anchors.fill: parent
+                                currentIndex: modeBar.currentIndex
+
+                                SerialSettingsPanel {
+                                    id: serialPanel
+
+                                    objectName: "serialPanel"
+                                }
+
+                                CommandLibraryPanel {
+                                    objectName: "commandPanel"
+                                    onOpenParams: row => paramsPanel.openForRow(row)
+                                }
+
+                                RemoteAssistPanel {
+                                    objectName: "remoteAssistPanel"
+                                }
+                            }
+
+                            Rectangle {
+                                anchors.right: parent.right
+                                width: 1
+                                height: parent.height
+                                color: Theme.divider
+                            }
+                        }
+                    }
+                }
+
+                // Right column: monitor, parameter strip, send area, status bar.
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    spacing: 0
+
+                    DataMonitorView {
+                        id: monitor
+
+                        objectName: "monitor"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        wrapLines: serialPanel.wrapLines
+                        onSaveLogRequested: saveLogDialog.open()
+                    }
+
+                    CommandParamsPanel {
+                        id: paramsPanel
+
+                        objectName: "paramsPanel"
+                        Layout.fillWidth: true
+                        Layout.margins: paramsPanel.visible ? 16 : 0
+                    }
+
+                    RowLayout {
+                        Layout.fillWidth: true
+                        Layout.margins: 14
+                        spacing: 12
+
+                        ScrollView {
+                            objectName: "sendScroll"
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: Math.max(74, Math.min(200,
+                                                                          sendBox.contentHeight + 20))
+                            clip: true
+
+                            TextArea {
+                                id: sendBox
+
+                                objectName: "sendBox"
+                                font.family: Theme.monoFont
+                                color: Theme.text
+                                wrapMode: TextEdit.Wrap
+                                placeholderText: qsTr("Type data to send…")
+                                placeholderTextColor: Theme.textMuted
+                                // Written only when it differs, so the echo of
+                                // an edit never resets the cursor.
+                                onTextChanged: {
+                                    if (sendBox.text !== AppController.draftText)
+                                        AppController.draftText = sendBox.text
+                                }
+                                Component.onCompleted: sendBox.text = AppController.draftText
+
+                                background: Rectangle {
+                                    color: Theme.surface
+                                    border.width: 1
+                                    border.color: Theme.divider
+                                }
+
+                                Connections {
+                                    target: AppController
+
+                                    function onDraftTextChanged() {
+                                        if (sendBox.text !== AppController.draftText)
+                                            sendBox.text = AppController.draftText
+                                    }
+                                }
+                            }
+                        }
+
+                        ColumnLayout {
+                            Layout.fillWidth: false
+                            Layout.preferredWidth: 116
+                            Layout.alignment: Qt.AlignTop
+                            spacing: 6
+
+                            Button {
+                                objectName: "sendButton"
+                                Layout.fillWidth: true
+                                text: qsTr("Send")
+                                highlighted: true
+                                onClicked: AppController.sendManualText()
+                            }
+
+                            Button {
+                                objectName: "clearDraftButton"
+                                Layout.fillWidth: true
+                                text: qsTr("Clear")
+                                onClicked: AppController.clearDraft()
+                            }
+
+                            Button {
+                                id: historyButton
+
+                                objectName: "historyButton"
+                                Layout.fillWidth: true
+                                text: qsTr("History")
+                                onClicked: historyPopup.visible ? historyPopup.close()
+                                                                : historyPopup.open()
+
+                                Popup {
+                                    id: historyPopup
+
+                                    objectName: "historyPopup"
+                                    x: historyButton.width - historyPopup.width
+                                    y: -historyPopup.height - 6
+                                    width: 320
+                                    padding: 0
+                                    modal: false
+                                    focus: true
+                                    // A press on the History button itself is
+                                    // left to the button, which toggles.
+                                    closePolicy: Popup.CloseOnEscape
+                                                 | Popup.CloseOnPressOutsideParent
+                                    palette: Theme.palette
+                                    font.family: Theme.baseFontFamily
+                                    font.pixelSize: Theme.baseFontSize
+
+                                    background: DialogCard {}
+
+                                    ColumnLayout {
+                                        anchors.fill: parent
+                                        spacing: 0
+
+                                        RowLayout {
+                                            Layout.fillWidth: true
+                                            Layout.margins: 10
+                                            spacing: 8
+
+                                            Label {
+                                                Layout.fillWidth: true
+                                                text: qsTr("Send history")
+                                                font.bold: true
+                                                color: Theme.text
+                                            }
+
+                                            Button {
+                                                objectName: "clearHistoryButton"
+                                                text: qsTr("Clear history")
+                                                flat: true
+                                                enabled: historyList.count > 0
+                                                onClicked: AppController.commandHistoryModel.clear()
+                                            }
+                                        }
+
+                                        Rectangle {
+                                            Layout.fillWidth: true
+                                            Layout.preferredHeight: 1
+                                            color: Theme.divider
+                                        }
+
+                                        Label {
+                                            objectName: "historyEmptyLabel"
+                                            Layout.fillWidth: true
+                                            Layout.margins: 16
+                                            visible: historyList.count === 0
+                                            text: qsTr("No history yet")
+                                            horizontalAlignment: Text.AlignHCenter
+                                            color: Theme.textMuted
+                                            font.pixelSize: Theme.baseFontSize
+                                        }
+
+                                        ListView {
+                                            id: historyList
+
+                                            objectName: "historyList"
+                                            Layout.fillWidth: true
+                                            Layout.preferredHeight: Math.min(historyList.contentHeight,
+                                                                             260)
+                                            visible: historyList.count > 0
+                                            clip: true
+                                            boundsBehavior: Flickable.StopAtBounds
+                                            model: AppController.commandHistoryModel
+
+                                            ScrollBar.vertical: ScrollBar {}
+
+                                            delegate: ItemDelegate {
+                                                id: historyRow
+
+                                                required property string commandText
+                                                required property string timeText
+
+                                                width: ListView.view.width
+                                                leftPadding: 9
+                                                rightPadding: 9
+                                                topPadding: 7
+                                                bottomPadding: 7
+                                                onClicked: {
+                                                    AppController.draftText = historyRow.commandText
+                                                    historyPopup.close()
+                                                }
+
+                                                contentItem: ColumnLayout {
+                                                    spacing: 2
+
+                                                    Label {
+                                                        Layout.fillWidth: true
+                                                        text: historyRow.commandText
+                                                        textFormat: Text.PlainText
+                                                        font.family: Theme.monoFont
+                                                        elide: Text.ElideRight
+                                                        color: Theme.text
+                                                    }
+
+                                                    Label {
+                                                        Layout.fillWidth: true
+                                                        visible: historyRow.timeText !== ""
+                                                        text: historyRow.timeText
+                                                        font.pixelSize: Theme.baseFontSize - 2
+                                                        color: Theme.textMuted
+                                                    }
+                                                }
+                                            }
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                    }
+
+                    Rectangle {
+                        objectName: "statusBar"
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: 30
+                        color: "transparent"
+
+                        Rectangle {
+                            width: parent.width
+                            height: 1
+                            color: Theme.divider
+                        }
+
+                        // The transient message at the right end of the bar.
+                        Item {
+                            id: statusToast
+
+                            property string visibleText: ""
+
+                            objectName: "statusToast"
+
+                            function show(text) {
+                                statusToast.visibleText = text
+                                toastTimer.restart()
+                            }
+
+                            Timer {
+                                id: toastTimer
+
+                                interval: 5000
+                                repeat: false
+                                onTriggered: statusToast.visibleText = ""
+                            }
+                        }
+
+                        RowLayout {
+                            anchors.fill: parent
+                            anchors.leftMargin: 16
+                            anchors.rightMargin: 16
+                            spacing: 18
+
+                            Label {
+                                objectName: "portStatusLabel"
+                                text: AppController.portStatusText
+                                font.family: Theme.monoFont
+                                font.pixelSize: Theme.baseFontSize - 1
+                                color: AppController.portOpen ? Theme.accent700 : Theme.error
+                            }
+
+                            Label {
+                                objectName: "portSummaryLabel"
+                                text: AppController.portSummary
+                                font.family: Theme.monoFont
+                                font.pixelSize: Theme.baseFontSize - 1
+                                color: Theme.text
+                            }
+
+                            Item {
+                                Layout.fillWidth: true
+                            }
+
+                            Label {
+                                objectName: "statusToastLabel"
+                                text: statusToast.visibleText
+                                textFormat: Text.PlainText
+                                font.pixelSize: Theme.baseFontSize - 1
+                                color: Theme.textMuted
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // Over the frame while windowed: the outline and the resize areas.
+    Rectangle {
+        objectName: "frameOutline"
+        anchors.fill: frame
+        visible: root.shadowActive
+        color: "transparent"
+        border.width: 1
+        border.color: Theme.dialogBorder
+    }
+
+    Item {
+        objectName: "resizeAreas"
+        anchors.fill: frame
+        visible: root.shadowActive
+
+        ResizeArea {
+            edges: Qt.LeftEdge
+            anchors.left: parent.left
+            width: root.resizeGrip
+            height: parent.height
+            cursorShape: Qt.SizeHorCursor
         }
 
-        Label {
-            objectName: "portStatus"
-            text: AppController.portStatusText
-            color: Theme.textSecondary
+        ResizeArea {
+            edges: Qt.RightEdge
+            anchors.right: parent.right
+            width: root.resizeGrip
+            height: parent.height
+            cursorShape: Qt.SizeHorCursor
         }
 
-        Label {
-            text: qsTr("Lines: %1").arg(AppController.logModel.lineCount)
-            color: Theme.textSecondary
+        ResizeArea {
+            edges: Qt.TopEdge
+            anchors.top: parent.top
+            width: parent.width
+            height: root.resizeGrip
+            cursorShape: Qt.SizeVerCursor
         }
 
-        Item {
-            Layout.fillHeight: true
+        ResizeArea {
+            edges: Qt.BottomEdge
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: root.resizeGrip
+            cursorShape: Qt.SizeVerCursor
+        }
+
+        ResizeArea {
+            edges: Qt.TopEdge | Qt.LeftEdge
+            anchors.top: parent.top
+            anchors.left: parent.left
+            width: 8
+            height: 8
+            cursorShape: Qt.SizeFDiagCursor
+        }
+
+        ResizeArea {
+            edges: Qt.TopEdge | Qt.RightEdge
+            anchors.top: parent.top
+            anchors.right: parent.right
+            width: 8
+            height: 8
+            cursorShape: Qt.SizeBDiagCursor
+        }
+
+        ResizeArea {
+            edges: Qt.BottomEdge | Qt.LeftEdge
+            anchors.bottom: parent.bottom
+            anchors.left: parent.left
+            width: 8
+            height: 8
+            cursorShape: Qt.SizeBDiagCursor
+        }
+
+        ResizeArea {
+            edges: Qt.BottomEdge | Qt.RightEdge
+            anchors.bottom: parent.bottom
+            anchors.right: parent.right
+            width: 8
+            height: 8
+            cursorShape: Qt.SizeFDiagCursor
+        }
+    }
+
+    SaveLogDialog {
+        id: saveLogDialog
+
+        objectName: "saveLogDialog"
+    }
+
+    SettingsAboutDialog {
+        id: settingsDialog
+
+        objectName: "settingsDialog"
+    }
+
+    AboutDialog {
+        id: aboutDialog
+
+        objectName: "aboutDialog"
+    }
+
+    SoftwareUpdateDialog {
+        objectName: "softwareUpdateDialog"
+    }
+
+    DriverListDialog {
+        id: driverListDialog
+
+        objectName: "driverListDialog"
+    }
+
+    DriverHintDialog {
+        id: driverHintDialog
+
+        objectName: "driverHintDialog"
+        onDownloadRequested: driverListDialog.open()
+    }
+
+    Dialog {
+        id: portErrorDialog
+
+        property string errorText: ""
+
+        objectName: "portErrorDialog"
+        title: qsTr("Failed to open port")
+        modal: true
+        anchors.centerIn: Overlay.overlay
+        padding: 16
+        contentWidth: 320
+        palette: Theme.palette
+        font.family: Theme.baseFontFamily
+        font.pixelSize: Theme.baseFontSize
+
+        background: DialogCard {
+            objectName: "portErrorCard"
+        }
+
+        Overlay.modal: ModalDim {}
+
+        header: Label {
+            text: portErrorDialog.title
+            font.bold: true
+            padding: 14
+            color: Theme.text
+            background: Rectangle {
+                color: Theme.surface
+            }
+        }
+
+        footer: DialogButtonBox {
+            palette: Theme.palette
+
+            background: Rectangle {
+                color: Theme.surface
+            }
+
+            Button {
+                text: qsTr("OK")
+                palette: Theme.palette
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+        }
+
+        contentItem: Label {
+            objectName: "portErrorText"
+            text: portErrorDialog.errorText
+            textFormat: Text.PlainText
+            wrapMode: Text.WordWrap
+            color: Theme.text
         }
     }
 }

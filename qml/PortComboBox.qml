@@ -1,5 +1,115 @@
 import QtQuick
+import QtQuick.Controls.Fusion as F
+import QtQuick.Layouts
+import Korvel
 
-Item {
+// The port chooser: follows AppController.selectedPortName and writes the
+// user's pick back to it, so the controller's selection survives list refreshes.
+ComboBox {
     id: root
+
+    // The port list only ever resets; each reset may move the selected name
+    // to another row without changing the name itself.
+    property int portListRevision: 0
+
+    model: AppController.portListModel
+    textRole: "portName"
+    valueRole: "portName"
+    currentIndex: {
+        root.portListRevision;
+        return AppController.portListModel.indexOfPortName(AppController.selectedPortName);
+    }
+    displayText: root.currentIndex >= 0 ? root.currentText : qsTr("No ports found")
+
+    onActivated: index => AppController.selectedPortName = AppController.portListModel.portNameAt(index)
+
+    popup.width: Math.max(280, root.width)
+    // The frame under the card takes the base combo's border binding and
+    // keeps the list readable wherever the card's effect cannot render.
+    popup.background: Rectangle {
+        color: Theme.surface
+        border.width: 1
+
+        DialogCard {
+            anchors.fill: parent
+        }
+    }
+
+    delegate: F.ItemDelegate {
+        id: row
+
+        required property int index
+        required property string portName
+        required property string description
+        required property bool recommended
+        required property string chipLabel
+
+        objectName: "portRow" + row.index
+        width: ListView.view ? ListView.view.width : implicitWidth
+        implicitHeight: row.implicitContentHeight + 16
+        leftPadding: 12
+        rightPadding: 12
+        topPadding: 8
+        bottomPadding: 8
+        highlighted: root.highlightedIndex === row.index
+        hoverEnabled: root.hoverEnabled
+
+        // Rows lie on the popup's card, so only the highlight is painted.
+        background: Rectangle {
+            implicitWidth: 200
+            implicitHeight: 20
+            color: row.down || row.highlighted ? Theme.accent : "transparent"
+        }
+
+        contentItem: RowLayout {
+            spacing: 10
+
+            Rectangle {
+                Layout.preferredWidth: 3
+                Layout.fillHeight: true
+                Layout.topMargin: 2
+                Layout.bottomMargin: 2
+                radius: 1.5
+                color: row.recommended ? Theme.accent : "transparent"
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 2
+
+                Text {
+                    Layout.fillWidth: true
+                    text: row.portName
+                    elide: Text.ElideRight
+                    font.pixelSize: Theme.baseFontSize
+                    font.bold: true
+                    color: row.highlighted ? Theme.accentForeground : Theme.text
+                }
+
+                Text {
+                    Layout.fillWidth: true
+                    text: row.description !== "" ? row.description : qsTr("Unknown device")
+                    elide: Text.ElideRight
+                    font.pixelSize: Theme.baseFontSize - 1
+                    color: row.highlighted ? Theme.accentForeground : Theme.textMuted
+                }
+            }
+
+            Text {
+                visible: row.chipLabel !== ""
+                text: row.chipLabel
+                font.pixelSize: Theme.baseFontSize - 1
+                font.bold: true
+                color: row.highlighted ? Theme.accentForeground : Theme.accent
+            }
+        }
+    }
+
+    Connections {
+        target: AppController.portListModel
+
+        function onModelReset() {
+            root.portListRevision++;
+        }
+    }
 }

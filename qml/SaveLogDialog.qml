@@ -1,5 +1,207 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import QtQuick.Dialogs
+import Korvel
 
-Item {
+// Exports the log to a file and switches continuous logging to disk on or off.
+Dialog {
     id: root
+
+    property string errorText: ""
+
+    objectName: "saveLogDialog"
+    title: qsTr("Save session log")
+    modal: true
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: 460
+    palette: Theme.palette
+    font.family: Theme.baseFontFamily
+    font.pixelSize: Theme.baseFontSize
+
+    background: DialogCard {}
+    Overlay.modal: ModalDim {}
+
+    onAboutToShow: {
+        fileNameField.text = AppController.suggestedLogBaseName() + ".log"
+        locationField.text = AppController.suggestedLogDirectory()
+        formatText.checked = true
+        continuousCheck.checked = false
+        root.errorText = ""
+    }
+
+    // The file name without the extension the user typed: the format decides
+    // the extension. A leading "." alone is part of the name.
+    function baseNameFor(fileName) {
+        const dot = fileName.lastIndexOf(".")
+        return dot > 0 ? fileName.slice(0, dot) : fileName
+    }
+
+    function save() {
+        const format = formatGroup.checkedButton ? formatGroup.checkedButton.value : "text"
+        root.errorText = AppController.saveLog(locationField.text, root.baseNameFor(fileNameField.text),
+                                               format, continuousCheck.checked)
+        if (root.errorText === "")
+            root.close()
+    }
+
+    function folderUrl(path) {
+        if (path === "")
+            return ""
+        const slashed = path.replace(/\\/g, "/")
+        return "file://" + (slashed.startsWith("/") ? "" : "/") + encodeURI(slashed)
+    }
+
+    function localPath(url) {
+        const path = decodeURIComponent(url.toString().replace(/^file:\/\//, ""))
+        // "/C:/Users" on Windows is "C:/Users".
+        return /^\/[A-Za-z]:/.test(path) ? path.slice(1) : path
+    }
+
+    header: Label {
+        text: root.title
+        font.bold: true
+        padding: 14
+        color: Theme.text
+        background: Rectangle {
+            color: Theme.surface
+        }
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 14
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 10
+            rowSpacing: 8
+
+            Label {
+                text: qsTr("File name")
+                color: Theme.text
+            }
+
+            TextField {
+                id: fileNameField
+
+                objectName: "fileNameField"
+                Layout.fillWidth: true
+                font.family: Theme.monoFont
+            }
+
+            Label {
+                text: qsTr("Location")
+                color: Theme.text
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 10
+
+                TextField {
+                    id: locationField
+
+                    objectName: "locationField"
+                    Layout.fillWidth: true
+                    font.family: Theme.monoFont
+                }
+
+                Button {
+                    objectName: "browseButton"
+                    text: qsTr("Browse…")
+                    onClicked: folderDialog.open()
+                }
+            }
+        }
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Format")
+
+            ButtonGroup {
+                id: formatGroup
+            }
+
+            RowLayout {
+                anchors.fill: parent
+
+                RadioButton {
+                    id: formatText
+
+                    readonly property string value: "text"
+
+                    objectName: "formatText"
+                    text: qsTr("Plain text (.log)")
+                    checked: true
+                    ButtonGroup.group: formatGroup
+                }
+
+                RadioButton {
+                    readonly property string value: "csv"
+
+                    objectName: "formatCsv"
+                    text: "CSV"
+                    ButtonGroup.group: formatGroup
+                }
+
+                RadioButton {
+                    readonly property string value: "hex"
+
+                    objectName: "formatHex"
+                    text: qsTr("HEX dump")
+                    ButtonGroup.group: formatGroup
+                }
+            }
+        }
+
+        CheckBox {
+            id: continuousCheck
+
+            objectName: "continuousCheck"
+            Layout.fillWidth: true
+            text: qsTr("Continue logging to disk, rotating the file every day")
+        }
+
+        Label {
+            objectName: "errorLabel"
+            Layout.fillWidth: true
+            visible: root.errorText !== ""
+            text: root.errorText
+            color: Theme.error
+            wrapMode: Text.Wrap
+        }
+    }
+
+    footer: DialogButtonBox {
+        palette: Theme.palette
+
+        background: Rectangle {
+            color: Theme.surface
+        }
+
+        Button {
+            objectName: "cancelButton"
+            text: qsTr("Cancel")
+            palette: Theme.palette
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+        }
+
+        Button {
+            objectName: "saveButton"
+            text: qsTr("Save")
+            highlighted: true
+            palette: Theme.palette
+            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
+            onClicked: root.save()
+        }
+    }
+
+    FolderDialog {
+        id: folderDialog
+
+        currentFolder: root.folderUrl(locationField.text)
+        onAccepted: locationField.text = root.localPath(folderDialog.selectedFolder)
+    }
 }

@@ -1,5 +1,354 @@
 import QtQuick
+import QtQuick.Controls.Fusion as F
+import QtQuick.Layouts
+import Korvel
 
-Item {
+// The serial page of the left column: port and frame settings, the open and
+// close button, and how received and typed data are shown and sent.
+Flickable {
     id: root
+
+    readonly property string selectedPort: AppController.portListModel.portNameAt(portCombo.currentIndex)
+    readonly property int selectedBaud: baudCombo.currentText !== "" ? parseInt(baudCombo.currentText) : 115200
+    readonly property int selectedDataBits: dataBitsCombo.currentIndex >= 0 ? dataBitsCombo.currentValue : -1
+    readonly property int selectedParity: parityCombo.currentIndex >= 0 ? parityCombo.currentValue : -1
+    readonly property int selectedStopBits: stopBitsCombo.currentIndex >= 0 ? stopBitsCombo.currentValue : -1
+    readonly property int selectedFlowControl: flowControlCombo.currentIndex >= 0 ? flowControlCombo.currentValue : -1
+    property bool wrapLines: true
+
+    contentWidth: root.width
+    contentHeight: column.y + column.implicitHeight + 14
+    flickableDirection: Flickable.VerticalFlick
+    boundsBehavior: Flickable.StopAtBounds
+    clip: true
+
+    F.ScrollBar.vertical: F.ScrollBar {}
+
+    Component.onCompleted: {
+        baudCombo.currentIndex = baudCombo.find("115200");
+        root.rebuildOptions();
+        root.applyModelSerialDefaults();
+    }
+
+    // Reloads the translatable option lists and keeps the user's choices.
+    function rebuildOptions() {
+        const choosers = [
+            { combo: dataBitsCombo, options: SerialOptions.dataBitsOptions(), fallback: 3 },
+            { combo: parityCombo, options: SerialOptions.parityOptions(), fallback: 0 },
+            { combo: stopBitsCombo, options: SerialOptions.stopBitsOptions(), fallback: 0 },
+            { combo: flowControlCombo, options: SerialOptions.flowControlOptions(), fallback: 0 }
+        ];
+        for (const chooser of choosers) {
+            const hadValue = chooser.combo.currentIndex >= 0;
+            const value = chooser.combo.currentValue;
+            chooser.combo.model = chooser.options;
+            chooser.combo.currentIndex = hadValue ? chooser.combo.indexOfValue(value) : chooser.fallback;
+        }
+    }
+
+    // Selects the current device model's frame settings, when it has any.
+    function applyModelSerialDefaults() {
+        const defaults = AppController.serialDefaultsForModel(AppController.currentModelId);
+        if (!defaults || !defaults.present)
+            return;
+        baudCombo.currentIndex = baudCombo.find(String(defaults.baudRate));
+        dataBitsCombo.currentIndex = dataBitsCombo.indexOfValue(defaults.dataBits);
+        parityCombo.currentIndex = parityCombo.indexOfValue(defaults.parity);
+        stopBitsCombo.currentIndex = stopBitsCombo.indexOfValue(defaults.stopBits);
+        flowControlCombo.currentIndex = flowControlCombo.indexOfValue(defaults.flowControl);
+    }
+
+    component Heading: F.Label {
+        Layout.fillWidth: true
+        Layout.topMargin: 8
+        font.pixelSize: Theme.baseFontSize - 1
+        font.letterSpacing: 1
+        color: Theme.textMuted
+    }
+
+    component RowLabel: F.Label {
+        Layout.minimumWidth: 80
+        Layout.maximumWidth: 120
+        elide: Text.ElideRight
+        color: Theme.text
+    }
+
+    component OptionCheckBox: CheckBox {
+        Layout.fillWidth: true
+        palette.windowText: Theme.text
+    }
+
+    Connections {
+        target: AppController
+
+        function onCurrentLanguageChanged() {
+            root.rebuildOptions();
+        }
+
+        function onCurrentModelChanged() {
+            root.applyModelSerialDefaults();
+        }
+    }
+
+    ColumnLayout {
+        id: column
+
+        x: 16
+        y: 6
+        width: root.width - 32
+        spacing: 8
+
+        Heading {
+            text: qsTr("Port · PORT")
+        }
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 10
+            rowSpacing: 8
+            enabled: !AppController.portOpen
+
+            RowLabel {
+                text: qsTr("Port")
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 4
+
+                PortComboBox {
+                    id: portCombo
+
+                    objectName: "portCombo"
+                    Layout.fillWidth: true
+                }
+
+                F.ToolButton {
+                    objectName: "refreshPortsButton"
+                    icon.source: "qrc:/icons/refresh.svg"
+                    icon.color: Theme.text
+                    onClicked: AppController.refreshPorts()
+                }
+            }
+
+            RowLabel {
+                text: qsTr("Baud rate")
+            }
+
+            ComboBox {
+                id: baudCombo
+
+                objectName: "baudCombo"
+                Layout.fillWidth: true
+                model: SerialOptions.baudRateOptions()
+            }
+
+            RowLabel {
+                text: qsTr("Data bits")
+            }
+
+            ComboBox {
+                id: dataBitsCombo
+
+                objectName: "dataBitsCombo"
+                Layout.fillWidth: true
+                textRole: "label"
+                valueRole: "value"
+            }
+
+            RowLabel {
+                text: qsTr("Parity")
+            }
+
+            ComboBox {
+                id: parityCombo
+
+                objectName: "parityCombo"
+                Layout.fillWidth: true
+                textRole: "label"
+                valueRole: "value"
+            }
+
+            RowLabel {
+                text: qsTr("Stop bits")
+            }
+
+            ComboBox {
+                id: stopBitsCombo
+
+                objectName: "stopBitsCombo"
+                Layout.fillWidth: true
+                textRole: "label"
+                valueRole: "value"
+            }
+
+            RowLabel {
+                text: qsTr("Flow control")
+            }
+
+            ComboBox {
+                id: flowControlCombo
+
+                objectName: "flowControlCombo"
+                Layout.fillWidth: true
+                textRole: "label"
+                valueRole: "value"
+            }
+        }
+
+        F.Button {
+            id: openButton
+
+            readonly property color fill: AppController.portOpen ? Theme.error : Theme.accent
+            readonly property color activeFill: AppController.portOpen ? Qt.darker(Theme.error, 1.2)
+                                                                       : Theme.accent700
+
+            objectName: "openButton"
+            Layout.fillWidth: true
+            Layout.topMargin: 4
+            Layout.preferredHeight: 44
+            text: AppController.portOpen ? qsTr("Close port") : qsTr("Open port")
+
+            background: Rectangle {
+                radius: 3
+                color: openButton.down || openButton.hovered ? openButton.activeFill : openButton.fill
+            }
+
+            contentItem: Text {
+                text: openButton.text
+                font: openButton.font
+                color: Theme.accentForeground
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
+
+            onClicked: {
+                if (AppController.portOpen)
+                    AppController.closePort();
+                else
+                    AppController.openPort(root.selectedPort, root.selectedBaud, root.selectedDataBits,
+                                           root.selectedParity, root.selectedStopBits,
+                                           root.selectedFlowControl);
+            }
+        }
+
+        Heading {
+            text: qsTr("Receive · RECEIVE")
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+
+            RadioButton {
+                objectName: "rxAsciiRadio"
+                text: "ASCII"
+                palette.windowText: Theme.text
+                checked: !AppController.logModel.hexMode
+                onCheckedChanged: {
+                    if (checked)
+                        AppController.logModel.hexMode = false;
+                }
+            }
+
+            RadioButton {
+                objectName: "rxHexRadio"
+                text: "HEX"
+                palette.windowText: Theme.text
+                checked: AppController.logModel.hexMode
+                onCheckedChanged: {
+                    if (checked)
+                        AppController.logModel.hexMode = true;
+                }
+            }
+        }
+
+        OptionCheckBox {
+            objectName: "showTimestampCheck"
+            text: qsTr("Show timestamp")
+            checked: AppController.logModel.showTimestamp
+            onToggled: AppController.logModel.showTimestamp = checked
+        }
+
+        OptionCheckBox {
+            objectName: "wrapLinesCheck"
+            text: qsTr("Wrap lines")
+            checked: root.wrapLines
+            onToggled: root.wrapLines = checked
+        }
+
+        OptionCheckBox {
+            objectName: "echoCheck"
+            text: qsTr("Echo sent data")
+            checked: AppController.echoTx
+            onToggled: AppController.echoTx = checked
+        }
+
+        Heading {
+            text: qsTr("Transmit · TRANSMIT")
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+
+            RadioButton {
+                objectName: "txAsciiRadio"
+                text: "ASCII"
+                palette.windowText: Theme.text
+                checked: !AppController.sendAsHex
+                onCheckedChanged: {
+                    if (checked)
+                        AppController.sendAsHex = false;
+                }
+            }
+
+            RadioButton {
+                objectName: "txHexRadio"
+                text: "HEX"
+                palette.windowText: Theme.text
+                checked: AppController.sendAsHex
+                onCheckedChanged: {
+                    if (checked)
+                        AppController.sendAsHex = true;
+                }
+            }
+        }
+
+        OptionCheckBox {
+            objectName: "crcCheck"
+            text: qsTr("Append CRC (CRC16/MODBUS)")
+            checked: AppController.crcEnabled
+            onToggled: AppController.crcEnabled = checked
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 6
+
+            OptionCheckBox {
+                objectName: "repeatCheck"
+                text: qsTr("Repeat send")
+                checked: AppController.repeatSendEnabled
+                onToggled: AppController.repeatSendEnabled = checked
+            }
+
+            SpinBox {
+                objectName: "repeatIntervalSpin"
+                from: 0
+                to: 3600000
+                stepSize: 50
+                editable: true
+                value: AppController.repeatIntervalMs
+                onValueModified: AppController.repeatIntervalMs = value
+            }
+
+            F.Label {
+                text: qsTr("ms")
+                color: Theme.text
+            }
+        }
+    }
 }

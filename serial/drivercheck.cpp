@@ -10,7 +10,18 @@ QString& macDriverPath()
     return path;
 }
 
+int& installedOverride()
+{
+    static int value = -1;
+    return value;
+}
+
 } // namespace
+
+void DriverCheck::setInstalledOverrideForTesting(int installed)
+{
+    installedOverride() = installed;
+}
 
 void DriverCheck::setMacDriverPathForTesting(const QString& path)
 {
@@ -19,6 +30,9 @@ void DriverCheck::setMacDriverPathForTesting(const QString& path)
 
 bool DriverCheck::isCh340DriverInstalled()
 {
+    if (installedOverride() >= 0) {
+        return installedOverride() == 1;
+    }
 #if defined(Q_OS_MACOS)
     return QFileInfo::exists(macDriverPath());
 #else

@@ -22,4 +22,8 @@ public:
 
     /// Where the vendor driver lives on macOS; tests may point it elsewhere.
     static void setMacDriverPathForTesting(const QString& path);
+    /// Makes isCh340DriverInstalled() answer @p installed (0 or 1) on every
+    /// platform, so the missing-driver hint can be shown and tested here;
+    /// -1 restores the real check.
+    static void setInstalledOverrideForTesting(int installed);
 };

@@ -6,8 +6,9 @@ import Qt5Compat.GraphicalEffects
 DropShadow {
     id: root
 
-    color: "#000000"
-    opacity: 0.35
+    // The shadow's own opacity lives in its colour: the item's opacity would
+    // also fade the source drawn on top of the shadow.
+    color: Qt.rgba(0, 0, 0, 0.35)
     radius: 0.6 * 32
     samples: 2 * Math.ceil(root.radius) + 1
     horizontalOffset: 0

@@ -1,0 +1,524 @@
+// The main window as a user meets it: the real Main document on the offscreen
+// platform, driven with mouse and key events.
+#include "app/appcontroller.h"
+#include "serial/portlistmodel.h"
+#include "support/testsupport.h"
+
+#include <QClipboard>
+#include <QColor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQmlError>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+void qml_register_types_Korvel();
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    QQuickWindow* m_window = nullptr;
+    AppController* m_controller = nullptr;
+    QStringList m_warnings;
+
+    // Items made by a Repeater or a view are not QObject children of the
+    // window, so the visual tree is searched as well.
+    QQuickItem* item(const char* name) const
+    {
+        const QString wanted = QLatin1String(name);
+        if (auto* found = m_window->findChild<QQuickItem*>(wanted)) {
+            return found;
+        }
+        QList<QQuickItem*> pending{m_window->contentItem()};
+        while (!pending.isEmpty()) {
+            QQuickItem* next = pending.takeFirst();
+            if (next->objectName() == wanted) {
+                return next;
+            }
+            pending += next->childItems();
+        }
+        qWarning("no item named %s", name);
+        return nullptr;
+    }
+
+    QObject* object(const char* name) const
+    {
+        return m_window->findChild<QObject*>(QLatin1String(name));
+    }
+
+    QPoint centreOf(const QQuickItem* target) const
+    {
+        return target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    }
+
+    void click(const QQuickItem* target)
+    {
+        QTest::mouseClick(m_window, Qt::LeftButton, {}, centreOf(target));
+    }
+
+    // Row `row` of a ListView, created by the view itself.
+    QQuickItem* listRow(QQuickItem* list, int row) const
+    {
+        QQuickItem* result = nullptr;
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, result),
+                                  Q_ARG(int, row));
+        return result;
+    }
+
+    // QTest::keyClicks exists only for widgets.
+    void typeText(const QString& text)
+    {
+        for (const QChar c : text) {
+            QTest::keyClick(m_window, c.toLatin1());
+        }
+    }
+
+    bool historyOpen() const { return object("historyPopup")->property("opened").toBool(); }
+
+    void openHistory()
+    {
+        if (!historyOpen()) {
+            click(item("historyButton"));
+        }
+    }
+
+    void closePopupsAndDialogs()
+    {
+        for (const char* name : {"historyPopup", "portErrorDialog"}) {
+            QMetaObject::invokeMethod(object(name), "close");
+        }
+        QTRY_VERIFY(!object("historyPopup")->property("visible").toBool());
+        QTRY_VERIFY(!object("portErrorDialog")->property("visible").toBool());
+    }
+
+    void setMaximized(bool maximized, const QString& how)
+    {
+        if (how == QLatin1String("window")) {
+            if (maximized) {
+                m_window->showMaximized();
+            } else {
+                m_window->showNormal();
+            }
+        } else if (how == QLatin1String("captionButton")) {
+            click(item("maximizeButton"));
+        } else {
+            QTest::mouseDClick(m_window, Qt::LeftButton, {}, centreOf(item("titleBar")));
+        }
+    }
+
+    void verifyFrame(bool maximized)
+    {
+        const int margin = maximized ? 0 : 18;
+        QTRY_COMPARE(m_window->property("shadowActive").toBool(), !maximized);
+        QCOMPARE(m_window->property("activeMargin").toInt(), margin);
+        const QQuickItem* frame = item("frame");
+        QTRY_COMPARE(frame->size(),
+                     QSizeF(m_window->width() - 2 * margin, m_window->height() - 2 * margin));
+        QCOMPARE(frame->position(), QPointF(margin, margin));
+        for (const char* name : {"windowShadow", "frameOutline", "resizeAreas"}) {
+            QVERIFY2(item(name)->isVisible() == !maximized, name);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        volatile auto keepModule = &qml_register_types_Korvel;
+        (void)keepModule;
+        korveltest::isolateSettings();
+        PortListModel::setEnumerator([] { return QList<SerialPortEntry>{}; });
+        QQuickStyle::setStyle(QStringLiteral("Fusion"));
+
+        m_engine = std::make_unique<QQmlApplicationEngine>();
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+#endif
+        connect(m_engine.get(), &QQmlEngine::warnings, this, [this](const QList<QQmlError>& list) {
+            for (const QQmlError& error : list) {
+                // The window's own documents; the embedded panels answer for theirs.
+                const QString file = error.url().fileName();
+                if (file == QLatin1String("Main.qml") ||
+                    file == QLatin1String("RemoteAssistPanel.qml")) {
+                    m_warnings << error.toString();
+                } else {
+                    qWarning("%s", qPrintable(error.toString()));
+                }
+            }
+        });
+        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
+        QVERIFY2(!m_engine->rootObjects().isEmpty(), qPrintable(m_warnings.join('\n')));
+        m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
+        QVERIFY(m_window);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        m_controller =
+            m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+        QVERIFY(m_controller);
+    }
+
+    void cleanup()
+    {
+        closePopupsAndDialogs();
+        m_controller->setThemeMode(QStringLiteral("light"));
+        // Any QML warning (a failed binding, a type error in a handler) is a fault.
+        const QStringList warnings = std::exchange(m_warnings, {});
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    }
+
+    void cleanupTestCase()
+    {
+        m_engine.reset();
+        PortListModel::setEnumerator({});
+    }
+
+    void opensAsSpecified()
+    {
+        QCOMPARE(m_window->size(), QSize(1356, 896));
+        QCOMPARE(m_window->minimumSize(), QSize(896, 636));
+        QVERIFY(m_window->flags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(m_window->title(), QStringLiteral("Korvel Serial Assistant"));
+        QCOMPARE(object("modeBar")->property("currentIndex").toInt(), 0);
+        QCOMPARE(object("statusToastLabel")->property("text").toString(), QString());
+        QCOMPARE(object("versionLabel")->property("text").toString(),
+                 QStringLiteral("v") + m_controller->appVersion());
+        // Linux ships the CH340 driver, so the banner takes no room at all.
+        QVERIFY(m_controller->ch340DriverInstalled());
+        QVERIFY(!item("driverHintBanner")->isVisible());
+        QCOMPARE(item("driverHintBanner")->height(), 0.0);
+    }
+
+    void modeBarSwitchesPages_data()
+    {
+        QTest::addColumn<int>("segment");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("device commands") << 1 << QStringLiteral("commandPanel");
+        QTest::newRow("serial") << 0 << QStringLiteral("serialPanel");
+    }
+
+    void modeBarSwitchesPages()
+    {
+        QFETCH(int, segment);
+        QFETCH(QString, page);
+        QQuickItem* button = item(qPrintable(QStringLiteral("modeSegment%1").arg(segment)));
+        QVERIFY(button);
+        click(button);
+        QCOMPARE(object("modeBar")->property("currentIndex").toInt(), segment);
+        QCOMPARE(object("pageStack")->property("currentIndex").toInt(), segment);
+        QTRY_VERIFY(item(qPrintable(page))->isVisible());
+    }
+
+    void emptyHistory()
+    {
+        m_controller->commandHistoryModel()->clear();
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        const QQuickItem* empty = item("historyEmptyLabel");
+        QVERIFY(empty->isVisible());
+        QCOMPARE(empty->property("text").toString(), QStringLiteral("No history yet"));
+        QVERIFY(!item("historyList")->isVisible());
+        QVERIFY(!item("clearHistoryButton")->isEnabled());
+        // The History button toggles: a second click closes the popup.
+        click(item("historyButton"));
+        QTRY_VERIFY(!historyOpen());
+    }
+
+    void historyClosesOnEscapeAndOutsidePress()
+    {
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(!historyOpen());
+
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        click(item("portSummaryLabel"));
+        QTRY_VERIFY(!historyOpen());
+    }
+
+    void historyRowReplacesDraft_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("expected");
+        // Most recent first.
+        QTest::newRow("newest") << 0 << QStringLiteral("b");
+        QTest::newRow("oldest") << 1 << QStringLiteral("a");
+    }
+
+    void historyRowReplacesDraft()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, expected);
+        CommandHistoryModel* history = m_controller->commandHistoryModel();
+        history->clear();
+        history->push(QStringLiteral("a"));
+        history->push(QStringLiteral("b"));
+        m_controller->setDraftText(QStringLiteral("draft"));
+
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        QQuickItem* list = item("historyList");
+        QVERIFY(list->isVisible());
+        QVERIFY(!item("historyEmptyLabel")->isVisible());
+        QVERIFY(item("clearHistoryButton")->isEnabled());
+        QTRY_COMPARE(list->property("count").toInt(), 2);
+        QTRY_VERIFY(list->height() > 0);
+        QQuickItem* target = listRow(list, row);
+        QVERIFY(target);
+        QCOMPARE(target->property("commandText").toString(), expected);
+
+        click(target);
+        QCOMPARE(m_controller->draftText(), expected);
+        QTRY_VERIFY(!historyOpen());
+        QCOMPARE(object("sendBox")->property("text").toString(), expected);
+    }
+
+    void clearHistoryEmptiesTheList()
+    {
+        CommandHistoryModel* history = m_controller->commandHistoryModel();
+        history->clear();
+        history->push(QStringLiteral("one"));
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        QQuickItem* clear = item("clearHistoryButton");
+        QTRY_VERIFY(clear->isEnabled());
+        click(clear);
+        QCOMPARE(history->rowCount(), 0);
+        QTRY_VERIFY(item("historyEmptyLabel")->isVisible());
+        QVERIFY(!clear->isEnabled());
+    }
+
+    void sendBoxFollowsDraftBothWays()
+    {
+        m_controller->setDraftText(QString());
+        QQuickItem* box = item("sendBox");
+        QCOMPARE(box->property("text").toString(), QString());
+        click(box);
+        QTRY_VERIFY(box->hasActiveFocus());
+
+        typeText(QStringLiteral("AT+RST"));
+        QCOMPARE(m_controller->draftText(), QStringLiteral("AT+RST"));
+        // Editing in the middle keeps the cursor where the user put it.
+        QTest::keyClick(m_window, Qt::Key_Left);
+        QTest::keyClick(m_window, Qt::Key_Left);
+        typeText(QStringLiteral("x"));
+        QCOMPARE(m_controller->draftText(), QStringLiteral("AT+RxST"));
+        QCOMPARE(box->property("cursorPosition").toInt(), 5);
+        // Enter inserts a line break; it does not send.
+        QTest::keyClick(m_window, Qt::Key_End);
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QCOMPARE(m_controller->draftText(), QStringLiteral("AT+RxST\n"));
+
+        m_controller->setDraftText(QStringLiteral("from controller"));
+        QCOMPARE(box->property("text").toString(), QStringLiteral("from controller"));
+
+        click(item("clearDraftButton"));
+        QCOMPARE(m_controller->draftText(), QString());
+        QCOMPARE(box->property("text").toString(), QString());
+    }
+
+    void sendBoxGrowsThenScrolls()
+    {
+        const QQuickItem* scroll = item("sendScroll");
+        m_controller->setDraftText(QString());
+        QTRY_COMPARE(scroll->height(), 74.0);
+        m_controller->setDraftText(QStringLiteral("line\n").repeated(4));
+        QTRY_VERIFY(scroll->height() > 74.0);
+        QVERIFY(scroll->height() < 200.0);
+        m_controller->setDraftText(QStringLiteral("line\n").repeated(40));
+        QTRY_COMPARE(scroll->height(), 200.0);
+        m_controller->setDraftText(QString());
+        QTRY_COMPARE(scroll->height(), 74.0);
+    }
+
+    void statusToastShowsThenClears()
+    {
+        QObject* label = object("statusToastLabel");
+        emit m_controller->statusMessage(QStringLiteral("first"));
+        QCOMPARE(label->property("text").toString(), QStringLiteral("first"));
+        // A new message replaces the old one at once and restarts the time.
+        emit m_controller->statusMessage(QStringLiteral("Log saved"));
+        QCOMPARE(label->property("text").toString(), QStringLiteral("Log saved"));
+        QElapsedTimer shown;
+        shown.start();
+        QTRY_VERIFY_WITH_TIMEOUT(label->property("text").toString().isEmpty(), 8000);
+        QVERIFY2(shown.elapsed() >= 4000, qPrintable(QString::number(shown.elapsed())));
+    }
+
+    void maximiseDropsTheShadowBand_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("window") << QStringLiteral("window");
+        QTest::newRow("caption button") << QStringLiteral("captionButton");
+        QTest::newRow("title bar double click") << QStringLiteral("titleBar");
+    }
+
+    void maximiseDropsTheShadowBand()
+    {
+        QFETCH(QString, how);
+        verifyFrame(false);
+
+        setMaximized(true, how);
+        QTRY_COMPARE(m_window->visibility(), QWindow::Maximized);
+        verifyFrame(true);
+
+        setMaximized(false, how);
+        QTRY_COMPARE(m_window->visibility(), QWindow::Windowed);
+        verifyFrame(false);
+    }
+
+    void pauseStaysInStepAcrossMenuAndToolBar()
+    {
+        QObject* monitor = object("monitor");
+        QQuickItem* button = item("pauseToolButton");
+        QObject* menuItem = object("pauseMenuItem");
+        QVERIFY(!monitor->property("paused").toBool());
+
+        click(button);
+        QVERIFY(monitor->property("paused").toBool());
+        QVERIFY(menuItem->property("checked").toBool());
+
+        // A change from elsewhere reaches both, and a later click still works.
+        monitor->setProperty("paused", false);
+        QVERIFY(!button->property("checked").toBool());
+        QVERIFY(!menuItem->property("checked").toBool());
+        click(button);
+        QVERIFY(monitor->property("paused").toBool());
+        click(button);
+        QVERIFY(!monitor->property("paused").toBool());
+    }
+
+    void clearToolButtonClearsTheLog()
+    {
+        m_controller->logStore().append(LogKind::SYS, QByteArrayLiteral("hello"));
+        QTRY_VERIFY(m_controller->logModel()->lineCount() > 0);
+        click(item("clearToolButton"));
+        QTRY_COMPARE(m_controller->logModel()->lineCount(), 0);
+    }
+
+    void driverHintDownloadOpensDriverList()
+    {
+        QObject* hint = object("driverHintDialog");
+        QObject* list = object("driverListDialog");
+        QMetaObject::invokeMethod(hint, "open");
+        QTRY_VERIFY(hint->property("opened").toBool());
+        QMetaObject::invokeMethod(hint, "downloadRequested");
+        QTRY_VERIFY(list->property("opened").toBool());
+        QMetaObject::invokeMethod(list, "close");
+        QMetaObject::invokeMethod(hint, "close");
+        QTRY_VERIFY(!list->property("visible").toBool());
+        QTRY_VERIFY(!hint->property("visible").toBool());
+    }
+
+    void remoteSupportPage()
+    {
+        object("modeBar")->setProperty("currentIndex", 2);
+        QTRY_VERIFY(item("remoteAssistPanel")->isVisible());
+        QObject* code = object("remoteCodeLabel");
+        QObject* password = object("remotePasswordField");
+        const QRegularExpression codePattern(
+            QStringLiteral("^[1-9]\\d{3}-[1-9]\\d{3}-[1-9]\\d{3}$"));
+        const QRegularExpression passwordPattern(QStringLiteral("^[1-9]\\d{3}$"));
+        const QString firstCode = code->property("text").toString();
+        QVERIFY2(codePattern.match(firstCode).hasMatch(), qPrintable(firstCode));
+        QVERIFY(passwordPattern.match(password->property("text").toString()).hasMatch());
+
+        click(item("copyCodeButton"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), firstCode);
+
+        // Fresh codes on each press; three equal draws in a row would be a fault.
+        QSet<QString> seen{firstCode};
+        for (int i = 0; i < 3; ++i) {
+            click(item("regenerateCodeButton"));
+            const QString next = code->property("text").toString();
+            QVERIFY2(codePattern.match(next).hasMatch(), qPrintable(next));
+            QVERIFY(passwordPattern.match(password->property("text").toString()).hasMatch());
+            seen << next;
+        }
+        QVERIFY(seen.size() > 1);
+
+        QObject* dialog = object("remoteSupportDialog");
+        click(item("startSessionButton"));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QCOMPARE(dialog->property("title").toString(), QStringLiteral("Remote support"));
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+        object("modeBar")->setProperty("currentIndex", 0);
+    }
+
+    void portOpenFailureShowsDialog()
+    {
+        QObject* dialog = object("portErrorDialog");
+        const QString error = QStringLiteral("Permission denied: <ttyUSB0>");
+        emit m_controller->portOpenFailed(error);
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QCOMPARE(dialog->property("title").toString(), QStringLiteral("Failed to open port"));
+        QCOMPARE(object("portErrorText")->property("text").toString(), error);
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+    }
+
+    void openDialogFollowsTheme()
+    {
+        QObject* dialog = object("portErrorDialog");
+        emit m_controller->portOpenFailed(QStringLiteral("x"));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        const auto windowColour = [dialog] {
+            const auto* palette = dialog->property("palette").value<QObject*>();
+            return palette->property("window").value<QColor>();
+        };
+        const auto textColour = [this] {
+            return object("portErrorText")->property("color").value<QColor>();
+        };
+        QCOMPARE(windowColour(), QColor(QStringLiteral("#f2f2f3")));
+        QCOMPARE(textColour(), QColor(QStringLiteral("#1d1f20")));
+
+        m_controller->setThemeMode(QStringLiteral("dark"));
+        QVERIFY(dialog->property("opened").toBool());
+        QCOMPARE(windowColour(), QColor(QStringLiteral("#1c1d20")));
+        QCOMPARE(textColour(), QColor(QStringLiteral("#e6e6e8")));
+    }
+
+    void frameFollowsTheme_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("light") << QStringLiteral("light") << QColor(QStringLiteral("#f2f2f3"));
+        QTest::newRow("dark") << QStringLiteral("dark") << QColor(QStringLiteral("#1c1d20"));
+    }
+
+    void frameFollowsTheme()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QColor, background);
+        m_controller->setThemeMode(mode);
+        const QImage image = m_window->grabWindow();
+        QVERIFY(!image.isNull());
+        const QString dir = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            image.save(QStringLiteral("%1/mainwindow-%2.png").arg(dir, mode));
+        }
+        const qreal dpr = image.devicePixelRatio();
+        // A point of the tool bar's empty end lies on the frame background.
+        const QQuickItem* toolBar = item("toolBar");
+        const QPointF inBar = toolBar->mapToScene(QPointF(toolBar->width() - 40, 26));
+        QCOMPARE(image.pixelColor((inBar * dpr).toPoint()), background);
+        // The shadow band is not painted with the frame's background.
+        QVERIFY(image.pixelColor(QPoint(4, image.height() / 2)) != background);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

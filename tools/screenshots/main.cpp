@@ -1,0 +1,225 @@
+// Renders the real main window in the states worth looking at and saves each
+// as a PNG: both themes with each page, the history popup, the driver hint
+// banner, a maximised window and every dialog the window owns.
+#include "app/appcontroller.h"
+#include "serial/drivercheck.h"
+#include "serial/portlistmodel.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <functional>
+
+void qml_register_types_Korvel();
+
+namespace {
+
+QString g_outDir;
+
+// Lets bindings, animations and popups settle before a picture is taken.
+void settle(int ms = 400)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+// The window is translucent around its frame; lay it on a plain backdrop so
+// the shadow reads as it would on a desktop.
+void save(QQuickWindow* window, const QString& name)
+{
+    settle();
+    const QImage grabbed = window->grabWindow();
+    QImage out(grabbed.size(), QImage::Format_RGB32);
+    out.fill(QColor("#8c939c"));
+    QPainter painter(&out);
+    painter.drawImage(0, 0, grabbed);
+    painter.end();
+    const QString path = g_outDir + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (out.save(path)) {
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    }
+}
+
+QObject* findObject(QObject* root, const char* objectName)
+{
+    return root->findChild<QObject*>(QString::fromLatin1(objectName));
+}
+
+// Every object whose QML type name starts with @p typeName (QML types carry
+// generated class names such as "SaveLogDialog_QMLTYPE_3").
+QList<QObject*> objectsOfType(QObject* root, const QString& typeName)
+{
+    QList<QObject*> found;
+    const auto all = root->findChildren<QObject*>();
+    for (QObject* object : all) {
+        const QString cls = QString::fromLatin1(object->metaObject()->className());
+        if (cls == typeName || cls.startsWith(typeName + QLatin1Char('_'))) {
+            found << object;
+        }
+    }
+    return found;
+}
+
+struct Session
+{
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+    AppController* controller = nullptr;
+
+    bool load()
+    {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+#endif
+        engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
+        if (engine.rootObjects().isEmpty()) {
+            return false;
+        }
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
+        controller = engine.singletonInstance<AppController*>(
+            qmlTypeId("Korvel", 1, 0, "AppController"));
+        return window && controller;
+    }
+
+    void setPage(int index)
+    {
+        if (QObject* bar = findObject(window, "modeBar")) {
+            bar->setProperty("currentIndex", index);
+        }
+    }
+};
+
+void fillSampleLog(AppController* controller)
+{
+    LogManager& log = controller->logStore();
+    log.append(LogKind::SYS, QStringLiteral("/dev/ttyUSB0 opened \u00b7 115200 8-N-1").toUtf8());
+    log.append(LogKind::TX, QByteArray(R"({"command":"ReadProduct"})"));
+    log.append(LogKind::RX, QByteArray(
+                                R"({"command":"ReadProduct","product":"HX4","firmware":"1.2.0"})"));
+    log.append(LogKind::TX, QByteArray(R"({"command":"ReadData"})"));
+    log.append(LogKind::RX,
+               QByteArray(R"({"command":"ReadData","temperature":23.8,"humidity":44.8,"light":303})"));
+    log.append(LogKind::TX, QByteArray("01 03 00 00 00 01 84 0A"));
+    log.append(LogKind::RX, QByteArray::fromHex("010302000179 84"));
+    log.append(LogKind::ERR, QByteArray("Serial port disconnected."));
+    controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadData"})"));
+    controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadProduct"})"));
+    controller->setDraftText(QStringLiteral(R"({"command":"ReadData"})"));
+}
+
+void shootTheme(const QString& theme)
+{
+    Session s;
+    if (!s.load()) {
+        std::fprintf(stderr, "Main could not be loaded\n");
+        return;
+    }
+    s.controller->setThemeMode(theme);
+    fillSampleLog(s.controller);
+    s.window->show();
+    const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
+                            QStringLiteral("remote")};
+    for (int i = 0; i < pages.size(); ++i) {
+        s.setPage(i);
+        save(s.window, QStringLiteral("main-%1-%2").arg(theme, pages.at(i)));
+    }
+    s.setPage(0);
+
+    if (QObject* popup = findObject(s.window, "historyPopup")) {
+        QMetaObject::invokeMethod(popup, "open");
+        save(s.window, QStringLiteral("history-%1").arg(theme));
+        QMetaObject::invokeMethod(popup, "close");
+    }
+
+    // Every dialog the window owns, one at a time.
+    const QStringList dialogs{QStringLiteral("SaveLogDialog"),
+                              QStringLiteral("SettingsAboutDialog"),
+                              QStringLiteral("AboutDialog"),
+                              QStringLiteral("SoftwareUpdateDialog"),
+                              QStringLiteral("DriverHintDialog"),
+                              QStringLiteral("DriverListDialog")};
+    for (const QString& type : dialogs) {
+        const auto found = objectsOfType(s.window, type);
+        if (found.isEmpty() || found.first()->metaObject()->indexOfMethod("open()") < 0) {
+            continue;
+        }
+        QMetaObject::invokeMethod(found.first(), "open");
+        save(s.window, QStringLiteral("dialog-%1-%2").arg(type, theme));
+        QMetaObject::invokeMethod(found.first(), "close");
+        settle(200);
+    }
+    if (QObject* dialog = findObject(s.window, "portErrorDialog")) {
+        emit s.controller->portOpenFailed(QStringLiteral("No such file or directory"));
+        save(s.window, QStringLiteral("dialog-PortError-%1").arg(theme));
+        QMetaObject::invokeMethod(dialog, "close");
+        settle(200);
+    }
+
+    s.window->showMaximized();
+    save(s.window, QStringLiteral("main-%1-maximized").arg(theme));
+}
+
+void shootDriverBanner()
+{
+    DriverCheck::setInstalledOverrideForTesting(0);
+    QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
+    Session s;
+    if (s.load()) {
+        s.controller->setThemeMode(QStringLiteral("light"));
+        fillSampleLog(s.controller);
+        s.window->show();
+        save(s.window, QStringLiteral("main-light-driver-banner"));
+    }
+    DriverCheck::setInstalledOverrideForTesting(-1);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    volatile auto keepModule = &qml_register_types_Korvel;
+    (void)keepModule;
+
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("KorvelScreenshots"));
+    QCoreApplication::setApplicationName(QStringLiteral("korvel-screenshots"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+
+    // A listed port so the chooser shows what a user with a device sees.
+    PortListModel::setEnumerator([] {
+        return QList<SerialPortEntry>{
+            {QStringLiteral("ttyUSB0"), QStringLiteral("USB2.0-Serial"), QStringLiteral("CH340"),
+             true},
+            {QStringLiteral("ttyS0"), QString(), QString(), false}};
+    });
+
+    g_outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(g_outDir);
+
+    shootTheme(QStringLiteral("light"));
+    shootTheme(QStringLiteral("dark"));
+    shootDriverBanner();
+    return 0;
+}
