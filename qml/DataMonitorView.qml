@@ -5,9 +5,9 @@ import QtQuick.Controls.impl as Impl
 import Korvel
 
 // The right-hand pane: every line of the log under a header with the line and
-// byte counters. Only the lines in sight are laid out; they come from the log
-// model's rate-limited rows, so a fast serial line costs a few dozen layouts a
-// second rather than one per received chunk.
+// byte counters. Only the lines in sight are laid out, and they come from the
+// log model's batched rows, so however fast a serial line delivers, the view
+// refreshes at most 30 times a second (10 while it follows steady traffic).
 Item {
     id: root
 
@@ -39,7 +39,7 @@ Item {
     // Natural width of the widest line laid out so far (for unwrapped lines).
     property real widestLine: 0
 
-    readonly property LogViewRows rows: AppController.logModel.viewRows
+    readonly property var rows: AppController.logModel.viewRows
 
     // While the rows are reset the list moves on its own; that is no reason
     // to stop following the end.
@@ -220,6 +220,15 @@ Item {
         }
     }
 
+    // While the view follows, every refresh moves and repaints all rows it
+    // shows, and steady traffic scrolls too fast to read anyway: 10 refreshes
+    // a second are enough then. A line after a quiet spell still shows at once.
+    Binding {
+        target: root.rows
+        property: "interval"
+        value: !root.paused && logView.stickToBottom ? 100 : 33
+    }
+
     Timer {
         id: followTimer
 
@@ -340,28 +349,28 @@ Item {
             }
 
             delegate: Item {
-                id: line
+                id: row
 
                 required property int index
-                required property string time
-                required property string dir
-                required property string text
+                required property string line
 
-                readonly property string lineText: AppController.logModel.lineTextFor(line.time, line.dir, line.text)
+                // The "line" role: the row as a line of the log (time column,
+                // tag, payload stripped of control sequences).
+                readonly property string lineText: row.line
                 readonly property real naturalWidth: plain.implicitWidth
                 // Only worked out while something is selected.
-                readonly property double lineNumber: root.hasSelection ? root.rows.firstLineNumber + line.index : -1
-                readonly property int selectionFrom: line.lineNumber < 0
-                                                     || line.lineNumber < root.selectionStartLine
-                                                     || line.lineNumber > root.selectionEndLine
+                readonly property double lineNumber: root.hasSelection ? root.rows.firstLineNumber + row.index : -1
+                readonly property int selectionFrom: row.lineNumber < 0
+                                                     || row.lineNumber < root.selectionStartLine
+                                                     || row.lineNumber > root.selectionEndLine
                                                      ? -1
-                                                     : line.lineNumber === root.selectionStartLine
+                                                     : row.lineNumber === root.selectionStartLine
                                                        ? root.selectionStartColumn : 0
-                readonly property int selectionTo: line.selectionFrom < 0
+                readonly property int selectionTo: row.selectionFrom < 0
                                                    ? -1
-                                                   : line.lineNumber === root.selectionEndLine
-                                                     ? root.selectionEndColumn : line.lineText.length
-                readonly property bool selected: line.selectionTo > line.selectionFrom
+                                                   : row.lineNumber === root.selectionEndLine
+                                                     ? root.selectionEndColumn : row.lineText.length
+                readonly property bool selected: row.selectionTo > row.selectionFrom
 
                 width: root.wrapLines ? logView.width : plain.implicitWidth
                 height: plain.height
@@ -369,14 +378,14 @@ Item {
                 Text {
                     id: plain
 
-                    width: root.wrapLines ? line.width : implicitWidth
-                    text: line.lineText
+                    width: root.wrapLines ? row.width : implicitWidth
+                    text: row.lineText
                     textFormat: Text.PlainText
                     wrapMode: root.wrapLines ? Text.Wrap : Text.NoWrap
                     font.family: AppController.logFontFamily
                     font.pixelSize: AppController.logFontSize
                     color: Theme.consoleText
-                    visible: !line.selected
+                    visible: !row.selected
 
                     onImplicitWidthChanged: {
                         if (implicitWidth > root.widestLine)
@@ -387,7 +396,7 @@ Item {
                 // A selected line is drawn by an editor, which can show part of
                 // a line (also across wrapped rows) as selected.
                 Loader {
-                    active: line.selected
+                    active: row.selected
                     width: plain.width
                     sourceComponent: TextEdit {
                         id: selectedLine
@@ -399,11 +408,11 @@ Item {
                             if (selectedLine.selecting)
                                 return
                             selectedLine.selecting = true
-                            selectedLine.select(line.selectionFrom, line.selectionTo)
+                            selectedLine.select(row.selectionFrom, row.selectionTo)
                             selectedLine.selecting = false
                         }
 
-                        text: line.lineText
+                        text: row.lineText
                         textFormat: TextEdit.PlainText
                         readOnly: true
                         selectByMouse: false
@@ -419,7 +428,7 @@ Item {
                         onTextChanged: selectedLine.showSelection()
 
                         Connections {
-                            target: line
+                            target: row
 
                             function onSelectionFromChanged() {
                                 selectedLine.showSelection()

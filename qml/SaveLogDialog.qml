@@ -16,6 +16,7 @@ Dialog {
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: 460
+    padding: 16
     palette: Theme.palette
     font.family: Theme.baseFontFamily
     font.pixelSize: Theme.baseFontSize
@@ -39,7 +40,7 @@ Dialog {
     }
 
     function save() {
-        const format = formatGroup.checkedButton ? formatGroup.checkedButton.value : "text"
+        const format = formatCsv.checked ? formatCsv.value : formatHex.checked ? formatHex.value : "text"
         root.errorText = AppController.saveLog(locationField.text, root.baseNameFor(fileNameField.text),
                                                format, continuousCheck.checked)
         if (root.errorText === "")
@@ -120,10 +121,6 @@ Dialog {
             Layout.fillWidth: true
             title: qsTr("Format")
 
-            ButtonGroup {
-                id: formatGroup
-            }
-
             RowLayout {
                 anchors.fill: parent
 
@@ -135,23 +132,24 @@ Dialog {
                     objectName: "formatText"
                     text: qsTr("Plain text (.log)")
                     checked: true
-                    ButtonGroup.group: formatGroup
                 }
 
                 RadioButton {
+                    id: formatCsv
+
                     readonly property string value: "csv"
 
                     objectName: "formatCsv"
                     text: "CSV"
-                    ButtonGroup.group: formatGroup
                 }
 
                 RadioButton {
+                    id: formatHex
+
                     readonly property string value: "hex"
 
                     objectName: "formatHex"
                     text: qsTr("HEX dump")
-                    ButtonGroup.group: formatGroup
                 }
             }
         }

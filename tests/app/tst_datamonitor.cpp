@@ -1,0 +1,931 @@
+// The data monitor and the save-log dialog, loaded from the QML module into a
+// window of their own: the header figures, the helper functions, the rows it
+// shows and how it follows them, selecting and copying with the mouse, and
+// the rate-limited rows it is built on.
+#include "app/appcontroller.h"
+#include "log/loglistmodel.h"
+#include "support/testsupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+void qml_register_types_Korvel();
+
+namespace {
+
+QVariant call(QObject* object, const char* function, const QVariant& argument)
+{
+    QVariant result;
+    const bool ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
+                                              Q_ARG(QVariant, argument));
+    if (!ok) {
+        qWarning("cannot call %s", function);
+    }
+    return result;
+}
+
+QList<QByteArray> numberedLines(int from, int count)
+{
+    QList<QByteArray> lines;
+    for (int i = from; i < from + count; ++i) {
+        lines << "payload " + QByteArray::number(i);
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestDataMonitor : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQmlEngine* m_engine = nullptr;
+    AppController* m_controller = nullptr;
+    LogListModel* m_model = nullptr;
+    std::unique_ptr<QQuickWindow> m_window;
+    std::unique_ptr<QQuickWindow> m_dialogWindow;
+    QString m_dialogError;
+    QQuickItem* m_monitor = nullptr;
+    QQuickItem* m_view = nullptr;
+    QObject* m_dialog = nullptr;
+
+    LogViewRows* rows() const { return m_model->viewRows(); }
+
+    template <typename T = QQuickItem> T* find(const char* name) const
+    {
+        return m_window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    QQuickItem* dfind(const char* name) const
+    {
+        return m_dialogWindow->findChild<QQuickItem*>(QString::fromLatin1(name));
+    }
+
+    // Waits until the list has taken in every line held by the log and has
+    // laid it out.
+    bool settle()
+    {
+        rows()->update();
+        if (!QTest::qWaitFor(
+                [&] { return m_view->property("count").toInt() == m_model->lineCount(); }, 5000)) {
+            return false;
+        }
+        QMetaObject::invokeMethod(m_view, "forceLayout");
+        return QTest::qWaitForWindowExposed(m_window.get());
+    }
+
+    double contentY() const { return m_view->property("contentY").toDouble(); }
+    double distanceFromEnd() const
+    {
+        return m_view->property("originY").toDouble() +
+               m_view->property("contentHeight").toDouble() - contentY() - m_view->height();
+    }
+    bool stickToBottom() const { return m_view->property("stickToBottom").toBool(); }
+
+    // The delegate that shows a row, when it is laid out.
+    QQuickItem* rowItem(int row) const
+    {
+        QQuickItem* item = nullptr;
+        QMetaObject::invokeMethod(m_view, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, item),
+                                  Q_ARG(int, row));
+        return item;
+    }
+
+    int topRow() const
+    {
+        int row = -1;
+        QMetaObject::invokeMethod(m_view, "indexAt", Q_RETURN_ARG(int, row), Q_ARG(qreal, 0),
+                                  Q_ARG(qreal, contentY() + 1));
+        return row;
+    }
+
+    QPoint windowPoint(QQuickItem* item, QPointF local) const
+    {
+        return item->mapToScene(local).toPoint();
+    }
+
+    // Turns the mouse wheel over the lines and waits for the scroll to end.
+    bool wheel(int angleDelta)
+    {
+        const QPointF pos = m_view->mapToScene(QPointF(m_view->width() / 2, m_view->height() / 2));
+        QWheelEvent event(pos, m_window->mapToGlobal(pos), QPoint(), QPoint(0, angleDelta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // Flickable derives the scroll speed from the time between events.
+        static ulong timestamp = 1000;
+        timestamp += 500;
+        event.setTimestamp(timestamp);
+        const double before = contentY();
+        QGuiApplication::sendEvent(m_window.get(), &event);
+        return QTest::qWaitFor([&] { return contentY() != before; }, 5000) &&
+               QTest::qWaitFor([&] { return !m_view->property("moving").toBool(); }, 5000);
+    }
+
+    void appendRx(int from, int count)
+    {
+        m_controller->logStore().appendBatch(LogKind::RX, numberedLines(from, count));
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void stripLineColumns_data();
+    void stripLineColumns();
+    void formatBytes_data();
+    void formatBytes();
+    void formatCount_data();
+    void formatCount();
+    void baseNameFor_data();
+    void baseNameFor();
+
+    void lineTextHelpers_data();
+    void lineTextHelpers();
+    void viewRowsBatchChanges();
+    void viewRowsFollowSource();
+    void viewRowsItemModelTester();
+    void viewRowsInterval();
+    void refreshPaceFollowsState();
+
+    void showsRowsAndCounters();
+    void displaySwitchRefreshesRows();
+    void followsNewLinesAtBottom();
+    void scrolledUpStaysPut();
+    void pausedStopsFollowing();
+    void bulkKeepsScrolledUpPlace();
+    void copyWithoutSelectionCopiesDocument();
+    void copySelectionOfWholeLines();
+    void copyPartialSelectionAcrossLines();
+    void contextMenuCopyAndClear();
+    void horizontalBarOnlyWithoutWrapping();
+
+    void saveDialogOpensWithSuggestions();
+    void saveDialogShowsErrorAndStaysOpen();
+};
+
+void TestDataMonitor::initTestCase()
+{
+    volatile auto keepModule = &qml_register_types_Korvel;
+    (void)keepModule;
+    korveltest::isolateSettings();
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+
+    m_engine = new QQmlEngine(this);
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+#endif
+    QQmlComponent component(m_engine);
+    component.setData(R"(
+import QtQuick
+import Korvel
+Window {
+    width: 900
+    height: 520
+    visible: true
+    DataMonitorView {
+        objectName: "monitor"
+        anchors.fill: parent
+    }
+}
+)",
+                      QUrl(QStringLiteral("qrc:/tst_datamonitor.qml")));
+    QObject* object = component.create();
+    QVERIFY2(object, qPrintable(component.errorString()));
+    m_window.reset(qobject_cast<QQuickWindow*>(object));
+    QVERIFY(m_window);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_monitor = find("monitor");
+    m_view = find("logView");
+    QVERIFY(m_monitor && m_view);
+    // The window's import of the module registered the singleton.
+    m_controller =
+        m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+    QVERIFY(m_controller);
+    m_model = m_controller->logModel();
+
+    QQmlComponent dialogComponent(m_engine);
+    dialogComponent.setData(R"(
+import QtQuick
+import Korvel
+Window {
+    width: 700
+    height: 520
+    visible: true
+    SaveLogDialog {
+        objectName: "saveLogDialog"
+    }
+}
+)",
+                            QUrl(QStringLiteral("qrc:/tst_savelogdialog.qml")));
+    m_dialogWindow.reset(qobject_cast<QQuickWindow*>(dialogComponent.create()));
+    m_dialogError = dialogComponent.errorString();
+    if (m_dialogWindow) {
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialogWindow.get()));
+        m_dialog = m_dialogWindow->findChild<QObject*>(QStringLiteral("saveLogDialog"));
+    }
+}
+
+void TestDataMonitor::init()
+{
+    m_model->setShowTimestamp(true);
+    m_model->setHexMode(false);
+    m_model->clear();
+    m_monitor->setProperty("paused", false);
+    m_monitor->setProperty("wrapLines", true);
+    QMetaObject::invokeMethod(m_monitor, "clearSelection");
+    QVERIFY(settle());
+    QTRY_VERIFY(stickToBottom());
+}
+
+void TestDataMonitor::cleanupTestCase()
+{
+    m_dialogWindow.reset();
+    m_window.reset();
+}
+
+void TestDataMonitor::stripLineColumns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("rx with time") << "14:03:27  RX   hello"
+                                  << "hello";
+    QTest::newRow("tx with time") << "14:03:27  TX   AT+GMR"
+                                  << "AT+GMR";
+    QTest::newRow("sys with time") << "14:03:27  SYS  /dev/ttyUSB0 opened"
+                                   << "/dev/ttyUSB0 opened";
+    QTest::newRow("err without time") << "ERR  write failed"
+                                      << "write failed";
+    QTest::newRow("rx without time") << "RX   ok"
+                                     << "ok";
+    QTest::newRow("sys needs two spaces only") << "SYS   x"
+                                               << " x";
+    QTest::newRow("rx with two spaces is no column") << "RX  ok"
+                                                     << "RX  ok";
+    QTest::newRow("no tag") << "hello world"
+                            << "hello world";
+    QTest::newRow("time without tag") << "14:03:27  hello"
+                                      << "14:03:27  hello";
+    QTest::newRow("tag later in line") << "abc RX   def"
+                                       << "abc RX   def";
+    QTest::newRow("only first column") << "RX   RX   twice"
+                                       << "RX   twice";
+    QTest::newRow("multi-line")
+        << "10:00:00  TX   ping\n10:00:01  RX   pong\nplain line\n10:00:02  ERR  lost\n"
+        << "ping\npong\nplain line\nlost\n";
+    QTest::newRow("mixed with and without time") << "RX   a\n12:00:00  SYS  b"
+                                                 << "a\nb";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestDataMonitor::stripLineColumns()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(call(m_monitor, "stripLineColumns", text).toString(), expected);
+}
+
+void TestDataMonitor::formatBytes_data()
+{
+    QTest::addColumn<double>("bytes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0") << 0.0 << "0 B";
+    QTest::newRow("1023") << 1023.0 << "1023 B";
+    QTest::newRow("1024") << 1024.0 << "1.0 KB";
+    QTest::newRow("1536") << 1536.0 << "1.5 KB";
+    QTest::newRow("1 MB") << 1048576.0 << "1.0 MB";
+    QTest::newRow("2.5 MB") << 2621440.0 << "2.5 MB";
+    QTest::newRow("1 GB") << 1073741824.0 << "1.0 GB";
+    QTest::newRow("3 TB in GB") << 3298534883328.0 << "3072.0 GB";
+}
+
+void TestDataMonitor::formatBytes()
+{
+    QFETCH(double, bytes);
+    QFETCH(QString, expected);
+    QCOMPARE(call(m_monitor, "formatBytes", bytes).toString(), expected);
+}
+
+void TestDataMonitor::formatCount_data()
+{
+    QTest::addColumn<double>("count");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0") << 0.0 << "0";
+    QTest::newRow("5000") << 5000.0 << "5000";
+    QTest::newRow("no grouping or exponent") << 12345678901.0 << "12345678901";
+}
+
+void TestDataMonitor::formatCount()
+{
+    QFETCH(double, count);
+    QFETCH(QString, expected);
+    QCOMPARE(call(m_monitor, "formatCount", count).toString(), expected);
+}
+
+void TestDataMonitor::baseNameFor_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("extension cut") << "trace.txt"
+                                   << "trace";
+    QTest::newRow("only a leading dot") << ".log"
+                                        << ".log";
+    QTest::newRow("last dot") << "a.b.c"
+                              << "a.b";
+    QTest::newRow("no extension") << "noext"
+                                  << "noext";
+    QTest::newRow("hidden name with extension") << ".log.txt"
+                                                << ".log";
+    QTest::newRow("trailing dot") << "name."
+                                  << "name";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestDataMonitor::baseNameFor()
+{
+    QVERIFY2(m_dialog, qPrintable(m_dialogError));
+    QFETCH(QString, fileName);
+    QFETCH(QString, expected);
+    QCOMPARE(call(m_dialog, "baseNameFor", fileName).toString(), expected);
+}
+
+void TestDataMonitor::lineTextHelpers_data()
+{
+    QTest::addColumn<bool>("timestamps");
+    QTest::addColumn<bool>("hex");
+    QTest::newRow("time, text") << true << false;
+    QTest::newRow("no time, text") << false << false;
+    QTest::newRow("time, hex") << true << true;
+}
+
+void TestDataMonitor::lineTextHelpers()
+{
+    QFETCH(bool, timestamps);
+    QFETCH(bool, hex);
+    m_model->setShowTimestamp(timestamps);
+    m_model->setHexMode(hex);
+    LogManager& log = m_controller->logStore();
+    log.append(LogKind::RX, "\x1b[32mOK\x1b[0m\r");
+    log.append(LogKind::TX, "AT\tX");
+    log.append(LogKind::SYS, "opened");
+    log.append(LogKind::ERR, "failed");
+
+    QStringList expected;
+    for (const LogEntry& entry : log.entries()) {
+        expected << m_model->linePlainText(entry);
+    }
+    QCOMPARE(expected.size(), 4);
+    rows()->update();
+    for (int row = 0; row < 4; ++row) {
+        QCOMPARE(m_model->lineTextAt(row), expected.at(row));
+        QCOMPARE(rows()->index(row).data(LogViewRows::LineRole).toString(), expected.at(row));
+    }
+    QCOMPARE(m_model->lineTextAt(-1), QString());
+    QCOMPARE(m_model->lineTextAt(4), QString());
+    QCOMPARE(m_model->linesText(1, 2), expected.mid(1, 2).join('\n'));
+    QCOMPARE(m_model->linesText(-5, 99), expected.join('\n'));
+    QCOMPARE(m_model->linesText(3, 3), expected.at(3));
+    QCOMPARE(m_model->linesText(3, 2), QString());
+    QCOMPARE(m_model->linesText(0, 3) + '\n', m_model->fullPlainDump());
+}
+
+void TestDataMonitor::viewRowsBatchChanges()
+{
+    // Fill the store, then keep appending single lines the way a fast port
+    // does: the source announces every one, the view rows only in batches.
+    LogManager& log = m_controller->logStore();
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        appendRx(i, 250);
+    }
+    rows()->update();
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+    QCOMPARE(rows()->firstLineNumber(), 0);
+
+    QSignalSpy sourceInserts(m_model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy inserts(rows(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy removals(rows(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    for (int i = 0; i < 200; ++i) {
+        appendRx(LogManager::Capacity + i, 1);
+    }
+    QCOMPARE(sourceInserts.size(), 200);
+    QCOMPARE(inserts.size(), 0);
+    QCOMPARE(removals.size(), 0);
+
+    // Rows still shown map onto the entries they showed before the evictions.
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+    QCOMPARE(rows()->index(250).data(LogListModel::TextRole).toString(), "payload 250");
+    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(), QString());
+
+    QVERIFY(updates.wait(1000));
+    QCOMPARE(removals.size(), 1);
+    QCOMPARE(removals.at(0).at(1).toInt(), 0);
+    QCOMPARE(removals.at(0).at(2).toInt(), 199);
+    QCOMPARE(inserts.size(), 1);
+    QCOMPARE(inserts.at(0).at(1).toInt(), LogManager::Capacity - 200);
+    QCOMPARE(inserts.at(0).at(2).toInt(), LogManager::Capacity - 1);
+    QCOMPARE(rows()->firstLineNumber(), 200);
+    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(), "payload 200");
+    QCOMPARE(rows()->index(LogManager::Capacity - 1).data(LogListModel::TextRole).toString(),
+             "payload 5199");
+    QCOMPARE(log.totalLineCount() - m_model->lineCount(), rows()->firstLineNumber());
+}
+
+void TestDataMonitor::viewRowsFollowSource()
+{
+    // Every kind of change ends with the same rows as the source.
+    auto same = [&] {
+        if (rows()->rowCount() != m_model->rowCount()) {
+            return false;
+        }
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            for (int role :
+                 {LogListModel::TimeRole, LogListModel::DirRole, LogListModel::TextRole}) {
+                if (rows()->index(row).data(role) != m_model->index(row).data(role)) {
+                    return false;
+                }
+            }
+            if (rows()->index(row).data(LogViewRows::LineRole) != m_model->lineTextAt(row)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    appendRx(0, 10);
+    QTRY_VERIFY(same());
+    // More evicted than were ever shown: appended and evicted between updates.
+    for (int i = 0; i < LogManager::Capacity + 20; i += 100) {
+        appendRx(10 + i, 100);
+    }
+    QTRY_VERIFY(same());
+    QCOMPARE(rows()->firstLineNumber(),
+             m_controller->logStore().totalLineCount() - m_model->lineCount());
+    // A bulk change reaches the rows through the source's deferred reset.
+    QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
+    appendRx(0, 1000);
+    QTRY_COMPARE(resets.size(), 1);
+    QVERIFY(same());
+    // A display switch changes the texts in place.
+    QSignalSpy changes(rows(), &QAbstractItemModel::dataChanged);
+    m_model->setHexMode(true);
+    QCOMPARE(changes.size(), 1);
+    const auto changedRoles = changes.at(0).at(2).value<QList<int>>();
+    QVERIFY(changedRoles.contains(LogListModel::TextRole));
+    QVERIFY(changedRoles.contains(LogViewRows::LineRole));
+    QVERIFY(same());
+    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(),
+             QString::fromLatin1(
+                 QByteArray(m_controller->logStore().entries().first().data).toHex(' ').toUpper()));
+    m_model->clear();
+    QCOMPARE(rows()->rowCount(), 0);
+    QCOMPARE(rows()->firstLineNumber(), 0);
+}
+
+void TestDataMonitor::viewRowsItemModelTester()
+{
+    QAbstractItemModelTester tester(rows(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    for (int i = 0; i < LogManager::Capacity + 600; i += 200) {
+        appendRx(i, 200);
+        if (i % 1000 == 0) {
+            QVERIFY(updates.wait(1000));
+        }
+    }
+    appendRx(0, 400); // bulk
+    QTRY_COMPARE(rows()->rowCount(), m_model->rowCount());
+    m_model->setShowTimestamp(false);
+    m_model->clear();
+    appendRx(0, 3);
+    QTRY_COMPARE(rows()->rowCount(), 3);
+}
+
+void TestDataMonitor::viewRowsInterval()
+{
+    const int before = rows()->interval();
+    QSignalSpy changes(rows(), &LogViewRows::intervalChanged);
+    rows()->setInterval(before);
+    QCOMPARE(changes.size(), 0);
+    rows()->setInterval(300);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(rows()->interval(), 300);
+
+    // After a quiet spell longer than the interval a change is passed on
+    // after the short gathering delay; the next one waits until the interval
+    // since that update is over.
+    rows()->update();
+    QTimer quietSpell;
+    quietSpell.setSingleShot(true);
+    QSignalSpy quietOver(&quietSpell, &QTimer::timeout);
+    quietSpell.start(400);
+    QVERIFY(quietOver.wait(2000));
+
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    QElapsedTimer clock;
+    clock.start();
+    appendRx(0, 1);
+    QVERIFY(updates.wait(2000));
+    const qint64 first = clock.elapsed();
+    QVERIFY2(first < 250, qPrintable(QString::number(first)));
+    appendRx(1, 1);
+    QVERIFY(updates.wait(2000));
+    const qint64 second = clock.elapsed();
+    QVERIFY2(second - first >= 250, qPrintable(QString::number(second - first)));
+    QCOMPARE(rows()->rowCount(), 2);
+    rows()->setInterval(before);
+}
+
+void TestDataMonitor::refreshPaceFollowsState()
+{
+    // Following: steady traffic is shown 10 times a second.
+    QCOMPARE(rows()->interval(), 100);
+    m_monitor->setProperty("paused", true);
+    QCOMPARE(rows()->interval(), LogViewRows::UpdateIntervalMs);
+    m_monitor->setProperty("paused", false);
+    QCOMPARE(rows()->interval(), 100);
+
+    // Scrolled up, new lines change nothing on screen but the scroll bar.
+    appendRx(0, 300);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QVERIFY(wheel(120 * 3));
+    QVERIFY(!stickToBottom());
+    QCOMPARE(rows()->interval(), LogViewRows::UpdateIntervalMs);
+}
+
+void TestDataMonitor::showsRowsAndCounters()
+{
+    m_controller->logStore().append(LogKind::TX, "AT+GMR");
+    m_controller->logStore().appendBatch(LogKind::RX, {"\x1b[32mOK\x1b[0m", "v1.2"});
+    QVERIFY(settle());
+    QCOMPARE(m_view->property("count").toInt(), 3);
+    for (int row = 0; row < 3; ++row) {
+        QQuickItem* item = rowItem(row);
+        QVERIFY(item);
+        QCOMPARE(item->property("lineText").toString(), m_model->lineTextAt(row));
+    }
+    QVERIFY(rowItem(1)->property("lineText").toString().endsWith("RX   OK"));
+    QTRY_COMPARE(find("lineCountLabel")->property("text").toString(), QStringLiteral("3 lines"));
+    QCOMPARE(find("rxBytesLabel")->property("text").toString(), QStringLiteral("Rx 15 B"));
+    QCOMPARE(find("txBytesLabel")->property("text").toString(), QStringLiteral("Tx 6 B"));
+
+    // The line count is the total since the last clear, not the lines held.
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        appendRx(i, 250);
+    }
+    QTRY_COMPARE(find("lineCountLabel")->property("text").toString(),
+                 QStringLiteral("%1 lines").arg(LogManager::Capacity + 3));
+    QVERIFY(settle());
+    QCOMPARE(m_view->property("count").toInt(), LogManager::Capacity);
+}
+
+void TestDataMonitor::displaySwitchRefreshesRows()
+{
+    m_controller->logStore().append(LogKind::RX, "AB");
+    QVERIFY(settle());
+    QQuickItem* item = rowItem(0);
+    QVERIFY(item);
+    QVERIFY(item->property("lineText").toString().endsWith("RX   AB"));
+    QCOMPARE(item->property("lineText").toString().size(), 17);
+
+    m_model->setShowTimestamp(false);
+    QTRY_COMPARE(rowItem(0)->property("lineText").toString(), QStringLiteral("RX   AB"));
+    m_model->setHexMode(true);
+    QTRY_COMPARE(rowItem(0)->property("lineText").toString(), QStringLiteral("RX   41 42"));
+}
+
+void TestDataMonitor::followsNewLinesAtBottom()
+{
+    appendRx(0, 200);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QVERIFY(stickToBottom());
+    const double before = contentY();
+
+    appendRx(200, 20);
+    QVERIFY(settle());
+    QTRY_VERIFY(contentY() > before);
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QVERIFY(rowItem(219));
+    QVERIFY(stickToBottom());
+
+    // Steady state: the log is full and every append evicts.
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        appendRx(1000 + i, 250);
+    }
+    for (int i = 0; i < 50; ++i) {
+        appendRx(10000 + i, 1);
+    }
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QTRY_VERIFY(rowItem(LogManager::Capacity - 1));
+    QCOMPARE(rowItem(LogManager::Capacity - 1)->property("lineText").toString(),
+             m_model->lineTextAt(LogManager::Capacity - 1));
+}
+
+void TestDataMonitor::scrolledUpStaysPut()
+{
+    appendRx(0, 300);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+
+    QVERIFY(wheel(120 * 3));
+    QVERIFY(distanceFromEnd() > 4);
+    QVERIFY(!stickToBottom());
+    const double position = contentY();
+    const int top = topRow();
+    QVERIFY(top > 0);
+    const QString topText = rowItem(top)->property("lineText").toString();
+
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    for (int i = 0; i < 5; ++i) {
+        appendRx(300 + i * 10, 10);
+        QVERIFY(updates.wait(1000));
+    }
+    QVERIFY(settle());
+    QCOMPARE(contentY(), position);
+    QCOMPARE(topRow(), top);
+    QCOMPARE(rowItem(top)->property("lineText").toString(), topText);
+    QVERIFY(!stickToBottom());
+
+    // Back at the bottom, it follows again.
+    for (int i = 0; i < 20 && distanceFromEnd() > 0.5; ++i) {
+        QVERIFY(wheel(-120 * 5));
+    }
+    QVERIFY(stickToBottom());
+    appendRx(400, 30);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QTRY_VERIFY(rowItem(m_model->lineCount() - 1));
+}
+
+void TestDataMonitor::pausedStopsFollowing()
+{
+    appendRx(0, 200);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    m_monitor->setProperty("paused", true);
+    const double position = contentY();
+
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    appendRx(200, 50);
+    QVERIFY(updates.wait(1000));
+    QVERIFY(settle());
+    // Lines and counters go on; only the scrolling stops.
+    QCOMPARE(m_view->property("count").toInt(), 250);
+    QTRY_COMPARE(find("lineCountLabel")->property("text").toString(), QStringLiteral("250 lines"));
+    QCOMPARE(contentY(), position);
+    QVERIFY(distanceFromEnd() > 4);
+
+    m_monitor->setProperty("paused", false);
+    appendRx(250, 1);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QTRY_VERIFY(rowItem(250));
+}
+
+void TestDataMonitor::bulkKeepsScrolledUpPlace()
+{
+    appendRx(0, 300);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QVERIFY(wheel(120 * 3));
+    QVERIFY(!stickToBottom());
+    const QString topText = rowItem(topRow())->property("lineText").toString();
+
+    // More than a bulk's worth at once: the rows are reset, the place kept.
+    QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
+    appendRx(300, 400);
+    QTRY_COMPARE(resets.size(), 1);
+    QVERIFY(settle());
+    QCOMPARE(m_view->property("count").toInt(), 700);
+    QTRY_COMPARE(rowItem(topRow())->property("lineText").toString(), topText);
+    QVERIFY(!stickToBottom());
+}
+
+void TestDataMonitor::copyWithoutSelectionCopiesDocument()
+{
+    m_controller->logStore().append(LogKind::SYS, "opened");
+    appendRx(0, 3);
+    QVERIFY(settle());
+    QGuiApplication::clipboard()->clear();
+    QMetaObject::invokeMethod(m_monitor, "copyLog");
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(copied, m_model->fullPlainDump());
+    QVERIFY(copied.contains("SYS  opened\n"));
+    QCOMPARE(copied.count('\n'), 4);
+}
+
+void TestDataMonitor::copySelectionOfWholeLines()
+{
+    m_controller->logStore().append(LogKind::SYS, "opened");
+    appendRx(1, 5);
+    QVERIFY(settle());
+    QQuickItem* from = rowItem(1);
+    QQuickItem* to = rowItem(4);
+    QVERIFY(from && to);
+
+    // From the start of row 1 to the start of row 4: rows 1 to 3 whole.
+    const QPoint press = windowPoint(from, QPointF(1, from->height() / 2));
+    const QPoint release = windowPoint(to, QPointF(1, to->height() / 2));
+    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(m_window.get(), (press + release) / 2);
+    QTest::mouseMove(m_window.get(), release);
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, release);
+
+    QVERIFY(m_monitor->property("hasSelection").toBool());
+    QVERIFY(!rowItem(0)->property("selected").toBool());
+    for (int row = 1; row <= 3; ++row) {
+        QVERIFY(rowItem(row)->property("selected").toBool());
+    }
+    QVERIFY(!rowItem(4)->property("selected").toBool());
+
+    QGuiApplication::clipboard()->clear();
+    QMetaObject::invokeMethod(m_monitor, "copyLog");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("payload 1\npayload 2\npayload 3\n"));
+
+    // The selection stays on its lines while older lines are evicted.
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        appendRx(100 + i, 250);
+        if (i == 4500) {
+            break;
+        }
+    }
+    QVERIFY(settle());
+    QMetaObject::invokeMethod(m_monitor, "copyLog");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("payload 1\npayload 2\npayload 3\n"));
+
+    // A click without a drag clears it, and copying takes everything again.
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint(m_view, QPointF(20, 20)));
+    QVERIFY(!m_monitor->property("hasSelection").toBool());
+    QMetaObject::invokeMethod(m_monitor, "copyLog");
+    QCOMPARE(QGuiApplication::clipboard()->text(), m_model->fullPlainDump());
+}
+
+void TestDataMonitor::copyPartialSelectionAcrossLines()
+{
+    m_model->setShowTimestamp(false);
+    m_controller->logStore().appendBatch(LogKind::RX, {"abcdef", "ghijkl"});
+    QVERIFY(settle());
+    QQuickItem* first = rowItem(0);
+    QQuickItem* second = rowItem(1);
+    QVERIFY(first && second);
+    // Character cells of "RX   abcdef": find the x of a column from the
+    // line's own layout by dragging back from the end to the middle.
+    const QString text = first->property("lineText").toString();
+    QCOMPARE(text, QStringLiteral("RX   abcdef"));
+    const qreal cell = first->property("naturalWidth").toReal() / text.size();
+    const QPoint press = windowPoint(first, QPointF(cell * 7 + 1, first->height() / 2));
+    const QPoint release = windowPoint(second, QPointF(cell * 7 + 1, second->height() / 2));
+    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(m_window.get(), release);
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, release);
+
+    QGuiApplication::clipboard()->clear();
+    QMetaObject::invokeMethod(m_monitor, "copyLog");
+    // From inside the first payload (no tag column left to strip) to inside
+    // the second line, whose tag column is stripped.
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY2(copied.startsWith("def\n") || copied.startsWith("ef\n") || copied.startsWith("cdef\n"),
+             qPrintable(copied));
+    QVERIFY2(copied.endsWith("\ngh") || copied.endsWith("\ng") || copied.endsWith("\nghi"),
+             qPrintable(copied));
+    QCOMPARE(copied.count('\n'), 1);
+}
+
+void TestDataMonitor::contextMenuCopyAndClear()
+{
+    appendRx(0, 3);
+    QVERIFY(settle());
+    auto* menu = find<QObject>("monitorContextMenu");
+    QVERIFY(menu);
+    const QPoint at = windowPoint(m_view, QPointF(40, 20));
+    QTest::mouseClick(m_window.get(), Qt::RightButton, {}, at);
+    QTRY_VERIFY(menu->property("opened").toBool());
+
+    QGuiApplication::clipboard()->clear();
+    auto* copyItem = find("copyMenuItem");
+    QVERIFY(copyItem);
+    QCOMPARE(copyItem->width(), 200.0);
+    QCOMPARE(copyItem->height(), 32.0);
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {},
+                      windowPoint(copyItem, QPointF(60, copyItem->height() / 2)));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), m_model->fullPlainDump());
+    QTRY_VERIFY(!menu->property("visible").toBool());
+
+    QTest::mouseClick(m_window.get(), Qt::RightButton, {}, at);
+    QTRY_VERIFY(menu->property("opened").toBool());
+    QSignalSpy saveRequests(m_monitor, SIGNAL(saveLogRequested()));
+    auto* saveItem = find("saveMenuItem");
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {},
+                      windowPoint(saveItem, QPointF(60, saveItem->height() / 2)));
+    QCOMPARE(saveRequests.size(), 1);
+    QTRY_VERIFY(!menu->property("visible").toBool());
+
+    QTest::mouseClick(m_window.get(), Qt::RightButton, {}, at);
+    QTRY_VERIFY(menu->property("opened").toBool());
+    auto* clearItem = find("clearMenuItem");
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {},
+                      windowPoint(clearItem, QPointF(60, clearItem->height() / 2)));
+    QCOMPARE(m_model->lineCount(), 0);
+    QTRY_COMPARE(m_view->property("count").toInt(), 0);
+    QTRY_COMPARE(find("lineCountLabel")->property("text").toString(), QStringLiteral("0 lines"));
+}
+
+void TestDataMonitor::horizontalBarOnlyWithoutWrapping()
+{
+    auto* bar = find("horizontalScrollBar");
+    QVERIFY(bar);
+    m_controller->logStore().append(LogKind::RX, QByteArray(600, 'x'));
+    appendRx(0, 3);
+    QVERIFY(settle());
+    QQuickItem* longLine = rowItem(0);
+    QVERIFY(longLine);
+    QVERIFY(longLine->height() > rowItem(1)->height()); // wrapped
+    QVERIFY(!bar->isVisible());
+
+    m_monitor->setProperty("wrapLines", false);
+    QTRY_VERIFY(bar->isVisible());
+    QTRY_VERIFY(m_view->property("contentWidth").toDouble() > m_view->width());
+    QCOMPARE(rowItem(0)->height(), rowItem(1)->height());
+
+    m_monitor->setProperty("wrapLines", true);
+    QTRY_VERIFY(!bar->isVisible());
+    QCOMPARE(m_view->property("contentWidth").toDouble(), m_view->width());
+}
+
+void TestDataMonitor::saveDialogOpensWithSuggestions()
+{
+    QVERIFY2(m_dialog, qPrintable(m_dialogError));
+    QMetaObject::invokeMethod(m_dialog, "open");
+    QTRY_VERIFY(m_dialog->property("opened").toBool());
+    QCOMPARE(dfind("fileNameField")->property("text").toString(),
+             m_controller->suggestedLogBaseName() + ".log");
+    QCOMPARE(dfind("locationField")->property("text").toString(),
+             m_controller->suggestedLogDirectory());
+    QVERIFY(dfind("formatText")->property("checked").toBool());
+    QVERIFY(!dfind("continuousCheck")->property("checked").toBool());
+    QVERIFY(!dfind("errorLabel")->isVisible());
+
+    auto* cancel = dfind("cancelButton");
+    QVERIFY(cancel);
+    QTest::mouseClick(m_dialogWindow.get(), Qt::LeftButton, {},
+                      windowPoint(cancel, QPointF(cancel->width() / 2, cancel->height() / 2)));
+    QTRY_VERIFY(!m_dialog->property("visible").toBool());
+}
+
+void TestDataMonitor::saveDialogShowsErrorAndStaysOpen()
+{
+    QVERIFY2(m_dialog, qPrintable(m_dialogError));
+    QMetaObject::invokeMethod(m_dialog, "open");
+    QTRY_VERIFY(m_dialog->property("opened").toBool());
+    auto* csv = dfind("formatCsv");
+    QTest::mouseClick(m_dialogWindow.get(), Qt::LeftButton, {},
+                      windowPoint(csv, QPointF(10, csv->height() / 2)));
+    QVERIFY(csv->property("checked").toBool());
+    QVERIFY(!dfind("formatText")->property("checked").toBool());
+
+    // A folder below a plain file can never be made.
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    dfind("locationField")->setProperty("text", file.fileName() + "/logs");
+
+    auto* save = dfind("saveButton");
+    QVERIFY(save);
+    QTest::mouseClick(m_dialogWindow.get(), Qt::LeftButton, {},
+                      windowPoint(save, QPointF(save->width() / 2, save->height() / 2)));
+    const QString error = m_dialog->property("errorText").toString();
+    QVERIFY(!error.isEmpty());
+    QTRY_VERIFY(dfind("errorLabel")->isVisible());
+    QCOMPARE(dfind("errorLabel")->property("text").toString(), error);
+    QVERIFY(m_dialog->property("visible").toBool());
+
+    // Reopening starts afresh.
+    QMetaObject::invokeMethod(m_dialog, "close");
+    QTRY_VERIFY(!m_dialog->property("visible").toBool());
+    QMetaObject::invokeMethod(m_dialog, "open");
+    QTRY_VERIFY(m_dialog->property("opened").toBool());
+    QVERIFY(!dfind("errorLabel")->isVisible());
+    QVERIFY(dfind("formatText")->property("checked").toBool());
+    QMetaObject::invokeMethod(m_dialog, "close");
+    QTRY_VERIFY(!m_dialog->property("visible").toBool());
+}
+
+QTEST_MAIN(TestDataMonitor)
+#include "tst_datamonitor.moc"
