@@ -40,19 +40,19 @@ class AppController : public QObject
     Q_PROPERTY(QString buildTime READ buildTime CONSTANT)
     Q_PROPERTY(QString currentModelId READ currentModelId WRITE setCurrentModelId NOTIFY
                    currentModelChanged)
-    Q_PROPERTY(QString currentModelDescription READ currentModelDescription NOTIFY
-                   currentModelChanged)
+    Q_PROPERTY(
+        QString currentModelDescription READ currentModelDescription NOTIFY currentModelChanged)
     Q_PROPERTY(QStringList modelIds READ modelIds NOTIFY libraryChanged)
     Q_PROPERTY(QString libraryVersion READ libraryVersion NOTIFY libraryChanged)
     Q_PROPERTY(int modelCount READ modelCount NOTIFY libraryChanged)
     Q_PROPERTY(int commandCount READ commandCount NOTIFY libraryChanged)
     Q_PROPERTY(QString libraryUpdateState READ libraryUpdateState NOTIFY libraryUpdateStateChanged)
-    Q_PROPERTY(QString libraryUpdateMessage READ libraryUpdateMessage NOTIFY
-                   libraryUpdateStateChanged)
-    Q_PROPERTY(QString remoteLibraryVersion READ remoteLibraryVersion NOTIFY
-                   libraryUpdateStateChanged)
-    Q_PROPERTY(bool libraryUpdateAvailable READ libraryUpdateAvailable NOTIFY
-                   libraryUpdateStateChanged)
+    Q_PROPERTY(
+        QString libraryUpdateMessage READ libraryUpdateMessage NOTIFY libraryUpdateStateChanged)
+    Q_PROPERTY(
+        QString remoteLibraryVersion READ remoteLibraryVersion NOTIFY libraryUpdateStateChanged)
+    Q_PROPERTY(
+        bool libraryUpdateAvailable READ libraryUpdateAvailable NOTIFY libraryUpdateStateChanged)
     Q_PROPERTY(QString appUpdateState READ appUpdateState NOTIFY appUpdateStateChanged)
     Q_PROPERTY(QString appUpdateMessage READ appUpdateMessage NOTIFY appUpdateStateChanged)
     Q_PROPERTY(QString remoteAppVersion READ remoteAppVersion NOTIFY appUpdateStateChanged)
@@ -61,13 +61,13 @@ class AppController : public QObject
     Q_PROPERTY(double appUpdateProgress READ appUpdateProgress NOTIFY appUpdateProgressChanged)
     Q_PROPERTY(QString currentLanguage READ currentLanguage WRITE setCurrentLanguage NOTIFY
                    currentLanguageChanged)
-    Q_PROPERTY(QString logFontFamily READ logFontFamily WRITE setLogFontFamily NOTIFY
-                   logFontChanged)
+    Q_PROPERTY(
+        QString logFontFamily READ logFontFamily WRITE setLogFontFamily NOTIFY logFontChanged)
     Q_PROPERTY(int logFontSize READ logFontSize WRITE setLogFontSize NOTIFY logFontChanged)
     Q_PROPERTY(QString systemFontFamily READ systemFontFamily WRITE setSystemFontFamily NOTIFY
                    systemFontChanged)
-    Q_PROPERTY(int systemFontSize READ systemFontSize WRITE setSystemFontSize NOTIFY
-                   systemFontChanged)
+    Q_PROPERTY(
+        int systemFontSize READ systemFontSize WRITE setSystemFontSize NOTIFY systemFontChanged)
     Q_PROPERTY(QString themeMode READ themeMode WRITE setThemeMode NOTIFY themeModeChanged)
     Q_PROPERTY(QString selectedPortName READ selectedPortName WRITE setSelectedPortName NOTIFY
                    selectedPortNameChanged)

@@ -23,8 +23,8 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root)
         // The first read of the family default captures the platform font,
         // before it is replaced here.
         const SettingsStore settings;
-        QGuiApplication::setFont(AppController::buildApplicationFont(
-            settings.systemFontFamily(), settings.systemFontSize()));
+        QGuiApplication::setFont(AppController::buildApplicationFont(settings.systemFontFamily(),
+                                                                     settings.systemFontSize()));
     }
 
     QQuickStyle::setStyle(QStringLiteral("Fusion"));

@@ -6,8 +6,7 @@ BatchCommandModel::BatchCommandModel(SettingsStore* settings, QObject* parent)
     : QAbstractListModel(parent)
     , m_settings(settings)
     , m_batches(settings->batchCommands())
-{
-}
+{}
 
 int BatchCommandModel::rowCount(const QModelIndex& parent) const
 {

@@ -20,8 +20,8 @@ int CommandHistoryModel::rowCount(const QModelIndex& parent) const
 
 QVariant CommandHistoryModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.parent().isValid() || index.row() < 0
-        || index.row() >= m_entries.size()) {
+    if (!index.isValid() || index.parent().isValid() || index.row() < 0 ||
+        index.row() >= m_entries.size()) {
         return {};
     }
     const HistoryEntry& entry = m_entries.at(index.row());

@@ -3,8 +3,7 @@
 CommandListModel::CommandListModel(SettingsStore* settings, QObject* parent)
     : QAbstractListModel(parent)
     , m_settings(settings)
-{
-}
+{}
 
 int CommandListModel::rowCount(const QModelIndex&) const
 {
@@ -18,7 +17,9 @@ QVariant CommandListModel::data(const QModelIndex&, int) const
 
 QHash<int, QByteArray> CommandListModel::roleNames() const
 {
-    return {{NameRole, "name"}, {CmdRole, "cmd"}, {HasParamsRole, "hasParams"},
+    return {{NameRole, "name"},
+            {CmdRole, "cmd"},
+            {HasParamsRole, "hasParams"},
             {IsCustomRole, "isCustom"}};
 }
 

@@ -30,8 +30,8 @@ QString AnsiText::stripToPlain(const QString& text)
                 while (j < n) {
                     const QChar d = text.at(j);
                     const ushort v = d.unicode();
-                    if ((v >= 'A' && v <= 'Z') || (v >= 'a' && v <= 'z')
-                        || (v >= 128 && d.isLetter())) {
+                    if ((v >= 'A' && v <= 'Z') || (v >= 'a' && v <= 'z') ||
+                        (v >= 128 && d.isLetter())) {
                         break;
                     }
                     ++j;

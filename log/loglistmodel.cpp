@@ -49,8 +49,8 @@ int LogListModel::rowCount(const QModelIndex& parent) const
 QVariant LogListModel::data(const QModelIndex& index, int role) const
 {
     const auto& entries = m_log->entries();
-    if (!index.isValid() || index.parent().isValid() || index.row() < 0
-        || index.row() >= entries.size()) {
+    if (!index.isValid() || index.parent().isValid() || index.row() < 0 ||
+        index.row() >= entries.size()) {
         return {};
     }
     const LogEntry& entry = entries.at(index.row());
@@ -150,8 +150,8 @@ QString LogListModel::timeText(const QDateTime& time) const
         const int h = second / 3600;
         const int m = (second / 60) % 60;
         const int sec = second % 60;
-        const char digits[] = {char('0' + h / 10), char('0' + h % 10), ':',
-                               char('0' + m / 10), char('0' + m % 10), ':',
+        const char digits[] = {char('0' + h / 10),   char('0' + h % 10),  ':',
+                               char('0' + m / 10),   char('0' + m % 10),  ':',
                                char('0' + sec / 10), char('0' + sec % 10)};
         m_timeCacheText = QString::fromLatin1(digits, sizeof digits);
         m_timeCacheSecond = second;

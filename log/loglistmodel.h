@@ -81,8 +81,8 @@ class LogListModel : public QAbstractListModel
     QML_UNCREATABLE("Created by AppController")
 
     Q_PROPERTY(bool hexMode READ hexMode WRITE setHexMode NOTIFY hexModeChanged)
-    Q_PROPERTY(bool showTimestamp READ showTimestamp WRITE setShowTimestamp NOTIFY
-                   showTimestampChanged)
+    Q_PROPERTY(
+        bool showTimestamp READ showTimestamp WRITE setShowTimestamp NOTIFY showTimestampChanged)
     Q_PROPERTY(int lineCount READ lineCount NOTIFY lineCountChanged)
     Q_PROPERTY(qint64 totalLineCount READ totalLineCount NOTIFY countersChanged)
     Q_PROPERTY(qint64 rxBytes READ rxBytes NOTIFY countersChanged)

@@ -55,10 +55,8 @@ QVariant PortListModel::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> PortListModel::roleNames() const
 {
     return {
-        {PortNameRole, "portName"},
-        {DescriptionRole, "description"},
-        {RecommendedRole, "recommended"},
-        {DisplayLabelRole, "displayLabel"},
+        {PortNameRole, "portName"},       {DescriptionRole, "description"},
+        {RecommendedRole, "recommended"}, {DisplayLabelRole, "displayLabel"},
         {ChipLabelRole, "chipLabel"},
     };
 }

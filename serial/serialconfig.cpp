@@ -2,15 +2,14 @@
 
 bool SerialConfig::operator==(const SerialConfig& other) const
 {
-    return portName == other.portName && baudRate == other.baudRate
-           && dataBits == other.dataBits && parity == other.parity
-           && stopBits == other.stopBits && flowControl == other.flowControl;
+    return portName == other.portName && baudRate == other.baudRate && dataBits == other.dataBits &&
+           parity == other.parity && stopBits == other.stopBits && flowControl == other.flowControl;
 }
 
 bool SerialPortEntry::operator==(const SerialPortEntry& other) const
 {
-    return portName == other.portName && description == other.description
-           && chipLabel == other.chipLabel && recommended == other.recommended;
+    return portName == other.portName && description == other.description &&
+           chipLabel == other.chipLabel && recommended == other.recommended;
 }
 
 QString chipLabelForVendor(bool hasVendorId, quint16 vendorId)

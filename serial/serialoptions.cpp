@@ -13,8 +13,7 @@ QVariantMap option(const QString& label, int value)
 
 SerialOptions::SerialOptions(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 QVariantList SerialOptions::dataBitsOptions() const
 {

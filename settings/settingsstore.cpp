@@ -266,8 +266,8 @@ QList<BatchCommand> SettingsStore::parseBatchCommands(const QByteArray& json)
         if (interval.isDouble()) {
             const double value = interval.toDouble();
             // Integral values within range only; 250.5 or 1e12 keep the default.
-            if (std::floor(value) == value && value >= std::numeric_limits<int>::min()
-                && value <= std::numeric_limits<int>::max()) {
+            if (std::floor(value) == value && value >= std::numeric_limits<int>::min() &&
+                value <= std::numeric_limits<int>::max()) {
                 batch.intervalMs = int(value);
             }
         }
@@ -354,8 +354,8 @@ QString SettingsStore::themeMode() const
 
 void SettingsStore::setThemeMode(const QString& mode)
 {
-    write(kThemeMode, mode == QLatin1String("light") ? QStringLiteral("light")
-                                                     : QStringLiteral("dark"));
+    write(kThemeMode,
+          mode == QLatin1String("light") ? QStringLiteral("light") : QStringLiteral("dark"));
 }
 
 QString SettingsStore::themeForColorScheme(int scheme)

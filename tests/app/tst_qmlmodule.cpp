@@ -43,13 +43,29 @@ private slots:
         QStringList expected{QStringLiteral("module Korvel"),
                              QStringLiteral("typeinfo KorvelSerialAssistant.qmltypes"),
                              QStringLiteral("prefer :/qt/qml/Korvel/")};
-        const QStringList documents{
-            "Main",           "Theme",          "DialogCard",          "ModalDim",
-            "PortComboBox",   "SerialSettingsPanel", "CommandLibraryPanel", "RemoteAssistPanel",
-            "CommandParamsPanel", "DataMonitorView", "SaveLogDialog",   "SettingsAboutDialog",
-            "AboutDialog",    "SoftwareUpdateDialog", "DriverHintDialog", "DriverListDialog",
-            "ComboBox",       "TextField",      "TextArea",            "CheckBox",
-            "RadioButton",    "SpinBox",        "Menu"};
+        const QStringList documents{"Main",
+                                    "Theme",
+                                    "DialogCard",
+                                    "ModalDim",
+                                    "PortComboBox",
+                                    "SerialSettingsPanel",
+                                    "CommandLibraryPanel",
+                                    "RemoteAssistPanel",
+                                    "CommandParamsPanel",
+                                    "DataMonitorView",
+                                    "SaveLogDialog",
+                                    "SettingsAboutDialog",
+                                    "AboutDialog",
+                                    "SoftwareUpdateDialog",
+                                    "DriverHintDialog",
+                                    "DriverListDialog",
+                                    "ComboBox",
+                                    "TextField",
+                                    "TextArea",
+                                    "CheckBox",
+                                    "RadioButton",
+                                    "SpinBox",
+                                    "Menu"};
         for (const QString& name : documents) {
             const QString line = QStringLiteral("%1 1.0 qml/%1.qml").arg(name);
             expected << (name == QLatin1String("Theme") ? QStringLiteral("singleton ") + line
@@ -124,8 +140,8 @@ Item {
         QVERIFY(object->property("themeIsObject").toBool());
         QVERIFY(object->property("logModel").value<QObject*>());
         // One controller per engine.
-        auto* controller = engine->singletonInstance<AppController*>(
-            qmlTypeId("Korvel", 1, 0, "AppController"));
+        auto* controller =
+            engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
         QVERIFY(controller);
         QCOMPARE(object->property("logModel").value<QObject*>(), controller->logModel());
     }

@@ -45,8 +45,8 @@ private:
             return false;
         }
         m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
-        m_controller = m_engine->singletonInstance<AppController*>(
-            qmlTypeId("Korvel", 1, 0, "AppController"));
+        m_controller =
+            m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
         if (!m_window || !m_controller) {
             return false;
         }
@@ -96,7 +96,10 @@ private slots:
         m_controller = nullptr;
     }
 
-    void cleanupTestCase() { PortListModel::setEnumerator({}); }
+    void cleanupTestCase()
+    {
+        PortListModel::setEnumerator({});
+    }
 
     void noPortsLeadsToTheErrorDialog()
     {
@@ -165,9 +168,9 @@ private slots:
         // The echo and the device's reply both reach the monitor.
         QTRY_VERIFY_WITH_TIMEOUT(
             monitorDocument().contains(QStringLiteral(R"(TX   {"command":"ReadData"})")), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            monitorDocument().contains(QStringLiteral(R"(RX   {"command":"ReadData","temperature")")),
-            5000);
+        QTRY_VERIFY_WITH_TIMEOUT(monitorDocument().contains(
+                                     QStringLiteral(R"(RX   {"command":"ReadData","temperature")")),
+                                 5000);
 
         // And close it again.
         click(item("openButton"));

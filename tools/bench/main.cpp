@@ -138,8 +138,7 @@ int main(int argc, char* argv[])
 
     std::printf("bytes: %lld in %.3f s, lines: %lld, document: %lld chars (checksum %llu)\n",
                 static_cast<long long>(fed), seconds, static_cast<long long>(lines),
-                static_cast<long long>(documentLength),
-                static_cast<unsigned long long>(checksum));
+                static_cast<long long>(documentLength), static_cast<unsigned long long>(checksum));
 
     const qint64 memoryTarget = parser.value(memoryLines).toLongLong();
     if (memoryTarget > 0) {

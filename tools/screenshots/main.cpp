@@ -94,8 +94,8 @@ struct Session
             return false;
         }
         window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
-        controller = engine.singletonInstance<AppController*>(
-            qmlTypeId("Korvel", 1, 0, "AppController"));
+        controller =
+            engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
         return window && controller;
     }
 
@@ -112,11 +112,12 @@ void fillSampleLog(AppController* controller)
     LogManager& log = controller->logStore();
     log.append(LogKind::SYS, QStringLiteral("/dev/ttyUSB0 opened \u00b7 115200 8-N-1").toUtf8());
     log.append(LogKind::TX, QByteArray(R"({"command":"ReadProduct"})"));
-    log.append(LogKind::RX, QByteArray(
-                                R"({"command":"ReadProduct","product":"HX4","firmware":"1.2.0"})"));
-    log.append(LogKind::TX, QByteArray(R"({"command":"ReadData"})"));
     log.append(LogKind::RX,
-               QByteArray(R"({"command":"ReadData","temperature":23.8,"humidity":44.8,"light":303})"));
+               QByteArray(R"({"command":"ReadProduct","product":"HX4","firmware":"1.2.0"})"));
+    log.append(LogKind::TX, QByteArray(R"({"command":"ReadData"})"));
+    log.append(
+        LogKind::RX,
+        QByteArray(R"({"command":"ReadData","temperature":23.8,"humidity":44.8,"light":303})"));
     log.append(LogKind::TX, QByteArray("01 03 00 00 00 01 84 0A"));
     log.append(LogKind::RX, QByteArray::fromHex("010302000179 84"));
     log.append(LogKind::ERR, QByteArray("Serial port disconnected."));
@@ -150,12 +151,10 @@ void shootTheme(const QString& theme)
     }
 
     // Every dialog the window owns, one at a time.
-    const QStringList dialogs{QStringLiteral("SaveLogDialog"),
-                              QStringLiteral("SettingsAboutDialog"),
-                              QStringLiteral("AboutDialog"),
-                              QStringLiteral("SoftwareUpdateDialog"),
-                              QStringLiteral("DriverHintDialog"),
-                              QStringLiteral("DriverListDialog")};
+    const QStringList dialogs{
+        QStringLiteral("SaveLogDialog"),    QStringLiteral("SettingsAboutDialog"),
+        QStringLiteral("AboutDialog"),      QStringLiteral("SoftwareUpdateDialog"),
+        QStringLiteral("DriverHintDialog"), QStringLiteral("DriverListDialog")};
     for (const QString& type : dialogs) {
         const auto found = objectsOfType(s.window, type);
         if (found.isEmpty() || found.first()->metaObject()->indexOfMethod("open()") < 0) {
@@ -209,10 +208,9 @@ int main(int argc, char* argv[])
 
     // A listed port so the chooser shows what a user with a device sees.
     PortListModel::setEnumerator([] {
-        return QList<SerialPortEntry>{
-            {QStringLiteral("ttyUSB0"), QStringLiteral("USB2.0-Serial"), QStringLiteral("CH340"),
-             true},
-            {QStringLiteral("ttyS0"), QString(), QString(), false}};
+        return QList<SerialPortEntry>{{QStringLiteral("ttyUSB0"), QStringLiteral("USB2.0-Serial"),
+                                       QStringLiteral("CH340"), true},
+                                      {QStringLiteral("ttyS0"), QString(), QString(), false}};
     });
 
     g_outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
