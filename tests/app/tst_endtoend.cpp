@@ -21,30 +21,7 @@
 
 namespace {
 
-QStringList describe(const LogManager& log)
-{
-    QStringList lines;
-    for (const LogEntry& entry : log.entries()) {
-        lines << LogManager::dirTag(entry.kind) + QLatin1Char(':') + QString::fromUtf8(entry.data);
-    }
-    return lines;
-}
-
-QList<QByteArray> rxLines(const LogManager& log)
-{
-    QList<QByteArray> lines;
-    for (const LogEntry& entry : log.entries()) {
-        if (entry.kind == LogKind::RX) {
-            lines << entry.data;
-        }
-    }
-    return lines;
-}
-
-QString opened(const QString& port)
-{
-    return QStringLiteral("SYS:%1 opened \u00b7 115200 8-N-1").arg(port);
-}
+using namespace korveltest;
 
 const QByteArray kReadRegister0Reply = QByteArray::fromHex("01030200017984");
 
@@ -118,11 +95,6 @@ void whenReceived(AppController& controller, qsizetype count, std::function<void
                                                                Qt::QueuedConnection);
                                  }
                              });
-}
-
-bool openDefault(AppController& controller, const QString& port)
-{
-    return controller.openPort(port, 115200, 8, 0, 1, 0);
 }
 
 } // namespace

@@ -16,20 +16,11 @@
 
 namespace {
 
+using namespace korveltest;
+
 // A step of a scripted feed: a chunk to hand over, or (null) a pause long
 // enough for the pending partial line to be flushed by the timer.
 const QByteArray kPause;
-
-QList<QByteArray> rxLines(const LogManager& log)
-{
-    QList<QByteArray> lines;
-    for (const LogEntry& entry : log.entries()) {
-        if (entry.kind == LogKind::RX) {
-            lines << entry.data;
-        }
-    }
-    return lines;
-}
 
 constexpr int kFlushBound = 3000;
 

@@ -16,20 +16,7 @@
 
 namespace {
 
-// The test's end of the line: a second QSerialPort on the device side.
-struct Device
-{
-    explicit Device(const QString& path)
-        : port(path)
-    {
-        if (port.open(QIODevice::ReadWrite)) {
-            QObject::connect(&port, &QSerialPort::readyRead, &port,
-                             [this] { received += port.readAll(); });
-        }
-    }
-    QSerialPort port;
-    QByteArray received;
-};
+using namespace korveltest;
 
 qint64 residentKiB()
 {

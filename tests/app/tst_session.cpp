@@ -15,17 +15,9 @@
 
 namespace {
 
-const QString kDash = QStringLiteral("\u2014");
+using namespace korveltest;
 
-// "KIND:text" per log entry, so whole logs compare in one line.
-QStringList describe(const LogManager& log)
-{
-    QStringList lines;
-    for (const LogEntry& entry : log.entries()) {
-        lines << LogManager::dirTag(entry.kind) + QLatin1Char(':') + QString::fromUtf8(entry.data);
-    }
-    return lines;
-}
+const QString kDash = QStringLiteral("\u2014");
 
 // The tail of the log, for failure messages.
 QString lastEntries(const LogManager& log)
@@ -35,31 +27,6 @@ QString lastEntries(const LogManager& log)
         .arg(lines.size())
         .arg(lines.mid(qMax<qsizetype>(0, lines.size() - 4)).join(QStringLiteral(" | ")));
 }
-
-QString opened(const QString& port, const QString& summary = QStringLiteral("115200 8-N-1"))
-{
-    return QStringLiteral("SYS:%1 opened \u00b7 %2").arg(port, summary);
-}
-
-bool openDefault(AppController& controller, const QString& port)
-{
-    return controller.openPort(port, 115200, 8, 0, 1, 0);
-}
-
-// The test's end of the line: a second QSerialPort on the device side.
-struct Device
-{
-    explicit Device(const QString& path)
-        : port(path)
-    {
-        if (port.open(QIODevice::ReadWrite)) {
-            QObject::connect(&port, &QSerialPort::readyRead, &port,
-                             [this] { received += port.readAll(); });
-        }
-    }
-    QSerialPort port;
-    QByteArray received;
-};
 
 // Runs @p action on the next pass of the event loop once the controller has
 // handled @p expected received bytes, i.e. while they are still a pending

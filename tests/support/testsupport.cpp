@@ -1,5 +1,8 @@
 #include "support/testsupport.h"
 
+#include "app/appcontroller.h"
+#include "log/logmanager.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -7,6 +10,45 @@
 #include <QStandardPaths>
 
 namespace korveltest {
+
+QStringList describe(const LogManager& log)
+{
+    QStringList lines;
+    for (const LogEntry& entry : log.entries()) {
+        lines << LogManager::dirTag(entry.kind) + QLatin1Char(':') + QString::fromUtf8(entry.data);
+    }
+    return lines;
+}
+
+QList<QByteArray> rxLines(const LogManager& log)
+{
+    QList<QByteArray> lines;
+    for (const LogEntry& entry : log.entries()) {
+        if (entry.kind == LogKind::RX) {
+            lines << entry.data;
+        }
+    }
+    return lines;
+}
+
+QString opened(const QString& port, const QString& summary)
+{
+    return QStringLiteral("SYS:%1 opened \u00b7 %2").arg(port, summary);
+}
+
+bool openDefault(AppController& controller, const QString& port)
+{
+    return controller.openPort(port, 115200, 8, 0, 1, 0);
+}
+
+Device::Device(const QString& path)
+    : port(path)
+{
+    if (port.open(QIODevice::ReadWrite)) {
+        QObject::connect(&port, &QSerialPort::readyRead, &port,
+                         [this] { received += port.readAll(); });
+    }
+}
 
 void isolateSettings()
 {

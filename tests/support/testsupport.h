@@ -1,13 +1,37 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
+#include <QSerialPort>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
+class AppController;
+class LogManager;
+
 namespace korveltest {
+
+/// "KIND:text" per log entry, so whole logs compare in one line.
+QStringList describe(const LogManager& log);
+/// The payloads of the RX entries, oldest first.
+QList<QByteArray> rxLines(const LogManager& log);
+/// The SYS entry an open logs, as describe() writes it.
+QString opened(const QString& port, const QString& summary = QStringLiteral("115200 8-N-1"));
+/// Opens @p port at 115200 8-N-1 without flow control.
+bool openDefault(AppController& controller, const QString& port);
+
+/// The test's end of the line: a second QSerialPort on the device side that
+/// gathers everything it receives.
+struct Device
+{
+    explicit Device(const QString& path);
+    QSerialPort port;
+    QByteArray received;
+};
 
 /// Points QSettings at a fresh folder of its own and sets the application
 /// identity, so a test never reads or writes the user's settings.
