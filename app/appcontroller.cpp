@@ -44,6 +44,11 @@ AppController::AppController(QObject* parent)
             [this](const QString& message) { m_log.append(LogKind::ERR, message.toUtf8()); });
     connect(&m_serial, &SerialManager::opened, this, [this] { emit connectionChanged(); });
     connect(&m_serial, &SerialManager::closed, this, &AppController::onPortClosed);
+    connect(&m_serial, &SerialManager::unsentBytesDiscarded, this, [this](qint64 bytes) {
+        m_log.append(LogKind::ERR,
+                     tr("%1 bytes that had not gone out yet were discarded.").arg(bytes).toUtf8());
+    });
+    connect(&m_serial, &SerialManager::bytesWritten, this, &AppController::onBytesWritten);
 
     connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
             &AppController::onLanguageChanged);

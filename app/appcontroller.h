@@ -218,7 +218,11 @@ public:
     void handleIncomingData(const QByteArray& data);
     void flushRxLineBuffer();
     QByteArray composeAsciiPayload(const QString& text, bool withCrc) const;
-    QByteArray composeHexPayload(const QString& text, bool withCrc) const;
+    /// The bytes of hex digits: blanks and the separators , ; : - split the
+    /// text into tokens, each read on its own after an optional 0x prefix (a
+    /// token of odd length gets a leading zero). Any other character, or no
+    /// digit at all, gives an empty result and the reason in @p error.
+    QByteArray composeHexPayload(const QString& text, bool withCrc, QString* error = nullptr) const;
     QString crcEchoSuffix(const QByteArray& bytes, bool withCrc) const;
     void sendNextBatchStep();
     void applyDownloadedAppUpdate(const QString& filePath);
@@ -228,6 +232,11 @@ public:
     LogManager& logStore() { return m_log; }
     SerialManager& serialManager() { return m_serial; }
 
+    /// Most bytes that may wait for a port that does not take them: a send
+    /// that would queue more is refused.
+    static constexpr qint64 MaxQueuedBytes = 4 * 1024 * 1024;
+    /// Longest draft (in UTF-8 bytes) that the send history keeps.
+    static constexpr int HistoryTextLimit = 4096;
     /// Cut-off for a received line without a line feed.
     static constexpr int RxLineLimit = 8192;
     /// Silence after which a partial received line is logged.
@@ -260,6 +269,10 @@ private:
     void onPortClosed();
     void onLanguageChanged(const QString& code);
     void onRepeatTick();
+    void onBytesWritten();
+    /// Writes a composed payload unless the port's queue would grow past
+    /// MaxQueuedBytes; a refusal is logged and returns false.
+    bool writePayload(const QByteArray& payload);
 
     QByteArray m_rxBuffer;
     QTimer* m_rxFlushTimer = nullptr;
@@ -299,4 +312,6 @@ private:
     bool m_crcEnabled = false;
     bool m_repeatSendEnabled = false;
     int m_repeatIntervalMs = 1000;
+    // Repeat send waits for the port to take what it has before the next tick.
+    bool m_repeatAwaitingDrain = false;
 };

@@ -54,6 +54,7 @@ void AppController::setRepeatSendEnabled(bool on)
         return;
     }
     m_repeatSendEnabled = on;
+    m_repeatAwaitingDrain = false;
     if (on && m_serial.isOpen()) {
         m_repeatTimer->start(m_repeatIntervalMs);
     } else {
@@ -87,16 +88,100 @@ QByteArray AppController::composeAsciiPayload(const QString& text, bool withCrc)
     return payload;
 }
 
-QByteArray AppController::composeHexPayload(const QString& text, bool withCrc) const
+namespace {
+
+bool isHexSeparator(QChar c)
 {
-    QString digits = text;
-    digits.remove(QLatin1Char(' '))
-        .remove(QLatin1Char('\n'))
-        .remove(QLatin1Char('\r'))
-        .remove(QLatin1Char('\t'));
-    QByteArray payload = QByteArray::fromHex(digits.toUtf8());
+    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char(';') || c == QLatin1Char(':') ||
+           c == QLatin1Char('-');
+}
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') {
+        return u - '0';
+    }
+    if (u >= 'a' && u <= 'f') {
+        return u - 'a' + 10;
+    }
+    if (u >= 'A' && u <= 'F') {
+        return u - 'A' + 10;
+    }
+    return -1;
+}
+
+// The character at @p i as the user would recognise it in a message.
+QString shownCharacter(const QString& text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        return text.mid(i, 2);
+    }
+    if (!c.isPrint()) {
+        return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return QString(c);
+}
+
+} // namespace
+
+QByteArray AppController::composeHexPayload(const QString& text, bool withCrc, QString* error) const
+{
+    auto refuse = [&](const QString& reason) {
+        if (error) {
+            *error = reason;
+        }
+        return QByteArray();
+    };
+    QByteArray payload;
+    payload.reserve(text.size() / 2 + 2);
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (isHexSeparator(text.at(i))) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < n && !isHexSeparator(text.at(i))) {
+            ++i;
+        }
+        qsizetype digits = start;
+        if (i - start >= 2 && text.at(start) == QLatin1Char('0') &&
+            (text.at(start + 1) == QLatin1Char('x') || text.at(start + 1) == QLatin1Char('X'))) {
+            digits += 2;
+        }
+        if (digits == i) {
+            // "0x" with nothing after it: the x is not a digit.
+            return refuse(tr("Not sent: \"%1\" at position %2 is not a hex digit.")
+                              .arg(text.at(start + 1))
+                              .arg(start + 2));
+        }
+        for (qsizetype k = digits; k < i; ++k) {
+            if (hexValue(text.at(k)) < 0) {
+                return refuse(tr("Not sent: \"%1\" at position %2 is not a hex digit.")
+                                  .arg(shownCharacter(text, k))
+                                  .arg(k + 1));
+            }
+        }
+        qsizetype k = digits;
+        if ((i - digits) % 2 != 0) {
+            payload.append(char(hexValue(text.at(k))));
+            ++k;
+        }
+        for (; k < i; k += 2) {
+            payload.append(char(hexValue(text.at(k)) << 4 | hexValue(text.at(k + 1))));
+        }
+    }
+    if (payload.isEmpty()) {
+        return refuse(tr("Not sent: the draft holds no hex digits."));
+    }
     if (withCrc) {
         payload += Crc16::modbusBytes(payload);
+    }
+    if (error) {
+        error->clear();
     }
     return payload;
 }
@@ -121,30 +206,73 @@ void AppController::sendManualText()
                      tr("Port is not open \u2014 click \"Open port\" first.").toUtf8());
         return;
     }
+    QByteArray payload;
+    QByteArray echo;
+    const QByteArray utf8 = draft.toUtf8();
     if (m_sendAsHex) {
-        const QByteArray payload = composeHexPayload(draft, m_crcEnabled);
-        m_serial.write(payload);
-        if (m_echoTx) {
-            m_log.append(LogKind::TX, payload.toHex(' ').toUpper());
+        QString error;
+        payload = composeHexPayload(draft, m_crcEnabled, &error);
+        if (payload.isEmpty()) {
+            m_log.append(LogKind::ERR, error.toUtf8());
+            return;
         }
+        echo = payload.toHex(' ').toUpper();
     } else {
-        const QByteArray payload = composeAsciiPayload(draft, m_crcEnabled);
-        m_serial.write(payload);
-        if (m_echoTx) {
-            const QByteArray utf8 = draft.toUtf8();
-            m_log.append(LogKind::TX, utf8 + crcEchoSuffix(utf8, m_crcEnabled).toUtf8());
-        }
+        payload = composeAsciiPayload(draft, m_crcEnabled);
+        echo = utf8 + crcEchoSuffix(utf8, m_crcEnabled).toUtf8();
     }
-    m_historyModel->push(draft);
+    if (!writePayload(payload)) {
+        return;
+    }
+    if (m_echoTx) {
+        m_log.append(LogKind::TX, echo);
+    }
+    if (utf8.size() > HistoryTextLimit) {
+        emit statusMessage(tr("Sent; not kept in the history, as it is longer than 4 KiB."));
+    } else {
+        m_historyModel->push(draft);
+    }
+}
+
+bool AppController::writePayload(const QByteArray& payload)
+{
+    const qint64 waiting = m_serial.bytesToWrite();
+    if (waiting + payload.size() > MaxQueuedBytes) {
+        const QString reason =
+            waiting > 0
+                ? tr("Not sent: the device is not reading \u2014 %1 bytes are still waiting to go "
+                     "out.")
+                      .arg(waiting)
+                : tr("Not sent: %1 bytes are more than the port may hold at once (%2).")
+                      .arg(payload.size())
+                      .arg(MaxQueuedBytes);
+        m_log.append(LogKind::ERR, reason.toUtf8());
+        return false;
+    }
+    m_serial.write(payload);
+    return true;
 }
 
 void AppController::onRepeatTick()
 {
     // A short interval (0 fires on every pass of the event loop) must not
-    // queue payloads faster than the line drains them: skip the tick while
-    // earlier bytes are still waiting to go out.
+    // queue payloads faster than the line drains them: while earlier bytes
+    // are still waiting, the timer rests until the port reports them gone.
     if (m_serial.bytesToWrite() > 0) {
+        m_repeatTimer->stop();
+        m_repeatAwaitingDrain = true;
         return;
     }
     sendManualText();
+}
+
+void AppController::onBytesWritten()
+{
+    if (!m_repeatAwaitingDrain || m_serial.bytesToWrite() > 0) {
+        return;
+    }
+    m_repeatAwaitingDrain = false;
+    if (m_repeatSendEnabled && m_serial.isOpen()) {
+        m_repeatTimer->start(m_repeatIntervalMs);
+    }
 }

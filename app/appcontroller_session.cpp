@@ -10,11 +10,14 @@ namespace {
 
 const QString kNoName = QStringLiteral("\u2014");
 
-void dropTrailingCarriageReturn(QByteArray& line)
+// Drops one trailing carriage return; tells which line end that leaves.
+LineEnd dropTrailingCarriageReturn(QByteArray& line)
 {
     if (!line.isEmpty() && line.back() == '\r') {
         line.chop(1);
+        return LineEnd::Cr;
     }
+    return LineEnd::None;
 }
 
 } // namespace
@@ -99,6 +102,7 @@ void AppController::closePort()
 void AppController::onPortClosed()
 {
     m_repeatTimer->stop();
+    m_repeatAwaitingDrain = false;
     stopBatchCommand();
     flushRxLineBuffer();
     emit connectionChanged();
@@ -109,6 +113,7 @@ void AppController::handleIncomingData(const QByteArray& data)
     m_rxBuffer.append(data);
 
     QList<QByteArray> lines;
+    QList<LineEnd> lineEnds;
     const char* begin = m_rxBuffer.constData();
     const qsizetype size = m_rxBuffer.size();
     qsizetype start = 0;
@@ -119,15 +124,18 @@ void AppController::handleIncomingData(const QByteArray& data)
         }
         const qsizetype lf = static_cast<const char*>(hit) - begin;
         qsizetype end = lf;
+        LineEnd lineEnd = LineEnd::Lf;
         if (end > start && begin[end - 1] == '\r') {
             --end;
+            lineEnd = LineEnd::CrLf;
         }
         lines.append(QByteArray(begin + start, end - start));
+        lineEnds.append(lineEnd);
         start = lf + 1;
     }
 
     if (!lines.isEmpty()) {
-        m_log.appendBatch(LogKind::RX, lines);
+        m_log.appendBatch(LogKind::RX, lines, lineEnds);
     }
     if (start > 0) {
         m_rxBuffer.remove(0, start);
@@ -150,6 +158,6 @@ void AppController::flushRxLineBuffer()
     }
     QByteArray line;
     line.swap(m_rxBuffer);
-    dropTrailingCarriageReturn(line);
-    m_log.append(LogKind::RX, line);
+    const LineEnd lineEnd = dropTrailingCarriageReturn(line);
+    m_log.append(LogKind::RX, line, lineEnd);
 }

@@ -20,8 +20,7 @@ int CommandHistoryModel::rowCount(const QModelIndex& parent) const
 
 QVariant CommandHistoryModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.parent().isValid() || index.row() < 0 ||
-        index.row() >= m_entries.size()) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
     const HistoryEntry& entry = m_entries.at(index.row());
@@ -30,6 +29,8 @@ QVariant CommandHistoryModel::data(const QModelIndex& index, int role) const
         return entry.text;
     case TimeTextRole:
         return entry.time.isValid() ? entry.time.toString(QStringLiteral("HH:mm:ss")) : QString();
+    case PreviewTextRole:
+        return previewOf(entry.text);
     default:
         return {};
     }
@@ -37,7 +38,29 @@ QVariant CommandHistoryModel::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> CommandHistoryModel::roleNames() const
 {
-    return {{CommandTextRole, "commandText"}, {TimeTextRole, "timeText"}};
+    return {{CommandTextRole, "commandText"},
+            {TimeTextRole, "timeText"},
+            {PreviewTextRole, "previewText"}};
+}
+
+QString CommandHistoryModel::previewOf(const QString& text)
+{
+    qsizetype end = text.indexOf(QLatin1Char('\n'));
+    const bool moreLines = end >= 0 && end + 1 < text.size();
+    if (end < 0) {
+        end = text.size();
+    }
+    if (end > 0 && text.at(end - 1) == QLatin1Char('\r')) {
+        --end;
+    }
+    QString preview = text.left(qMin<qsizetype>(end, PreviewLength));
+    if (end > PreviewLength) {
+        preview += QChar(0x2026);
+    }
+    if (moreLines) {
+        preview += QStringLiteral(" \u21b5 \u2026");
+    }
+    return preview;
 }
 
 void CommandHistoryModel::push(const QString& text)

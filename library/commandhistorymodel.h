@@ -17,10 +17,15 @@ class CommandHistoryModel : public QAbstractListModel
 
 public:
     static constexpr int MaxEntries = 50;
+    /// Most characters of an entry that its one-line preview shows.
+    static constexpr int PreviewLength = 200;
 
+    /// "previewText": the entry as one line for a list, its first line cut
+    /// to PreviewLength characters, followed by " ↵ …" when more lines follow.
     enum Role {
         CommandTextRole = Qt::UserRole + 1,
         TimeTextRole,
+        PreviewTextRole,
     };
     Q_ENUM(Role)
 
@@ -36,6 +41,8 @@ public:
 
     /// Writes the current texts, in order, to the settings.
     void save();
+
+    static QString previewOf(const QString& text);
 
 private:
     struct HistoryEntry

@@ -1,6 +1,7 @@
 #include "log/loglistmodel.h"
 
 #include "log/ansitext.h"
+#include "log/logviewrows.h"
 
 namespace {
 
@@ -14,11 +15,6 @@ QString dirText(LogKind kind)
         return LogManager::dirTag(kind);
     }
     return {};
-}
-
-QString hexText(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
 } // namespace
@@ -48,12 +44,10 @@ int LogListModel::rowCount(const QModelIndex& parent) const
 
 QVariant LogListModel::data(const QModelIndex& index, int role) const
 {
-    const auto& entries = m_log->entries();
-    if (!index.isValid() || index.parent().isValid() || index.row() < 0 ||
-        index.row() >= entries.size()) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    const LogEntry& entry = entries.at(index.row());
+    const LogEntry& entry = m_log->entries().at(index.row());
     switch (role) {
     case TimeRole:
         return m_showTimestamp ? entry.time.toString(QStringLiteral("HH:mm:ss")) : QString();
@@ -129,7 +123,7 @@ void LogListModel::clear()
 QString LogListModel::payloadText(const LogEntry& entry) const
 {
     if (m_hexMode && entry.kind == LogKind::RX) {
-        return hexText(entry.data);
+        return entry.hexText();
     }
     return QString::fromUtf8(entry.data);
 }
@@ -196,19 +190,21 @@ QString LogListModel::lineTextAt(int row) const
     return linePlainText(entries.at(row));
 }
 
-QString LogListModel::linesText(int first, int last) const
+bool LogListModel::lineTextFitsIn(int row, qsizetype length) const
 {
     const auto& entries = m_log->entries();
-    first = qMax(first, 0);
-    last = int(qMin<qsizetype>(last, entries.size() - 1));
-    QString text;
-    for (int row = first; row <= last; ++row) {
-        if (row > first) {
-            text += QLatin1Char('\n');
-        }
-        text += linePlainText(entries.at(row));
+    if (row < 0 || row >= entries.size()) {
+        return true;
     }
-    return text;
+    // Time, tag and separators take 15 characters at most; a payload byte
+    // (or line end byte) becomes at most three characters of hex, or in
+    // text at most one UTF-16 unit, which a tab expands to four spaces.
+    const LogEntry& entry = entries.at(row);
+    const qsizetype perByte = m_hexMode && entry.kind == LogKind::RX ? 3 : 4;
+    if (15 + perByte * (entry.data.size() + 2) <= length) {
+        return true;
+    }
+    return linePlainText(entry).size() <= length;
 }
 
 QString LogListModel::fullPlainDump() const
@@ -320,151 +316,4 @@ void LogListModel::onCleared()
     endResetModel();
     emit lineCountChanged();
     emit rebuildNeeded();
-}
-
-// ---------------------------------------------------------------------------
-
-LogViewRows::LogViewRows(LogListModel* source)
-    : QAbstractListModel(source)
-    , m_source(source)
-{
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &LogViewRows::update);
-
-    connect(source, &QAbstractItemModel::rowsInserted, this, &LogViewRows::onRowsInserted);
-    connect(source, &QAbstractItemModel::rowsRemoved, this, &LogViewRows::onRowsRemoved);
-    connect(source, &QAbstractItemModel::dataChanged, this, &LogViewRows::onDataChanged);
-    connect(source, &QAbstractItemModel::modelReset, this, &LogViewRows::resetFromSource);
-    connect(source, &QAbstractItemModel::layoutChanged, this, &LogViewRows::resetFromSource);
-    connect(source, &QAbstractItemModel::rowsMoved, this, &LogViewRows::resetFromSource);
-    connect(source, &LogListModel::countersChanged, this, &LogViewRows::schedule);
-
-    m_rows = m_sourceRows = source->rowCount();
-    m_firstLine = source->totalLineCount() - m_rows;
-}
-
-int LogViewRows::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
-}
-
-QVariant LogViewRows::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid() || index.parent().isValid() || index.row() >= m_rows) {
-        return {};
-    }
-    const int sourceRow = index.row() - m_evicted;
-    if (sourceRow < 0) {
-        // Already evicted from the log and about to leave the view as well.
-        return roleNames().contains(role) ? QVariant(QString()) : QVariant();
-    }
-    if (role == LineRole) {
-        return m_source->lineTextAt(sourceRow);
-    }
-    return m_source->data(m_source->index(sourceRow), role);
-}
-
-QHash<int, QByteArray> LogViewRows::roleNames() const
-{
-    QHash<int, QByteArray> names = m_source->roleNames();
-    names.insert(LineRole, "line");
-    return names;
-}
-
-void LogViewRows::setInterval(int ms)
-{
-    ms = qMax(ms, 0);
-    if (ms == m_interval) {
-        return;
-    }
-    m_interval = ms; // a pending update keeps its time
-    emit intervalChanged();
-}
-
-void LogViewRows::schedule()
-{
-    if (m_timer.isActive()) {
-        return;
-    }
-    qint64 wait = UpdateIntervalMs;
-    if (m_sinceUpdate.isValid()) {
-        wait = qMax(wait, m_interval - m_sinceUpdate.elapsed());
-    }
-    m_timer.start(int(wait));
-}
-
-void LogViewRows::update()
-{
-    m_timer.stop();
-    m_sinceUpdate.start();
-    const int gone = qMin(m_evicted, m_rows);
-    m_firstLine += m_evicted;
-    if (gone > 0) {
-        beginRemoveRows({}, 0, gone - 1);
-        m_rows -= gone;
-        m_evicted = 0;
-        endRemoveRows();
-    }
-    m_evicted = 0;
-    if (m_sourceRows > m_rows) {
-        beginInsertRows({}, m_rows, m_sourceRows - 1);
-        m_rows = m_sourceRows;
-        endInsertRows();
-    }
-    emit updated();
-}
-
-void LogViewRows::onRowsInserted(const QModelIndex& parent, int first, int last)
-{
-    if (parent.isValid()) {
-        return;
-    }
-    if (first != m_sourceRows) {
-        resetFromSource(); // not an append: no cheap way to follow it
-        return;
-    }
-    m_sourceRows += last - first + 1;
-    schedule();
-}
-
-void LogViewRows::onRowsRemoved(const QModelIndex& parent, int first, int last)
-{
-    if (parent.isValid()) {
-        return;
-    }
-    if (first != 0) {
-        resetFromSource(); // not an eviction: no cheap way to follow it
-        return;
-    }
-    const int count = last - first + 1;
-    m_sourceRows -= count;
-    m_evicted += count;
-    schedule();
-}
-
-void LogViewRows::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                const QList<int>& roles)
-{
-    const int first = qMax(topLeft.row() + m_evicted, 0);
-    const int last = qMin(bottomRight.row() + m_evicted, m_rows - 1);
-    if (first <= last) {
-        // Every other role is part of the line.
-        QList<int> changed = roles;
-        if (!changed.isEmpty()) {
-            changed.append(LineRole);
-        }
-        emit dataChanged(index(first), index(last), changed);
-    }
-}
-
-void LogViewRows::resetFromSource()
-{
-    m_timer.stop();
-    m_sinceUpdate.start();
-    beginResetModel();
-    m_rows = m_sourceRows = m_source->rowCount();
-    m_evicted = 0;
-    m_firstLine = m_source->totalLineCount() - m_rows;
-    endResetModel();
-    emit updated();
 }

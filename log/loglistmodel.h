@@ -3,73 +3,10 @@
 #include "log/logmanager.h"
 
 #include <QAbstractListModel>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
-class LogListModel;
-
-/// The rows of the log model as the data monitor lays them out: the same rows
-/// and roles, but evictions and appends are gathered and passed on in
-/// batches, at most once per interval, so a fast serial line makes the view
-/// lay out and repaint a few times a second instead of once per received chunk.
-class LogViewRows : public QAbstractListModel
-{
-    Q_OBJECT
-    // Reached through LogListModel.viewRows only; it adds no name to the module.
-    QML_ANONYMOUS
-
-    Q_PROPERTY(qint64 firstLineNumber READ firstLineNumber NOTIFY updated)
-    Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
-
-public:
-    /// Changes are gathered this long before they are passed on.
-    static constexpr int UpdateIntervalMs = 33;
-    /// Besides the source's roles: "line", the row's whole line text as
-    /// LogListModel::lineTextAt() gives it, so a delegate shows it as it is.
-    static constexpr int LineRole = Qt::UserRole + 4;
-
-    explicit LogViewRows(LogListModel* source);
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QHash<int, QByteArray> roleNames() const override;
-
-    /// Number of the line in row 0, counting from 0 at the first line logged
-    /// since the last clear; row r holds line firstLineNumber + r.
-    qint64 firstLineNumber() const { return m_firstLine; }
-
-    /// Least time from one update to the next, in ms (UpdateIntervalMs at
-    /// first). A change after a longer quiet spell is still passed on
-    /// UpdateIntervalMs after it came.
-    int interval() const { return m_interval; }
-    void setInterval(int ms);
-
-    /// Passes the gathered changes on now rather than at the next interval.
-    Q_INVOKABLE void update();
-
-signals:
-    /// The rows (or only the source's counters) were brought up to date.
-    void updated();
-    void intervalChanged();
-
-private:
-    void schedule();
-    void onRowsInserted(const QModelIndex& parent, int first, int last);
-    void onRowsRemoved(const QModelIndex& parent, int first, int last);
-    void onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                       const QList<int>& roles);
-    void resetFromSource();
-
-    LogListModel* m_source;
-    QTimer m_timer;
-    QElapsedTimer m_sinceUpdate;
-    int m_interval = UpdateIntervalMs;
-    int m_rows = 0;       // rows announced by this model
-    int m_sourceRows = 0; // rows announced by the source
-    int m_evicted = 0;    // rows the source dropped from its front since the last update
-    qint64 m_firstLine = 0;
-};
+class LogViewRows;
 
 /// What the data monitor shows of the log: one row per entry with its time,
 /// direction tag and payload text, plus a text feed (appended text, evicted
@@ -88,6 +25,7 @@ class LogListModel : public QAbstractListModel
     Q_PROPERTY(qint64 rxBytes READ rxBytes NOTIFY countersChanged)
     Q_PROPERTY(qint64 txBytes READ txBytes NOTIFY countersChanged)
     Q_PROPERTY(LogViewRows* viewRows READ viewRows CONSTANT)
+    Q_MOC_INCLUDE("log/logviewrows.h")
 
 public:
     enum Role {
@@ -123,10 +61,9 @@ public:
     QString linePlainText(const LogEntry& entry) const;
     /// The line text of a row; empty for a row out of range.
     Q_INVOKABLE QString lineTextAt(int row) const;
-    /// The line texts of rows first to last (clamped to the rows held), joined
-    /// with "\n"; empty when no row is in the range.
-    Q_INVOKABLE QString linesText(int first, int last) const;
-
+    /// Whether the line text of a row is at most @p length characters long;
+    /// decided without formatting the line when its size alone tells.
+    bool lineTextFitsIn(int row, qsizetype length) const;
     /// The rows for the data monitor's list, updated at a bounded rate.
     LogViewRows* viewRows() const { return m_viewRows; }
 

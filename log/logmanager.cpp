@@ -8,13 +8,36 @@ LogManager::LogManager(QObject* parent)
 
 LogManager::~LogManager() = default;
 
-void LogManager::append(LogKind kind, const QByteArray& bytes)
+QByteArray LogEntry::lineEndBytes(LineEnd end)
 {
-    appendBatch(kind, QList<QByteArray>{bytes});
+    switch (end) {
+    case LineEnd::None:
+        break;
+    case LineEnd::Lf:
+        return QByteArrayLiteral("\n");
+    case LineEnd::CrLf:
+        return QByteArrayLiteral("\r\n");
+    case LineEnd::Cr:
+        return QByteArrayLiteral("\r");
+    }
+    return {};
 }
 
-void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items)
+QString LogEntry::hexText() const
 {
+    const QByteArray bytes = lineEnd == LineEnd::None ? data : data + lineEndBytes(lineEnd);
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+void LogManager::append(LogKind kind, const QByteArray& bytes, LineEnd lineEnd)
+{
+    appendBatch(kind, QList<QByteArray>{bytes}, QList<LineEnd>{lineEnd});
+}
+
+void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
+                             const QList<LineEnd>& lineEnds)
+{
+    Q_ASSERT(lineEnds.isEmpty() || lineEnds.size() == items.size());
     const qsizetype n = items.size();
     if (n == 0) {
         return;
@@ -50,8 +73,10 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items)
         }
     }
 
+    const bool withEnds = lineEnds.size() == n;
     for (qsizetype i = dropped; i < n; ++i) {
-        m_entries.append(LogEntry{now, kind, items.at(i)});
+        m_entries.append(
+            LogEntry{now, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None});
     }
 
     if (bulk) {

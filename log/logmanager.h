@@ -12,13 +12,27 @@
 
 enum class LogKind : qint32 { TX = 0, RX = 1, SYS = 2, ERR = 3 };
 
-/// One line of the data log. For RX the received bytes of the line; for TX,
-/// SYS and ERR the UTF-8 text to show.
+/// The line end that the receive path cut off an RX entry: none (a partial
+/// line logged after a pause or at the size limit), a line feed, a carriage
+/// return and a line feed, or a lone carriage return (a partial line that
+/// ended in one when it was logged).
+enum class LineEnd : quint8 { None, Lf, CrLf, Cr };
+
+/// One line of the data log. For RX the received bytes of the line, without
+/// its line end (remembered in lineEnd); for TX, SYS and ERR the UTF-8 text
+/// to show.
 struct LogEntry
 {
     QDateTime time;
     LogKind kind = LogKind::SYS;
     QByteArray data;
+    LineEnd lineEnd = LineEnd::None;
+
+    /// The bytes of the line end, as they came in.
+    static QByteArray lineEndBytes(LineEnd end);
+    /// The entry's bytes as hex pairs, upper case, one blank between them;
+    /// an RX entry's line end included, so that every received byte shows.
+    QString hexText() const;
 };
 Q_DECLARE_TYPEINFO(LogEntry, Q_RELOCATABLE_TYPE);
 
@@ -37,8 +51,11 @@ public:
     explicit LogManager(QObject* parent = nullptr);
     ~LogManager() override;
 
-    void append(LogKind kind, const QByteArray& bytes);
-    void appendBatch(LogKind kind, const QList<QByteArray>& items);
+    void append(LogKind kind, const QByteArray& bytes, LineEnd lineEnd = LineEnd::None);
+    /// Appends one entry per item; @p lineEnds, when given, holds the line
+    /// end of each item (RX entries).
+    void appendBatch(LogKind kind, const QList<QByteArray>& items,
+                     const QList<LineEnd>& lineEnds = {});
     void clear();
 
     const QList<LogEntry>& entries() const { return m_entries; }

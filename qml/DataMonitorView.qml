@@ -14,8 +14,8 @@ Item {
     property bool paused: false
     property bool wrapLines: true
 
-    // The selection: line numbers as counted by the rows' firstLineNumber
-    // (they do not move when older lines are evicted) and character columns.
+    // The selection: line numbers as the rows give them (a line keeps its
+    // number while older lines are evicted) and character columns.
     property double selectionAnchorLine: -1
     property int selectionAnchorColumn: 0
     property double selectionCursorLine: -1
@@ -41,16 +41,25 @@ Item {
 
     readonly property var rows: AppController.logModel.viewRows
 
-    // While the rows are reset the list moves on its own; that is no reason
-    // to stop following the end.
-    property bool rowsResetting: false
-    property double topLineBeforeReset: -1
+    // Where the view stood before the rows changed, while it does not
+    // follow: the row at the top of the viewport (its line and where its
+    // part of the line starts) and how far the viewport top lies below it.
+    property double anchorLine: -1
+    property int anchorColumn: 0
+    property real anchorOffset: 0
+    property bool anchorPending: false
+
+    // True while the user moves the lines (wheel, drag, scroll bar, keys):
+    // only such moves decide whether the view follows the newest line. The
+    // list's own corrections of its content position never do.
+    readonly property bool userScrolling: logView.moving || verticalBar.pressed || root.keyScrolling
+    property bool keyScrolling: false
 
     signal saveLogRequested
 
     Component.onCompleted: {
         root.refreshHeader()
-        followTimer.start()
+        root.follow()
     }
 
     function formatCount(n) {
@@ -72,37 +81,15 @@ Item {
     }
 
     function copyLog() {
-        const selected = root.hasSelection ? root.selectedText() : ""
+        const selected = root.hasSelection
+                ? root.rows.textBetween(root.selectionAnchorLine, root.selectionAnchorColumn,
+                                        root.selectionCursorLine, root.selectionCursorColumn)
+                : ""
         clipboardHelper.text = selected !== "" ? root.stripLineColumns(selected)
                                                : AppController.logModel.fullPlainDump()
         clipboardHelper.selectAll()
         clipboardHelper.copy()
         clipboardHelper.text = ""
-    }
-
-    // The selected characters as they read in the log, lines joined by "\n".
-    function selectedText() {
-        const model = AppController.logModel
-        const firstHeld = model.totalLineCount - model.lineCount
-        let first = root.selectionStartLine - firstHeld
-        let firstColumn = root.selectionStartColumn
-        let last = root.selectionEndLine - firstHeld
-        let lastColumn = root.selectionEndColumn
-        if (first < 0) {
-            first = 0
-            firstColumn = 0
-        }
-        if (last >= model.lineCount) {
-            last = model.lineCount - 1
-            lastColumn = -1
-        }
-        if (last < first)
-            return ""
-        const lines = model.linesText(first, last).split("\n")
-        if (lastColumn >= 0)
-            lines[lines.length - 1] = lines[lines.length - 1].slice(0, lastColumn)
-        lines[0] = lines[0].slice(firstColumn)
-        return lines.join("\n")
     }
 
     function clearSelection() {
@@ -118,28 +105,92 @@ Item {
         root.shownTxBytes = AppController.logModel.txBytes
     }
 
-    function updateStickToBottom() {
-        if (root.rowsResetting)
-            return
-        logView.stickToBottom = logView.contentY + logView.height
-                >= logView.originY + logView.contentHeight - 4
+    // Pixels between the bottom of the viewport and the bottom of the newest
+    // line. The list is laid out from the bottom up, so the newest row is
+    // row 0; when it is not laid out the view is far from it.
+    function distanceFromNewest() {
+        const newest = logView.itemAtIndex(0)
+        if (!newest)
+            return logView.count === 0 ? 0 : Number.MAX_VALUE
+        return newest.y + newest.height - logView.contentY - logView.height
     }
 
+    // Called after every move the user makes.
+    function updateStickToBottom() {
+        logView.stickToBottom = root.distanceFromNewest() <= 4
+    }
+
+    // Shows the newest line at the bottom, unless the view is paused, the user
+    // has scrolled away from it or is moving the lines right now.
     function follow() {
-        if (root.paused || !logView.stickToBottom || logView.count === 0)
+        if (root.paused || !logView.stickToBottom || root.userScrolling || selectionArea.pressed)
             return
-        // Never pull the lines away from under a scroll in progress; once it
-        // stops, stickToBottom tells whether it ended at the bottom.
-        if (logView.moving || selectionArea.pressed) {
-            followTimer.restart()
+        logView.positionViewAtBeginning()
+    }
+
+    function rememberAnchor() {
+        const row = logView.indexAt(0, logView.contentY + 1)
+        const item = row >= 0 ? logView.itemAtIndex(row) : null
+        root.anchorLine = item ? root.rows.lineNumberAt(row) : -1
+        root.anchorColumn = item ? root.rows.columnAt(row) : 0
+        root.anchorOffset = item ? logView.contentY - item.y : 0
+        root.anchorPending = true
+    }
+
+    // Puts the remembered top line back where it was. When that line has
+    // left the log, the oldest lines take the top of the view, so no blank
+    // space is left where lines were.
+    function restoreAnchor() {
+        if (!root.anchorPending)
+            return
+        root.anchorPending = false
+        logView.forceLayout()
+        const row = root.rows.rowOfLine(root.anchorLine, root.anchorColumn)
+        if (row < 0) {
+            root.fillTop()
             return
         }
-        logView.positionViewAtEnd()
+        let item = logView.itemAtIndex(row)
+        if (!item) {
+            logView.positionViewAtIndex(row, ListView.Beginning)
+            item = logView.itemAtIndex(row)
+        }
+        if (item)
+            logView.contentY = item.y + root.anchorOffset
     }
 
-    function scheduleFollow() {
-        if (!root.paused && logView.stickToBottom && !followTimer.running)
-            followTimer.start()
+    // Moves the oldest lines to the top of the viewport when blank space
+    // shows above them.
+    function fillTop() {
+        logView.forceLayout()
+        if (logView.count > 0 && !root.oldestRowFillsTop())
+            logView.positionViewAtEnd()
+    }
+
+    // False when blank space shows above the oldest row.
+    function oldestRowFillsTop() {
+        const oldest = logView.itemAtIndex(logView.count - 1)
+        return !oldest || oldest.y <= logView.contentY + 0.5
+    }
+
+    // Moves the lines by dy pixels (positive: towards the newest), as keys do.
+    function scrollBy(dy) {
+        const top = logView.originY
+        const bottom = Math.max(top, logView.originY + logView.contentHeight - logView.height)
+        root.keyScrolling = true
+        logView.contentY = Math.max(top, Math.min(bottom, logView.contentY + dy))
+        root.keyScrolling = false
+        root.updateStickToBottom()
+    }
+
+    function scrollToNewest() {
+        logView.positionViewAtBeginning()
+        root.updateStickToBottom()
+    }
+
+    function scrollToOldest() {
+        logView.positionViewAtEnd()
+        root.updateStickToBottom()
     }
 
     // Line and column under a point of the selection area, or null without lines.
@@ -148,21 +199,28 @@ Item {
             return null
         const contentY = logView.contentY + Math.max(0, Math.min(y, logView.height - 1))
         let row = logView.indexAt(0, contentY)
-        const pastEnd = row < 0
-        if (pastEnd)
-            row = logView.count - 1
+        if (row < 0) {
+            // Blank space: above the oldest line, or below the newest one.
+            const oldest = logView.itemAtIndex(logView.count - 1)
+            const above = oldest && contentY < oldest.y
+            row = above ? logView.count - 1 : 0
+            const edge = logView.itemAtIndex(row)
+            if (!edge)
+                return null
+            return {
+                "line": edge.lineNumber,
+                "column": edge.column + (above ? 0 : edge.lineText.length)
+            }
+        }
         const item = logView.itemAtIndex(row)
         if (!item)
             return null
-        let column = item.lineText.length
-        if (!pastEnd) {
-            const p = item.mapFromItem(selectionArea, x, y)
-            hitProbe.text = item.lineText
-            column = hitProbe.positionAt(Math.max(0, p.x), Math.max(0, Math.min(p.y, item.height - 1)))
-        }
+        const p = item.mapFromItem(selectionArea, x, y)
+        hitProbe.text = item.lineText
         return {
-            "line": root.rows.firstLineNumber + row,
-            "column": column
+            "line": item.lineNumber,
+            "column": item.column + hitProbe.positionAt(Math.max(0, p.x),
+                                                        Math.max(0, Math.min(p.y, item.height - 1)))
         }
     }
 
@@ -180,26 +238,38 @@ Item {
         target: root.rows
 
         function onModelAboutToBeReset() {
-            root.rowsResetting = true
-            const topRow = logView.indexAt(0, logView.contentY)
-            root.topLineBeforeReset = logView.stickToBottom || topRow < 0
-                    ? -1 : root.rows.firstLineNumber + topRow
+            root.rememberAnchor()
+        }
+
+        function onAboutToUpdate() {
+            root.rememberAnchor()
+        }
+
+        function onModelReset() {
+            Qt.callLater(root.rescanWidestLine)
+            // Nothing left to look at after a clear: follow what comes next.
+            if (root.rows.rowCount() === 0)
+                logView.stickToBottom = true
         }
 
         function onUpdated() {
             root.refreshHeader()
-            if (root.rowsResetting) {
-                root.rowsResetting = false
-                const row = root.topLineBeforeReset - root.rows.firstLineNumber
-                if (root.topLineBeforeReset >= 0 && row >= 0 && row < logView.count) {
-                    logView.positionViewAtIndex(row, ListView.Beginning)
-                    root.updateStickToBottom()
-                } else {
-                    logView.stickToBottom = true
-                }
-                Qt.callLater(root.rescanWidestLine)
+            if (root.userScrolling) {
+                root.anchorPending = false
+                return // the user's move decides where the view goes
             }
-            root.follow()
+            if (root.paused || !logView.stickToBottom || selectionArea.pressed) {
+                root.restoreAnchor()
+            } else {
+                root.anchorPending = false
+                root.follow()
+            }
+        }
+
+        function onRowsRemoved() {
+            // Evicted lines leave from the top of the view.
+            if (!logView.stickToBottom || root.paused)
+                Qt.callLater(root.fillTop)
         }
     }
 
@@ -217,6 +287,7 @@ Item {
 
         function onLogFontChanged() {
             Qt.callLater(root.rescanWidestLine)
+            Qt.callLater(root.follow)
         }
     }
 
@@ -227,16 +298,6 @@ Item {
         target: root.rows
         property: "interval"
         value: !root.paused && logView.stickToBottom ? 100 : 33
-    }
-
-    Timer {
-        id: followTimer
-
-        interval: 33
-        onTriggered: {
-            if (logView.contentY + logView.height < logView.originY + logView.contentHeight - 0.5)
-                root.follow()
-        }
     }
 
     Rectangle {
@@ -311,7 +372,8 @@ Item {
         ListView {
             id: logView
 
-            // True while the bottom of the view is within 4 px of the end.
+            // True while the bottom of the view is within 4 px of the newest
+            // line. Only the user's own moves change it.
             property bool stickToBottom: true
 
             objectName: "logView"
@@ -324,13 +386,48 @@ Item {
             boundsBehavior: Flickable.StopAtBounds
             flickableDirection: Flickable.AutoFlickDirection
             contentWidth: root.wrapLines ? width : Math.max(width, root.widestLine)
+            // Row 0 is the newest line, laid out at the bottom: new lines
+            // push older ones up without the list having to know their heights.
+            verticalLayoutDirection: ListView.BottomToTop
+            // While the lines do not fill the view they start at its top.
+            bottomMargin: Math.max(0, logView.height - logView.contentHeight)
             cacheBuffer: 0
             reuseItems: true
+            activeFocusOnTab: true
             model: root.rows
 
-            onContentYChanged: root.updateStickToBottom()
-            onContentHeightChanged: root.scheduleFollow()
-            onHeightChanged: root.scheduleFollow()
+            onContentYChanged: {
+                if (root.userScrolling)
+                    root.updateStickToBottom()
+            }
+            onMovementEnded: {
+                root.updateStickToBottom()
+                root.follow()
+            }
+            onHeightChanged: Qt.callLater(root.follow)
+            onWidthChanged: Qt.callLater(root.follow)
+
+            Keys.onPressed: event => {
+                const step = AppController.logFontSize * 3
+                if (event.matches(StandardKey.Copy)) {
+                    root.copyLog()
+                } else if (event.key === Qt.Key_Up) {
+                    root.scrollBy(-step)
+                } else if (event.key === Qt.Key_Down) {
+                    root.scrollBy(step)
+                } else if (event.key === Qt.Key_PageUp) {
+                    root.scrollBy(-Math.max(step, logView.height - step))
+                } else if (event.key === Qt.Key_PageDown) {
+                    root.scrollBy(Math.max(step, logView.height - step))
+                } else if (event.key === Qt.Key_Home) {
+                    root.scrollToOldest()
+                } else if (event.key === Qt.Key_End) {
+                    root.scrollToNewest()
+                } else {
+                    return
+                }
+                event.accepted = true
+            }
 
             ScrollBar.vertical: MonitorScrollBar {
                 id: verticalBar
@@ -338,6 +435,11 @@ Item {
                 objectName: "verticalScrollBar"
                 orientation: Qt.Vertical
                 policy: ScrollBar.AlwaysOn
+
+                onPressedChanged: {
+                    root.updateStickToBottom()
+                    root.follow()
+                }
             }
 
             ScrollBar.horizontal: MonitorScrollBar {
@@ -353,23 +455,30 @@ Item {
 
                 required property int index
                 required property string line
+                required property double lineNumber
+                required property int column
 
-                // The "line" role: the row as a line of the log (time column,
-                // tag, payload stripped of control sequences).
+                // The "line" role: the row's part of a line of the log (time
+                // column, tag, payload stripped of control sequences); a long
+                // line takes several rows, "column" telling where each starts.
                 readonly property string lineText: row.line
                 readonly property real naturalWidth: plain.implicitWidth
-                // Only worked out while something is selected.
-                readonly property double lineNumber: root.hasSelection ? root.rows.firstLineNumber + row.index : -1
-                readonly property int selectionFrom: row.lineNumber < 0
-                                                     || row.lineNumber < root.selectionStartLine
-                                                     || row.lineNumber > root.selectionEndLine
+                readonly property bool inSelection: root.hasSelection
+                                                    && row.lineNumber >= root.selectionStartLine
+                                                    && row.lineNumber <= root.selectionEndLine
+                // The selected characters of this row, in its own columns.
+                readonly property int selectionFrom: !row.inSelection
                                                      ? -1
                                                      : row.lineNumber === root.selectionStartLine
-                                                       ? root.selectionStartColumn : 0
-                readonly property int selectionTo: row.selectionFrom < 0
+                                                       ? Math.max(0, Math.min(row.lineText.length,
+                                                                              root.selectionStartColumn - row.column))
+                                                       : 0
+                readonly property int selectionTo: !row.inSelection
                                                    ? -1
                                                    : row.lineNumber === root.selectionEndLine
-                                                     ? root.selectionEndColumn : row.lineText.length
+                                                     ? Math.max(0, Math.min(row.lineText.length,
+                                                                            root.selectionEndColumn - row.column))
+                                                     : row.lineText.length
                 readonly property bool selected: row.selectionTo > row.selectionFrom
 
                 width: root.wrapLines ? logView.width : plain.implicitWidth
@@ -456,6 +565,7 @@ Item {
             cursorShape: Qt.IBeamCursor
 
             onPressed: mouse => {
+                logView.forceActiveFocus()
                 const hit = root.hitTest(mouse.x, mouse.y)
                 if (!hit) {
                     root.clearSelection()
@@ -487,6 +597,7 @@ Item {
                 const top = logView.originY
                 const bottom = Math.max(top, logView.originY + logView.contentHeight - logView.height)
                 logView.contentY = Math.max(top, Math.min(bottom, logView.contentY + step))
+                root.updateStickToBottom()
                 const hit = root.hitTest(selectionArea.mouseX, selectionArea.mouseY)
                 if (hit) {
                     root.selectionCursorLine = hit.line

@@ -53,10 +53,26 @@ ApplicationWindow {
                 titleBar.hostWindow.showMaximized()
         }
 
+        // The window manager takes over a move only once the pointer has
+        // travelled past the drag distance, so that a double click (which
+        // it would swallow) still reaches this area.
         MouseArea {
+            id: titleDragArea
+
+            property point pressPoint
+
+            objectName: "titleDragArea"
             anchors.fill: parent
             acceptedButtons: Qt.LeftButton
-            onPressed: titleBar.hostWindow.startSystemMove()
+            onPressed: mouse => {
+                titleDragArea.pressPoint = Qt.point(mouse.x, mouse.y)
+            }
+            onPositionChanged: mouse => {
+                const travelled = Math.max(Math.abs(mouse.x - titleDragArea.pressPoint.x),
+                                           Math.abs(mouse.y - titleDragArea.pressPoint.y))
+                if (titleDragArea.pressed && travelled >= Qt.styleHints.startDragDistance)
+                    titleBar.hostWindow.startSystemMove()
+            }
             onDoubleClicked: titleBar.toggleMaximized()
         }
 
@@ -615,6 +631,14 @@ ApplicationWindow {
                                         AppController.draftText = sendBox.text
                                 }
                                 Component.onCompleted: sendBox.text = AppController.draftText
+                                // Ctrl+Enter sends; Enter alone starts a new line.
+                                Keys.onPressed: event => {
+                                    if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                                            && (event.modifiers & Qt.ControlModifier)) {
+                                        event.accepted = true
+                                        AppController.sendManualText()
+                                    }
+                                }
 
                                 background: Rectangle {
                                     color: Theme.surface
@@ -640,10 +664,15 @@ ApplicationWindow {
                             spacing: 6
 
                             Button {
+                                id: sendButton
+
                                 objectName: "sendButton"
                                 Layout.fillWidth: true
                                 text: qsTr("Send")
                                 highlighted: true
+                                ToolTip.visible: sendButton.hovered
+                                ToolTip.delay: 400
+                                ToolTip.text: qsTr("Send (Ctrl+Enter)")
                                 onClicked: AppController.sendManualText()
                             }
 
@@ -744,6 +773,7 @@ ApplicationWindow {
 
                                                 required property string commandText
                                                 required property string timeText
+                                                required property string previewText
 
                                                 width: ListView.view.width
                                                 leftPadding: 9
@@ -759,9 +789,11 @@ ApplicationWindow {
                                                     spacing: 2
 
                                                     Label {
+                                                        objectName: "historyPreview"
                                                         Layout.fillWidth: true
-                                                        text: historyRow.commandText
+                                                        text: historyRow.previewText
                                                         textFormat: Text.PlainText
+                                                        maximumLineCount: 1
                                                         font.family: Theme.monoFont
                                                         elide: Text.ElideRight
                                                         color: Theme.text
@@ -867,9 +899,12 @@ ApplicationWindow {
         border.color: Theme.dialogBorder
     }
 
+    // Above everything in the frame, so that a press on an edge always
+    // resizes, also where the title bar lies beneath.
     Item {
         objectName: "resizeAreas"
         anchors.fill: frame
+        z: 2
         visible: root.shadowActive
 
         ResizeArea {

@@ -8,17 +8,18 @@ import Korvel
 ComboBox {
     id: root
 
-    // The port list only ever resets; each reset may move the selected name
-    // to another row without changing the name itself.
-    property int portListRevision: 0
+    // The row of the controller's selection. The port list only ever resets,
+    // and each reset may move the selected name to another row without
+    // changing the name itself; the combo box also picks a row of its own
+    // on a reset, so the row is set again once the reset is over.
+    function showSelection() {
+        root.currentIndex = AppController.portListModel.indexOfPortName(AppController.selectedPortName)
+    }
 
     model: AppController.portListModel
     textRole: "portName"
     valueRole: "portName"
-    currentIndex: {
-        root.portListRevision;
-        return AppController.portListModel.indexOfPortName(AppController.selectedPortName);
-    }
+    Component.onCompleted: root.showSelection()
     displayText: root.currentIndex >= 0 ? root.currentText : qsTr("No ports found")
 
     onActivated: index => AppController.selectedPortName = AppController.portListModel.portNameAt(index)
@@ -109,7 +110,16 @@ ComboBox {
         target: AppController.portListModel
 
         function onModelReset() {
-            root.portListRevision++;
+            root.showSelection()
+            Qt.callLater(root.showSelection)
+        }
+    }
+
+    Connections {
+        target: AppController
+
+        function onSelectedPortNameChanged() {
+            root.showSelection()
         }
     }
 }

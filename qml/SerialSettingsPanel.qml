@@ -67,15 +67,16 @@ Flickable {
     }
 
     component RowLabel: F.Label {
+        id: rowLabel
+
         Layout.minimumWidth: 80
         Layout.maximumWidth: 120
         elide: Text.ElideRight
-        color: Theme.text
+        color: rowLabel.enabled ? Theme.text : Theme.textMuted
     }
 
     component OptionCheckBox: CheckBox {
         Layout.fillWidth: true
-        palette.windowText: Theme.text
     }
 
     Connections {

@@ -21,6 +21,8 @@ QtObject {
     readonly property color background: root.dark ? root.backgroundDark : root.backgroundLight
     readonly property color surface: root.dark ? root.surfaceDark : root.surfaceLight
     readonly property color text: root.dark ? root.textDark : root.textLight
+    readonly property color textMutedLight: "#8e8e91"
+    readonly property color textMutedDark: "#7c7e84"
     readonly property color textMuted: root.dark ? "#97999e" : "#7a7a7d"
     readonly property color accent: root.dark ? root.accentDark : root.accentLight
     readonly property color accent700: root.dark ? "#a2c8e8" : "#416180"
@@ -39,26 +41,52 @@ QtObject {
     readonly property string baseFontFamily: AppController.systemFontFamily
     readonly property int baseFontSize: AppController.systemFontSize
 
+    // The colours that fade on disabled controls (the serial settings while
+    // a port is open) are given per colour group: a colour given for the
+    // whole palette would be written over every group, the disabled one too,
+    // whenever its binding is evaluated last.
     readonly property Palette lightPalette: Palette {
         window: root.backgroundLight
-        windowText: root.textLight
-        base: root.surfaceLight
-        text: root.textLight
-        button: root.surfaceLight
-        buttonText: root.textLight
         highlight: root.accentLight
         highlightedText: root.accentForeground
+
+        active.windowText: root.textLight
+        active.text: root.textLight
+        active.buttonText: root.textLight
+        active.base: root.surfaceLight
+        active.button: root.surfaceLight
+        inactive.windowText: root.textLight
+        inactive.text: root.textLight
+        inactive.buttonText: root.textLight
+        inactive.base: root.surfaceLight
+        inactive.button: root.surfaceLight
+        disabled.windowText: root.textMutedLight
+        disabled.text: root.textMutedLight
+        disabled.buttonText: root.textMutedLight
+        disabled.base: root.backgroundLight
+        disabled.button: root.backgroundLight
     }
 
     readonly property Palette darkPalette: Palette {
         window: root.backgroundDark
-        windowText: root.textDark
-        base: root.surfaceDark
-        text: root.textDark
-        button: root.surfaceDark
-        buttonText: root.textDark
         highlight: root.accentDark
         highlightedText: root.accentForeground
+
+        active.windowText: root.textDark
+        active.text: root.textDark
+        active.buttonText: root.textDark
+        active.base: root.surfaceDark
+        active.button: root.surfaceDark
+        inactive.windowText: root.textDark
+        inactive.text: root.textDark
+        inactive.buttonText: root.textDark
+        inactive.base: root.surfaceDark
+        inactive.button: root.surfaceDark
+        disabled.windowText: root.textMutedDark
+        disabled.text: root.textMutedDark
+        disabled.buttonText: root.textMutedDark
+        disabled.base: root.backgroundDark
+        disabled.button: root.backgroundDark
     }
 
     readonly property Palette palette: root.dark ? root.darkPalette : root.lightPalette

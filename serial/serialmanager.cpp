@@ -62,6 +62,7 @@ SerialManager::SerialManager(QObject* parent)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &SerialManager::handleReadyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialManager::handleError);
+    connect(&m_port, &QSerialPort::bytesWritten, this, &SerialManager::bytesWritten);
 }
 
 SerialManager::~SerialManager()
@@ -98,7 +99,11 @@ void SerialManager::close()
     if (!m_port.isOpen()) {
         return;
     }
+    const qint64 unsent = m_port.bytesToWrite();
     m_port.close();
+    if (unsent > 0) {
+        emit unsentBytesDiscarded(unsent);
+    }
     emit closed();
 }
 

@@ -42,6 +42,11 @@ signals:
     void opened(const SerialConfig& cfg);
     void closed();
     void errorOccurred(const QString& message);
+    /// Some of the bytes written have gone out to the device.
+    void bytesWritten(qint64 bytes);
+    /// Closing the port threw away this many bytes that had not gone out
+    /// yet; emitted just before closed().
+    void unsentBytesDiscarded(qint64 bytes);
 
 private slots:
     void handleReadyRead();

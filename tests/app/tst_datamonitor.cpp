@@ -1,9 +1,10 @@
 // The data monitor and the save-log dialog, loaded from the QML module into a
 // window of their own: the header figures, the helper functions, the rows it
-// shows and how it follows them, selecting and copying with the mouse, and
-// the rate-limited rows it is built on.
+// shows and how it follows them, selecting and copying with the mouse and the
+// keys that move through the lines.
 #include "app/appcontroller.h"
 #include "log/loglistmodel.h"
+#include "log/logviewrows.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemModelTester>
@@ -89,10 +90,13 @@ private:
     }
 
     double contentY() const { return m_view->property("contentY").toDouble(); }
+    // Pixels from the bottom of the viewport down to the newest line's bottom.
     double distanceFromEnd() const
     {
-        return m_view->property("originY").toDouble() +
-               m_view->property("contentHeight").toDouble() - contentY() - m_view->height();
+        QVariant distance;
+        QMetaObject::invokeMethod(m_monitor, "distanceFromNewest",
+                                  Q_RETURN_ARG(QVariant, distance));
+        return distance.toDouble();
     }
     bool stickToBottom() const { return m_view->property("stickToBottom").toBool(); }
 
@@ -105,12 +109,32 @@ private:
         return item;
     }
 
-    int topRow() const
+    // The delegate that shows a line (its first part), counting lines from
+    // 0 at the first one logged since the last clear.
+    QQuickItem* lineItem(int line) const { return rowItem(rows()->rowOfLine(line)); }
+
+    // The text of the row at the top of the viewport and how far below the
+    // viewport's top edge it starts.
+    QPair<QString, double> topOfView() const
     {
         int row = -1;
         QMetaObject::invokeMethod(m_view, "indexAt", Q_RETURN_ARG(int, row), Q_ARG(qreal, 0),
                                   Q_ARG(qreal, contentY() + 1));
-        return row;
+        QQuickItem* item = rowItem(row);
+        if (!item) {
+            return {};
+        }
+        return {item->property("lineText").toString(), item->y() - contentY()};
+    }
+
+    // Presses a key over the lines (the save dialog's window may hold the
+    // focus until this one is activated again).
+    void key(int key)
+    {
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_view->forceActiveFocus();
+        QTest::keyClick(m_window.get(), Qt::Key(key));
     }
 
     QPoint windowPoint(QQuickItem* item, QPointF local) const
@@ -155,10 +179,6 @@ private slots:
 
     void lineTextHelpers_data();
     void lineTextHelpers();
-    void viewRowsBatchChanges();
-    void viewRowsFollowSource();
-    void viewRowsItemModelTester();
-    void viewRowsInterval();
     void refreshPaceFollowsState();
 
     void showsRowsAndCounters();
@@ -167,6 +187,8 @@ private slots:
     void scrolledUpStaysPut();
     void pausedStopsFollowing();
     void bulkKeepsScrolledUpPlace();
+    void keysMoveThroughLines();
+    void oldestLinesFillTopWhileEvicted();
     void copyWithoutSelectionCopiesDocument();
     void copySelectionOfWholeLines();
     void copyPartialSelectionAcrossLines();
@@ -390,163 +412,15 @@ void TestDataMonitor::lineTextHelpers()
         expected << m_model->linePlainText(entry);
     }
     QCOMPARE(expected.size(), 4);
-    rows()->update();
-    for (int row = 0; row < 4; ++row) {
-        QCOMPARE(m_model->lineTextAt(row), expected.at(row));
-        QCOMPARE(rows()->index(row).data(LogViewRows::LineRole).toString(), expected.at(row));
+    QVERIFY(settle());
+    for (int line = 0; line < 4; ++line) {
+        QCOMPARE(m_model->lineTextAt(line), expected.at(line));
+        QVERIFY(lineItem(line));
+        QCOMPARE(lineItem(line)->property("lineText").toString(), expected.at(line));
     }
     QCOMPARE(m_model->lineTextAt(-1), QString());
     QCOMPARE(m_model->lineTextAt(4), QString());
-    QCOMPARE(m_model->linesText(1, 2), expected.mid(1, 2).join('\n'));
-    QCOMPARE(m_model->linesText(-5, 99), expected.join('\n'));
-    QCOMPARE(m_model->linesText(3, 3), expected.at(3));
-    QCOMPARE(m_model->linesText(3, 2), QString());
-    QCOMPARE(m_model->linesText(0, 3) + '\n', m_model->fullPlainDump());
-}
-
-void TestDataMonitor::viewRowsBatchChanges()
-{
-    // Fill the store, then keep appending single lines the way a fast port
-    // does: the source announces every one, the view rows only in batches.
-    LogManager& log = m_controller->logStore();
-    for (int i = 0; i < LogManager::Capacity; i += 250) {
-        appendRx(i, 250);
-    }
-    rows()->update();
-    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
-    QCOMPARE(rows()->firstLineNumber(), 0);
-
-    QSignalSpy sourceInserts(m_model, &QAbstractItemModel::rowsInserted);
-    QSignalSpy inserts(rows(), &QAbstractItemModel::rowsInserted);
-    QSignalSpy removals(rows(), &QAbstractItemModel::rowsRemoved);
-    QSignalSpy updates(rows(), &LogViewRows::updated);
-    for (int i = 0; i < 200; ++i) {
-        appendRx(LogManager::Capacity + i, 1);
-    }
-    QCOMPARE(sourceInserts.size(), 200);
-    QCOMPARE(inserts.size(), 0);
-    QCOMPARE(removals.size(), 0);
-
-    // Rows still shown map onto the entries they showed before the evictions.
-    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
-    QCOMPARE(rows()->index(250).data(LogListModel::TextRole).toString(), "payload 250");
-    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(), QString());
-
-    QVERIFY(updates.wait(1000));
-    QCOMPARE(removals.size(), 1);
-    QCOMPARE(removals.at(0).at(1).toInt(), 0);
-    QCOMPARE(removals.at(0).at(2).toInt(), 199);
-    QCOMPARE(inserts.size(), 1);
-    QCOMPARE(inserts.at(0).at(1).toInt(), LogManager::Capacity - 200);
-    QCOMPARE(inserts.at(0).at(2).toInt(), LogManager::Capacity - 1);
-    QCOMPARE(rows()->firstLineNumber(), 200);
-    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(), "payload 200");
-    QCOMPARE(rows()->index(LogManager::Capacity - 1).data(LogListModel::TextRole).toString(),
-             "payload 5199");
-    QCOMPARE(log.totalLineCount() - m_model->lineCount(), rows()->firstLineNumber());
-}
-
-void TestDataMonitor::viewRowsFollowSource()
-{
-    // Every kind of change ends with the same rows as the source.
-    auto same = [&] {
-        if (rows()->rowCount() != m_model->rowCount()) {
-            return false;
-        }
-        for (int row = 0; row < m_model->rowCount(); ++row) {
-            for (int role :
-                 {LogListModel::TimeRole, LogListModel::DirRole, LogListModel::TextRole}) {
-                if (rows()->index(row).data(role) != m_model->index(row).data(role)) {
-                    return false;
-                }
-            }
-            if (rows()->index(row).data(LogViewRows::LineRole) != m_model->lineTextAt(row)) {
-                return false;
-            }
-        }
-        return true;
-    };
-    appendRx(0, 10);
-    QTRY_VERIFY(same());
-    // More evicted than were ever shown: appended and evicted between updates.
-    for (int i = 0; i < LogManager::Capacity + 20; i += 100) {
-        appendRx(10 + i, 100);
-    }
-    QTRY_VERIFY(same());
-    QCOMPARE(rows()->firstLineNumber(),
-             m_controller->logStore().totalLineCount() - m_model->lineCount());
-    // A bulk change reaches the rows through the source's deferred reset.
-    QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
-    appendRx(0, 1000);
-    QTRY_COMPARE(resets.size(), 1);
-    QVERIFY(same());
-    // A display switch changes the texts in place.
-    QSignalSpy changes(rows(), &QAbstractItemModel::dataChanged);
-    m_model->setHexMode(true);
-    QCOMPARE(changes.size(), 1);
-    const auto changedRoles = changes.at(0).at(2).value<QList<int>>();
-    QVERIFY(changedRoles.contains(LogListModel::TextRole));
-    QVERIFY(changedRoles.contains(LogViewRows::LineRole));
-    QVERIFY(same());
-    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(),
-             QString::fromLatin1(
-                 QByteArray(m_controller->logStore().entries().first().data).toHex(' ').toUpper()));
-    m_model->clear();
-    QCOMPARE(rows()->rowCount(), 0);
-    QCOMPARE(rows()->firstLineNumber(), 0);
-}
-
-void TestDataMonitor::viewRowsItemModelTester()
-{
-    QAbstractItemModelTester tester(rows(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy updates(rows(), &LogViewRows::updated);
-    for (int i = 0; i < LogManager::Capacity + 600; i += 200) {
-        appendRx(i, 200);
-        if (i % 1000 == 0) {
-            QVERIFY(updates.wait(1000));
-        }
-    }
-    appendRx(0, 400); // bulk
-    QTRY_COMPARE(rows()->rowCount(), m_model->rowCount());
-    m_model->setShowTimestamp(false);
-    m_model->clear();
-    appendRx(0, 3);
-    QTRY_COMPARE(rows()->rowCount(), 3);
-}
-
-void TestDataMonitor::viewRowsInterval()
-{
-    const int before = rows()->interval();
-    QSignalSpy changes(rows(), &LogViewRows::intervalChanged);
-    rows()->setInterval(before);
-    QCOMPARE(changes.size(), 0);
-    rows()->setInterval(300);
-    QCOMPARE(changes.size(), 1);
-    QCOMPARE(rows()->interval(), 300);
-
-    // After a quiet spell longer than the interval a change is passed on
-    // after the short gathering delay; the next one waits until the interval
-    // since that update is over.
-    rows()->update();
-    QTimer quietSpell;
-    quietSpell.setSingleShot(true);
-    QSignalSpy quietOver(&quietSpell, &QTimer::timeout);
-    quietSpell.start(400);
-    QVERIFY(quietOver.wait(2000));
-
-    QSignalSpy updates(rows(), &LogViewRows::updated);
-    QElapsedTimer clock;
-    clock.start();
-    appendRx(0, 1);
-    QVERIFY(updates.wait(2000));
-    const qint64 first = clock.elapsed();
-    QVERIFY2(first < 250, qPrintable(QString::number(first)));
-    appendRx(1, 1);
-    QVERIFY(updates.wait(2000));
-    const qint64 second = clock.elapsed();
-    QVERIFY2(second - first >= 250, qPrintable(QString::number(second - first)));
-    QCOMPARE(rows()->rowCount(), 2);
-    rows()->setInterval(before);
+    QCOMPARE(expected.join('\n') + '\n', m_model->fullPlainDump());
 }
 
 void TestDataMonitor::refreshPaceFollowsState()
@@ -573,12 +447,17 @@ void TestDataMonitor::showsRowsAndCounters()
     m_controller->logStore().appendBatch(LogKind::RX, {"\x1b[32mOK\x1b[0m", "v1.2"});
     QVERIFY(settle());
     QCOMPARE(m_view->property("count").toInt(), 3);
-    for (int row = 0; row < 3; ++row) {
-        QQuickItem* item = rowItem(row);
+    for (int line = 0; line < 3; ++line) {
+        QQuickItem* item = lineItem(line);
         QVERIFY(item);
-        QCOMPARE(item->property("lineText").toString(), m_model->lineTextAt(row));
+        QCOMPARE(item->property("lineText").toString(), m_model->lineTextAt(line));
     }
-    QVERIFY(rowItem(1)->property("lineText").toString().endsWith("RX   OK"));
+    // A few lines start at the top of the view; the newest is the lowest row.
+    QCOMPARE(topOfView().first, m_model->lineTextAt(0));
+    QVERIFY(qAbs(topOfView().second) < 1);
+    QVERIFY(rowItem(0)->property("lineText").toString().endsWith("RX   v1.2"));
+    QVERIFY(rowItem(0)->y() > rowItem(2)->y());
+    QVERIFY(lineItem(1)->property("lineText").toString().endsWith("RX   OK"));
     QTRY_COMPARE(find("lineCountLabel")->property("text").toString(), QStringLiteral("3 lines"));
     QCOMPARE(find("rxBytesLabel")->property("text").toString(), QStringLiteral("Rx 15 B"));
     QCOMPARE(find("txBytesLabel")->property("text").toString(), QStringLiteral("Tx 6 B"));
@@ -614,13 +493,11 @@ void TestDataMonitor::followsNewLinesAtBottom()
     QVERIFY(settle());
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
     QVERIFY(stickToBottom());
-    const double before = contentY();
 
     appendRx(200, 20);
     QVERIFY(settle());
-    QTRY_VERIFY(contentY() > before);
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
-    QVERIFY(rowItem(219));
+    QCOMPARE(rowItem(0)->property("lineText").toString(), m_model->lineTextAt(219));
     QVERIFY(stickToBottom());
 
     // Steady state: the log is full and every append evicts.
@@ -632,9 +509,8 @@ void TestDataMonitor::followsNewLinesAtBottom()
     }
     QVERIFY(settle());
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
-    QTRY_VERIFY(rowItem(LogManager::Capacity - 1));
-    QCOMPARE(rowItem(LogManager::Capacity - 1)->property("lineText").toString(),
-             m_model->lineTextAt(LogManager::Capacity - 1));
+    QTRY_COMPARE(rowItem(0)->property("lineText").toString(),
+                 m_model->lineTextAt(LogManager::Capacity - 1));
 }
 
 void TestDataMonitor::scrolledUpStaysPut()
@@ -646,10 +522,8 @@ void TestDataMonitor::scrolledUpStaysPut()
     QVERIFY(wheel(120 * 3));
     QVERIFY(distanceFromEnd() > 4);
     QVERIFY(!stickToBottom());
-    const double position = contentY();
-    const int top = topRow();
-    QVERIFY(top > 0);
-    const QString topText = rowItem(top)->property("lineText").toString();
+    const auto top = topOfView();
+    QVERIFY(!top.first.isEmpty());
 
     QSignalSpy updates(rows(), &LogViewRows::updated);
     for (int i = 0; i < 5; ++i) {
@@ -657,20 +531,19 @@ void TestDataMonitor::scrolledUpStaysPut()
         QVERIFY(updates.wait(1000));
     }
     QVERIFY(settle());
-    QCOMPARE(contentY(), position);
-    QCOMPARE(topRow(), top);
-    QCOMPARE(rowItem(top)->property("lineText").toString(), topText);
+    QCOMPARE(topOfView(), top);
     QVERIFY(!stickToBottom());
 
     // Back at the bottom, it follows again.
-    for (int i = 0; i < 20 && distanceFromEnd() > 0.5; ++i) {
+    for (int i = 0; i < 40 && distanceFromEnd() > 0.5; ++i) {
         QVERIFY(wheel(-120 * 5));
     }
     QVERIFY(stickToBottom());
     appendRx(400, 30);
     QVERIFY(settle());
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
-    QTRY_VERIFY(rowItem(m_model->lineCount() - 1));
+    QTRY_COMPARE(rowItem(0)->property("lineText").toString(),
+                 m_model->lineTextAt(m_model->lineCount() - 1));
 }
 
 void TestDataMonitor::pausedStopsFollowing()
@@ -679,7 +552,7 @@ void TestDataMonitor::pausedStopsFollowing()
     QVERIFY(settle());
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
     m_monitor->setProperty("paused", true);
-    const double position = contentY();
+    const auto top = topOfView();
 
     QSignalSpy updates(rows(), &LogViewRows::updated);
     appendRx(200, 50);
@@ -688,14 +561,14 @@ void TestDataMonitor::pausedStopsFollowing()
     // Lines and counters go on; only the scrolling stops.
     QCOMPARE(m_view->property("count").toInt(), 250);
     QTRY_COMPARE(find("lineCountLabel")->property("text").toString(), QStringLiteral("250 lines"));
-    QCOMPARE(contentY(), position);
+    QCOMPARE(topOfView(), top);
     QVERIFY(distanceFromEnd() > 4);
 
     m_monitor->setProperty("paused", false);
     appendRx(250, 1);
     QVERIFY(settle());
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
-    QTRY_VERIFY(rowItem(250));
+    QTRY_COMPARE(rowItem(0)->property("lineText").toString(), m_model->lineTextAt(250));
 }
 
 void TestDataMonitor::bulkKeepsScrolledUpPlace()
@@ -705,7 +578,7 @@ void TestDataMonitor::bulkKeepsScrolledUpPlace()
     QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
     QVERIFY(wheel(120 * 3));
     QVERIFY(!stickToBottom());
-    const QString topText = rowItem(topRow())->property("lineText").toString();
+    const auto top = topOfView();
 
     // More than a bulk's worth at once: the rows are reset, the place kept.
     QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
@@ -713,7 +586,62 @@ void TestDataMonitor::bulkKeepsScrolledUpPlace()
     QTRY_COMPARE(resets.size(), 1);
     QVERIFY(settle());
     QCOMPARE(m_view->property("count").toInt(), 700);
-    QTRY_COMPARE(rowItem(topRow())->property("lineText").toString(), topText);
+    QTRY_COMPARE(topOfView(), top);
+    QVERIFY(!stickToBottom());
+}
+
+void TestDataMonitor::keysMoveThroughLines()
+{
+    appendRx(0, 300);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+
+    // Page Up leaves the newest line: new lines no longer move the view.
+    key(Qt::Key_PageUp);
+    QVERIFY(!stickToBottom());
+    QVERIFY(distanceFromEnd() > m_view->height() / 2);
+    const auto top = topOfView();
+    appendRx(300, 20);
+    QVERIFY(settle());
+    QCOMPARE(topOfView(), top);
+
+    // Home shows the oldest lines, End the newest, and following resumes.
+    key(Qt::Key_Home);
+    QVERIFY(settle());
+    QTRY_COMPARE(topOfView().first, m_model->lineTextAt(0));
+    key(Qt::Key_End);
+    QVERIFY(stickToBottom());
+    appendRx(320, 5);
+    QVERIFY(settle());
+    QTRY_VERIFY(qAbs(distanceFromEnd()) < 1);
+    QTRY_COMPARE(rowItem(0)->property("lineText").toString(), m_model->lineTextAt(324));
+
+    // Up and Down move a few lines; Down at the end keeps following.
+    key(Qt::Key_Up);
+    QVERIFY(!stickToBottom());
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    QVERIFY(stickToBottom());
+}
+
+void TestDataMonitor::oldestLinesFillTopWhileEvicted()
+{
+    // Looking at the oldest lines while the log is full: they are evicted
+    // from under the view, whose top then shows the oldest lines left, never
+    // blank space.
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        appendRx(i, 250);
+    }
+    QVERIFY(settle());
+    key(Qt::Key_Home);
+    QVERIFY(settle());
+    QTRY_COMPARE(topOfView().first, m_model->lineTextAt(0));
+    for (int i = 0; i < 10; ++i) {
+        appendRx(LogManager::Capacity + i * 20, 20);
+        QVERIFY(settle());
+    }
+    QTRY_COMPARE(topOfView().first, m_model->lineTextAt(0));
+    QVERIFY(qAbs(topOfView().second) < 1);
     QVERIFY(!stickToBottom());
 }
 
@@ -735,11 +663,11 @@ void TestDataMonitor::copySelectionOfWholeLines()
     m_controller->logStore().append(LogKind::SYS, "opened");
     appendRx(1, 5);
     QVERIFY(settle());
-    QQuickItem* from = rowItem(1);
-    QQuickItem* to = rowItem(4);
+    QQuickItem* from = lineItem(1);
+    QQuickItem* to = lineItem(4);
     QVERIFY(from && to);
 
-    // From the start of row 1 to the start of row 4: rows 1 to 3 whole.
+    // From the start of line 1 to the start of line 4: lines 1 to 3 whole.
     const QPoint press = windowPoint(from, QPointF(1, from->height() / 2));
     const QPoint release = windowPoint(to, QPointF(1, to->height() / 2));
     QTest::mousePress(m_window.get(), Qt::LeftButton, {}, press);
@@ -748,11 +676,11 @@ void TestDataMonitor::copySelectionOfWholeLines()
     QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, release);
 
     QVERIFY(m_monitor->property("hasSelection").toBool());
-    QVERIFY(!rowItem(0)->property("selected").toBool());
-    for (int row = 1; row <= 3; ++row) {
-        QVERIFY(rowItem(row)->property("selected").toBool());
+    QVERIFY(!lineItem(0)->property("selected").toBool());
+    for (int line = 1; line <= 3; ++line) {
+        QVERIFY(lineItem(line)->property("selected").toBool());
     }
-    QVERIFY(!rowItem(4)->property("selected").toBool());
+    QVERIFY(!lineItem(4)->property("selected").toBool());
 
     QGuiApplication::clipboard()->clear();
     QMetaObject::invokeMethod(m_monitor, "copyLog");
@@ -783,8 +711,8 @@ void TestDataMonitor::copyPartialSelectionAcrossLines()
     m_model->setShowTimestamp(false);
     m_controller->logStore().appendBatch(LogKind::RX, {"abcdef", "ghijkl"});
     QVERIFY(settle());
-    QQuickItem* first = rowItem(0);
-    QQuickItem* second = rowItem(1);
+    QQuickItem* first = lineItem(0);
+    QQuickItem* second = lineItem(1);
     QVERIFY(first && second);
     // Character cells of "RX   abcdef": find the x of a column from the
     // line's own layout by dragging back from the end to the middle.
@@ -855,15 +783,15 @@ void TestDataMonitor::horizontalBarOnlyWithoutWrapping()
     m_controller->logStore().append(LogKind::RX, QByteArray(600, 'x'));
     appendRx(0, 3);
     QVERIFY(settle());
-    QQuickItem* longLine = rowItem(0);
+    QQuickItem* longLine = lineItem(0);
     QVERIFY(longLine);
-    QVERIFY(longLine->height() > rowItem(1)->height()); // wrapped
+    QVERIFY(longLine->height() > lineItem(1)->height()); // wrapped
     QVERIFY(!bar->isVisible());
 
     m_monitor->setProperty("wrapLines", false);
     QTRY_VERIFY(bar->isVisible());
     QTRY_VERIFY(m_view->property("contentWidth").toDouble() > m_view->width());
-    QCOMPARE(rowItem(0)->height(), rowItem(1)->height());
+    QCOMPARE(lineItem(0)->height(), lineItem(1)->height());
 
     m_monitor->setProperty("wrapLines", true);
     QTRY_VERIFY(!bar->isVisible());

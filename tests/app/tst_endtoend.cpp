@@ -189,6 +189,35 @@ private slots:
         QCOMPARE(int(quint8(rx.at(2))), rx.size() - 5);
     }
 
+    // A reply holding the byte 0A is cut into two entries, yet the hex view
+    // shows every byte of it, the 0A included.
+    void hexViewShowsTheLineFeedByte()
+    {
+        Simulator sim;
+        QVERIFY2(sim.start({QStringLiteral("--modbus")}), qPrintable(sim.error()));
+        AppController controller;
+        QVERIFY(openDefault(controller, sim.path()));
+        controller.logModel()->setHexMode(true);
+        controller.setSendAsHex(true);
+        controller.setCrcEnabled(true);
+        // Register 256 holds 0A01.
+        controller.setDraftText(QStringLiteral("01 03 01 00 00 01"));
+        controller.sendManualText();
+
+        QByteArray reply = QByteArray::fromHex("0103020A01");
+        reply += Crc16::modbusBytes(reply);
+        const LogManager& log = controller.logStore();
+        QTRY_COMPARE_WITH_TIMEOUT(rxLines(log).size(), 2, 5000);
+        QStringList shown;
+        for (int row = 0; row < log.entries().size(); ++row) {
+            if (log.entries().at(row).kind == LogKind::RX) {
+                shown << controller.logModel()->index(row).data(LogListModel::TextRole).toString();
+            }
+        }
+        QCOMPARE(shown.join(QLatin1Char(' ')), QString::fromLatin1(reply.toHex(' ').toUpper()));
+        QCOMPARE(shown.constFirst(), QStringLiteral("01 03 02 0A"));
+    }
+
     void closeFlushesThePendingReplyFirst()
     {
         Simulator sim;

@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
 #include <QQmlError>
+#include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -327,6 +329,53 @@ private slots:
         click(item("clearDraftButton"));
         QCOMPARE(m_controller->draftText(), QString());
         QCOMPARE(box->property("text").toString(), QString());
+    }
+
+    // Ctrl+Enter (either key) sends the draft from the send box; with no
+    // port open that sending says so in the log. The Send button's tool tip
+    // names the shortcut.
+    void ctrlEnterSends_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void ctrlEnterSends()
+    {
+        QFETCH(int, key);
+        m_controller->logStore().clear();
+        m_controller->setDraftText(QStringLiteral("AT"));
+        QQuickItem* box = item("sendBox");
+        click(box);
+        QTRY_VERIFY(box->hasActiveFocus());
+        QTest::keyClick(m_window, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(m_controller->draftText(), QStringLiteral("AT"));
+        QCOMPARE(m_controller->logStore().entries().size(), 1);
+        QCOMPARE(m_controller->logStore().entries().at(0).kind, LogKind::ERR);
+        QObject* send = object("sendButton");
+        const QString tip =
+            QQmlProperty::read(send, QStringLiteral("ToolTip.text"), qmlContext(send)).toString();
+        QVERIFY2(tip.contains(QStringLiteral("Ctrl+Enter")), qPrintable(tip));
+    }
+
+    // The history list shows a multi-line entry on one line, with a mark.
+    void historyShowsMultiLineEntriesOnOneLine()
+    {
+        CommandHistoryModel* history = m_controller->commandHistoryModel();
+        history->clear();
+        history->push(QStringLiteral("first line\nsecond\nthird"));
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        QQuickItem* list = item("historyList");
+        QTRY_COMPARE(list->property("count").toInt(), 1);
+        QQuickItem* row = listRow(list, 0);
+        QVERIFY(row);
+        auto* preview = row->findChild<QQuickItem*>(QStringLiteral("historyPreview"));
+        QVERIFY(preview);
+        QCOMPARE(preview->property("text").toString(), QStringLiteral("first line \u21b5 \u2026"));
+        QCOMPARE(preview->property("lineCount").toInt(), 1);
+        closePopupsAndDialogs();
     }
 
     void sendBoxGrowsThenScrolls()

@@ -56,23 +56,41 @@ private slots:
         QTest::addColumn<QString>("draft");
         QTest::addColumn<bool>("withCrc");
         QTest::addColumn<QByteArray>("payload");
+        // Where a draft is refused: the character named and its position.
+        QTest::addColumn<QString>("refusal");
 
+        const QString none;
         QTest::newRow("spaced request")
-            << "01 03 00 00 00 01" << false << QByteArray::fromHex("010300000001");
+            << "01 03 00 00 00 01" << false << QByteArray::fromHex("010300000001") << none;
         QTest::newRow("spaced request with CRC")
-            << "01 03 00 00 00 01" << true << QByteArray::fromHex("01030000000184 0A");
-        QTest::newRow("odd digit count pairs from the right")
-            << "ABC" << false << QByteArray::fromHex("0ABC");
-        QTest::newRow("0x prefix") << "0x01" << false << QByteArray::fromHex("0001");
-        QTest::newRow("lower case") << "ab cd ef" << false << QByteArray::fromHex("ABCDEF");
-        QTest::newRow("blanks split a pair") << "0 1 0 3" << false << QByteArray::fromHex("0103");
-        QTest::newRow("tabs CR and LF are ignored")
-            << "01\t03\r\n00 00\n00\t01" << false << QByteArray::fromHex("010300000001");
-        QTest::newRow("no hex digits") << "xyz ghij" << false << QByteArray();
-        QTest::newRow("no hex digits with CRC") << "xyz" << true << QByteArray::fromHex("FFFF");
-        QTest::newRow("empty") << "" << false << QByteArray();
-        QTest::newRow("separators are skipped")
-            << "01-03:00,00" << false << QByteArray::fromHex("01030000");
+            << "01 03 00 00 00 01" << true << QByteArray::fromHex("01030000000184 0A") << none;
+        QTest::newRow("odd length token gets a leading zero")
+            << "ABC" << false << QByteArray::fromHex("0ABC") << none;
+        QTest::newRow("one digit per token")
+            << "1 2 3" << false << QByteArray::fromHex("010203") << none;
+        QTest::newRow("0x prefix") << "0x01 0x02" << false << QByteArray::fromHex("0102") << none;
+        QTest::newRow("0X prefix, odd") << "0XABC" << false << QByteArray::fromHex("0ABC") << none;
+        QTest::newRow("lower case") << "ab cd ef" << false << QByteArray::fromHex("ABCDEF") << none;
+        QTest::newRow("tabs CR and LF separate")
+            << "01\t03\r\n00 00\n00\t01" << false << QByteArray::fromHex("010300000001") << none;
+        QTest::newRow("separators")
+            << "01-03:00,00;FF" << false << QByteArray::fromHex("01030000FF") << none;
+        QTest::newRow("unbroken run")
+            << "0103000A" << false << QByteArray::fromHex("0103000A") << none;
+        QTest::newRow("letter in a token")
+            << "GZ 12" << false << QByteArray() << "\"G\" at position 1";
+        QTest::newRow("x inside a token")
+            << "01 0x0x12" << false << QByteArray() << "\"x\" at position 7";
+        QTest::newRow("0x alone") << "01 0x" << false << QByteArray() << "\"x\" at position 5";
+        QTest::newRow("hash") << "01 03 #" << false << QByteArray() << "\"#\" at position 7";
+        QTest::newRow("control character")
+            << QString("01\x01") << false << QByteArray() << "\"U+0001\" at position 3";
+        QTest::newRow("character outside the BMP")
+            << QString::fromUtf8("AA \xf0\x9f\x98\x80") << false << QByteArray()
+            << QString::fromUtf8("\"\xf0\x9f\x98\x80\" at position 4");
+        QTest::newRow("no hex digits") << "  ,; -" << false << QByteArray() << "no hex digits";
+        QTest::newRow("no hex digits with CRC") << " " << true << QByteArray() << "no hex digits";
+        QTest::newRow("empty") << "" << false << QByteArray() << "no hex digits";
     }
 
     void hexPayload()
@@ -80,8 +98,17 @@ private slots:
         QFETCH(QString, draft);
         QFETCH(bool, withCrc);
         QFETCH(QByteArray, payload);
+        QFETCH(QString, refusal);
         AppController controller;
-        QCOMPARE(controller.composeHexPayload(draft, withCrc).toHex(' '), payload.toHex(' '));
+        QString error = QStringLiteral("stale");
+        QCOMPARE(controller.composeHexPayload(draft, withCrc, &error).toHex(' '),
+                 payload.toHex(' '));
+        if (refusal.isEmpty()) {
+            QCOMPARE(error, QString());
+        } else {
+            QVERIFY2(error.contains(refusal), qPrintable(error));
+            QVERIFY(error.startsWith(QStringLiteral("Not sent")));
+        }
     }
 
     void crcEchoSuffix_data()

@@ -5,6 +5,7 @@
 #include "settings/languagemanager.h"
 #include "support/testsupport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSerialPort>
 #include <QSettings>
@@ -13,10 +14,21 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
 using namespace korveltest;
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) {
+        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 qint64 residentKiB()
 {
@@ -86,9 +98,12 @@ private slots:
             << QByteArray::fromHex("010300000001840A") << QStringLiteral("01 03 00 00 00 01 84 0A");
         QTest::newRow("hex odd digits") << "ABC" << true << false << true
                                         << QByteArray::fromHex("0ABC") << QStringLiteral("0A BC");
-        QTest::newRow("malformed hex still sends the CRC")
-            << "zz" << true << true << true << QByteArray::fromHex("FFFF")
-            << QStringLiteral("FF FF");
+        QTest::newRow("hex with 0x prefixes")
+            << "0x01 0x02" << true << false << true << QByteArray::fromHex("0102")
+            << QStringLiteral("01 02");
+        QTest::newRow("hex single digits")
+            << "1 2 3" << true << false << true << QByteArray::fromHex("010203")
+            << QStringLiteral("01 02 03");
         QTest::newRow("echo off") << "AT" << false << false << false << QByteArray("AT\r\n")
                                   << QString();
         QTest::newRow("echo off, hex")
@@ -128,6 +143,115 @@ private slots:
         QCOMPARE(QSettings().value(QStringLiteral("send/history")).toStringList(),
                  QStringList{draft});
         QCOMPARE(controller.draftText(), draft);
+    }
+
+    // A hex draft that is not hex goes nowhere: nothing on the wire, no echo,
+    // no history; the draft stays and an error line says what is wrong.
+    void malformedHexIsRefused_data()
+    {
+        QTest::addColumn<QString>("draft");
+        QTest::addColumn<bool>("crc");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("letters") << "GZ 12" << false << "\"G\" at position 1";
+        QTest::newRow("letters with CRC") << "zz" << true << "\"z\" at position 1";
+        QTest::newRow("only separators") << " , ; " << true << "no hex digits";
+        QTest::newRow("prefix inside") << "01 0x0x12" << false << "\"x\" at position 7";
+    }
+
+    void malformedHexIsRefused()
+    {
+        QFETCH(QString, draft);
+        QFETCH(bool, crc);
+        QFETCH(QString, reason);
+        AppController& controller = *m_controller;
+        Device device(m_pair->devicePath());
+        QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+        controller.setDraftText(draft);
+        controller.setSendAsHex(true);
+        controller.setCrcEnabled(crc);
+
+        controller.sendManualText();
+
+        const QStringList log = describe(controller.logStore());
+        QCOMPARE(log.size(), 1);
+        QVERIFY2(log.at(0).startsWith(QStringLiteral("ERR:Not sent")) && log.at(0).contains(reason),
+                 qPrintable(log.at(0)));
+        QCOMPARE(controller.commandHistoryModel()->rowCount(), 0);
+        QCOMPARE(controller.draftText(), draft);
+        QCOMPARE(controller.logStore().txBytes(), 0);
+        // A valid send afterwards is the first thing the device sees.
+        controller.setDraftText(QStringLiteral("AA"));
+        controller.sendManualText();
+        QTRY_COMPARE_WITH_TIMEOUT(device.received.size(), crc ? 3 : 1, 5000);
+        QCOMPARE(device.received.at(0), '\xaa');
+    }
+
+    // A device that never reads: what waits for it is bounded. A send that
+    // would queue more than the bound is refused and says why; closing the
+    // port says how much was thrown away.
+    void deviceThatNeverReads()
+    {
+        AppController& controller = *m_controller;
+        QFile stalled(m_pair->devicePath());
+        QVERIFY2(stalled.open(QIODevice::ReadWrite | QIODevice::Unbuffered),
+                 qPrintable(stalled.errorString()));
+        QSignalSpy status(&controller, &AppController::statusMessage);
+        const QString big(1000000, QLatin1Char('A'));
+        controller.setDraftText(big);
+        for (int i = 0; i < 4; ++i) {
+            controller.sendManualText();
+        }
+        QCOMPARE(describe(controller.logStore()).filter(QStringLiteral("ERR:")), QStringList());
+        QCOMPARE(controller.logStore().txBytes(), 4 * qint64(big.size()));
+        controller.sendManualText();
+        QStringList log = describe(controller.logStore());
+        QCOMPARE(log.size(), 5);
+        QVERIFY2(log.last().startsWith(QStringLiteral("ERR:Not sent: the device is not reading")),
+                 qPrintable(log.last()));
+        QCOMPARE(controller.logStore().txBytes(), 4 * qint64(big.size()));
+        QVERIFY(controller.serialManager().bytesToWrite() <= AppController::MaxQueuedBytes);
+
+        // Sent, but too long for the history: a short note says so.
+        QCOMPARE(controller.commandHistoryModel()->rowCount(), 0);
+        QCOMPARE(status.size(), 4);
+        QVERIFY(status.constLast().at(0).toString().contains(QStringLiteral("history")));
+
+        // One payload larger than the bound is refused on its own.
+        controller.setDraftText(QString(AppController::MaxQueuedBytes + 1, QLatin1Char('B')));
+        controller.sendManualText();
+        QVERIFY(describe(controller.logStore()).last().startsWith(QStringLiteral("ERR:Not sent")));
+
+        const qint64 waiting = controller.serialManager().bytesToWrite();
+        QVERIFY(waiting > 0);
+        controller.closePort();
+        log = describe(controller.logStore());
+        QCOMPARE(log.last(), QStringLiteral("SYS:Port closed"));
+        QCOMPARE(
+            log.at(log.size() - 2),
+            QStringLiteral("ERR:%1 bytes that had not gone out yet were discarded.").arg(waiting));
+    }
+
+    // Drafts of up to 4 KiB enter the history; longer ones are sent only.
+    void historyKeepsShortDraftsOnly_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("4 KiB") << AppController::HistoryTextLimit << true;
+        QTest::newRow("one byte more") << AppController::HistoryTextLimit + 1 << false;
+    }
+
+    void historyKeepsShortDraftsOnly()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, kept);
+        AppController& controller = *m_controller;
+        Device device(m_pair->devicePath());
+        QSignalSpy status(&controller, &AppController::statusMessage);
+        controller.setDraftText(QString(length, QLatin1Char('h')));
+        controller.sendManualText();
+        QTRY_COMPARE_WITH_TIMEOUT(device.received.size(), length + 2, 5000);
+        QCOMPARE(controller.commandHistoryModel()->rowCount(), kept ? 1 : 0);
+        QCOMPARE(status.size(), kept ? 0 : 1);
     }
 
     void repeatSendsTheCurrentDraft()
@@ -245,6 +369,17 @@ private slots:
                  qPrintable(QStringLiteral("%1 KiB -> %2 KiB").arg(rssBefore).arg(rssAfter)));
         QVERIFY(controller.logStore().entries().isEmpty());
         QCOMPARE(controller.commandHistoryModel()->rowCount(), 1);
+
+        // Waiting for the line costs next to nothing: the repeat rests until
+        // the port reports bytes gone instead of waking on every pass of the
+        // event loop. A spinning loop would take a whole core here.
+        const double cpuBefore = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QSignalSpy idle(&controller, &AppController::batchStateChanged);
+        QVERIFY(!idle.wait(1000));
+        const double share = (cpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1000.0);
+        QVERIFY2(share < 0.5, qPrintable(QString::number(share)));
     }
 
 private:

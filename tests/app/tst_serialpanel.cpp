@@ -402,9 +402,17 @@ Rectangle {
         QTRY_COMPARE(openButtonFill(), closedHover);
         shoot(theme);
 
+        auto textColour = [this](const char* name) {
+            auto* content = item(name)->property("contentItem").value<QQuickItem*>();
+            return content ? content->property("color").value<QColor>() : QColor();
+        };
+        const QColor enabledText = textColour("baudCombo");
         click(button);
         QVERIFY(m_controller->portOpen());
         QCOMPARE(button->property("text").toString(), QStringLiteral("Close port"));
+        // Locked settings look locked: their text fades.
+        QTRY_VERIFY2(textColour("baudCombo") != enabledText,
+                     qPrintable(textColour("baudCombo").name() + " " + enabledText.name()));
         QTest::mouseMove(m_window.get(), QPoint(1, 1));
         QTRY_COMPARE(openButtonFill(), openFill);
         for (const char* name : {"portCombo", "refreshPortsButton", "baudCombo", "dataBitsCombo",

@@ -201,10 +201,42 @@ private slots:
         const QHash<int, QByteArray> roles = model.roleNames();
         QCOMPARE(roles.value(257), QByteArray("commandText"));
         QCOMPARE(roles.value(258), QByteArray("timeText"));
-        QCOMPARE(roles.size(), 2);
+        QCOMPARE(roles.value(259), QByteArray("previewText"));
+        QCOMPARE(roles.size(), 3);
         QVERIFY(!model.data(model.index(0), Qt::DisplayRole).isValid());
-        QVERIFY(!model.data(model.index(0), 259).isValid());
+        QVERIFY(!model.data(model.index(0), 260).isValid());
         QCOMPARE(model.rowCount(model.index(0)), 0);
+    }
+
+    // The history list shows every entry on one line: the first line of the
+    // text, cut short, with a mark when more lines follow.
+    void previewIsOneLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("preview");
+        const QString more = QStringLiteral(" \u21b5 \u2026");
+        const int n = CommandHistoryModel::PreviewLength;
+        QTest::newRow("one line") << "AT+GMR"
+                                  << "AT+GMR";
+        QTest::newRow("trailing line feed") << "AT\n"
+                                            << "AT";
+        QTest::newRow("CR LF lines") << "AT\r\nAT+X"
+                                     << "AT" + more;
+        QTest::newRow("empty first line") << "\nsecond" << more;
+        QTest::newRow("long line") << QString(n + 50, 'x') << QString(n, 'x') + QChar(0x2026);
+        QTest::newRow("many long lines") << QString(n + 1, 'y') + QString("\nz").repeated(5000)
+                                         << QString(n, 'y') + QChar(0x2026) + more;
+    }
+
+    void previewIsOneLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, preview);
+        SettingsStore store;
+        CommandHistoryModel model(&store);
+        model.push(text);
+        QCOMPARE(model.index(0).data(CommandHistoryModel::PreviewTextRole).toString(), preview);
+        QCOMPARE(model.index(0).data(CommandHistoryModel::CommandTextRole).toString(), text);
     }
 };
 

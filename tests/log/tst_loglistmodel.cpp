@@ -66,6 +66,8 @@ private slots:
     void dataOutsideRows();
     void lineText_data();
     void lineText();
+    void hexShowsLineEnds_data();
+    void hexShowsLineEnds();
     void evictionLength_data();
     void evictionLength();
     void unchangedSwitchEmitsNothing();
@@ -207,6 +209,37 @@ void TestLogListModel::lineText()
     QCOMPARE(model.index(0).data(259).toString(), text);
     QCOMPARE(model.index(0).data(258).toString(), dir);
     QCOMPARE(model.index(0).data(257).toString(), timestamp ? time : QString());
+}
+
+void TestLogListModel::hexShowsLineEnds_data()
+{
+    QTest::addColumn<int>("lineEnd");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("hexText");
+    QTest::newRow("none") << int(LineEnd::None) << QByteArray("AB") << "41 42";
+    QTest::newRow("LF") << int(LineEnd::Lf) << QByteArray("\x01\x03\x02", 3) << "01 03 02 0A";
+    QTest::newRow("CR LF") << int(LineEnd::CrLf) << QByteArray("AB") << "41 42 0D 0A";
+    QTest::newRow("CR") << int(LineEnd::Cr) << QByteArray("AB") << "41 42 0D";
+    QTest::newRow("empty line, LF") << int(LineEnd::Lf) << QByteArray() << "0A";
+}
+
+void TestLogListModel::hexShowsLineEnds()
+{
+    QFETCH(int, lineEnd);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, hexText);
+    LogManager log;
+    LogListModel model(&log);
+    model.setShowTimestamp(false);
+    log.append(LogKind::RX, payload, LineEnd(lineEnd));
+    // Text shows the payload alone; hex every byte that came in.
+    QCOMPARE(model.index(0).data(LogListModel::TextRole).toString(), QString::fromUtf8(payload));
+    model.setHexMode(true);
+    QCOMPARE(model.index(0).data(LogListModel::TextRole).toString(), hexText);
+    QCOMPARE(model.lineTextAt(0), QStringLiteral("RX   ") + hexText);
+    // Other kinds never carry a line end.
+    log.append(LogKind::TX, "01 03", LineEnd(lineEnd));
+    QCOMPARE(model.index(1).data(LogListModel::TextRole).toString(), QStringLiteral("01 03"));
 }
 
 void TestLogListModel::evictionLength_data()

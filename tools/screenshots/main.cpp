@@ -21,6 +21,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <pty.h>
+#include <unistd.h>
 
 void qml_register_types_Korvel();
 
@@ -170,6 +172,19 @@ void shootTheme(const QString& theme)
         save(s.window, QStringLiteral("dialog-PortError-%1").arg(theme));
         QMetaObject::invokeMethod(dialog, "close");
         settle(200);
+    }
+
+    // With a port open the serial settings are locked and must look it.
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) == 0) {
+        if (s.controller->openPort(QString::fromLocal8Bit(name), 115200, 8, 0, 1, 0)) {
+            save(s.window, QStringLiteral("main-%1-port-open").arg(theme));
+            s.controller->closePort();
+        }
+        ::close(slave);
+        ::close(master);
     }
 
     s.window->showMaximized();

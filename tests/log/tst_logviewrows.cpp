@@ -1,0 +1,398 @@
+// The rows the data monitor lays out: newest first, long lines split into
+// parts, appends gathered into batches, evictions passed on at once, and the
+// text between two points of a selection.
+#include "log/loglistmodel.h"
+#include "log/logmanager.h"
+#include "log/logviewrows.h"
+
+#include <QAbstractItemModelTester>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QList<QByteArray> numbered(int from, int count)
+{
+    QList<QByteArray> lines;
+    for (int i = from; i < from + count; ++i) {
+        lines << "payload " + QByteArray::number(i);
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestLogViewRows : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LogManager> m_log;
+    std::unique_ptr<LogListModel> m_model;
+
+    LogViewRows* rows() const { return m_model->viewRows(); }
+    void append(int from, int count) { m_log->appendBatch(LogKind::RX, numbered(from, count)); }
+    QString lineAt(int row) const
+    {
+        return rows()->index(row).data(LogViewRows::LineRole).toString();
+    }
+    // The whole text of a line as its rows show it, parts joined in order.
+    QString joinedLine(double lineNumber) const
+    {
+        QString text;
+        for (int row = rows()->rowCount() - 1; row >= 0; --row) {
+            if (rows()->lineNumberAt(row) == lineNumber) {
+                text += lineAt(row);
+            }
+        }
+        return text;
+    }
+
+private slots:
+    void init();
+    void cleanup();
+
+    void newestRowFirst();
+    void appendsGatheredEvictionsAtOnce();
+    void evictedBeforeShown();
+    void longLinesTakeSeveralRows_data();
+    void longLinesTakeSeveralRows();
+    void rowOfLine_data();
+    void rowOfLine();
+    void textBetween_data();
+    void textBetween();
+    void textBetweenEvictedAndPastEnd();
+    void displaySwitchAndClearReset();
+    void bulkReachesRowsThroughReset();
+    void itemModelTester();
+    void interval();
+};
+
+void TestLogViewRows::init()
+{
+    m_log = std::make_unique<LogManager>();
+    m_model = std::make_unique<LogListModel>(m_log.get());
+    m_model->setShowTimestamp(false);
+}
+
+void TestLogViewRows::cleanup()
+{
+    m_model.reset();
+    m_log.reset();
+}
+
+void TestLogViewRows::newestRowFirst()
+{
+    append(0, 10);
+    QCOMPARE(rows()->rowCount(), 0); // gathered until the next update
+    rows()->update();
+    QCOMPARE(rows()->rowCount(), 10);
+    for (int row = 0; row < 10; ++row) {
+        const int line = 9 - row;
+        QCOMPARE(lineAt(row), m_model->lineTextAt(line));
+        QCOMPARE(rows()->index(row).data(LogViewRows::LineNumberRole).toDouble(), double(line));
+        QCOMPARE(rows()->lineNumberAt(row), double(line));
+        QCOMPARE(rows()->index(row).data(LogListModel::TextRole).toString(),
+                 QStringLiteral("payload %1").arg(line));
+        QCOMPARE(rows()->index(row).data(LogViewRows::ColumnRole).toInt(), 0);
+    }
+    QCOMPARE(lineAt(0), QStringLiteral("RX   payload 9"));
+    QCOMPARE(rows()->lineNumberAt(10), -1.0);
+    QCOMPARE(rows()->lineNumberAt(-1), -1.0);
+}
+
+void TestLogViewRows::appendsGatheredEvictionsAtOnce()
+{
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        append(i, 250);
+    }
+    rows()->update();
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+
+    // Single lines the way a fast port delivers them: the source announces
+    // every one; the rows drop evicted lines at once (from the end, where the
+    // oldest are) and insert the new ones in one batch at the next update.
+    QSignalSpy sourceInserts(m_model.get(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy inserts(rows(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy removals(rows(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy aboutToUpdate(rows(), &LogViewRows::aboutToUpdate);
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    for (int i = 0; i < 200; ++i) {
+        append(LogManager::Capacity + i, 1);
+    }
+    QCOMPARE(sourceInserts.size(), 200);
+    QCOMPARE(inserts.size(), 0);
+    QCOMPARE(removals.size(), 200);
+    QCOMPARE(removals.constLast().at(1).toInt(), LogManager::Capacity - 200);
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity - 200);
+    // No row shows a line the log no longer holds.
+    QCOMPARE(rows()->index(rows()->rowCount() - 1).data(LogListModel::TextRole).toString(),
+             QStringLiteral("payload 200"));
+    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(),
+             QStringLiteral("payload 4999"));
+
+    QVERIFY(updates.wait(1000));
+    QCOMPARE(aboutToUpdate.size(), 1);
+    QCOMPARE(inserts.size(), 1);
+    QCOMPARE(inserts.at(0).at(1).toInt(), 0);
+    QCOMPARE(inserts.at(0).at(2).toInt(), 199);
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(),
+             QStringLiteral("payload 5199"));
+    QCOMPARE(rows()->lineNumberAt(0), 5199.0);
+    QCOMPARE(rows()->lineNumberAt(LogManager::Capacity - 1), 200.0);
+}
+
+void TestLogViewRows::evictedBeforeShown()
+{
+    // Lines appended and evicted again between two updates never show.
+    append(0, 10);
+    rows()->update();
+    for (int i = 0; i < LogManager::Capacity + 20; i += 100) {
+        append(10 + i, 100);
+    }
+    QCOMPARE(rows()->rowCount(), 0);
+    rows()->update();
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+    QCOMPARE(rows()->lineNumberAt(0), double(m_log->totalLineCount() - 1));
+    QCOMPARE(rows()->lineNumberAt(LogManager::Capacity - 1),
+             double(m_log->totalLineCount() - LogManager::Capacity));
+    for (int row : {0, 1, 2500, LogManager::Capacity - 1}) {
+        const int sourceRow =
+            int(rows()->lineNumberAt(row) - rows()->lineNumberAt(LogManager::Capacity - 1));
+        QCOMPARE(lineAt(row), m_model->lineTextAt(sourceRow));
+    }
+}
+
+void TestLogViewRows::longLinesTakeSeveralRows_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<bool>("hex");
+    QTest::addColumn<int>("expectedRows");
+
+    const int prefix = 5; // "RX   " without timestamps
+    const int length = LogViewRows::SegmentLength;
+    QTest::newRow("fits") << QByteArray(length - prefix, 'a') << false << 1;
+    QTest::newRow("one over") << QByteArray(length - prefix + 1, 'a') << false << 2;
+    QTest::newRow("megabyte") << QByteArray(1 << 20, 'm') << false
+                              << ((1 << 20) + prefix + length - 1) / length;
+    // Hex triples the width: 1000 bytes are 2999 characters of hex.
+    QTest::newRow("hex") << QByteArray(1000, '\x7f') << true << 2;
+    // Tabs widen to four spaces each.
+    QTest::newRow("tabs") << QByteArray(600, '\t') << false << 2;
+    // A character of two UTF-16 units across the boundary is shown whole.
+    QByteArray emoji(length - prefix - 1, 'e');
+    emoji += "\xf0\x9f\x98\x80tail";
+    QTest::newRow("surrogate pair at the boundary") << emoji << false << 2;
+}
+
+void TestLogViewRows::longLinesTakeSeveralRows()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(bool, hex);
+    QFETCH(int, expectedRows);
+    m_model->setHexMode(hex);
+    m_log->append(LogKind::RX, "before");
+    m_log->append(LogKind::RX, payload);
+    m_log->append(LogKind::RX, "after");
+    rows()->update();
+
+    QCOMPARE(rows()->rowCount(), expectedRows + 2);
+    QCOMPARE(rows()->lineNumberAt(0), 2.0);
+    QCOMPARE(rows()->lineNumberAt(expectedRows + 1), 0.0);
+    // The parts, read from the top (oldest) row down, rebuild the line; each
+    // part says where in the line it starts and none is too long.
+    const QString full = m_model->lineTextAt(1);
+    QCOMPARE(joinedLine(1), full);
+    int column = 0;
+    for (int row = expectedRows; row >= 1; --row) {
+        QCOMPARE(rows()->lineNumberAt(row), 1.0);
+        const int start = rows()->index(row).data(LogViewRows::ColumnRole).toInt();
+        QCOMPARE(start, column);
+        QCOMPARE(rows()->columnAt(row), start);
+        QVERIFY(lineAt(row).size() <= LogViewRows::SegmentLength + 1);
+        QVERIFY(!lineAt(row).isEmpty());
+        column += LogViewRows::SegmentLength;
+    }
+    // Neither half of a surrogate pair shows alone.
+    for (int row = 0; row < rows()->rowCount(); ++row) {
+        const QString text = lineAt(row);
+        QVERIFY(!text.front().isLowSurrogate());
+        QVERIFY(!text.back().isHighSurrogate());
+    }
+}
+
+void TestLogViewRows::rowOfLine_data()
+{
+    QTest::addColumn<double>("line");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("expected");
+    // Lines 0 and 2 short, line 1 takes three rows: rows 0 (line 2),
+    // 1..3 (line 1, last part first), 4 (line 0).
+    const int s = LogViewRows::SegmentLength;
+    QTest::newRow("newest") << 2.0 << 0 << 0;
+    QTest::newRow("oldest") << 0.0 << 0 << 4;
+    QTest::newRow("long, start") << 1.0 << 0 << 3;
+    QTest::newRow("long, second part") << 1.0 << s + 5 << 2;
+    QTest::newRow("long, past end") << 1.0 << 100 * s << 1;
+    QTest::newRow("negative column") << 1.0 << -3 << 3;
+    QTest::newRow("not held") << 3.0 << 0 << -1;
+    QTest::newRow("before the oldest") << -1.0 << 0 << -1;
+}
+
+void TestLogViewRows::rowOfLine()
+{
+    QFETCH(double, line);
+    QFETCH(int, column);
+    QFETCH(int, expected);
+    m_log->append(LogKind::RX, "zero");
+    m_log->append(LogKind::RX, QByteArray(2 * LogViewRows::SegmentLength + 10, 'x'));
+    m_log->append(LogKind::RX, "two");
+    rows()->update();
+    QCOMPARE(rows()->rowCount(), 5);
+    QCOMPARE(rows()->rowOfLine(line, column), expected);
+}
+
+void TestLogViewRows::textBetween_data()
+{
+    QTest::addColumn<double>("anchorLine");
+    QTest::addColumn<int>("anchorColumn");
+    QTest::addColumn<double>("cursorLine");
+    QTest::addColumn<int>("cursorColumn");
+    QTest::addColumn<QString>("expected");
+    // Lines (without timestamps): "RX   alpha", "TX   beta", "SYS  gamma".
+    QTest::newRow("one line, part") << 0.0 << 5 << 0.0 << 8 << "alp";
+    QTest::newRow("one line, backwards") << 0.0 << 8 << 0.0 << 5 << "alp";
+    QTest::newRow("two lines") << 0.0 << 7 << 1.0 << 7 << "pha\nTX   be";
+    QTest::newRow("three lines, backwards") << 2.0 << 3 << 0.0 << 0 << "RX   alpha\nTX   beta\nSYS";
+    QTest::newRow("whole lines") << 0.0 << 0 << 2.0 << 10 << "RX   alpha\nTX   beta\nSYS  gamma";
+    QTest::newRow("column past the end") << 1.0 << 5 << 1.0 << 99 << "beta";
+    QTest::newRow("nothing") << 1.0 << 4 << 1.0 << 4 << "";
+}
+
+void TestLogViewRows::textBetween()
+{
+    QFETCH(double, anchorLine);
+    QFETCH(int, anchorColumn);
+    QFETCH(double, cursorLine);
+    QFETCH(int, cursorColumn);
+    QFETCH(QString, expected);
+    m_log->append(LogKind::RX, "alpha");
+    m_log->append(LogKind::TX, "beta");
+    m_log->append(LogKind::SYS, "gamma");
+    rows()->update();
+    QCOMPARE(rows()->textBetween(anchorLine, anchorColumn, cursorLine, cursorColumn), expected);
+}
+
+void TestLogViewRows::textBetweenEvictedAndPastEnd()
+{
+    // A selection that began on a line the log has since evicted starts at
+    // the oldest line held; one past the newest line ends at its end.
+    for (int i = 0; i < LogManager::Capacity + 3; i += 1) {
+        m_log->append(LogKind::RX, "line " + QByteArray::number(i));
+    }
+    rows()->update();
+    const QString text = rows()->textBetween(1.0, 4, 5.0, 99);
+    QCOMPARE(text, QStringLiteral("RX   line 3\nRX   line 4\nRX   line 5"));
+    QCOMPARE(rows()->textBetween(5001.0, 5, 9999.0, 0),
+             QStringLiteral("line 5001\nRX   line 5002"));
+    QCOMPARE(rows()->textBetween(0.0, 0, 1.0, 3), QString()); // all gone
+    m_log->clear();
+    QCOMPARE(rows()->textBetween(0.0, 0, 10.0, 3), QString());
+}
+
+void TestLogViewRows::displaySwitchAndClearReset()
+{
+    m_log->append(LogKind::RX, "AB");
+    rows()->update();
+    QCOMPARE(lineAt(0), QStringLiteral("RX   AB"));
+    QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
+    m_model->setHexMode(true);
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(lineAt(0), QStringLiteral("RX   41 42"));
+    m_model->setShowTimestamp(true);
+    QCOMPARE(resets.size(), 2);
+    QVERIFY(lineAt(0).endsWith(QStringLiteral("  RX   41 42")));
+    QCOMPARE(lineAt(0).size(), 20);
+    m_model->clear();
+    QCOMPARE(resets.size(), 3);
+    QCOMPARE(rows()->rowCount(), 0);
+    append(0, 2);
+    rows()->update();
+    QCOMPARE(rows()->lineNumberAt(0), 1.0); // numbering starts again
+}
+
+void TestLogViewRows::bulkReachesRowsThroughReset()
+{
+    append(0, 10);
+    rows()->update();
+    QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
+    append(10, 1000); // more than a bulk's worth in one call
+    QTRY_COMPARE(resets.size(), 1);
+    QCOMPARE(rows()->rowCount(), 1010);
+    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(),
+             QStringLiteral("payload 1009"));
+    QCOMPARE(rows()->lineNumberAt(1009), 0.0);
+}
+
+void TestLogViewRows::itemModelTester()
+{
+    QAbstractItemModelTester tester(rows(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    for (int i = 0; i < LogManager::Capacity + 600; i += 200) {
+        append(i, 200);
+        if (i % 1000 == 0) {
+            QVERIFY(updates.wait(1000));
+        }
+    }
+    m_log->append(LogKind::TX, QByteArray(3 * LogViewRows::SegmentLength, 't'));
+    rows()->update();
+    append(0, 400); // bulk
+    QTRY_COMPARE(rows()->rowCount(), m_model->rowCount());
+    m_model->setShowTimestamp(false);
+    m_model->setHexMode(true);
+    m_model->clear();
+    append(0, 3);
+    QTRY_COMPARE(rows()->rowCount(), 3);
+}
+
+void TestLogViewRows::interval()
+{
+    const int before = rows()->interval();
+    QSignalSpy changes(rows(), &LogViewRows::intervalChanged);
+    rows()->setInterval(before);
+    QCOMPARE(changes.size(), 0);
+    rows()->setInterval(300);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(rows()->interval(), 300);
+
+    // After a quiet spell longer than the interval a change is passed on
+    // after the short gathering delay; the next one waits until the interval
+    // since that update is over.
+    rows()->update();
+    QTimer quietSpell;
+    quietSpell.setSingleShot(true);
+    QSignalSpy quietOver(&quietSpell, &QTimer::timeout);
+    quietSpell.start(400);
+    QVERIFY(quietOver.wait(2000));
+
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    QElapsedTimer clock;
+    clock.start();
+    append(0, 1);
+    QVERIFY(updates.wait(2000));
+    const qint64 first = clock.elapsed();
+    QVERIFY2(first < 250, qPrintable(QString::number(first)));
+    append(1, 1);
+    QVERIFY(updates.wait(2000));
+    const qint64 second = clock.elapsed();
+    QVERIFY2(second - first >= 250, qPrintable(QString::number(second - first)));
+    QCOMPARE(rows()->rowCount(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestLogViewRows)
+#include "tst_logviewrows.moc"
