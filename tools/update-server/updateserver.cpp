@@ -102,11 +102,15 @@ void sendPaced(QTcpSocket* socket, const QByteArray& body, qsizetype piece, int 
     pacer->start(intervalMs);
 }
 
-// A plain file name in the release folder: no folders, nothing hidden.
+const QLatin1String kManifest("releases.json");
+
+// A package file name in the release folder: no folders, nothing hidden, not the manifest
+// (which is only handed out, key checked, as /software/list).
 bool isPlainFileName(const QString& name)
 {
     return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           name != kManifest;
 }
 
 // The newest document of the library folder by its "version"; none when the folder holds no
@@ -275,8 +279,7 @@ UpdateServer::Answer UpdateServer::libraryLatest() const
 UpdateServer::Answer UpdateServer::softwareList() const
 {
     bool ok = false;
-    const QByteArray manifest =
-        readFile(QDir(m_options.releaseDir).filePath(QStringLiteral("releases.json")), &ok);
+    const QByteArray manifest = readFile(QDir(m_options.releaseDir).filePath(kManifest), &ok);
     QJsonArray data;
     if (ok) {
         data = QJsonDocument::fromJson(manifest).array();
