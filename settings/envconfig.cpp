@@ -1,0 +1,78 @@
+#include "settings/envconfig.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+const QLatin1String kFileName(".env");
+
+// One pair of matching double or single quotes around a value is removed; nothing else is
+// unquoted or unescaped.
+QString unquoted(const QString& value)
+{
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first) {
+            return value.mid(1, value.size() - 2);
+        }
+    }
+    return value;
+}
+
+} // namespace
+
+EnvConfig& EnvConfig::instance()
+{
+    static EnvConfig config(defaultLocations());
+    return config;
+}
+
+QStringList EnvConfig::defaultLocations()
+{
+    QStringList files{QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFileName,
+                      QDir::currentPath() + QLatin1Char('/') + kFileName};
+#ifdef KORVEL_SOURCE_DIR
+    // Developers keep the address of their test service in the checkout. An installed build is
+    // configured without this definition, so it never reads a folder named after the build
+    // machine's file system, where somebody else on the user's machine could place a file.
+    files << QStringLiteral(KORVEL_SOURCE_DIR) + QLatin1Char('/') + kFileName;
+#endif
+    return files;
+}
+
+EnvConfig::EnvConfig(const QStringList& files)
+{
+    for (const QString& file : files) {
+        loadFile(file);
+    }
+}
+
+void EnvConfig::loadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return;
+    }
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    QString line;
+    while (in.readLineInto(&line)) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0) {
+            continue;
+        }
+        m_values.insert(line.left(eq).trimmed(), unquoted(line.mid(eq + 1).trimmed()));
+    }
+}
+
+QString EnvConfig::value(const QString& key, const QString& defaultValue) const
+{
+    return m_values.value(key, defaultValue);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+/// The deployment configuration from ".env" files: addresses and access keys of the update
+/// services, which are never built into the program. One process-wide table, filled once from
+/// the files of defaultLocations(); a later file's definition replaces an earlier one.
+class EnvConfig
+{
+public:
+    /// The process-wide table; the first call loads the files of defaultLocations().
+    static EnvConfig& instance();
+
+    /// ".env" beside the executable, in the working folder and, in a development build, in the
+    /// source folder: the order in which instance() reads them, so the last one wins.
+    static QStringList defaultLocations();
+
+    /// An empty table.
+    EnvConfig() = default;
+    /// A table loaded from @p files in order, as instance() does with defaultLocations().
+    explicit EnvConfig(const QStringList& files);
+
+    /// Reads one file into the table; a missing or unreadable file is skipped silently.
+    void loadFile(const QString& path);
+
+    /// The stored value of @p key (also when it is empty), or @p defaultValue when the key was
+    /// never defined.
+    QString value(const QString& key, const QString& defaultValue = QString()) const;
+
+private:
+    QHash<QString, QString> m_values;
+};

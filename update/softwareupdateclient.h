@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QFile;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+/// Talks to the application update service: asks which release of this application is current
+/// ("/software/list") and downloads a release package to a file. It compares the versions
+/// (is the release newer, is the installed version too old to update to it) and reports the
+/// offered SHA-256 digest; what to do with the answer and the file is the caller's business.
+/// Checks may overlap; at most one download runs, and a new one replaces the current one.
+class SoftwareUpdateClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// @p baseUrl may carry a path prefix; trailing "/" characters are dropped. An empty
+    /// @p baseUrl means that no service is configured.
+    SoftwareUpdateClient(const QString& baseUrl, const QString& apiKey, QObject* parent = nullptr);
+
+    QString baseUrl() const { return m_baseUrl; }
+
+    /// Answers with checkFinished exactly once.
+    void checkForUpdate(const QString& currentVersion);
+    /// Downloads @p url (as given, without the API key) into @p destinationPath. Answers with
+    /// downloadFinished once, unless the download is cancelled or replaced first.
+    void download(const QString& url, const QString& destinationPath);
+    /// Stops the current download; it answers nothing. The partial file stays on disk.
+    void cancelDownload();
+
+signals:
+    void checkFinished(bool ok, bool updateAvailable, bool appTooOld, const QString& version,
+                       const QString& downloadUrl, qlonglong fileSize, const QString& changelog,
+                       bool forceUpdate, const QString& minRequiredVersion, const QString& sha256,
+                       const QString& error);
+    /// @p total is -1 while the size is unknown.
+    void downloadProgress(qlonglong received, qlonglong total);
+    void downloadFinished(bool ok, const QString& filePath, const QString& error);
+
+private:
+    void fail(const QString& error);
+    void onCheckReply(QNetworkReply* reply, const QString& currentVersion);
+    void forgetCurrentTransfer();
+    bool writeAvailable(QNetworkReply* reply, QFile* file);
+    void onDownloadFinished(QNetworkReply* reply, QFile* file, const QString& destinationPath);
+    static QString cannotWrite(const QFile& file);
+
+    QNetworkAccessManager* m_network;
+    QString m_baseUrl;
+    QString m_apiKey;
+    // The current download; its output file (a child of this object) travels with its handlers.
+    QNetworkReply* m_reply = nullptr;
+    QString m_writeError;
+    qint64 m_received = 0;
+};
