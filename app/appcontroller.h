@@ -3,6 +3,7 @@
 #include "library/batchcommandmodel.h"
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
+#include "library/devicelibrary.h"
 #include "library/records.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
@@ -227,6 +228,7 @@ public:
     /// The log store, for the workflows' tests and the benchmark.
     LogManager& logStore() { return m_log; }
     SerialManager& serialManager() { return m_serial; }
+    const DeviceLibrary& deviceLibrary() const { return m_library; }
 
     /// Cut-off for a received line without a line feed.
     static constexpr int RxLineLimit = 8192;
@@ -260,10 +262,16 @@ private:
     void onPortClosed();
     void onLanguageChanged(const QString& code);
     void onRepeatTick();
+    void onBatchTick();
+    void writeBatchStep(const BatchStep& step);
+    /// True while the port still holds bytes of an earlier write; timer
+    /// ticks send nothing then.
+    bool portStillSending() const;
 
     QByteArray m_rxBuffer;
     QTimer* m_rxFlushTimer = nullptr;
     QTimer* m_portPollTimer = nullptr;
+    DeviceLibrary m_library;
     SettingsStore m_settings;
     SerialManager m_serial;
     LogManager m_log;
