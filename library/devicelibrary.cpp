@@ -1,11 +1,9 @@
 #include "library/devicelibrary.h"
 
+#include "library/jsonreader.h"
 #include "settings/languagemanager.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cmath>
 #include <limits>
@@ -13,28 +11,65 @@
 
 namespace {
 
+using Kind = JsonReader::Kind;
+
 // Every member reads leniently: a value of the wrong type is the empty or
-// default value, never a failed load.
-QString stringOf(const QJsonObject& object, QLatin1String key)
+// default value, never a failed load. When a member occurs twice the later
+// one counts, as in a JSON object.
+QString stringOf(JsonReader& reader)
 {
-    const QJsonValue value = object.value(key);
-    return value.isString() ? value.toString() : QString();
-}
-
-LocalizedText localizedOf(const QJsonObject& object, QLatin1String key)
-{
-    const QJsonObject pair = object.value(key).toObject();
-    return {stringOf(pair, QLatin1String("zh")), stringOf(pair, QLatin1String("en"))};
-}
-
-qint32 wholeNumberOf(const QJsonObject& object, QLatin1String key, qint32 fallback)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isDouble()) {
-        return fallback;
+    if (reader.next() == Kind::String) {
+        return reader.readString();
     }
-    const double number = value.toDouble();
-    if (std::floor(number) != number || number < std::numeric_limits<qint32>::min() ||
+    reader.skip();
+    return {};
+}
+
+LocalizedText localizedOf(JsonReader& reader)
+{
+    LocalizedText text;
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        return text;
+    }
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        if (key == "zh") {
+            text.zh = stringOf(reader);
+        } else if (key == "en") {
+            text.en = stringOf(reader);
+        } else {
+            reader.skip();
+        }
+    }
+    return text;
+}
+
+// A JSON boolean; anything else reads as false.
+bool boolOf(JsonReader& reader)
+{
+    if (reader.next() == Kind::Bool) {
+        return reader.readBool();
+    }
+    reader.skip();
+    return false;
+}
+
+// A number, or NaN for any other value.
+double numberOf(JsonReader& reader)
+{
+    if (reader.next() == Kind::Number) {
+        return reader.readNumber();
+    }
+    reader.skip();
+    return std::nan("");
+}
+
+qint32 wholeNumberOf(JsonReader& reader, qint32 fallback)
+{
+    const double number = numberOf(reader);
+    if (!(std::floor(number) == number) || number < std::numeric_limits<qint32>::min() ||
         number > std::numeric_limits<qint32>::max()) {
         return fallback;
     }
@@ -49,15 +84,12 @@ qint32 parityOf(const QString& text)
     return text == QLatin1String("Odd") ? 3 : 0;
 }
 
-qint32 stopBitsOf(const QJsonValue& value)
+qint32 stopBitsOf(double number)
 {
-    if (!value.isDouble()) {
-        return 1;
-    }
-    if (value.toDouble() == 2.0) {
+    if (number == 2.0) {
         return 2;
     }
-    return value.toDouble() == 1.5 ? 3 : 1;
+    return number == 1.5 ? 3 : 1;
 }
 
 qint32 flowControlOf(const QString& text)
@@ -76,64 +108,159 @@ CommandType typeOf(const QString& text)
     return text == QLatin1String("action") ? CommandType::Action : CommandType::Query;
 }
 
-QList<CommandParam> paramsOf(const QJsonObject& command)
+// The serial block: present at all means the model has defaults, even when
+// it is no object and all five values stay at theirs.
+void readSerial(JsonReader& reader, DeviceModel& model)
 {
-    QList<CommandParam> params;
-    const QJsonArray array = command.value(QLatin1String("params")).toArray();
-    params.reserve(array.size());
-    for (const QJsonValue& element : array) {
-        const QJsonObject param = element.toObject();
-        params.append(
-            {stringOf(param, QLatin1String("key")), localizedOf(param, QLatin1String("label")),
-             stringOf(param, QLatin1String("hint")), stringOf(param, QLatin1String("default"))});
+    model.hasSerial = true;
+    model.baudRate = 115200;
+    model.dataBits = 8;
+    model.parity = 0;
+    model.stopBits = 1;
+    model.flowControl = 0;
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        return;
     }
-    return params;
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        if (key == "baudRate") {
+            model.baudRate = wholeNumberOf(reader, 115200);
+        } else if (key == "dataBits") {
+            model.dataBits = wholeNumberOf(reader, 8);
+        } else if (key == "parity") {
+            model.parity = parityOf(stringOf(reader));
+        } else if (key == "stopBits") {
+            model.stopBits = stopBitsOf(numberOf(reader));
+        } else if (key == "flowControl") {
+            model.flowControl = flowControlOf(stringOf(reader));
+        } else {
+            reader.skip();
+        }
+    }
 }
 
-DeviceCommand commandOf(const QJsonObject& object, ModelProtocol protocol)
+// Calls @p readElement for every element of an array, or does nothing (and
+// skips the value) when it is something else.
+template <typename ReadElement> void forEachElement(JsonReader& reader, ReadElement readElement)
+{
+    if (reader.next() != Kind::Array) {
+        reader.skip();
+        return;
+    }
+    reader.enterArray();
+    while (reader.nextElement()) {
+        readElement();
+    }
+}
+
+CommandParam paramOf(JsonReader& reader)
+{
+    CommandParam param;
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        return param;
+    }
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        if (key == "key") {
+            param.key = stringOf(reader);
+        } else if (key == "label") {
+            param.label = localizedOf(reader);
+        } else if (key == "hint") {
+            param.hint = stringOf(reader);
+        } else if (key == "default") {
+            param.defaultValue = stringOf(reader);
+        } else {
+            reader.skip();
+        }
+    }
+    return param;
+}
+
+// A command as written; which of "cmd", "payloadBase64" and "needsInput"
+// count is settled once the model's protocol is known (it may come later in
+// the model object). Until then the Base64 text waits in payload.
+DeviceCommand commandOf(JsonReader& reader)
 {
     DeviceCommand command;
-    command.id = stringOf(object, QLatin1String("id"));
-    command.group = localizedOf(object, QLatin1String("group"));
-    command.name = localizedOf(object, QLatin1String("name"));
-    command.params = paramsOf(object);
-    command.isJson = protocol == ModelProtocol::Json;
-    command.type = typeOf(stringOf(object, QLatin1String("type")));
-    if (command.isJson) {
-        command.needsInput = object.value(QLatin1String("needsInput")).toBool(false);
-        // The default decoding mode skips characters outside the alphabet,
-        // so line breaks and stray blanks in a hand-edited file do no harm.
-        const QByteArray encoded = stringOf(object, QLatin1String("payloadBase64")).toUtf8();
-        command.payload = QString::fromUtf8(QByteArray::fromBase64(encoded));
-    } else {
-        command.cmd = stringOf(object, QLatin1String("cmd"));
-        command.needsInput = !command.params.isEmpty();
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        return command;
+    }
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        if (key == "id") {
+            command.id = stringOf(reader);
+        } else if (key == "group") {
+            command.group = localizedOf(reader);
+        } else if (key == "name") {
+            command.name = localizedOf(reader);
+        } else if (key == "type") {
+            command.type = typeOf(stringOf(reader));
+        } else if (key == "params") {
+            command.params.clear();
+            forEachElement(reader, [&] { command.params.append(paramOf(reader)); });
+        } else if (key == "needsInput") {
+            command.needsInput = boolOf(reader);
+        } else if (key == "payloadBase64") {
+            command.payload = stringOf(reader);
+        } else if (key == "cmd") {
+            command.cmd = stringOf(reader);
+        } else {
+            reader.skip();
+        }
     }
     return command;
 }
 
-DeviceModel modelOf(const QJsonObject& object)
+void settleCommand(DeviceCommand& command, ModelProtocol protocol)
+{
+    command.isJson = protocol == ModelProtocol::Json;
+    if (command.isJson) {
+        // The default decoding mode skips characters outside the alphabet,
+        // so line breaks and stray blanks in a hand-edited file do no harm.
+        command.payload = QString::fromUtf8(QByteArray::fromBase64(command.payload.toUtf8()));
+        command.cmd.clear();
+    } else {
+        command.payload.clear();
+        command.needsInput = !command.params.isEmpty();
+    }
+}
+
+DeviceModel modelOf(JsonReader& reader)
 {
     DeviceModel model;
-    model.id = stringOf(object, QLatin1String("id"));
-    model.protocol = stringOf(object, QLatin1String("protocol")) == QLatin1String("json")
-                         ? ModelProtocol::Json
-                         : ModelProtocol::Text;
-    model.name = localizedOf(object, QLatin1String("name"));
-    model.description = localizedOf(object, QLatin1String("description"));
-    if (object.contains(QLatin1String("serial"))) {
-        const QJsonObject serial = object.value(QLatin1String("serial")).toObject();
-        model.hasSerial = true;
-        model.baudRate = wholeNumberOf(serial, QLatin1String("baudRate"), 115200);
-        model.dataBits = wholeNumberOf(serial, QLatin1String("dataBits"), 8);
-        model.parity = parityOf(stringOf(serial, QLatin1String("parity")));
-        model.stopBits = stopBitsOf(serial.value(QLatin1String("stopBits")));
-        model.flowControl = flowControlOf(stringOf(serial, QLatin1String("flowControl")));
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        return model;
     }
-    const QJsonArray commands = object.value(QLatin1String("commands")).toArray();
-    model.commands.reserve(commands.size());
-    for (const QJsonValue& element : commands) {
-        model.commands.append(commandOf(element.toObject(), model.protocol));
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        if (key == "id") {
+            model.id = stringOf(reader);
+        } else if (key == "protocol") {
+            model.protocol = stringOf(reader) == QLatin1String("json") ? ModelProtocol::Json
+                                                                       : ModelProtocol::Text;
+        } else if (key == "name") {
+            model.name = localizedOf(reader);
+        } else if (key == "description") {
+            model.description = localizedOf(reader);
+        } else if (key == "serial") {
+            readSerial(reader, model);
+        } else if (key == "commands") {
+            model.commands.clear();
+            forEachElement(reader, [&] { model.commands.append(commandOf(reader)); });
+        } else {
+            reader.skip();
+        }
+    }
+    for (DeviceCommand& command : model.commands) {
+        settleCommand(command, model.protocol);
     }
     return model;
 }
@@ -171,21 +298,35 @@ bool DeviceLibrary::loadFromResource(const QString& path)
 bool DeviceLibrary::loadFromJsonText(const QByteArray& bytes)
 {
     m_lastError.clear();
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        m_lastError = error.errorString();
+    JsonReader reader(bytes);
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        // Well-formed JSON that is no object fails with the parser's text
+        // for its no-error state.
+        m_lastError = reader.finish() ? QJsonParseError{0, QJsonParseError::NoError}.errorString()
+                                      : reader.errorString();
         return false;
     }
-    const QJsonObject top = document.object();
-    const QJsonArray models = top.value(QLatin1String("models")).toArray();
-    QList<DeviceModel> parsed;
-    parsed.reserve(models.size());
-    for (const QJsonValue& element : models) {
-        parsed.append(modelOf(element.toObject()));
+    QString version;
+    QList<DeviceModel> models;
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        if (key == "version") {
+            version = stringOf(reader);
+        } else if (key == "models") {
+            models.clear();
+            forEachElement(reader, [&] { models.append(modelOf(reader)); });
+        } else {
+            reader.skip();
+        }
     }
-    m_models = std::move(parsed);
-    m_version = stringOf(top, QLatin1String("version"));
+    if (!reader.finish()) {
+        m_lastError = reader.errorString();
+        return false;
+    }
+    m_models = std::move(models);
+    m_version = version;
     return true;
 }
 

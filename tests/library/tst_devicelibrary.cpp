@@ -287,6 +287,21 @@ private slots:
             oneCommand("text", {{"params", QJsonArray{QJsonObject{{"key", "k"}, {"default", 5}}}}}),
             "param", "k|||");
         row("param not an object", oneCommand("text", {{"params", QJsonArray{7}}}), "param", "|||");
+        row("commands before the protocol",
+            R"({"models":[{"commands":[{"cmd":"AT","payloadBase64":"eyJhIjoxfQ=="}],
+                           "protocol":"json"}]})",
+            "payload", R"({"a":1})");
+        row("member name with an escape", "{\"models\":[{\"\\u0069d\":\"esc\"}]}", "modelIds",
+            "esc");
+        row("a repeated member: the later counts", R"({"models":[{"id":"first","id":"second"}]})",
+            "modelIds", "second");
+        row("a repeated member of the wrong type", R"({"models":[{"id":"first","id":7}]})",
+            "modelIds", "");
+        row("byte order mark", "\xEF\xBB\xBF{\"version\":\"bom\"}", "version", "bom");
+        row("baud with an exponent", withSerial(QJsonObject{{"baudRate", 9.6e3}}), "serial",
+            "1 9600 8 0 1 0");
+        row("text with escapes", "{\"models\":[{\"description\":{\"en\":\"a\\\"b\\u00e9\\n\"}}]}",
+            "description", "|a\"b\u00e9\n");
         row("param in full",
             oneCommand("text",
                        {{"params", QJsonArray{QJsonObject{{"key", "sec"},
