@@ -670,6 +670,8 @@ Item {
                             placeholderTextColor: Theme.textMuted
                             text: stepRow.text
                             onTextEdited: stepModel.setProperty(stepRow.index, "text", stepText.text)
+                            // A loaded step shows its start, not its end.
+                            Component.onCompleted: stepText.cursorPosition = 0
                         }
 
                         RadioButton {

@@ -92,6 +92,8 @@ Rectangle {
             spacing: 10
 
             Label {
+                id: nameLabel
+
                 objectName: "paramsCommandName"
                 text: root.commandName
                 textFormat: Text.PlainText
@@ -99,7 +101,9 @@ Rectangle {
                 font.pixelSize: Theme.baseFontSize + 3
                 color: Theme.text
                 elide: Text.ElideRight
-                Layout.maximumWidth: root.width / 2
+                // As wide as the name, narrower (elided) when the row is short.
+                Layout.fillWidth: true
+                Layout.maximumWidth: nameLabel.implicitWidth
             }
 
             Label {
@@ -126,10 +130,13 @@ Rectangle {
             }
         }
 
-        GridLayout {
+        // Three equal columns, also when there are fewer parameters.
+        Grid {
             id: fieldGrid
 
+            // The row's width, whatever the cells would like.
             Layout.fillWidth: true
+            Layout.preferredWidth: 0
             columns: 3
             columnSpacing: 10
             rowSpacing: 10
@@ -142,8 +149,7 @@ Rectangle {
 
                     required property var modelData
 
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: (fieldGrid.width - 2 * fieldGrid.columnSpacing) / 3
+                    width: (fieldGrid.width - 2 * fieldGrid.columnSpacing) / 3
                     spacing: 4
 
                     Label {
