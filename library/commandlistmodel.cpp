@@ -203,49 +203,57 @@ void CommandListModel::addCustomTemplate(const QString& name, const QString& con
     QList<CustomCommandTemplate> stored = m_settings->customTemplates();
     stored.append(
         {QUuid::createUuid().toString(QUuid::WithoutBraces), trimmedName, trimmedContent});
-    m_settings->setCustomTemplates(stored);
-    reloadCustomTemplates();
-    rebuild();
+    storeTemplates(stored);
 }
 
 void CommandListModel::updateCustomTemplate(int row, const QString& name, const QString& content)
 {
-    const DeviceCommand* command = commandAt(row);
-    if (!command || !command->isCustom) {
-        return;
-    }
+    const DeviceCommand* command = templateAt(row);
     const QString trimmedName = name.trimmed();
     const QString trimmedContent = content.trimmed();
-    if (trimmedName.isEmpty() || trimmedContent.isEmpty()) {
+    if (!command || trimmedName.isEmpty() || trimmedContent.isEmpty()) {
         return;
     }
     QList<CustomCommandTemplate> stored = m_settings->customTemplates();
-    const QString id = command->id;
-    const auto it = std::find_if(stored.begin(), stored.end(),
-                                 [&id](const CustomCommandTemplate& t) { return t.id == id; });
-    if (it != stored.end()) {
-        it->name = trimmedName;
-        it->content = trimmedContent;
+    const qsizetype at = indexOfTemplate(stored, command->id);
+    if (at >= 0) {
+        stored[at].name = trimmedName;
+        stored[at].content = trimmedContent;
     }
-    m_settings->setCustomTemplates(stored);
-    reloadCustomTemplates();
-    rebuild();
+    storeTemplates(stored);
 }
 
 void CommandListModel::removeCustomTemplate(int row)
 {
-    const DeviceCommand* command = commandAt(row);
-    if (!command || !command->isCustom) {
+    const DeviceCommand* command = templateAt(row);
+    if (!command) {
         return;
     }
     QList<CustomCommandTemplate> stored = m_settings->customTemplates();
-    const QString id = command->id;
-    const auto it = std::find_if(stored.begin(), stored.end(),
-                                 [&id](const CustomCommandTemplate& t) { return t.id == id; });
-    if (it != stored.end()) {
-        stored.erase(it);
+    const qsizetype at = indexOfTemplate(stored, command->id);
+    if (at >= 0) {
+        stored.removeAt(at);
     }
-    m_settings->setCustomTemplates(stored);
+    storeTemplates(stored);
+}
+
+const DeviceCommand* CommandListModel::templateAt(int row) const
+{
+    const DeviceCommand* command = commandAt(row);
+    return command && command->isCustom ? command : nullptr;
+}
+
+qsizetype CommandListModel::indexOfTemplate(const QList<CustomCommandTemplate>& templates,
+                                            const QString& id)
+{
+    const auto it = std::find_if(templates.cbegin(), templates.cend(),
+                                 [&id](const CustomCommandTemplate& t) { return t.id == id; });
+    return it == templates.cend() ? -1 : it - templates.cbegin();
+}
+
+void CommandListModel::storeTemplates(const QList<CustomCommandTemplate>& templates)
+{
+    m_settings->setCustomTemplates(templates);
     reloadCustomTemplates();
     rebuild();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/devicelibrary.h"
+#include "library/records.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -72,6 +73,13 @@ signals:
     void searchChanged();
 
 private:
+    /// The row's template, or null for a library command or a bad row.
+    const DeviceCommand* templateAt(int row) const;
+    static qsizetype indexOfTemplate(const QList<CustomCommandTemplate>& templates,
+                                     const QString& id);
+    /// Stores the list and shows it.
+    void storeTemplates(const QList<CustomCommandTemplate>& templates);
+
     struct Row
     {
         DeviceCommand command;

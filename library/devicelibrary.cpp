@@ -13,6 +13,35 @@ namespace {
 
 using Kind = JsonReader::Kind;
 
+// Calls @p readMember with the name of every member of an object, which
+// reads or skips the member's value; any other value is skipped.
+template <typename ReadMember> void forEachMember(JsonReader& reader, ReadMember readMember)
+{
+    if (reader.next() != Kind::Object) {
+        reader.skip();
+        return;
+    }
+    reader.enterObject();
+    QByteArrayView key;
+    while (reader.nextMember(key)) {
+        readMember(key);
+    }
+}
+
+// Calls @p readElement for every element of an array; any other value is
+// skipped.
+template <typename ReadElement> void forEachElement(JsonReader& reader, ReadElement readElement)
+{
+    if (reader.next() != Kind::Array) {
+        reader.skip();
+        return;
+    }
+    reader.enterArray();
+    while (reader.nextElement()) {
+        readElement();
+    }
+}
+
 // Every member reads leniently: a value of the wrong type is the empty or
 // default value, never a failed load. When a member occurs twice the later
 // one counts, as in a JSON object.
@@ -28,13 +57,7 @@ QString stringOf(JsonReader& reader)
 LocalizedText localizedOf(JsonReader& reader)
 {
     LocalizedText text;
-    if (reader.next() != Kind::Object) {
-        reader.skip();
-        return text;
-    }
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
+    forEachMember(reader, [&](QByteArrayView key) {
         if (key == "zh") {
             text.zh = stringOf(reader);
         } else if (key == "en") {
@@ -42,7 +65,7 @@ LocalizedText localizedOf(JsonReader& reader)
         } else {
             reader.skip();
         }
-    }
+    });
     return text;
 }
 
@@ -118,13 +141,7 @@ void readSerial(JsonReader& reader, DeviceModel& model)
     model.parity = 0;
     model.stopBits = 1;
     model.flowControl = 0;
-    if (reader.next() != Kind::Object) {
-        reader.skip();
-        return;
-    }
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
+    forEachMember(reader, [&](QByteArrayView key) {
         if (key == "baudRate") {
             model.baudRate = wholeNumberOf(reader, 115200);
         } else if (key == "dataBits") {
@@ -138,33 +155,13 @@ void readSerial(JsonReader& reader, DeviceModel& model)
         } else {
             reader.skip();
         }
-    }
-}
-
-// Calls @p readElement for every element of an array, or does nothing (and
-// skips the value) when it is something else.
-template <typename ReadElement> void forEachElement(JsonReader& reader, ReadElement readElement)
-{
-    if (reader.next() != Kind::Array) {
-        reader.skip();
-        return;
-    }
-    reader.enterArray();
-    while (reader.nextElement()) {
-        readElement();
-    }
+    });
 }
 
 CommandParam paramOf(JsonReader& reader)
 {
     CommandParam param;
-    if (reader.next() != Kind::Object) {
-        reader.skip();
-        return param;
-    }
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
+    forEachMember(reader, [&](QByteArrayView key) {
         if (key == "key") {
             param.key = stringOf(reader);
         } else if (key == "label") {
@@ -176,7 +173,7 @@ CommandParam paramOf(JsonReader& reader)
         } else {
             reader.skip();
         }
-    }
+    });
     return param;
 }
 
@@ -186,13 +183,7 @@ CommandParam paramOf(JsonReader& reader)
 DeviceCommand commandOf(JsonReader& reader)
 {
     DeviceCommand command;
-    if (reader.next() != Kind::Object) {
-        reader.skip();
-        return command;
-    }
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
+    forEachMember(reader, [&](QByteArrayView key) {
         if (key == "id") {
             command.id = stringOf(reader);
         } else if (key == "group") {
@@ -213,7 +204,7 @@ DeviceCommand commandOf(JsonReader& reader)
         } else {
             reader.skip();
         }
-    }
+    });
     return command;
 }
 
@@ -234,13 +225,7 @@ void settleCommand(DeviceCommand& command, ModelProtocol protocol)
 DeviceModel modelOf(JsonReader& reader)
 {
     DeviceModel model;
-    if (reader.next() != Kind::Object) {
-        reader.skip();
-        return model;
-    }
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
+    forEachMember(reader, [&](QByteArrayView key) {
         if (key == "id") {
             model.id = stringOf(reader);
         } else if (key == "protocol") {
@@ -258,7 +243,7 @@ DeviceModel modelOf(JsonReader& reader)
         } else {
             reader.skip();
         }
-    }
+    });
     for (DeviceCommand& command : model.commands) {
         settleCommand(command, model.protocol);
     }
