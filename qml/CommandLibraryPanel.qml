@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -347,7 +348,7 @@ Item {
             Button {
                 text: qsTr("Cancel")
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+                onClicked: templateEditor.reject()
             }
 
             Button {
@@ -355,7 +356,7 @@ Item {
                 text: qsTr("Save")
                 palette: Theme.palette
                 enabled: templateName.text.trim() !== "" && templateContent.text.trim() !== ""
-                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                onClicked: templateEditor.accept()
             }
         }
     }
@@ -486,7 +487,7 @@ Item {
             Button {
                 text: qsTr("Close")
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+                onClicked: batchWindow.close()
             }
         }
     }
@@ -728,7 +729,7 @@ Item {
             Button {
                 text: qsTr("Cancel")
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+                onClicked: batchEditor.reject()
             }
 
             Button {
@@ -736,7 +737,6 @@ Item {
                 text: qsTr("Save")
                 palette: Theme.palette
                 enabled: batchName.text.trim() !== "" && stepModel.count > 0
-                DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
                 onClicked: batchEditor.save()
             }
         }
