@@ -3,16 +3,12 @@
 // dragging rows, editing templates and running batches.
 #include "app/appcontroller.h"
 #include "serial/portlistmodel.h"
-#include "settings/languagemanager.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
-#include <QDir>
-#include <QImage>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -71,7 +71,8 @@ private slots:
             R"({"\u0061":3})",
             "{\"a\":\"\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80\"}",
             R"({"a":1,"a":2})",
-            "{\"a\":\"\\\xC3" "A\"}", // an escaped byte of its own
+            "{\"a\":\"\\\xC3"
+            "A\"}", // an escaped byte of its own
             // refused
             "",
             "  ",
