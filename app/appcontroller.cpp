@@ -15,11 +15,17 @@
 AppController::AppController(QObject* parent)
     : QObject(parent)
 {
+    // The last downloaded library when it still parses, else the built-in one.
+    const QString cached = m_settings.cachedLibraryJson();
+    if (cached.isEmpty() || !m_library.loadFromJsonText(cached.toUtf8())) {
+        m_library.loadFromResource(QStringLiteral(":/data/devices.json"));
+    }
+
     // Apply the stored language before anything shows a text.
     LanguageManager::instance().setLanguage(m_settings.language());
 
     m_logModel = new LogListModel(&m_log, this);
-    m_commandModel = new CommandListModel(&m_settings, this);
+    m_commandModel = new CommandListModel(&m_library, &m_settings, this);
     m_portListModel = new PortListModel(this);
 
     reconcileSelectedPort();
@@ -30,7 +36,7 @@ AppController::AppController(QObject* parent)
     m_repeatTimer = new QTimer(this);
     connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);
     m_batchTimer = new QTimer(this);
-    connect(m_batchTimer, &QTimer::timeout, this, &AppController::sendNextBatchStep);
+    connect(m_batchTimer, &QTimer::timeout, this, &AppController::onBatchTick);
     m_rxFlushTimer = new QTimer(this);
     m_rxFlushTimer->setSingleShot(true);
     connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::flushRxLineBuffer);
@@ -53,8 +59,17 @@ AppController::AppController(QObject* parent)
     connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
             &AppController::onLanguageChanged);
 
-    const QString lastModel = m_settings.lastModelId();
-    m_commandModel->setModelId(lastModel);
+    // The stored model, else the library's first; not written back here.
+    QString initialModel = m_settings.lastModelId();
+    if (initialModel.isEmpty() && m_library.modelCount() > 0) {
+        initialModel = m_library.modelIds().constFirst();
+    }
+    m_commandModel->setModelId(initialModel);
+    if (initialModel.isEmpty()) {
+        // An empty id changes nothing in the model, but the user's templates
+        // (and a first model without an id) are still to be listed.
+        m_commandModel->rebuild();
+    }
 }
 
 AppController::~AppController()

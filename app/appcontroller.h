@@ -3,6 +3,7 @@
 #include "library/batchcommandmodel.h"
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
+#include "library/devicelibrary.h"
 #include "library/records.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
@@ -231,6 +232,7 @@ public:
     /// The log store, for the workflows' tests and the benchmark.
     LogManager& logStore() { return m_log; }
     SerialManager& serialManager() { return m_serial; }
+    const DeviceLibrary& deviceLibrary() const { return m_library; }
 
     /// Most bytes that may wait for a port that does not take them: a send
     /// that would queue more is refused.
@@ -273,10 +275,13 @@ private:
     /// Writes a composed payload unless the port's queue would grow past
     /// MaxQueuedBytes; a refusal is logged and returns false.
     bool writePayload(const QByteArray& payload);
+    void onBatchTick();
+    void writeBatchStep(const BatchStep& step);
 
     QByteArray m_rxBuffer;
     QTimer* m_rxFlushTimer = nullptr;
     QTimer* m_portPollTimer = nullptr;
+    DeviceLibrary m_library;
     SettingsStore m_settings;
     SerialManager m_serial;
     LogManager m_log;
@@ -314,4 +319,6 @@ private:
     int m_repeatIntervalMs = 1000;
     // Repeat send waits for the port to take what it has before the next tick.
     bool m_repeatAwaitingDrain = false;
+    // So does a batch before its next step.
+    bool m_batchAwaitingDrain = false;
 };

@@ -1,9 +1,23 @@
-// Command actions: the device model choice, loading library commands and the
-// user's templates into the draft. The device library is not loaded yet, so
-// these report the empty library.
+// Command actions: the device model choice, facts about the device library,
+// loading library commands and the user's templates into the draft, filling
+// in parameters and a model's default serial settings.
 #include "app/appcontroller.h"
 
 #include "library/commandlistmodel.h"
+
+namespace {
+
+QHash<QString, QString> stringValues(const QVariantMap& values)
+{
+    QHash<QString, QString> strings;
+    strings.reserve(values.size());
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        strings.insert(it.key(), it.value().toString());
+    }
+    return strings;
+}
+
+} // namespace
 
 QString AppController::currentModelId() const
 {
@@ -22,57 +36,100 @@ void AppController::setCurrentModelId(const QString& id)
 
 QString AppController::currentModelDescription() const
 {
-    return {};
+    const DeviceModel* model = m_library.model(currentModelId());
+    return model ? model->description.text() : QString();
 }
 
 QStringList AppController::modelIds() const
 {
-    return {};
+    return m_library.modelIds();
 }
 
 QString AppController::libraryVersion() const
 {
-    return {};
+    return m_library.version();
 }
 
 int AppController::modelCount() const
 {
-    return 0;
+    return m_library.modelCount();
 }
 
 int AppController::commandCount() const
 {
-    return 0;
+    return m_library.commandCount();
 }
 
-void AppController::loadCommandIntoDraft(int) {}
-
-QString AppController::commandNameForRow(int) const
+void AppController::loadCommandIntoDraft(int row)
 {
-    return {};
+    if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
+        setDraftText(command->sendText());
+    }
 }
 
-QVariantList AppController::paramsForRow(int) const
+QString AppController::commandNameForRow(int row) const
 {
-    return {};
+    const DeviceCommand* command = m_commandModel->commandAt(row);
+    return command ? command->name.text() : QString();
 }
 
-QString AppController::previewCommand(int, const QVariantMap&) const
+QVariantList AppController::paramsForRow(int row) const
 {
-    return {};
+    QVariantList params;
+    if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
+        for (const CommandParam& param : command->params) {
+            params.append(QVariantMap{{QStringLiteral("key"), param.key},
+                                      {QStringLiteral("label"), param.label.text()},
+                                      {QStringLiteral("hint"), param.hint},
+                                      {QStringLiteral("defaultValue"), param.defaultValue}});
+        }
+    }
+    return params;
 }
 
-void AppController::loadCommandWithParamsIntoDraft(int, const QVariantMap&) {}
-
-void AppController::addCustomTemplate(const QString&, const QString&) {}
-
-void AppController::updateCustomTemplate(int, const QString&, const QString&) {}
-
-void AppController::removeCustomTemplate(int) {}
-
-void AppController::moveCommandRow(int, int) {}
-
-QVariantMap AppController::serialDefaultsForModel(const QString&) const
+QString AppController::previewCommand(int row, const QVariantMap& values) const
 {
-    return {};
+    const DeviceCommand* command = m_commandModel->commandAt(row);
+    return command ? command->resolve(stringValues(values)) : QString();
+}
+
+void AppController::loadCommandWithParamsIntoDraft(int row, const QVariantMap& values)
+{
+    if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
+        setDraftText(command->resolve(stringValues(values)));
+    }
+}
+
+void AppController::addCustomTemplate(const QString& name, const QString& content)
+{
+    m_commandModel->addCustomTemplate(name, content);
+}
+
+void AppController::updateCustomTemplate(int row, const QString& name, const QString& content)
+{
+    m_commandModel->updateCustomTemplate(row, name, content);
+}
+
+void AppController::removeCustomTemplate(int row)
+{
+    m_commandModel->removeCustomTemplate(row);
+}
+
+void AppController::moveCommandRow(int from, int to)
+{
+    m_commandModel->moveRow(from, to);
+}
+
+QVariantMap AppController::serialDefaultsForModel(const QString& modelId) const
+{
+    const DeviceModel* model = m_library.model(modelId);
+    if (!model || !model->hasSerial) {
+        return {{QStringLiteral("present"), false}};
+    }
+    return {{QStringLiteral("present"), true},
+            {QStringLiteral("baudRate"), model->baudRate},
+            {QStringLiteral("dataBits"), model->dataBits},
+            {QStringLiteral("parity"), model->parity},
+            {QStringLiteral("stopBits"), model->stopBits},
+            {QStringLiteral("flowControl"), model->flowControl}};
 }

@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 void AppController::setDraftText(const QString& text)
 {
     if (text == m_draftText) {
@@ -266,13 +268,22 @@ void AppController::onRepeatTick()
     sendManualText();
 }
 
+// The port has taken what waited: timers that rested for it go on.
 void AppController::onBytesWritten()
 {
-    if (!m_repeatAwaitingDrain || m_serial.bytesToWrite() > 0) {
+    if (m_serial.bytesToWrite() > 0) {
         return;
     }
-    m_repeatAwaitingDrain = false;
-    if (m_repeatSendEnabled && m_serial.isOpen()) {
-        m_repeatTimer->start(m_repeatIntervalMs);
+    if (m_repeatAwaitingDrain) {
+        m_repeatAwaitingDrain = false;
+        if (m_repeatSendEnabled && m_serial.isOpen()) {
+            m_repeatTimer->start(m_repeatIntervalMs);
+        }
+    }
+    if (m_batchAwaitingDrain) {
+        m_batchAwaitingDrain = false;
+        if (batchRunning()) {
+            m_batchTimer->start(std::max(0, m_runningBatch.intervalMs));
+        }
     }
 }

@@ -2,6 +2,11 @@
 
 #include "settings/settingsstore.h"
 
+#include <QUuid>
+#include <QVariantMap>
+
+#include <algorithm>
+
 BatchCommandModel::BatchCommandModel(SettingsStore* settings, QObject* parent)
     : QAbstractListModel(parent)
     , m_settings(settings)
@@ -15,17 +20,17 @@ int BatchCommandModel::rowCount(const QModelIndex& parent) const
 
 QVariant BatchCommandModel::data(const QModelIndex& index, int role) const
 {
-    const BatchCommand* batch = index.parent().isValid() ? nullptr : commandAt(index.row());
-    if (!index.isValid() || !batch) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
+    const BatchCommand& batch = m_batches.at(index.row());
     switch (role) {
     case NameRole:
-        return batch->name;
+        return batch.name;
     case StepCountRole:
-        return int(batch->steps.size());
+        return int(batch.steps.size());
     case IntervalMsRole:
-        return batch->intervalMs;
+        return batch.intervalMs;
     default:
         return {};
     }
@@ -36,10 +41,89 @@ QHash<int, QByteArray> BatchCommandModel::roleNames() const
     return {{NameRole, "name"}, {StepCountRole, "stepCount"}, {IntervalMsRole, "intervalMs"}};
 }
 
+QList<BatchStep> BatchCommandModel::stepsFromVariant(const QVariantList& list)
+{
+    QList<BatchStep> steps;
+    for (const QVariant& element : list) {
+        const QVariantMap map = element.toMap();
+        const QString text = map.value(QStringLiteral("text")).toString();
+        if (text.trimmed().isEmpty()) {
+            continue;
+        }
+        steps.append({text, map.value(QStringLiteral("isHex")).toBool(),
+                      map.value(QStringLiteral("crc")).toBool()});
+    }
+    return steps;
+}
+
+void BatchCommandModel::addBatchCommand(const QString& name, int intervalMs,
+                                        const QVariantList& steps)
+{
+    const QString trimmed = name.trimmed();
+    QList<BatchStep> converted = stepsFromVariant(steps);
+    if (trimmed.isEmpty() || converted.isEmpty()) {
+        return;
+    }
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_batches.append({QUuid::createUuid().toString(QUuid::WithoutBraces), trimmed,
+                      std::max(0, intervalMs), std::move(converted)});
+    endInsertRows();
+    save();
+}
+
+void BatchCommandModel::updateBatchCommand(int row, const QString& name, int intervalMs,
+                                           const QVariantList& steps)
+{
+    if (row < 0 || row >= m_batches.size()) {
+        return;
+    }
+    const QString trimmed = name.trimmed();
+    QList<BatchStep> converted = stepsFromVariant(steps);
+    if (trimmed.isEmpty() || converted.isEmpty()) {
+        return;
+    }
+    BatchCommand& batch = m_batches[row];
+    batch.name = trimmed;
+    batch.intervalMs = std::max(0, intervalMs);
+    batch.steps = std::move(converted);
+    emit dataChanged(index(row), index(row));
+    save();
+}
+
+void BatchCommandModel::removeBatchCommand(int row)
+{
+    if (row < 0 || row >= m_batches.size()) {
+        return;
+    }
+    beginRemoveRows({}, row, row);
+    m_batches.removeAt(row);
+    endRemoveRows();
+    save();
+}
+
+QVariantList BatchCommandModel::stepsForRow(int row) const
+{
+    QVariantList steps;
+    if (const BatchCommand* batch = commandAt(row)) {
+        for (const BatchStep& step : batch->steps) {
+            steps.append(QVariantMap{{QStringLiteral("text"), step.text},
+                                     {QStringLiteral("isHex"), step.isHex},
+                                     {QStringLiteral("crc"), step.crc}});
+        }
+    }
+    return steps;
+}
+
 const BatchCommand* BatchCommandModel::commandAt(int row) const
 {
     if (row < 0 || row >= m_batches.size()) {
         return nullptr;
     }
     return &m_batches.at(row);
+}
+
+void BatchCommandModel::save()
+{
+    m_settings->setBatchCommands(m_batches);
 }

@@ -4,11 +4,13 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 class SettingsStore;
 
 /// The user's named batches of timed steps, as stored in the settings.
+/// Every change is written back at once.
 class BatchCommandModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -29,10 +31,25 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
+    /// Appends a batch; a blank name or no non-blank step does nothing.
+    Q_INVOKABLE void addBatchCommand(const QString& name, int intervalMs,
+                                     const QVariantList& steps);
+    Q_INVOKABLE void updateBatchCommand(int row, const QString& name, int intervalMs,
+                                        const QVariantList& steps);
+    Q_INVOKABLE void removeBatchCommand(int row);
+    /// The steps of @p row as maps with "text", "isHex" and "crc".
+    Q_INVOKABLE QVariantList stepsForRow(int row) const;
+
     /// The batch of @p row, or null for a row out of range.
     const BatchCommand* commandAt(int row) const;
 
+    /// The interface's step maps as steps; blank texts are dropped, the
+    /// others are kept exactly as typed.
+    static QList<BatchStep> stepsFromVariant(const QVariantList& list);
+
 private:
+    void save();
+
     SettingsStore* m_settings;
     QList<BatchCommand> m_batches;
 };

@@ -25,61 +25,6 @@ using namespace korveltest;
 
 const QByteArray kReadRegister0Reply = QByteArray::fromHex("01030200017984");
 
-// korvel-devsim as a child process; the first line it prints is the path of
-// the terminal end of its pseudo-terminal.
-class Simulator
-{
-public:
-    ~Simulator()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(5000)) {
-                m_process.kill();
-                m_process.waitForFinished(5000);
-            }
-        }
-    }
-
-    bool start(const QStringList& arguments)
-    {
-        const QString program = qEnvironmentVariable("KORVEL_DEVSIM");
-        if (program.isEmpty()) {
-            m_error = QStringLiteral("KORVEL_DEVSIM is not set");
-            return false;
-        }
-        m_process.setProgram(program);
-        m_process.setArguments(QStringList{QStringLiteral("--quiet")} + arguments);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        if (!m_process.waitForStarted(5000)) {
-            m_error = m_process.errorString();
-            return false;
-        }
-        QDeadlineTimer deadline(10000);
-        while (!m_process.canReadLine() && !deadline.hasExpired()) {
-            if (!m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
-                break;
-            }
-        }
-        if (!m_process.canReadLine()) {
-            m_error = QStringLiteral("no device path from the simulator");
-            return false;
-        }
-        m_path = QString::fromLocal8Bit(m_process.readLine().trimmed());
-        return !m_path.isEmpty();
-    }
-
-    QString path() const { return m_path; }
-    QString error() const { return m_error; }
-    QProcess& process() { return m_process; }
-
-private:
-    QProcess m_process;
-    QString m_path;
-    QString m_error;
-};
-
 // Runs @p action on the next pass of the event loop once @p count bytes have
 // been received, i.e. while they are still a pending partial line.
 void whenReceived(AppController& controller, qsizetype count, std::function<void()> action)

@@ -126,23 +126,8 @@ private:
         QVERIFY(image.save(QDir(dir).filePath(QStringLiteral("serialpanel-%1.png").arg(name))));
     }
 
-private slots:
-    void initTestCase()
+    void createPanel()
     {
-        volatile auto keepModule = &qml_register_types_Korvel;
-        (void)keepModule;
-        // The offscreen platform does not ask for hover effects by itself.
-        QGuiApplication::styleHints()->setUseHoverEffects(true);
-        PortListModel::setEnumerator([] { return fakePorts(); });
-    }
-
-    void cleanupTestCase() { PortListModel::setEnumerator({}); }
-
-    void init()
-    {
-        korveltest::isolateSettings();
-        fakePorts().clear();
-
         m_engine = std::make_unique<QQmlEngine>();
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
         m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -175,6 +160,28 @@ Rectangle {
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
+private slots:
+    void initTestCase()
+    {
+        volatile auto keepModule = &qml_register_types_Korvel;
+        (void)keepModule;
+        // The offscreen platform does not ask for hover effects by itself.
+        QGuiApplication::styleHints()->setUseHoverEffects(true);
+        PortListModel::setEnumerator([] { return fakePorts(); });
+    }
+
+    void cleanupTestCase()
+    {
+        PortListModel::setEnumerator({});
+    }
+
+    void init()
+    {
+        korveltest::isolateSettings();
+        fakePorts().clear();
+        createPanel();
+    }
+
     void cleanup()
     {
         if (m_controller)
@@ -186,11 +193,12 @@ Rectangle {
         m_controller = nullptr;
     }
 
-    void defaultsWithoutModelDefaults()
+    void builtInModelDefaults()
     {
-        QVERIFY(!m_controller->serialDefaultsForModel(m_controller->currentModelId())
-                     .value(QStringLiteral("present"))
-                     .toBool());
+        const QVariantMap defaults =
+            m_controller->serialDefaultsForModel(m_controller->currentModelId());
+        QCOMPARE(m_controller->currentModelId(), QStringLiteral("HX4"));
+        QVERIFY(defaults.value(QStringLiteral("present")).toBool());
         QCOMPARE(m_panel->property("selectedBaud").toInt(), 115200);
         QCOMPARE(m_panel->property("selectedDataBits").toInt(), 8);
         QCOMPARE(m_panel->property("selectedParity").toInt(), 0);
@@ -200,6 +208,28 @@ Rectangle {
         QCOMPARE(item("parityCombo")->property("displayText").toString(), QStringLiteral("None"));
         QCOMPARE(item("stopBitsCombo")->property("displayText").toString(), QStringLiteral("1"));
         QVERIFY(m_panel->property("wrapLines").toBool());
+    }
+
+    // Choosing another device model moves the frame settings to its defaults.
+    void modelDefaultsFollowTheModel()
+    {
+        cleanup();
+        QSettings().setValue(QStringLiteral("library/cachedJson"),
+                             QString::fromUtf8(korveltest::sampleLibrary()));
+        createPanel();
+        QCOMPARE(m_controller->modelIds(), (QStringList{"HX4", "AT2"}));
+
+        m_controller->setCurrentModelId(QStringLiteral("AT2"));
+        QCOMPARE(m_panel->property("selectedBaud").toInt(), 9600);
+        QCOMPARE(m_panel->property("selectedParity").toInt(), 2);
+        QCOMPARE(m_panel->property("selectedStopBits").toInt(), 2);
+        QCOMPARE(item("parityCombo")->property("displayText").toString(), QStringLiteral("Even"));
+        QCOMPARE(item("stopBitsCombo")->property("displayText").toString(), QStringLiteral("2"));
+
+        m_controller->setCurrentModelId(QStringLiteral("HX4"));
+        QCOMPARE(m_panel->property("selectedBaud").toInt(), 115200);
+        QCOMPARE(m_panel->property("selectedParity").toInt(), 0);
+        QCOMPARE(m_panel->property("selectedStopBits").toInt(), 1);
     }
 
     void optionListsShowTheirLabels_data()
@@ -595,8 +625,13 @@ Rectangle {
         QCOMPARE(combo->property("displayText").toString(), QStringLiteral("No ports found"));
     }
 
+    // A model without serial defaults: a language change only re-labels.
     void languageChangeKeepsChoices()
     {
+        cleanup();
+        QSettings().setValue(QStringLiteral("library/cachedJson"),
+                             QStringLiteral(R"({"models":[{"id":"NoSerial"}]})"));
+        createPanel();
         pick(item("parityCombo"), 1);
         pick(item("flowControlCombo"), 2);
         pick(item("stopBitsCombo"), 1);
@@ -633,6 +668,19 @@ Rectangle {
         QCOMPARE(item("parityCombo")->property("displayText").toString(), QStringLiteral("Odd"));
         QCOMPARE(m_panel->property("selectedParity").toInt(), 3);
         QCOMPARE(m_panel->property("selectedFlowControl").toInt(), 2);
+    }
+
+    // The controller announces a model change with every language change, so
+    // a model with serial defaults gets them back.
+    void languageChangeReappliesModelDefaults()
+    {
+        pick(item("parityCombo"), 1);
+        pick(item("baudCombo"), 3);
+        QCOMPARE(m_panel->property("selectedParity").toInt(), 2);
+        m_controller->setCurrentLanguage(QStringLiteral("fr"));
+        QCOMPARE(m_panel->property("selectedParity").toInt(), 0);
+        QCOMPARE(m_panel->property("selectedBaud").toInt(), 115200);
+        m_controller->setCurrentLanguage(QStringLiteral("en"));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -36,6 +37,12 @@ QString opened(const QString& port, const QString& summary)
     return QStringLiteral("SYS:%1 opened \u00b7 %2").arg(port, summary);
 }
 
+QByteArray sampleLibrary()
+{
+    QFile file(qEnvironmentVariable("KORVEL_SAMPLE_DATA") + QStringLiteral("/at2-library.json"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool openDefault(AppController& controller, const QString& port)
 {
     return controller.openPort(port, 115200, 8, 0, 1, 0);
@@ -62,6 +69,46 @@ void isolateSettings()
         QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QSettings().clear();
+}
+
+Simulator::~Simulator()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+}
+
+bool Simulator::start(const QStringList& arguments)
+{
+    const QString program = qEnvironmentVariable("KORVEL_DEVSIM");
+    if (program.isEmpty()) {
+        m_error = QStringLiteral("KORVEL_DEVSIM is not set");
+        return false;
+    }
+    m_process.setProgram(program);
+    m_process.setArguments(QStringList{QStringLiteral("--quiet")} + arguments);
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start();
+    if (!m_process.waitForStarted(5000)) {
+        m_error = m_process.errorString();
+        return false;
+    }
+    QDeadlineTimer deadline(10000);
+    while (!m_process.canReadLine() && !deadline.hasExpired()) {
+        if (!m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
+            break;
+        }
+    }
+    if (!m_process.canReadLine()) {
+        m_error = QStringLiteral("no device path from the simulator");
+        return false;
+    }
+    m_path = QString::fromLocal8Bit(m_process.readLine().trimmed());
+    return !m_path.isEmpty();
 }
 
 SocatPair::SocatPair() = default;

@@ -21,6 +21,9 @@ QStringList describe(const LogManager& log);
 QList<QByteArray> rxLines(const LogManager& log);
 /// The SYS entry an open logs, as describe() writes it.
 QString opened(const QString& port, const QString& summary = QStringLiteral("115200 8-N-1"));
+/// The sample library document (data/samples/at2-library.json): the HX4 and
+/// the AT2 text-protocol model; empty when it cannot be read.
+QByteArray sampleLibrary();
 /// Opens @p port at 115200 8-N-1 without flow control.
 bool openDefault(AppController& controller, const QString& port);
 
@@ -36,6 +39,27 @@ struct Device
 /// Points QSettings at a fresh folder of its own and sets the application
 /// identity, so a test never reads or writes the user's settings.
 void isolateSettings();
+
+/// korvel-devsim as a child process, ended when the object goes. The first
+/// line it prints is the path of the terminal end of its pseudo-terminal.
+class Simulator
+{
+public:
+    ~Simulator();
+
+    /// Starts the simulator with --quiet and @p arguments; false (with a
+    /// reason in error()) when it did not start or printed no path.
+    bool start(const QStringList& arguments = {});
+
+    QString path() const { return m_path; }
+    QString error() const { return m_error; }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+    QString m_path;
+    QString m_error;
+};
 
 /// Two linked pseudo-terminals made by socat: the application opens
 /// devicePath()'s partner appPath(); the test plays the device on the other.

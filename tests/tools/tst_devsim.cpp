@@ -163,6 +163,8 @@ private slots:
     void ansiWrapsReplies();
     void reportsArriveUnasked();
     void portCanBeReopened();
+    void textCommands_data();
+    void textCommands();
     void modbusAnswers_data();
     void modbusAnswers();
     void modbusStaysSilent_data();
@@ -360,6 +362,62 @@ void TestDevsim::portCanBeReopened()
         port.close();
     }
     QCOMPARE(sim.process.state(), QProcess::Running);
+}
+
+void TestDevsim::textCommands_data()
+{
+    // Request lines in order, and every reply line expected for them.
+    QTest::addColumn<QByteArrayList>("requests");
+    QTest::addColumn<QByteArrayList>("replies");
+
+    QTest::newRow("attention") << QByteArrayList{"AT\r\n"} << QByteArrayList{"OK"};
+    QTest::newRow("keyword in lower case")
+        << QByteArrayList{"at+ver?\n"} << QByteArrayList{"+VER:AT2,1.4.2", "OK"};
+    QTest::newRow("interval set and read")
+        << QByteArrayList{"AT+INTERVAL?\r\n", "AT+INTERVAL=5\r\n", "AT+INTERVAL?\r\n"}
+        << QByteArrayList{"+INTERVAL:60", "OK", "OK", "+INTERVAL:5", "OK"};
+    QTest::newRow("interval out of range")
+        << QByteArrayList{"AT+INTERVAL=0\n", "AT+INTERVAL=3601\n", "AT+INTERVAL=abc\n",
+                          "AT+INTERVAL=\n"}
+        << QByteArrayList{"ERROR", "ERROR", "ERROR", "ERROR"};
+    QTest::newRow("name") << QByteArrayList{"AT+NAME=Lab 7\n", "AT+NAME?\n", "AT+NAME=\n"}
+                          << QByteArrayList{"OK", "+NAME:Lab 7", "OK", "ERROR"};
+    QTest::newRow("alarm") << QByteArrayList{"AT+ALARM=-5,40\n", "AT+ALARM?\n", "AT+ALARM=40,-5\n",
+                                             "AT+ALARM=1\n"}
+                           << QByteArrayList{"OK", "+ALARM:-5,40", "OK", "ERROR", "ERROR"};
+    QTest::newRow("restart restores the settings")
+        << QByteArrayList{"AT+INTERVAL=9\n", "AT+RST\n", "AT+INTERVAL?\n"}
+        << QByteArrayList{"OK", "OK", "+INTERVAL:60", "OK"};
+    QTest::newRow("unknown command") << QByteArrayList{"AT+FOO\n", "HELLO\n", "AT=1\n"}
+                                     << QByteArrayList{"ERROR", "ERROR", "ERROR"};
+    QTest::newRow("json is not understood")
+        << QByteArrayList{"{\"command\":\"ReadData\"}\n"} << QByteArrayList{"ERROR"};
+}
+
+void TestDevsim::textCommands()
+{
+    QFETCH(QByteArrayList, requests);
+    QFETCH(QByteArrayList, replies);
+
+    Devsim sim;
+    QVERIFY2(sim.start({"--text"}), qPrintable(sim.error));
+    QSerialPort port;
+    QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    Reader reader(port);
+
+    for (const QByteArray& request : requests)
+        port.write(request);
+    for (const QByteArray& expected : replies)
+        QCOMPARE(reader.line(), expected + "\r\n");
+
+    // A reading comes as one line of three values, then OK.
+    port.write("AT+READ?\r\n");
+    const QByteArray reading = reader.line();
+    QVERIFY2(QRegularExpression(QStringLiteral(R"(^\+READ:T=[\d.]+,H=[\d.]+,L=\d+\r\n$)"))
+                 .match(QString::fromLatin1(reading))
+                 .hasMatch(),
+             reading.constData());
+    QCOMPARE(reader.line(), QByteArray("OK\r\n"));
 }
 
 void TestDevsim::modbusAnswers_data()
@@ -595,6 +653,8 @@ void TestDevsim::badCommandLine_data()
     QTest::newRow("flood and binary") << QStringList{"--flood", "0", "--binary", "0"};
     QTest::newRow("modbus and report") << QStringList{"--modbus", "--report", "100"};
     QTest::newRow("link without path") << QStringList{"--link"};
+    QTest::newRow("text and modbus") << QStringList{"--text", "--modbus"};
+    QTest::newRow("text and report") << QStringList{"--text", "--report", "100"};
 }
 
 void TestDevsim::badCommandLine()

@@ -2,15 +2,27 @@
 // controller's receive path into the log store and the log view model, whose
 // text feed is consumed the way the data monitor consumes it. Runs in steady
 // state (the store is full, so every batch also evicts).
+//
+// With --library it measures the device library instead: loading a large
+// vendor document, and one search keystroke in the command list.
 #include "app/appcontroller.h"
+#include "library/commandlistmodel.h"
+#include "library/devicelibrary.h"
 #include "log/loglistmodel.h"
+#include "settings/settingsstore.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 void qml_register_types_Korvel();
@@ -69,6 +81,140 @@ private:
     qsizetype m_offset = 0;
 };
 
+// A vendor library of @p models x @p commands: text models whose commands take
+// parameters, and every fourth model a JSON one; every text in both languages.
+QByteArray vendorLibrary(int models, int commands)
+{
+    QJsonArray modelArray;
+    for (int m = 0; m < models; ++m) {
+        const bool json = m % 4 == 3;
+        QJsonArray commandArray;
+        for (int c = 0; c < commands; ++c) {
+            QJsonObject command{
+                {"id", QStringLiteral("m%1-c%2").arg(m).arg(c)},
+                {"group", QJsonObject{{"zh", "配置"}, {"en", "Config"}}},
+                {"name",
+                 QJsonObject{{"zh", QStringLiteral("设置参数 %1").arg(c)},
+                             {"en", QStringLiteral("Set parameter %1 of unit %2").arg(c).arg(m)}}},
+                {"type", c % 3 == 0 ? "query" : "set"},
+                {"params",
+                 QJsonArray{QJsonObject{{"key", "value"},
+                                        {"label", QJsonObject{{"zh", "数值"}, {"en", "Value"}}},
+                                        {"hint", "0-100"},
+                                        {"default", "50"}},
+                            QJsonObject{{"key", "unit"},
+                                        {"label", QJsonObject{{"zh", "单位"}, {"en", "Unit"}}},
+                                        {"hint", "s"},
+                                        {"default", ""}}}}};
+            if (json) {
+                command.insert("needsInput", true);
+                command.insert(
+                    "payloadBase64",
+                    QString::fromLatin1(QStringLiteral(R"({"command":"Set%1","value":""})")
+                                            .arg(c)
+                                            .toUtf8()
+                                            .toBase64()));
+            } else {
+                command.insert("cmd", QStringLiteral("AT+P%1=<value>,<unit>").arg(c));
+            }
+            commandArray.append(command);
+        }
+        modelArray.append(QJsonObject{
+            {"id", QStringLiteral("UNIT-%1").arg(m, 3, 10, QLatin1Char('0'))},
+            {"protocol", json ? "json" : "text"},
+            {"name", QJsonObject{{"zh", "设备"}, {"en", QStringLiteral("Unit %1").arg(m)}}},
+            {"description", QJsonObject{{"zh", "示例设备"}, {"en", "Generated vendor unit"}}},
+            {"serial", QJsonObject{{"baudRate", 9600},
+                                   {"dataBits", 8},
+                                   {"parity", "Even"},
+                                   {"stopBits", 1},
+                                   {"flowControl", "None"}}},
+            {"commands", commandArray}});
+    }
+    return QJsonDocument(QJsonObject{{"version", "bench"}, {"models", modelArray}}).toJson();
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0.0 : values.at(values.size() / 2);
+}
+
+int runLibraryBench()
+{
+    constexpr int models = 200;
+    constexpr int commands = 50;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vendor.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(vendorLibrary(models, commands)) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    file.close();
+
+    // Reading the file and parsing it, as at start-up; the first run warms the caches.
+    QList<double> loads;
+    DeviceLibrary library;
+    for (int run = 0; run < 11; ++run) {
+        DeviceLibrary fresh;
+        QElapsedTimer timer;
+        timer.start();
+        if (!fresh.loadFromResource(path)) {
+            std::fprintf(stderr, "load failed: %s\n", qPrintable(fresh.lastError()));
+            return 1;
+        }
+        loads << double(timer.nsecsElapsed()) / 1e6;
+        library = fresh;
+    }
+    loads.removeFirst();
+    std::printf("library: %d models, %d commands, %lld bytes\n", library.modelCount(),
+                library.commandCount(), static_cast<long long>(file.size()));
+    std::printf("library_load_ms: median %.1f, max %.1f\n", median(loads),
+                *std::max_element(loads.cbegin(), loads.cend()));
+
+    // One keystroke: the filter over the current model plus the model reset,
+    // with templates and a saved order in the settings as a user would have.
+    SettingsStore settings;
+    QList<CustomCommandTemplate> templates;
+    for (int i = 0; i < 20; ++i) {
+        templates.append({QStringLiteral("t%1").arg(i), QStringLiteral("Template %1").arg(i),
+                          QStringLiteral("AT+T%1").arg(i)});
+    }
+    settings.setCustomTemplates(templates);
+    CommandListModel model(&library, &settings);
+    model.setModelId(QStringLiteral("UNIT-100"));
+    model.moveRow(model.rowCount() - 1, 0); // saves an order of every row
+    qsizetype shown = 0;
+    QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { shown += model.rowCount(); });
+
+    const QString typed = QStringLiteral("set parameter 4");
+    QList<double> keystrokes;
+    for (int round = 0; round < 20; ++round) {
+        QString text;
+        for (const QChar c : typed) { // typing, then erasing again
+            text += c;
+            QElapsedTimer timer;
+            timer.start();
+            model.setSearchText(text);
+            keystrokes << double(timer.nsecsElapsed()) / 1e6;
+        }
+        while (!text.isEmpty()) {
+            text.chop(1);
+            QElapsedTimer timer;
+            timer.start();
+            model.setSearchText(text);
+            keystrokes << double(timer.nsecsElapsed()) / 1e6;
+        }
+    }
+    std::printf("search: %lld keystrokes over %d rows (%lld rows shown in all)\n",
+                static_cast<long long>(keystrokes.size()), int(commands + templates.size()),
+                static_cast<long long>(shown));
+    std::printf("library_search_keystroke_ms: median %.3f, max %.3f\n", median(keystrokes),
+                *std::max_element(keystrokes.cbegin(), keystrokes.cend()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -84,7 +230,8 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Measures the receive pipeline: line cutting, log store, log view model."));
+        QStringLiteral("Measures the receive pipeline: line cutting, log store, log view model; "
+                       "or, with --library, the device library."));
     parser.addHelpOption();
     QCommandLineOption megabytes(QStringLiteral("megabytes"),
                                  QStringLiteral("Bytes to push through, in MB (default 200)."),
@@ -93,9 +240,18 @@ int main(int argc, char* argv[])
         QStringLiteral("memory-lines"),
         QStringLiteral("Lines for the memory check (default 10000000; 0 skips it)."),
         QStringLiteral("n"), QStringLiteral("10000000"));
+    QCommandLineOption libraryMode(
+        QStringLiteral("library"),
+        QStringLiteral("Measure the device library instead: loading a generated document of "
+                       "200 models x 50 commands, and one search keystroke."));
     parser.addOption(megabytes);
     parser.addOption(memoryLines);
+    parser.addOption(libraryMode);
     parser.process(app);
+    if (parser.isSet(libraryMode)) {
+        QSettings().clear();
+        return runLibraryBench();
+    }
 
     constexpr int lineLength = 40;
     constexpr int chunkSize = 4096;

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -103,6 +104,90 @@ QByteArray Hx4Device::report()
 {
     return jsonObject(Fields{{"event", QStringLiteral("report")}, {"seq", ++m_reports}} +
                       readings());
+}
+
+namespace {
+
+bool wholeNumber(const QByteArray& text, int low, int high, int& value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < low || number > high)
+        return false;
+    value = number;
+    return true;
+}
+
+bool printableName(const QByteArray& text)
+{
+    return !text.isEmpty() && text.size() <= 32 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7f; });
+}
+
+} // namespace
+
+void AtDevice::reset()
+{
+    m_intervalSec = 60;
+    m_name = "AT2";
+    m_alarmLow = 10;
+    m_alarmHigh = 35;
+}
+
+AtDevice::Reply AtDevice::handleLine(const QByteArray& line)
+{
+    const Reply ok{{"OK"}, false};
+    const Reply failed{{"ERROR"}, true};
+    // The keyword is case-insensitive as on most AT firmware; values are not.
+    const qsizetype equals = line.indexOf('=');
+    const QByteArray keyword = (equals < 0 ? line : line.left(equals)).toUpper();
+    const QByteArray value = equals < 0 ? QByteArray() : line.mid(equals + 1);
+    const bool assigns = equals >= 0;
+
+    if (keyword == "AT" && !assigns)
+        return ok;
+    if (keyword == "AT+RST" && !assigns) {
+        reset();
+        return ok;
+    }
+    if (keyword == "AT+VER?" && !assigns)
+        return {{"+VER:AT2,1.4.2", "OK"}, false};
+    if (keyword == "AT+READ?" && !assigns) {
+        QByteArray reading = "+READ:";
+        for (const auto& [key, number] : m_sensor.readings())
+            reading += QByteArray(1, char(std::toupper(key[0]))) + '=' +
+                       QByteArray::number(number.toDouble()) + ',';
+        reading.chop(1);
+        return {{reading, "OK"}, false};
+    }
+    if (keyword == "AT+INTERVAL?" && !assigns)
+        return {{"+INTERVAL:" + QByteArray::number(m_intervalSec), "OK"}, false};
+    if (keyword == "AT+INTERVAL" && assigns)
+        return wholeNumber(value, 1, 3600, m_intervalSec) ? ok : failed;
+    if (keyword == "AT+NAME?" && !assigns)
+        return {{"+NAME:" + m_name, "OK"}, false};
+    if (keyword == "AT+NAME" && assigns) {
+        if (!printableName(value))
+            return failed;
+        m_name = value;
+        return ok;
+    }
+    if (keyword == "AT+ALARM?" && !assigns)
+        return {{"+ALARM:" + QByteArray::number(m_alarmLow) + ',' + QByteArray::number(m_alarmHigh),
+                 "OK"},
+                false};
+    if (keyword == "AT+ALARM" && assigns) {
+        const QList<QByteArray> parts = value.split(',');
+        int low = 0;
+        int high = 0;
+        if (parts.size() != 2 || !wholeNumber(parts.at(0), -40, 125, low) ||
+            !wholeNumber(parts.at(1), -40, 125, high) || low >= high)
+            return failed;
+        m_alarmLow = low;
+        m_alarmHigh = high;
+        return ok;
+    }
+    return failed;
 }
 
 quint16 ModbusSlave::crc(const char* data, int size)

@@ -22,15 +22,38 @@ public:
     Reply handleLine(const QByteArray& line);
     /// The unsolicited reading that --report sends.
     QByteArray report();
-
-private:
+    /// The next temperature, humidity and light level.
     std::vector<std::pair<const char*, QJsonValue>> readings();
 
+private:
     QRandomGenerator m_rng;
     double m_temperature = 23.5;
     double m_humidity = 46.0;
     double m_light = 320.0;
     qint64 m_reports = 0;
+};
+
+/// The AT2 sensor's AT-style text protocol: one request line gets its reply
+/// lines, the last of them "OK" or "ERROR".
+class AtDevice
+{
+public:
+    struct Reply
+    {
+        std::vector<QByteArray> lines; ///< without line endings
+        bool error = false;
+    };
+
+    Reply handleLine(const QByteArray& line);
+
+private:
+    void reset();
+
+    Hx4Device m_sensor; // for the readings of AT+READ?
+    int m_intervalSec = 60;
+    QByteArray m_name = "AT2";
+    int m_alarmLow = 10;
+    int m_alarmHigh = 35;
 };
 
 /// A Modbus RTU slave that serves read-holding-registers from a fixed register map.

@@ -1,5 +1,5 @@
-// korvel-devsim: a stand-in for a Korvel HX4 sensor on a pseudo-terminal, for manual tests of
-// the terminal and for the serial test suite. See --help.
+// korvel-devsim: a stand-in for a Korvel HX4 sensor (or the AT2 text sensor) on a
+// pseudo-terminal, for manual tests of the terminal and for the serial test suite. See --help.
 #include "device.h"
 #include "options.h"
 
@@ -112,9 +112,9 @@ private:
         m_pending += bytes;
         m_queuedTotal += bytes.size();
     }
-    void sendJson(const QByteArray& json, const char* colour)
+    void sendLine(const QByteArray& line, const char* colour)
     {
-        queue(m_options.ansi ? colour + json + "\x1b[0m\r\n" : json + "\r\n");
+        queue(m_options.ansi ? colour + line + "\x1b[0m\r\n" : line + "\r\n");
     }
 
     bool setUp();
@@ -129,6 +129,7 @@ private:
 
     Options m_options;
     Hx4Device m_hx4;
+    AtDevice m_at;
     ModbusSlave m_modbus;
     int m_master = -1;
     int m_slave = -1;
@@ -222,7 +223,7 @@ void Simulator::produce(Clock::time_point now)
 {
     if (m_options.reportMs > 0 && now >= m_nextReport) {
         if (queued() < kHighWater)
-            sendJson(m_hx4.report(), kCyan);
+            sendLine(m_hx4.report(), kCyan);
         m_nextReport = std::max(m_nextReport + milliseconds(m_options.reportMs), now);
     }
     while (m_pacer.started && !floodDone() && queued() < kHighWater && m_pacer.mayEmit(now)) {
@@ -288,7 +289,9 @@ void Simulator::handleLineBytes(const QByteArray& bytes)
     for (const char c : bytes) {
         if (c != '\n') {
             if (!m_discardingLine && m_line.size() >= kMaxLine) {
-                sendJson(R"({"error":"line too long"})", kRed);
+                sendLine(m_options.text ? QByteArray("ERROR")
+                                        : QByteArray(R"({"error":"line too long"})"),
+                         kRed);
                 m_line.clear();
                 m_discardingLine = true;
             }
@@ -301,9 +304,17 @@ void Simulator::handleLineBytes(const QByteArray& bytes)
         m_line.clear();
         if (discarded || line.isEmpty())
             continue;
+        if (m_options.text) {
+            const AtDevice::Reply reply = m_at.handleLine(line);
+            for (const QByteArray& replyLine : reply.lines) {
+                log("reply " + replyLine.left(200));
+                sendLine(replyLine, reply.error ? kRed : kGreen);
+            }
+            continue;
+        }
         const Hx4Device::Reply reply = m_hx4.handleLine(line);
         log("reply " + reply.json.left(200)); // the request may hold a WiFi password
-        sendJson(reply.json, reply.error ? kRed : kGreen);
+        sendLine(reply.json, reply.error ? kRed : kGreen);
     }
 }
 
@@ -358,6 +369,7 @@ int Simulator::run()
     std::printf("%s\n", m_slaveName.constData());
     std::fflush(stdout);
     log(m_options.modbus ? "Modbus slave " + QByteArray::number(m_options.modbusAddress)
+        : m_options.text ? QByteArray("AT2 ready")
                          : QByteArray("HX4 ready"));
 
     const Clock::time_point begin = Clock::now();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -39,8 +40,12 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("-h") || a == QLatin1String("--help"))
             return ParseResult::Help;
-        if (a == QLatin1String("--ansi") || a == QLatin1String("--quiet")) {
-            (a == QLatin1String("--ansi") ? o.ansi : o.quiet) = true;
+        const std::pair<const char*, bool*> flags[] = {
+            {"--ansi", &o.ansi}, {"--quiet", &o.quiet}, {"--text", &o.text}};
+        const auto* flag = std::find_if(std::begin(flags), std::end(flags),
+                                        [&](const auto& f) { return a == QLatin1String(f.first); });
+        if (flag != std::end(flags)) {
+            *flag->second = true;
             continue;
         }
         if (a == QLatin1String("--link") && hasValue && !args.at(i + 1).isEmpty()) {
@@ -87,6 +92,10 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
         error = QStringLiteral("--modbus excludes --flood, --binary, --report and --ansi");
         return ParseResult::Error;
     }
+    if (o.text && (o.modbus || o.reportMs > 0)) {
+        error = QStringLiteral("--text excludes --modbus and --report");
+        return ParseResult::Error;
+    }
     return ParseResult::Run;
 }
 
@@ -111,6 +120,20 @@ Modes:
                                                    (the password is never echoed)
                    An unknown command, invalid JSON or a missing command gets an
                    {"error":...} line. Empty lines are ignored.
+  --text           AT-style text protocol of the AT2 sensor instead of JSON. Each
+                   request line gets its reply lines, the last one OK or ERROR
+                   (CR LF each); the keyword is matched without regard to case:
+                     AT                   -> OK
+                     AT+VER?              -> +VER:AT2,1.4.2
+                     AT+INTERVAL=SEC      -> OK for a whole number 1-3600
+                     AT+INTERVAL?         -> +INTERVAL:SEC (60 at start)
+                     AT+NAME=TEXT         -> OK for 1-32 printable ASCII characters
+                     AT+NAME?             -> +NAME:TEXT (AT2 at start)
+                     AT+ALARM=LOW,HIGH    -> OK for whole numbers -40..125, LOW < HIGH
+                     AT+ALARM?            -> +ALARM:LOW,HIGH (10,35 at start)
+                     AT+READ?             -> +READ:T=..,H=..,L=.. (a reading)
+                     AT+RST               -> OK, and every setting back to its start
+                   Anything else, or a bad value, gets ERROR.
   --modbus [ADDR]  Modbus RTU slave at address ADDR (1-247, default 1); the line
                    protocol is off. Function 03 (read holding registers) answers
                    with register n holding (n*10+1) mod 65536. Frames are found
@@ -144,6 +167,7 @@ Examples:
   korvel-devsim --flood 11520 --line-length 64    about 115200 baud of text
   korvel-devsim --binary 2000                     2000 random bytes a second
   korvel-devsim --modbus 17                       Modbus slave at address 17
+  korvel-devsim --text --link /tmp/at2            AT2 text device as /tmp/at2
   korvel-devsim --hangup-after 5000               unplugged after 5 seconds
 
 Exit status: 0 on a signal or hang-up, 1 when the pty cannot be set up,

@@ -16,6 +16,7 @@ struct Options
     bool binary = false;
     qint64 binaryRate = 0;
     bool modbus = false;
+    bool text = false;
     int modbusAddress = 1;
     qint64 hangupAfterMs = 0;
     bool quiet = false;

@@ -1,12 +1,15 @@
 // Renders the real main window in the states worth looking at and saves each
 // as a PNG: both themes with each page, the history popup, the driver hint
-// banner, a maximised window and every dialog the window owns.
+// banner, a maximised window, every dialog the window owns, and the command
+// page with its parameter strip, template editor and batch windows.
 #include "app/appcontroller.h"
+#include "library/commandlistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -20,6 +23,8 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <pty.h>
 #include <unistd.h>
@@ -205,6 +210,121 @@ void shootDriverBanner()
     DriverCheck::setInstalledOverrideForTesting(-1);
 }
 
+// The terminal end of a pseudo-terminal that nobody answers on, so that a
+// batch has a port to run against.
+class SilentPort
+{
+public:
+    SilentPort()
+    {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0) {
+            m_path = QString::fromLocal8Bit(ptsname(m_master));
+        }
+    }
+    ~SilentPort()
+    {
+        if (m_master >= 0) {
+            ::close(m_master);
+        }
+    }
+    QString path() const { return m_path; }
+
+private:
+    int m_master = -1;
+    QString m_path;
+};
+
+int rowNamed(AppController* controller, const QString& name)
+{
+    CommandListModel* model = controller->commandModel();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row).data(CommandListModel::NameRole).toString() == name) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void shootCommandPage(const QString& theme)
+{
+    QFile sample(QStringLiteral(KORVEL_SAMPLE_LIBRARY));
+    if (!sample.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "no sample library at %s\n", KORVEL_SAMPLE_LIBRARY);
+        return;
+    }
+    QSettings().setValue(QStringLiteral("library/cachedJson"), QString::fromUtf8(sample.readAll()));
+    QSettings().setValue(QStringLiteral("device/lastModel"), QStringLiteral("AT2"));
+    Session s;
+    if (!s.load()) {
+        std::fprintf(stderr, "Main could not be loaded\n");
+        return;
+    }
+    AppController* c = s.controller;
+    c->setThemeMode(theme);
+    if (c->commandModel()->rowCount() < 9) { // the first of the two runs adds them
+        c->addCustomTemplate(QStringLiteral("Alarm off"), QStringLiteral("AT+ALARM=-40,125"));
+        c->addCustomTemplate(QStringLiteral("Quick report"), QStringLiteral("AT+INTERVAL=5"));
+    }
+    if (c->batchCommandModel()->rowCount() == 0) {
+        c->addBatchCommand(QStringLiteral("Commissioning"), 1000,
+                           {QVariantMap{{"text", "AT"}}, QVariantMap{{"text", "AT+NAME=Lab-3"}},
+                            QVariantMap{{"text", "AT+INTERVAL=30"}},
+                            QVariantMap{{"text", "AT+ALARM=5,38"}}});
+        c->addBatchCommand(
+            QStringLiteral("Read registers"), 250,
+            {QVariantMap{{"text", "01 03 00 00 00 02"}, {"isHex", true}, {"crc", true}},
+             QVariantMap{{"text", "01 03 00 10 00 01"}, {"isHex", true}, {"crc", true}}});
+    }
+    fillSampleLog(c);
+    s.window->show();
+    s.setPage(1);
+    save(s.window, QStringLiteral("commands-%1-model").arg(theme));
+
+    // The parameter strip, with one field filled in.
+    QObject* strip = findObject(s.window, "paramsPanel");
+    const int alarm = rowNamed(c, QStringLiteral("Set alarm thresholds"));
+    if (strip && alarm >= 0) {
+        QMetaObject::invokeMethod(strip, "openForRow", Q_ARG(QVariant, alarm));
+        QMetaObject::invokeMethod(strip, "updateValue", Q_ARG(QVariant, QStringLiteral("high")),
+                                  Q_ARG(QVariant, QStringLiteral("38")));
+        save(s.window, QStringLiteral("commands-%1-params").arg(theme));
+        strip->setProperty("visible", false);
+    }
+
+    if (QObject* editor = findObject(s.window, "templateEditor")) {
+        QMetaObject::invokeMethod(editor, "openForEdit", Q_ARG(QVariant, 0),
+                                  Q_ARG(QVariant, QStringLiteral("Alarm off")),
+                                  Q_ARG(QVariant, QStringLiteral("AT+ALARM=-40,125")));
+        save(s.window, QStringLiteral("commands-%1-template-editor").arg(theme));
+        QMetaObject::invokeMethod(editor, "close");
+        settle(200);
+    }
+
+    // A batch halfway through its run, against a port nobody answers on.
+    SilentPort port;
+    if (c->openPort(port.path(), 9600, 8, 2, 2, 0)) {
+        c->startBatchCommand(0);
+        c->sendNextBatchStep();
+    }
+    if (QObject* batches = findObject(s.window, "batchWindow")) {
+        QMetaObject::invokeMethod(batches, "open");
+        save(s.window, QStringLiteral("commands-%1-batches").arg(theme));
+        if (QObject* editor = findObject(s.window, "batchEditor")) {
+            QMetaObject::invokeMethod(editor, "openForEdit", Q_ARG(QVariant, 1),
+                                      Q_ARG(QVariant, QStringLiteral("Read registers")),
+                                      Q_ARG(QVariant, 250));
+            save(s.window, QStringLiteral("commands-%1-batch-editor").arg(theme));
+            QMetaObject::invokeMethod(editor, "close");
+        }
+        QMetaObject::invokeMethod(batches, "close");
+        settle(200);
+    }
+    c->closePort();
+    QSettings().remove(QStringLiteral("library/cachedJson"));
+    QSettings().remove(QStringLiteral("device/lastModel"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -233,6 +353,8 @@ int main(int argc, char* argv[])
 
     shootTheme(QStringLiteral("light"));
     shootTheme(QStringLiteral("dark"));
+    shootCommandPage(QStringLiteral("light"));
+    shootCommandPage(QStringLiteral("dark"));
     shootDriverBanner();
     return 0;
 }

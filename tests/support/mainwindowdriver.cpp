@@ -1,0 +1,134 @@
+#include "support/mainwindowdriver.h"
+
+#include "app/appcontroller.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlError>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTest>
+
+namespace korveltest {
+
+MainWindowDriver::MainWindowDriver() = default;
+
+MainWindowDriver::~MainWindowDriver()
+{
+    unload();
+}
+
+bool MainWindowDriver::load(const QStringList& watched)
+{
+    unload();
+    // The style can be chosen only before the first document is loaded.
+    if (QQuickStyle::name().isEmpty()) {
+        QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    }
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+#endif
+    QObject::connect(m_engine.get(), &QQmlEngine::warnings, m_engine.get(),
+                     [this, watched](const QList<QQmlError>& list) {
+                         for (const QQmlError& error : list) {
+                             if (watched.contains(error.url().fileName())) {
+                                 m_warnings << error.toString();
+                             }
+                         }
+                     });
+    m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
+    if (m_engine->rootObjects().isEmpty()) {
+        return false;
+    }
+    m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
+    m_controller =
+        m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+    if (!m_window || !m_controller) {
+        return false;
+    }
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window)) {
+        return false;
+    }
+    m_window->requestActivate();
+    return QTest::qWaitForWindowActive(m_window);
+}
+
+void MainWindowDriver::unload()
+{
+    m_engine.reset();
+    m_window = nullptr;
+    m_controller = nullptr;
+    m_warnings.clear();
+}
+
+QQuickItem* MainWindowDriver::item(const QString& name) const
+{
+    if (auto* found = m_window->findChild<QQuickItem*>(name)) {
+        return found;
+    }
+    // Items made by a Repeater or a view are not QObject children of the window.
+    QList<QQuickItem*> pending{m_window->contentItem()};
+    while (!pending.isEmpty()) {
+        QQuickItem* next = pending.takeFirst();
+        if (next->objectName() == name) {
+            return next;
+        }
+        pending += next->childItems();
+    }
+    return nullptr;
+}
+
+QObject* MainWindowDriver::object(const QString& name) const
+{
+    return m_window->findChild<QObject*>(name);
+}
+
+QQuickItem* MainWindowDriver::listRow(QQuickItem* list, int row) const
+{
+    QQuickItem* result = nullptr;
+    if (list) {
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, result),
+                                  Q_ARG(int, row));
+    }
+    return result;
+}
+
+QPoint MainWindowDriver::centreOf(const QQuickItem* target) const
+{
+    return target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+}
+
+void MainWindowDriver::click(const QQuickItem* target, Qt::MouseButton button)
+{
+    QTest::mouseClick(m_window, button, {}, centreOf(target));
+}
+
+void MainWindowDriver::typeText(const QString& text)
+{
+    // QTest::keyClicks exists only for widgets.
+    for (const QChar c : text) {
+        QTest::keyClick(m_window, c.toLatin1());
+    }
+}
+
+void MainWindowDriver::selectAll()
+{
+    QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+}
+
+QString MainWindowDriver::monitorText()
+{
+    QQuickItem* monitor = item(QStringLiteral("monitor"));
+    if (!monitor) {
+        return {};
+    }
+    QGuiApplication::clipboard()->clear();
+    QMetaObject::invokeMethod(monitor, "copyLog");
+    return QGuiApplication::clipboard()->text();
+}
+
+} // namespace korveltest

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class AppController;
+class QObject;
+class QQmlApplicationEngine;
+class QQuickItem;
+class QQuickWindow;
+
+namespace korveltest {
+
+/// The real Main document in a real window, driven as a user drives it:
+/// finds items by object name (in the visual tree too, where views and
+/// popups put them), clicks and types.
+class MainWindowDriver
+{
+public:
+    MainWindowDriver();
+    ~MainWindowDriver();
+
+    /// Loads Main, shows it and waits until it is exposed and active. QML
+    /// warnings from the documents named in @p watched are kept in warnings().
+    bool load(const QStringList& watched = {});
+    void unload();
+
+    QQuickWindow* window() const { return m_window; }
+    AppController* controller() const { return m_controller; }
+    QStringList warnings() const { return m_warnings; }
+
+    /// The item or object with this object name, or null.
+    QQuickItem* item(const QString& name) const;
+    QObject* object(const QString& name) const;
+    /// Row @p row of a ListView, created by the view itself; null when not laid out.
+    QQuickItem* listRow(QQuickItem* list, int row) const;
+
+    QPoint centreOf(const QQuickItem* target) const;
+    void click(const QQuickItem* target, Qt::MouseButton button = Qt::LeftButton);
+    /// Key by key, into whatever has the focus.
+    void typeText(const QString& text);
+    void selectAll();
+    /// The data monitor's whole text, as its Copy command gives it.
+    QString monitorText();
+
+private:
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    QQuickWindow* m_window = nullptr;
+    AppController* m_controller = nullptr;
+    QStringList m_warnings;
+};
+
+} // namespace korveltest
