@@ -10,6 +10,8 @@ LogViewRows::LogViewRows(LogListModel* source)
     connect(&m_timer, &QTimer::timeout, this, &LogViewRows::update);
 
     connect(source, &QAbstractItemModel::rowsInserted, this, &LogViewRows::onRowsInserted);
+    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &LogViewRows::onRowsAboutToBeRemoved);
     connect(source, &QAbstractItemModel::rowsRemoved, this, &LogViewRows::onRowsRemoved);
     // A display switch changes every line's text and so its rows.
     connect(source, &QAbstractItemModel::dataChanged, this, &LogViewRows::resetFromSource);
@@ -32,16 +34,17 @@ QVariant LogViewRows::data(const QModelIndex& index, int role) const
         return {};
     }
     const Place place = placeOf(m_shownEnd - 1 - index.row());
+    const int line = place.sourceRow + int(m_evictedCount);
     switch (role) {
     case LineNumberRole:
-        return double(m_sourceFirst + place.sourceRow);
+        return double(m_sourceFirst + line);
     case ColumnRole:
         return place.segment * SegmentLength;
     case LineRole: {
         if (place.segments == 1) {
-            return m_source->lineTextAt(place.sourceRow);
+            return place.sourceRow < 0 ? evictedText(line) : m_source->lineTextAt(place.sourceRow);
         }
-        const QString text = lineText(place.sourceRow);
+        const QString text = lineText(line);
         qsizetype from = qsizetype(place.segment) * SegmentLength;
         qsizetype to = qMin(from + SegmentLength, text.size());
         // A character made of two UTF-16 units is shown whole, by the row
@@ -55,6 +58,9 @@ QVariant LogViewRows::data(const QModelIndex& index, int role) const
         return text.mid(from, qMax<qsizetype>(0, to - from));
     }
     default:
+        if (place.sourceRow < 0) {
+            return roleNames().contains(role) ? QVariant(QString()) : QVariant();
+        }
         return m_source->data(m_source->index(place.sourceRow), role);
     }
 }
@@ -76,12 +82,21 @@ void LogViewRows::setInterval(int ms)
     emit intervalChanged();
 }
 
+void LogViewRows::setKeepEvictedText(bool keep)
+{
+    if (keep == m_keepEvictedText) {
+        return;
+    }
+    m_keepEvictedText = keep;
+    emit keepEvictedTextChanged();
+}
+
 double LogViewRows::lineNumberAt(int row) const
 {
     if (row < 0 || row >= rowCount()) {
         return -1.0;
     }
-    return double(m_sourceFirst + placeOf(m_shownEnd - 1 - row).sourceRow);
+    return double(m_sourceFirst + m_evictedCount + placeOf(m_shownEnd - 1 - row).sourceRow);
 }
 
 int LogViewRows::columnAt(int row) const
@@ -121,12 +136,12 @@ QString LogViewRows::textBetween(double anchorLine, int anchorColumn, double cur
     if (end.line < start.line || (end.line == start.line && end.column < start.column)) {
         std::swap(start, end);
     }
-    const qint64 held = m_segmentStarts.size();
-    if (held == 0) {
+    const qint64 held = m_segmentStarts.size() - m_evictedCount;
+    if (held <= 0) {
         return {};
     }
-    const qint64 oldest = m_sourceFirst;
-    const qint64 newest = m_sourceFirst + held - 1;
+    const qint64 oldest = m_sourceFirst + m_evictedCount;
+    const qint64 newest = oldest + held - 1;
     if (start.line < oldest) {
         start = {oldest, 0};
     }
@@ -138,7 +153,7 @@ QString LogViewRows::textBetween(double anchorLine, int anchorColumn, double cur
     }
     QString text;
     for (qint64 line = start.line; line <= end.line; ++line) {
-        const QString lineText = m_source->lineTextAt(int(line - m_sourceFirst));
+        const QString lineText = m_source->lineTextAt(int(line - oldest));
         const qsizetype from =
             line == start.line ? qBound<qsizetype>(0, start.column, lineText.size()) : 0;
         const qsizetype to = line == end.line && end.column >= 0
@@ -168,12 +183,30 @@ void LogViewRows::update()
 {
     m_timer.stop();
     m_sinceUpdate.start();
-    if (m_segmentEnd > m_shownEnd) {
-        if (m_shownEnd == m_shownFirst) {
-            m_shownFirst = m_shownEnd =
-                m_segmentStarts.isEmpty() ? m_segmentEnd : m_segmentStarts.constFirst();
-        }
+    const qint64 firstHeld = firstHeldSegment();
+    const bool removing = m_shownFirst < firstHeld && m_shownFirst < m_shownEnd;
+    const bool inserting = m_segmentEnd > qMax(m_shownEnd, firstHeld);
+    if (removing || inserting) {
         emit aboutToUpdate();
+    }
+    if (removing) {
+        // The oldest rows shown are the last ones.
+        const qint64 gone = qMin(firstHeld, m_shownEnd) - m_shownFirst;
+        const int rows = rowCount();
+        beginRemoveRows({}, rows - int(gone), rows - 1);
+        m_shownFirst += gone;
+        endRemoveRows();
+    }
+    if (m_shownFirst == m_shownEnd) {
+        m_shownFirst = m_shownEnd = firstHeld;
+    }
+    // The evicted lines leave the mapping with their rows.
+    m_segmentStarts.remove(0, m_evictedCount);
+    m_sourceFirst += m_evictedCount;
+    m_evictedCount = 0;
+    m_evictedTexts.clear();
+    m_cachedLine = -1;
+    if (inserting) {
         beginInsertRows({}, 0, int(m_segmentEnd - m_shownEnd) - 1);
         m_shownEnd = m_segmentEnd;
         endInsertRows();
@@ -186,7 +219,7 @@ void LogViewRows::onRowsInserted(const QModelIndex& parent, int first, int last)
     if (parent.isValid()) {
         return;
     }
-    if (first != m_segmentStarts.size()) {
+    if (first != m_segmentStarts.size() - m_evictedCount) {
         resetFromSource(); // not an append: no cheap way to follow it
         return;
     }
@@ -197,35 +230,48 @@ void LogViewRows::onRowsInserted(const QModelIndex& parent, int first, int last)
     schedule();
 }
 
+void LogViewRows::onRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last)
+{
+    const qsizetype held = m_segmentStarts.size() - m_evictedCount;
+    if (parent.isValid() || first != 0 || last >= held) {
+        return; // not an eviction: onRowsRemoved resets
+    }
+    m_evictionCaptured = true;
+    // The source still holds the lines: keep their texts for the rows that
+    // show them until the next update.
+    // Texts are kept for the oldest evicted lines only; a later eviction
+    // cannot show them again, since they come after lines kept empty.
+    for (int row = first; row <= last && m_keepEvictedText; ++row) {
+        if (m_evictedTexts.size() != m_evictedCount + row ||
+            m_evictedTexts.size() >= MaxKeptEvictions) {
+            break;
+        }
+        m_evictedTexts.append(m_source->lineTextAt(row));
+    }
+    m_evictedCount += last - first + 1;
+}
+
 void LogViewRows::onRowsRemoved(const QModelIndex& parent, int first, int last)
 {
+    Q_UNUSED(first);
+    Q_UNUSED(last);
     if (parent.isValid()) {
         return;
     }
-    if (first != 0 || last >= m_segmentStarts.size()) {
+    if (!m_evictionCaptured) {
         resetFromSource(); // not an eviction: no cheap way to follow it
         return;
     }
-    const int count = last + 1;
-    const qint64 firstHeld =
-        count < m_segmentStarts.size() ? m_segmentStarts.at(count) : m_segmentEnd;
-    m_sourceFirst += count;
-    m_segmentStarts.remove(0, count);
-    m_cachedLine = -1;
-    // The oldest rows shown are the last ones; their lines are gone.
-    if (m_shownFirst < firstHeld) {
-        const qint64 gone = qMin(firstHeld, m_shownEnd) - m_shownFirst;
-        if (gone > 0) {
-            const int rows = rowCount();
-            beginRemoveRows({}, rows - int(gone), rows - 1);
-            m_shownFirst += gone;
-            endRemoveRows();
-        }
-        if (m_shownFirst == m_shownEnd) {
-            m_shownFirst = m_shownEnd = firstHeld;
-        }
+    m_evictionCaptured = false;
+    // Rows of evicted lines wait for the next update, which removes them
+    // together with inserting the new ones; when the event loop does not come
+    // round to it for very long, the update comes at once, so that what is
+    // kept for those rows stays bounded.
+    if (m_evictedCount > MaxPendingEvictions) {
+        update();
+    } else {
+        schedule();
     }
-    schedule();
 }
 
 void LogViewRows::resetFromSource()
@@ -237,6 +283,8 @@ void LogViewRows::resetFromSource()
     m_sourceFirst = m_source->totalLineCount() - held;
     m_segmentStarts.clear();
     m_segmentStarts.reserve(LogManager::Capacity);
+    m_evictedCount = 0;
+    m_evictedTexts.clear();
     m_segmentEnd = 0;
     m_cachedLine = -1;
     for (int row = 0; row < held; ++row) {
@@ -254,7 +302,7 @@ int LogViewRows::segmentsOf(int sourceRow) const
     if (m_source->lineTextFitsIn(sourceRow, SegmentLength)) {
         return 1;
     }
-    const qsizetype length = lineText(sourceRow).size();
+    const qsizetype length = lineText(sourceRow + int(m_evictedCount)).size();
     return int(qMax<qsizetype>(1, (length + SegmentLength - 1) / SegmentLength));
 }
 
@@ -265,17 +313,30 @@ LogViewRows::Place LogViewRows::placeOf(qint64 segment) const
     if (it == m_segmentStarts.cbegin()) {
         return {};
     }
-    const int row = int(it - m_segmentStarts.cbegin()) - 1;
+    const int line = int(it - m_segmentStarts.cbegin()) - 1;
     const qint64 next = it == m_segmentStarts.cend() ? m_segmentEnd : *it;
-    return {row, int(segment - m_segmentStarts.at(row)), int(next - m_segmentStarts.at(row))};
+    return {line - int(m_evictedCount), int(segment - m_segmentStarts.at(line)),
+            int(next - m_segmentStarts.at(line))};
 }
 
-QString LogViewRows::lineText(int sourceRow) const
+qint64 LogViewRows::firstHeldSegment() const
 {
-    const qint64 line = m_sourceFirst + sourceRow;
-    if (line != m_cachedLine) {
-        m_cachedText = m_source->lineTextAt(sourceRow);
-        m_cachedLine = line;
+    return m_evictedCount < m_segmentStarts.size() ? m_segmentStarts.at(m_evictedCount)
+                                                   : m_segmentEnd;
+}
+
+QString LogViewRows::lineText(int line) const
+{
+    const qint64 number = m_sourceFirst + line;
+    if (number != m_cachedLine) {
+        m_cachedText = line < m_evictedCount ? evictedText(line)
+                                             : m_source->lineTextAt(line - int(m_evictedCount));
+        m_cachedLine = number;
     }
     return m_cachedText;
+}
+
+QString LogViewRows::evictedText(int line) const
+{
+    return line < m_evictedTexts.size() ? m_evictedTexts.at(line) : QString();
 }

@@ -12,10 +12,10 @@
 /// the bottom whatever the heights of the rows above it. A line longer than
 /// SegmentLength characters takes several rows, each with a part of it, so
 /// that no row is too large to lay out quickly and every character stays in
-/// sight. New lines are gathered and passed on in batches, at most once per
+/// sight. Changes are gathered and passed on in batches, at most once per
 /// interval, so a fast serial line makes the view lay out and repaint a few
-/// times a second instead of once per received chunk. Lines the log evicts
-/// leave at once, so a row never shows a line the log no longer holds.
+/// times a second instead of once per received chunk. Rows of lines that the
+/// log evicts meanwhile keep their text until the next update removes them.
 class LogViewRows : public QAbstractListModel
 {
     Q_OBJECT
@@ -23,6 +23,8 @@ class LogViewRows : public QAbstractListModel
     QML_ANONYMOUS
 
     Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
+    Q_PROPERTY(bool keepEvictedText READ keepEvictedText WRITE setKeepEvictedText NOTIFY
+                   keepEvictedTextChanged)
 
 public:
     /// Besides the source's roles (those of the row's line): "line", the
@@ -40,6 +42,13 @@ public:
     static constexpr int UpdateIntervalMs = 33;
     /// Most characters one row shows of a line.
     static constexpr int SegmentLength = 2048;
+    /// Most evicted lines whose texts are kept for their rows until the next
+    /// update (the oldest first: those at the top of the view); rows of
+    /// further evicted lines show nothing until then.
+    static constexpr int MaxKeptEvictions = 2000;
+    /// Most evicted lines whose rows wait for the next update; one more
+    /// makes the update come at once.
+    static constexpr int MaxPendingEvictions = 100000;
 
     explicit LogViewRows(LogListModel* source);
 
@@ -52,6 +61,12 @@ public:
     /// UpdateIntervalMs after it came.
     int interval() const { return m_interval; }
     void setInterval(int ms);
+
+    /// Whether rows of evicted lines keep their text until the next update
+    /// (true at first). A view that shows only the newest lines of a full
+    /// log never sees those rows and spares the copying.
+    bool keepEvictedText() const { return m_keepEvictedText; }
+    void setKeepEvictedText(bool keep);
 
     /// Number of the line a row shows, counting from 0 at the first line
     /// logged since the last clear (a line keeps its number while newer lines
@@ -76,11 +91,13 @@ public:
     Q_INVOKABLE void update();
 
 signals:
-    /// New rows are about to be inserted at the top (row 0).
+    /// Rows are about to be removed from the end (lines the log evicted)
+    /// and inserted at the top (row 0, new lines).
     void aboutToUpdate();
     /// The rows (or only the source's counters) were brought up to date.
     void updated();
     void intervalChanged();
+    void keepEvictedTextChanged();
 
 private:
     struct Place
@@ -92,31 +109,43 @@ private:
 
     void schedule();
     void onRowsInserted(const QModelIndex& parent, int first, int last);
+    void onRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last);
     void onRowsRemoved(const QModelIndex& parent, int first, int last);
     void resetFromSource();
     int segmentsOf(int sourceRow) const;
-    /// Where the row with global segment number @p segment lies in the source.
+    /// Where the row with global segment number @p segment lies in the
+    /// source; a row of an evicted line has a negative source row.
     Place placeOf(qint64 segment) const;
-    QString lineText(int sourceRow) const;
+    /// The line text of a line in the mapping (index into m_segmentStarts).
+    QString lineText(int line) const;
+    /// The first segment of the lines the source still holds.
+    qint64 firstHeldSegment() const;
+    QString evictedText(int line) const;
 
     LogListModel* m_source;
     QTimer m_timer;
     QElapsedTimer m_sinceUpdate;
     int m_interval = UpdateIntervalMs;
+    bool m_keepEvictedText = true;
 
     // Segments are numbered across the whole log (the numbers survive
     // appends and evictions): line m_sourceFirst + i starts at segment
     // m_segmentStarts[i]; m_segmentEnd follows the newest line's last one.
+    // The first m_evicted.size() of those lines have left the source since
+    // the last update; their texts are kept until then.
     qint64 m_sourceFirst = 0;
     QList<qint64> m_segmentStarts;
+    qsizetype m_evictedCount = 0;
+    QStringList m_evictedTexts;
+    bool m_evictionCaptured = false;
     qint64 m_segmentEnd = 0;
     // Rows shown: the segments from m_shownFirst up to m_shownEnd
     // (exclusive), row 0 being the newest; always a part of those held.
     qint64 m_shownFirst = 0;
     qint64 m_shownEnd = 0;
 
-    // The text of the last long line asked for, so that its rows do not
-    // format it again each.
+    // The text of the last long line asked for (by line number), so that its
+    // rows do not format it again each.
     mutable qint64 m_cachedLine = -1;
     mutable QString m_cachedText;
 };

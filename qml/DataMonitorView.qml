@@ -300,6 +300,14 @@ Item {
         value: !root.paused && logView.stickToBottom ? 100 : 33
     }
 
+    // The oldest rows, whose lines the log evicts first, are in sight only
+    // when the view does not follow the newest line.
+    Binding {
+        target: root.rows
+        property: "keepEvictedText"
+        value: root.paused || !logView.stickToBottom
+    }
+
     Rectangle {
         id: header
 

@@ -57,7 +57,10 @@ private slots:
     void cleanup();
 
     void newestRowFirst();
-    void appendsGatheredEvictionsAtOnce();
+    void appendsAndEvictionsGathered();
+    void keptEvictionsAreBounded();
+    void evictedTextOnlyWhenAsked();
+    void pendingEvictionsAreBounded();
     void evictedBeforeShown();
     void longLinesTakeSeveralRows_data();
     void longLinesTakeSeveralRows();
@@ -105,7 +108,7 @@ void TestLogViewRows::newestRowFirst()
     QCOMPARE(rows()->lineNumberAt(-1), -1.0);
 }
 
-void TestLogViewRows::appendsGatheredEvictionsAtOnce()
+void TestLogViewRows::appendsAndEvictionsGathered()
 {
     for (int i = 0; i < LogManager::Capacity; i += 250) {
         append(i, 250);
@@ -114,8 +117,7 @@ void TestLogViewRows::appendsGatheredEvictionsAtOnce()
     QCOMPARE(rows()->rowCount(), LogManager::Capacity);
 
     // Single lines the way a fast port delivers them: the source announces
-    // every one; the rows drop evicted lines at once (from the end, where the
-    // oldest are) and insert the new ones in one batch at the next update.
+    // every one; the rows change only at the next update, once.
     QSignalSpy sourceInserts(m_model.get(), &QAbstractItemModel::rowsInserted);
     QSignalSpy inserts(rows(), &QAbstractItemModel::rowsInserted);
     QSignalSpy removals(rows(), &QAbstractItemModel::rowsRemoved);
@@ -126,17 +128,18 @@ void TestLogViewRows::appendsGatheredEvictionsAtOnce()
     }
     QCOMPARE(sourceInserts.size(), 200);
     QCOMPARE(inserts.size(), 0);
-    QCOMPARE(removals.size(), 200);
-    QCOMPARE(removals.constLast().at(1).toInt(), LogManager::Capacity - 200);
-    QCOMPARE(rows()->rowCount(), LogManager::Capacity - 200);
-    // No row shows a line the log no longer holds.
-    QCOMPARE(rows()->index(rows()->rowCount() - 1).data(LogListModel::TextRole).toString(),
-             QStringLiteral("payload 200"));
-    QCOMPARE(rows()->index(0).data(LogListModel::TextRole).toString(),
-             QStringLiteral("payload 4999"));
+    QCOMPARE(removals.size(), 0);
+    // Until then the rows of evicted lines keep their text.
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+    QCOMPARE(lineAt(LogManager::Capacity - 1), QStringLiteral("RX   payload 0"));
+    QCOMPARE(rows()->lineNumberAt(LogManager::Capacity - 1), 0.0);
+    QCOMPARE(lineAt(0), QStringLiteral("RX   payload 4999"));
 
     QVERIFY(updates.wait(1000));
     QCOMPARE(aboutToUpdate.size(), 1);
+    QCOMPARE(removals.size(), 1);
+    QCOMPARE(removals.at(0).at(1).toInt(), LogManager::Capacity - 200);
+    QCOMPARE(removals.at(0).at(2).toInt(), LogManager::Capacity - 1);
     QCOMPARE(inserts.size(), 1);
     QCOMPARE(inserts.at(0).at(1).toInt(), 0);
     QCOMPARE(inserts.at(0).at(2).toInt(), 199);
@@ -145,6 +148,70 @@ void TestLogViewRows::appendsGatheredEvictionsAtOnce()
              QStringLiteral("payload 5199"));
     QCOMPARE(rows()->lineNumberAt(0), 5199.0);
     QCOMPARE(rows()->lineNumberAt(LogManager::Capacity - 1), 200.0);
+    QCOMPARE(lineAt(LogManager::Capacity - 1), QStringLiteral("RX   payload 200"));
+}
+
+void TestLogViewRows::keptEvictionsAreBounded()
+{
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        append(i, 250);
+    }
+    rows()->update();
+    rows()->setInterval(60000);
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    const int evicted = LogViewRows::MaxKeptEvictions + 10;
+    for (int i = 0; i < evicted; ++i) {
+        append(LogManager::Capacity + i, 1);
+    }
+    QCOMPARE(updates.size(), 0);
+    // The oldest evicted lines, at the top of the view, keep their text;
+    // past the bound the rows wait empty for the update.
+    const int oldestRow = LogManager::Capacity - 1;
+    QCOMPARE(lineAt(oldestRow), QStringLiteral("RX   payload 0"));
+    const int lastKept = oldestRow - (LogViewRows::MaxKeptEvictions - 1);
+    QCOMPARE(lineAt(lastKept),
+             QStringLiteral("RX   payload %1").arg(LogViewRows::MaxKeptEvictions - 1));
+    QCOMPARE(lineAt(lastKept - 1), QString());
+    QCOMPARE(lineAt(oldestRow - evicted), QStringLiteral("RX   payload %1").arg(evicted));
+    rows()->update();
+    QCOMPARE(rows()->rowCount(), LogManager::Capacity);
+    QCOMPARE(lineAt(oldestRow), QStringLiteral("RX   payload %1").arg(evicted));
+}
+
+void TestLogViewRows::evictedTextOnlyWhenAsked()
+{
+    QSignalSpy changes(rows(), &LogViewRows::keepEvictedTextChanged);
+    rows()->setKeepEvictedText(true);
+    QCOMPARE(changes.size(), 0);
+    rows()->setKeepEvictedText(false);
+    QCOMPARE(changes.size(), 1);
+    for (int i = 0; i < LogManager::Capacity; i += 250) {
+        append(i, 250);
+    }
+    rows()->update();
+    append(LogManager::Capacity, 3);
+    QCOMPARE(lineAt(LogManager::Capacity - 1), QString());
+    // Asked again, it keeps the next evicted lines; those evicted before
+    // stay empty, and so do all after them.
+    rows()->setKeepEvictedText(true);
+    append(LogManager::Capacity + 3, 2);
+    QCOMPARE(lineAt(LogManager::Capacity - 4), QString());
+    rows()->update();
+    QCOMPARE(lineAt(LogManager::Capacity - 1), QStringLiteral("RX   payload 5"));
+}
+
+void TestLogViewRows::pendingEvictionsAreBounded()
+{
+    // An event loop that never comes round to the timer: the rows are
+    // brought up to date once too many evictions wait.
+    rows()->setInterval(60000);
+    QSignalSpy updates(rows(), &LogViewRows::updated);
+    for (int i = 0; i < LogManager::Capacity + LogViewRows::MaxPendingEvictions + 200; i += 100) {
+        append(i, 100);
+    }
+    QCOMPARE(updates.size(), 1);
+    QVERIFY(rows()->rowCount() > 0);
+    QVERIFY(rows()->rowCount() <= LogManager::Capacity);
 }
 
 void TestLogViewRows::evictedBeforeShown()
@@ -155,7 +222,7 @@ void TestLogViewRows::evictedBeforeShown()
     for (int i = 0; i < LogManager::Capacity + 20; i += 100) {
         append(10 + i, 100);
     }
-    QCOMPARE(rows()->rowCount(), 0);
+    QCOMPARE(rows()->rowCount(), 10);
     rows()->update();
     QCOMPARE(rows()->rowCount(), LogManager::Capacity);
     QCOMPARE(rows()->lineNumberAt(0), double(m_log->totalLineCount() - 1));
