@@ -21,9 +21,11 @@ class LogListModel : public QAbstractListModel
     Q_PROPERTY(
         bool showTimestamp READ showTimestamp WRITE setShowTimestamp NOTIFY showTimestampChanged)
     Q_PROPERTY(int lineCount READ lineCount NOTIFY lineCountChanged)
-    Q_PROPERTY(qint64 totalLineCount READ totalLineCount NOTIFY countersChanged)
-    Q_PROPERTY(qint64 rxBytes READ rxBytes NOTIFY countersChanged)
-    Q_PROPERTY(qint64 txBytes READ txBytes NOTIFY countersChanged)
+    // The 64-bit counters reach QML as numbers (exact up to 2^53); Qt 6.4's
+    // QML tooling knows no 64-bit integer property type.
+    Q_PROPERTY(double totalLineCount READ totalLineCount NOTIFY countersChanged)
+    Q_PROPERTY(double rxBytes READ rxBytes NOTIFY countersChanged)
+    Q_PROPERTY(double txBytes READ txBytes NOTIFY countersChanged)
     Q_PROPERTY(LogViewRows* viewRows READ viewRows CONSTANT)
     Q_MOC_INCLUDE("log/logviewrows.h")
 

@@ -33,7 +33,7 @@ Dialog {
         Button {
             text: qsTr("Close")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: root.reject()
         }
     }
 

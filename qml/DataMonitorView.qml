@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Fusion as F
@@ -111,7 +112,7 @@ Item {
     function distanceFromNewest() {
         const newest = logView.itemAtIndex(0)
         if (!newest)
-            return logView.count === 0 ? 0 : Number.MAX_VALUE
+            return logView.count === 0 ? 0 : Infinity
         return newest.y + newest.height - logView.contentY - logView.height
     }
 
@@ -246,7 +247,7 @@ Item {
         }
 
         function onModelReset() {
-            Qt.callLater(root.rescanWidestLine)
+            rescanSoon.restart()
             // Nothing left to look at after a clear: follow what comes next.
             if (root.rows.rowCount() === 0)
                 logView.stickToBottom = true
@@ -269,7 +270,7 @@ Item {
         function onRowsRemoved() {
             // Evicted lines leave from the top of the view.
             if (!logView.stickToBottom || root.paused)
-                Qt.callLater(root.fillTop)
+                fillTopSoon.restart()
         }
     }
 
@@ -286,8 +287,8 @@ Item {
         target: AppController
 
         function onLogFontChanged() {
-            Qt.callLater(root.rescanWidestLine)
-            Qt.callLater(root.follow)
+            rescanSoon.restart()
+            followSoon.restart()
         }
     }
 
@@ -298,6 +299,29 @@ Item {
         target: root.rows
         property: "interval"
         value: !root.paused && logView.stickToBottom ? 100 : 33
+    }
+
+    // Work put off to the next pass of the event loop, done once however
+    // often it was asked for meanwhile.
+    Timer {
+        id: followSoon
+
+        interval: 0
+        onTriggered: root.follow()
+    }
+
+    Timer {
+        id: fillTopSoon
+
+        interval: 0
+        onTriggered: root.fillTop()
+    }
+
+    Timer {
+        id: rescanSoon
+
+        interval: 0
+        onTriggered: root.rescanWidestLine()
     }
 
     // The oldest rows, whose lines the log evicts first, are in sight only
@@ -412,8 +436,8 @@ Item {
                 root.updateStickToBottom()
                 root.follow()
             }
-            onHeightChanged: Qt.callLater(root.follow)
-            onWidthChanged: Qt.callLater(root.follow)
+            onHeightChanged: followSoon.restart()
+            onWidthChanged: followSoon.restart()
 
             Keys.onPressed: event => {
                 const step = AppController.logFontSize * 3
@@ -726,11 +750,13 @@ Item {
         implicitHeight: 32
         padding: 0
 
-        contentItem: Item {
-            Impl.IconImage {
-                id: itemIcon
+        // Icon 16 px from the left, 12 px to the label, 16 px margin on the right.
+        contentItem: Row {
+            leftPadding: 16
+            rightPadding: 16
+            spacing: 12
 
-                x: 16
+            Impl.IconImage {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 15
                 height: 15
@@ -741,11 +767,8 @@ Item {
             }
 
             Text {
-                anchors.left: itemIcon.right
-                anchors.leftMargin: 12
-                anchors.right: parent.right
-                anchors.rightMargin: 16
                 anchors.verticalCenter: parent.verticalCenter
+                width: item.width - 16 - 15 - 12 - 16
                 text: item.text
                 font.pixelSize: 13
                 elide: Text.ElideRight

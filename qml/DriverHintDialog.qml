@@ -34,14 +34,13 @@ Dialog {
         Button {
             text: qsTr("Download driver")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
             onClicked: root.downloadRequested()
         }
 
         Button {
             text: qsTr("Close")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: root.accept()
         }
     }
 

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -86,7 +87,8 @@ ApplicationWindow {
                 Layout.preferredWidth: 16
                 Layout.preferredHeight: 16
                 source: "qrc:/icons/app.png"
-                sourceSize: Qt.size(20, 20)
+                sourceSize.width: 20
+                sourceSize.height: 20
                 fillMode: Image.PreserveAspectFit
                 smooth: true
             }
@@ -1052,7 +1054,7 @@ ApplicationWindow {
             Button {
                 text: qsTr("OK")
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                onClicked: portErrorDialog.accept()
             }
         }
 

@@ -1,5 +1,4 @@
 import QtQuick
-import Korvel
 
 // The dimming layer behind a modal dialog. It covers the visible window
 // frame only, never the transparent shadow band around it.

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Fusion as F
 import QtQuick.Layouts
@@ -111,8 +112,16 @@ ComboBox {
 
         function onModelReset() {
             root.showSelection()
-            Qt.callLater(root.showSelection)
+            showSelectionSoon.restart()
         }
+    }
+
+    // Once the combo box has finished its own handling of a reset.
+    Timer {
+        id: showSelectionSoon
+
+        interval: 0
+        onTriggered: root.showSelection()
     }
 
     Connections {

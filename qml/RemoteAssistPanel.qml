@@ -19,7 +19,7 @@ Item {
     }
 
     function regenerate() {
-        root.sessionCode = [root.randomGroup(), root.randomGroup(), root.randomGroup()].join("-")
+        root.sessionCode = root.randomGroup() + "-" + root.randomGroup() + "-" + root.randomGroup()
         root.oneTimePassword = root.randomGroup()
     }
 
@@ -225,7 +225,7 @@ Item {
             Button {
                 text: qsTr("OK")
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                onClicked: noTransportDialog.accept()
             }
         }
 

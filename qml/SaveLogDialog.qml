@@ -70,7 +70,10 @@ Dialog {
         }
     }
 
-    contentItem: ColumnLayout {
+    // The content is a child rather than the contentItem, whose assignment
+    // the controls defer (and could not, with ids inside).
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 14
 
         GridLayout {
@@ -183,7 +186,7 @@ Dialog {
             objectName: "cancelButton"
             text: qsTr("Cancel")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: root.reject()
         }
 
         Button {
@@ -191,7 +194,6 @@ Dialog {
             text: qsTr("Save")
             highlighted: true
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
             onClicked: root.save()
         }
     }

@@ -32,7 +32,7 @@ Dialog {
         Button {
             text: qsTr("OK")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: root.accept()
         }
     }
 

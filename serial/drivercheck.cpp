@@ -4,37 +4,26 @@
 
 namespace {
 
-QString& macDriverPath()
+std::optional<bool>& installedOverride()
 {
-    static QString path = QStringLiteral("/Library/Extensions/usbserial.kext");
-    return path;
-}
-
-int& installedOverride()
-{
-    static int value = -1;
+    static std::optional<bool> value;
     return value;
 }
 
 } // namespace
 
-void DriverCheck::setInstalledOverrideForTesting(int installed)
+void DriverCheck::setInstalledOverrideForTesting(std::optional<bool> installed)
 {
     installedOverride() = installed;
 }
 
-void DriverCheck::setMacDriverPathForTesting(const QString& path)
-{
-    macDriverPath() = path;
-}
-
 bool DriverCheck::isCh340DriverInstalled()
 {
-    if (installedOverride() >= 0) {
-        return installedOverride() == 1;
+    if (installedOverride()) {
+        return *installedOverride();
     }
 #if defined(Q_OS_MACOS)
-    return QFileInfo::exists(macDriverPath());
+    return QFileInfo::exists(QStringLiteral("/Library/Extensions/usbserial.kext"));
 #else
     // Windows installs the CH340 driver through Windows Update and Linux ships
     // it in the kernel (ch341 module), so only macOS needs a vendor download.

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 /// A USB-serial driver the application knows of.
 struct DriverInfo
 {
@@ -20,10 +22,8 @@ public:
     static QString downloadUrl();
     static QList<DriverInfo> knownDrivers();
 
-    /// Where the vendor driver lives on macOS; tests may point it elsewhere.
-    static void setMacDriverPathForTesting(const QString& path);
-    /// Makes isCh340DriverInstalled() answer @p installed (0 or 1) on every
-    /// platform, so the missing-driver hint can be shown and tested here;
-    /// -1 restores the real check.
-    static void setInstalledOverrideForTesting(int installed);
+    /// Makes isCh340DriverInstalled() answer @p installed on every platform,
+    /// so that the missing-driver hint can be shown and tested here; no
+    /// value restores the real check.
+    static void setInstalledOverrideForTesting(std::optional<bool> installed);
 };

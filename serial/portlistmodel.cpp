@@ -30,7 +30,7 @@ int PortListModel::rowCount(const QModelIndex& parent) const
 
 QVariant PortListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() < 0 || index.row() >= m_ports.size()) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
     const SerialPortEntry& entry = m_ports.at(index.row());

@@ -4,12 +4,8 @@
 
 #include <QUrl>
 
-void qml_register_types_Korvel();
-
 int main(int argc, char* argv[])
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
     const QUrl root = argc > 1 ? QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])) : QUrl();
     return runKorvelApplication(argc, argv, root);
 }

@@ -37,12 +37,15 @@ class TestAppController : public QObject
 {
     Q_OBJECT
 
+    korveltest::FakePorts m_ports{[] {
+        return g_ports;
+    }};
+
 private slots:
     void initTestCase()
     {
         korveltest::isolateSettings();
         QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
-        PortListModel::setEnumerator([] { return g_ports; });
     }
 
     void init()
@@ -51,8 +54,6 @@ private slots:
         g_ports.clear();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }
-
-    void cleanupTestCase() { PortListModel::setEnumerator({}); }
 
     void freshStart()
     {

@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-void qml_register_types_Korvel();
-
 namespace {
 
 using namespace korveltest;
@@ -30,6 +28,9 @@ class TestCommandPanel : public QObject
     Q_OBJECT
 
 private:
+    korveltest::FakePorts m_ports{[] {
+        return g_ports;
+    }};
     MainWindowDriver m_ui;
 
     AppController* controller() const { return m_ui.controller(); }
@@ -111,13 +112,7 @@ private:
     void loadWindow() { QVERIFY(m_ui.load(kWatched)); }
 
 private slots:
-    void initTestCase()
-    {
-        volatile auto keepModule = &qml_register_types_Korvel;
-        (void)keepModule;
-        isolateSettings();
-        PortListModel::setEnumerator([] { return g_ports; });
-    }
+    void initTestCase() { isolateSettings(); }
 
     void init()
     {
@@ -134,8 +129,6 @@ private slots:
         }
         m_ui.unload();
     }
-
-    void cleanupTestCase() { PortListModel::setEnumerator({}); }
 
     // Choose the AT2, open its port, fill in a parameter, insert, send and
     // read the device's answer in the monitor.

@@ -5,6 +5,7 @@
 #include "app/appcontroller.h"
 #include "log/loglistmodel.h"
 #include "log/logviewrows.h"
+#include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemModelTester>
@@ -22,8 +23,6 @@
 #include <QTimer>
 
 #include <memory>
-
-void qml_register_types_Korvel();
 
 namespace {
 
@@ -201,15 +200,9 @@ private slots:
 
 void TestDataMonitor::initTestCase()
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
     korveltest::isolateSettings();
-    QQuickStyle::setStyle(QStringLiteral("Fusion"));
-
     m_engine = new QQmlEngine(this);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
+    korveltest::prepareQmlEngine(*m_engine);
     QQmlComponent component(m_engine);
     component.setData(R"(
 import QtQuick
@@ -234,8 +227,7 @@ Window {
     m_view = find("logView");
     QVERIFY(m_monitor && m_view);
     // The window's import of the module registered the singleton.
-    m_controller =
-        m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+    m_controller = korveltest::appController(*m_engine);
     QVERIFY(m_controller);
     m_model = m_controller->logModel();
 

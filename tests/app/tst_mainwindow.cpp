@@ -1,7 +1,9 @@
 // The main window as a user meets it: the real Main document on the offscreen
 // platform, driven with mouse and key events.
 #include "app/appcontroller.h"
+#include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
+#include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QClipboard>
@@ -17,42 +19,33 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
-
-void qml_register_types_Korvel();
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    korveltest::FakePorts m_ports{[] {
+        return QList<SerialPortEntry>{};
+    }};
+    korveltest::MainWindowDriver m_ui;
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;
-    QStringList m_warnings;
 
-    // Items made by a Repeater or a view are not QObject children of the
-    // window, so the visual tree is searched as well.
     QQuickItem* item(const char* name) const
     {
-        const QString wanted = QLatin1String(name);
-        if (auto* found = m_window->findChild<QQuickItem*>(wanted)) {
-            return found;
+        QQuickItem* found = m_ui.item(QLatin1String(name));
+        if (!found) {
+            qWarning("no item named %s", name);
         }
-        QList<QQuickItem*> pending{m_window->contentItem()};
-        while (!pending.isEmpty()) {
-            QQuickItem* next = pending.takeFirst();
-            if (next->objectName() == wanted) {
-                return next;
-            }
-            pending += next->childItems();
-        }
-        qWarning("no item named %s", name);
-        return nullptr;
+        return found;
     }
 
     QObject* object(const char* name) const
@@ -60,32 +53,10 @@ private:
         return m_window->findChild<QObject*>(QLatin1String(name));
     }
 
-    QPoint centreOf(const QQuickItem* target) const
-    {
-        return target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    }
-
-    void click(const QQuickItem* target)
-    {
-        QTest::mouseClick(m_window, Qt::LeftButton, {}, centreOf(target));
-    }
-
-    // Row `row` of a ListView, created by the view itself.
-    QQuickItem* listRow(QQuickItem* list, int row) const
-    {
-        QQuickItem* result = nullptr;
-        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, result),
-                                  Q_ARG(int, row));
-        return result;
-    }
-
-    // QTest::keyClicks exists only for widgets.
-    void typeText(const QString& text)
-    {
-        for (const QChar c : text) {
-            QTest::keyClick(m_window, c.toLatin1());
-        }
-    }
+    QPoint centreOf(const QQuickItem* target) const { return m_ui.centreOf(target); }
+    void click(const QQuickItem* target) { m_ui.click(target); }
+    QQuickItem* listRow(QQuickItem* list, int row) const { return m_ui.listRow(list, row); }
+    void typeText(const QString& text) { m_ui.typeText(text); }
 
     bool historyOpen() const { return object("historyPopup")->property("opened").toBool(); }
 
@@ -137,38 +108,13 @@ private:
 private slots:
     void initTestCase()
     {
-        volatile auto keepModule = &qml_register_types_Korvel;
-        (void)keepModule;
         korveltest::isolateSettings();
-        PortListModel::setEnumerator([] { return QList<SerialPortEntry>{}; });
-        QQuickStyle::setStyle(QStringLiteral("Fusion"));
-
-        m_engine = std::make_unique<QQmlApplicationEngine>();
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-        connect(m_engine.get(), &QQmlEngine::warnings, this, [this](const QList<QQmlError>& list) {
-            for (const QQmlError& error : list) {
-                // The window's own documents; the embedded panels answer for theirs.
-                const QString file = error.url().fileName();
-                if (file == QLatin1String("Main.qml") ||
-                    file == QLatin1String("RemoteAssistPanel.qml")) {
-                    m_warnings << error.toString();
-                } else {
-                    qWarning("%s", qPrintable(error.toString()));
-                }
-            }
-        });
-        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-        QVERIFY2(!m_engine->rootObjects().isEmpty(), qPrintable(m_warnings.join('\n')));
-        m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
-        QVERIFY(m_window);
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        m_window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-        m_controller =
-            m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-        QVERIFY(m_controller);
+        // Any warning from the window's own documents is a fault; the
+        // embedded panels answer for theirs.
+        QVERIFY2(m_ui.load({QStringLiteral("Main.qml"), QStringLiteral("RemoteAssistPanel.qml")}),
+                 qPrintable(m_ui.warnings().join('\n')));
+        m_window = m_ui.window();
+        m_controller = m_ui.controller();
     }
 
     void cleanup()
@@ -176,15 +122,11 @@ private slots:
         closePopupsAndDialogs();
         m_controller->setThemeMode(QStringLiteral("light"));
         // Any QML warning (a failed binding, a type error in a handler) is a fault.
-        const QStringList warnings = std::exchange(m_warnings, {});
+        const QStringList warnings = m_ui.takeWarnings();
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
     }
 
-    void cleanupTestCase()
-    {
-        m_engine.reset();
-        PortListModel::setEnumerator({});
-    }
+    void cleanupTestCase() { m_ui.unload(); }
 
     void opensAsSpecified()
     {
@@ -469,6 +411,36 @@ private slots:
         QMetaObject::invokeMethod(hint, "close");
         QTRY_VERIFY(!list->property("visible").toBool());
         QTRY_VERIFY(!hint->property("visible").toBool());
+    }
+
+    // Where the driver is missing, a banner says so: a click on it opens the
+    // hint dialog, and its close button stores the dismissal and hides it.
+    void driverBannerShowsAndDismisses()
+    {
+        DriverCheck::setInstalledOverrideForTesting(false);
+        const auto restore =
+            qScopeGuard([] { DriverCheck::setInstalledOverrideForTesting(std::nullopt); });
+        QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
+        korveltest::MainWindowDriver ui;
+        QVERIFY(ui.load());
+        QQuickItem* banner = ui.item(QStringLiteral("driverHintBanner"));
+        QVERIFY(banner);
+        QTRY_VERIFY(banner->isVisible());
+        QVERIFY(banner->height() > 0);
+
+        QObject* hint = ui.object(QStringLiteral("driverHintDialog"));
+        QVERIFY(hint);
+        ui.click(banner);
+        QTRY_VERIFY(hint->property("opened").toBool());
+        QMetaObject::invokeMethod(hint, "close");
+        QTRY_VERIFY(!hint->property("visible").toBool());
+
+        ui.click(ui.item(QStringLiteral("dismissDriverHintButton")));
+        QTRY_VERIFY(!banner->isVisible());
+        QVERIFY(ui.controller()->ch340DriverHintDismissed());
+        QCOMPARE(QSettings().value(QStringLiteral("device/ch340DriverHintDismissed")).toBool(),
+                 true);
+        QVERIFY(!hint->property("visible").toBool());
     }
 
     void remoteSupportPage()

@@ -5,6 +5,7 @@
 #include "app/appcontroller.h"
 #include "log/logviewrows.h"
 #include "monitorprobe.h"
+#include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QElapsedTimer>
@@ -20,8 +21,6 @@
 
 #include <functional>
 #include <memory>
-
-void qml_register_types_Korvel();
 
 namespace {
 
@@ -51,7 +50,7 @@ class TestMonitorFollow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    korveltest::MainWindowDriver m_ui;
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;
     QQuickItem* m_list = nullptr;
@@ -137,22 +136,10 @@ private slots:
 
 void TestMonitorFollow::initTestCase()
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
     korveltest::isolateSettings();
-    QQuickStyle::setStyle(QStringLiteral("Fusion"));
-    m_engine = std::make_unique<QQmlApplicationEngine>();
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-    m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
-    QVERIFY(m_window);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_controller =
-        m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+    QVERIFY(m_ui.load());
+    m_window = m_ui.window();
+    m_controller = m_ui.controller();
     m_list = m_window->findChild<QQuickItem*>(QStringLiteral("logView"));
     m_monitor = m_window->findChild<QQuickItem*>(QStringLiteral("monitor"));
     QVERIFY(m_controller && m_list && m_monitor);
@@ -169,7 +156,7 @@ void TestMonitorFollow::init()
 void TestMonitorFollow::cleanupTestCase()
 {
     m_probe.reset();
-    m_engine.reset();
+    m_ui.unload();
 }
 
 void TestMonitorFollow::followsRandomLines_data()

@@ -1,14 +1,13 @@
 // The QML module as the interface sees it: the generated qmldir, the
 // registered singletons, and the list models that QML may use but not create.
 #include "app/appcontroller.h"
+#include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QFile>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTest>
-
-void qml_register_types_Korvel();
 
 class TestQmlModule : public QObject
 {
@@ -18,19 +17,12 @@ private:
     static QQmlEngine* newEngine()
     {
         auto* engine = new QQmlEngine;
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
+        korveltest::prepareQmlEngine(*engine);
         return engine;
     }
 
 private slots:
-    void initTestCase()
-    {
-        volatile auto keepModule = &qml_register_types_Korvel;
-        (void)keepModule;
-        korveltest::isolateSettings();
-    }
+    void initTestCase() { korveltest::isolateSettings(); }
 
     void qmldirIsExact()
     {
@@ -140,8 +132,7 @@ Item {
         QVERIFY(object->property("themeIsObject").toBool());
         QVERIFY(object->property("logModel").value<QObject*>());
         // One controller per engine.
-        auto* controller =
-            engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+        auto* controller = korveltest::appController(*engine);
         QVERIFY(controller);
         QCOMPARE(object->property("logModel").value<QObject*>(), controller->logModel());
     }

@@ -3,6 +3,7 @@
 #include "app/appcontroller.h"
 #include "serial/portlistmodel.h"
 #include "serial/serialoptions.h"
+#include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QColor>
@@ -17,8 +18,6 @@
 #include <QtTest>
 
 #include <memory>
-
-void qml_register_types_Korvel();
 
 namespace {
 
@@ -72,6 +71,9 @@ class TestSerialPanel : public QObject
     Q_OBJECT
 
 private:
+    korveltest::FakePorts m_ports{[] {
+        return fakePorts();
+    }};
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<QQuickWindow> m_window;
     std::unique_ptr<QQuickItem> m_root;
@@ -129,9 +131,7 @@ private:
     void createPanel()
     {
         m_engine = std::make_unique<QQmlEngine>();
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
+        korveltest::prepareQmlEngine(*m_engine);
         QQmlComponent component(m_engine.get());
         component.setData(R"(
 import QtQuick
@@ -149,8 +149,7 @@ Rectangle {
         QVERIFY2(m_root, qPrintable(component.errorString()));
         m_panel = m_root->findChild<QQuickItem*>(QStringLiteral("panel"));
         QVERIFY(m_panel);
-        m_controller =
-            m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+        m_controller = korveltest::appController(*m_engine);
         QVERIFY(m_controller);
 
         m_window = std::make_unique<QQuickWindow>();
@@ -163,16 +162,8 @@ Rectangle {
 private slots:
     void initTestCase()
     {
-        volatile auto keepModule = &qml_register_types_Korvel;
-        (void)keepModule;
         // The offscreen platform does not ask for hover effects by itself.
         QGuiApplication::styleHints()->setUseHoverEffects(true);
-        PortListModel::setEnumerator([] { return fakePorts(); });
-    }
-
-    void cleanupTestCase()
-    {
-        PortListModel::setEnumerator({});
     }
 
     void init()

@@ -4,6 +4,7 @@
 // choose one first.
 #include "app/appcontroller.h"
 #include "serial/portlistmodel.h"
+#include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QClipboard>
@@ -17,8 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-void qml_register_types_Korvel();
-
 namespace {
 
 QList<SerialPortEntry> g_ports;
@@ -30,41 +29,29 @@ class TestUiEndToEnd : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    korveltest::FakePorts m_ports{[] {
+        return g_ports;
+    }};
+    korveltest::MainWindowDriver m_ui;
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;
 
     bool loadMain()
     {
-        m_engine = std::make_unique<QQmlApplicationEngine>();
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-        m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-        if (m_engine->rootObjects().isEmpty()) {
+        if (!m_ui.load()) {
             return false;
         }
-        m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
-        m_controller =
-            m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-        if (!m_window || !m_controller) {
-            return false;
-        }
-        m_window->show();
-        return QTest::qWaitForWindowExposed(m_window);
+        m_window = m_ui.window();
+        m_controller = m_ui.controller();
+        return true;
     }
 
-    QQuickItem* item(const char* name) const
-    {
-        return m_window->findChild<QQuickItem*>(QLatin1String(name));
-    }
+    QQuickItem* item(const char* name) const { return m_ui.item(QLatin1String(name)); }
 
     void click(QQuickItem* target)
     {
         QVERIFY(target);
-        const QPoint centre =
-            target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-        QTest::mouseClick(m_window, Qt::LeftButton, {}, centre);
+        m_ui.click(target);
     }
 
     // The whole text of the data monitor, as its Copy command yields it with
@@ -81,24 +68,13 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        volatile auto keepModule = &qml_register_types_Korvel;
-        (void)keepModule;
-        korveltest::isolateSettings();
-        PortListModel::setEnumerator([] { return g_ports; });
-    }
+    void initTestCase() { korveltest::isolateSettings(); }
 
     void cleanup()
     {
-        m_engine.reset();
+        m_ui.unload();
         m_window = nullptr;
         m_controller = nullptr;
-    }
-
-    void cleanupTestCase()
-    {
-        PortListModel::setEnumerator({});
     }
 
     void noPortsLeadsToTheErrorDialog()

@@ -1,6 +1,7 @@
 // PortListModel over a controlled enumeration: when it resets, what its roles
 // show and how rows are looked up.
 #include "serial/portlistmodel.h"
+#include "support/testsupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -28,7 +29,7 @@ class TestPortListModel : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void init();
 
     void constructorEnumerates();
     void unchangedListEmitsNothing();
@@ -44,16 +45,15 @@ private slots:
 
 private:
     QList<SerialPortEntry> m_ports;
-    void useList(const QList<SerialPortEntry>& ports)
-    {
-        m_ports = ports;
-        PortListModel::setEnumerator([this] { return m_ports; });
-    }
+    korveltest::FakePorts m_fake{[this] {
+        return m_ports;
+    }};
+    void useList(const QList<SerialPortEntry>& ports) { m_ports = ports; }
 };
 
-void TestPortListModel::cleanup()
+void TestPortListModel::init()
 {
-    PortListModel::setEnumerator({});
+    m_ports.clear();
 }
 
 void TestPortListModel::constructorEnumerates()

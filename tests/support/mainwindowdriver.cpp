@@ -13,6 +13,23 @@
 
 namespace korveltest {
 
+void prepareQmlEngine(QQmlEngine& engine)
+{
+    if (QQuickStyle::name().isEmpty()) {
+        QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    }
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+#else
+    Q_UNUSED(engine);
+#endif
+}
+
+AppController* appController(QQmlEngine& engine)
+{
+    return engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+}
+
 MainWindowDriver::MainWindowDriver() = default;
 
 MainWindowDriver::~MainWindowDriver()
@@ -23,14 +40,8 @@ MainWindowDriver::~MainWindowDriver()
 bool MainWindowDriver::load(const QStringList& watched)
 {
     unload();
-    // The style can be chosen only before the first document is loaded.
-    if (QQuickStyle::name().isEmpty()) {
-        QQuickStyle::setStyle(QStringLiteral("Fusion"));
-    }
     m_engine = std::make_unique<QQmlApplicationEngine>();
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
+    prepareQmlEngine(*m_engine);
     QObject::connect(m_engine.get(), &QQmlEngine::warnings, m_engine.get(),
                      [this, watched](const QList<QQmlError>& list) {
                          for (const QQmlError& error : list) {
@@ -44,8 +55,7 @@ bool MainWindowDriver::load(const QStringList& watched)
         return false;
     }
     m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
-    m_controller =
-        m_engine->singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+    m_controller = appController(*m_engine);
     if (!m_window || !m_controller) {
         return false;
     }

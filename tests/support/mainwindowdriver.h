@@ -5,14 +5,23 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
 
 class AppController;
 class QObject;
 class QQmlApplicationEngine;
+class QQmlEngine;
 class QQuickItem;
 class QQuickWindow;
 
 namespace korveltest {
+
+/// Gets @p engine ready to load the application's documents: the Fusion
+/// style (chosen once, before the first document) and, before Qt 6.5, the
+/// import path of the module's resources.
+void prepareQmlEngine(QQmlEngine& engine);
+/// The AppController singleton of @p engine (created on first use).
+AppController* appController(QQmlEngine& engine);
 
 /// The real Main document in a real window, driven as a user drives it:
 /// finds items by object name (in the visual tree too, where views and
@@ -31,6 +40,8 @@ public:
     QQuickWindow* window() const { return m_window; }
     AppController* controller() const { return m_controller; }
     QStringList warnings() const { return m_warnings; }
+    /// The warnings kept so far; the list starts empty again.
+    QStringList takeWarnings() { return std::exchange(m_warnings, {}); }
 
     /// The item or object with this object name, or null.
     QQuickItem* item(const QString& name) const;

@@ -32,6 +32,16 @@ QList<QByteArray> rxLines(const LogManager& log)
     return lines;
 }
 
+FakePorts::FakePorts(PortListModel::Enumerator enumerator)
+{
+    PortListModel::setEnumerator(std::move(enumerator));
+}
+
+FakePorts::~FakePorts()
+{
+    PortListModel::setEnumerator({});
+}
+
 QString opened(const QString& port, const QString& summary)
 {
     return QStringLiteral("SYS:%1 opened \u00b7 %2").arg(port, summary);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/portlistmodel.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QProcess>
@@ -34,6 +36,17 @@ struct Device
     explicit Device(const QString& path);
     QSerialPort port;
     QByteArray received;
+};
+
+/// While it lives, the port list enumerates through @p enumerator instead of
+/// the platform; the platform's enumeration is back once it is gone.
+class FakePorts
+{
+public:
+    explicit FakePorts(PortListModel::Enumerator enumerator);
+    ~FakePorts();
+    FakePorts(const FakePorts&) = delete;
+    FakePorts& operator=(const FakePorts&) = delete;
 };
 
 /// Points QSettings at a fresh folder of its own and sets the application

@@ -25,8 +25,6 @@
 #include <algorithm>
 #include <cstdio>
 
-void qml_register_types_Korvel();
-
 namespace {
 
 // Resident set size of this process in KiB, from /proc.
@@ -219,8 +217,6 @@ int runLibraryBench()
 
 int main(int argc, char* argv[])
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     // Never touch the user's own settings.

@@ -27,8 +27,6 @@
 #include <memory>
 #include <sys/resource.h>
 
-void qml_register_types_Korvel();
-
 namespace {
 
 double cpuSeconds()
@@ -131,8 +129,6 @@ struct Result
 
 int main(int argc, char* argv[])
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -27,8 +27,6 @@
 #include <cstdio>
 #include <functional>
 
-void qml_register_types_Korvel();
-
 namespace {
 
 QQuickItem* findByName(QQuickItem* item, const QString& name)
@@ -181,8 +179,6 @@ private:
 
 int main(int argc, char* argv[])
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -29,8 +29,6 @@
 #include <pty.h>
 #include <unistd.h>
 
-void qml_register_types_Korvel();
-
 namespace {
 
 QString g_outDir;
@@ -198,7 +196,7 @@ void shootTheme(const QString& theme)
 
 void shootDriverBanner()
 {
-    DriverCheck::setInstalledOverrideForTesting(0);
+    DriverCheck::setInstalledOverrideForTesting(false);
     QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
     Session s;
     if (s.load()) {
@@ -207,7 +205,7 @@ void shootDriverBanner()
         s.window->show();
         save(s.window, QStringLiteral("main-light-driver-banner"));
     }
-    DriverCheck::setInstalledOverrideForTesting(-1);
+    DriverCheck::setInstalledOverrideForTesting(std::nullopt);
 }
 
 // The terminal end of a pseudo-terminal that nobody answers on, so that a
@@ -329,8 +327,6 @@ void shootCommandPage(const QString& theme)
 
 int main(int argc, char* argv[])
 {
-    volatile auto keepModule = &qml_register_types_Korvel;
-    (void)keepModule;
 
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KorvelScreenshots"));
