@@ -153,7 +153,9 @@ private slots:
                                    "downloadLibraryUpdate",
                                    "checkForAppUpdate",
                                    "installAppUpdate",
-                                   "cancelAppUpdateDownload"};
+                                   "cancelAppUpdateDownload",
+                                   "urlForLocalPath",
+                                   "localPathForUrl"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Method), expected);
     }
 
