@@ -38,18 +38,18 @@ Dialog {
             objectName: "downloadDriverButton"
             text: qsTr("Download driver")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
             onClicked: root.downloadRequested()
         }
 
         Button {
             text: qsTr("Close")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: root.accept()
         }
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 12
 
         Label {

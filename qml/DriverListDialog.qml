@@ -41,11 +41,12 @@ Dialog {
         Button {
             text: qsTr("Close")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: root.accept()
         }
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 0
 
         Label {

@@ -57,7 +57,8 @@ Dialog {
         }
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 14
 
         GridLayout {
@@ -170,7 +171,7 @@ Dialog {
             objectName: "cancelButton"
             text: qsTr("Cancel")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: root.reject()
         }
 
         Button {
@@ -178,7 +179,6 @@ Dialog {
             text: qsTr("Save")
             highlighted: true
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
             onClicked: root.save()
         }
     }
@@ -189,8 +189,7 @@ Dialog {
         objectName: "folderDialog"
         currentFolder: AppController.urlForLocalPath(locationField.text)
         // Accepted without picking a subfolder, the folder shown is the choice.
-        onAccepted: locationField.text = AppController.localPathForUrl(
-                        folderDialog.selectedFolder.toString() !== "" ? folderDialog.selectedFolder
-                                                                      : folderDialog.currentFolder)
+        onAccepted: locationField.text = AppController.localPathForUrl(folderDialog.selectedFolder)
+                                         || AppController.localPathForUrl(folderDialog.currentFolder)
     }
 }

@@ -14,7 +14,7 @@ Dialog {
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: 460
-    padding: 0
+    padding: 16
     palette: Theme.palette
     font.family: Theme.baseFontFamily
     font.pixelSize: Theme.baseFontSize
@@ -49,257 +49,250 @@ Dialog {
             objectName: "settingsCloseButton"
             text: qsTr("Close")
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: root.reject()
         }
     }
 
-    contentItem: Pane {
-        padding: 16
-        palette: Theme.palette
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 16
 
-        background: null
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Interface language")
 
-        ColumnLayout {
-            anchors.fill: parent
-            spacing: 16
+            ComboBox {
+                id: languageCombo
 
-            GroupBox {
-                Layout.fillWidth: true
-                title: qsTr("Interface language")
-
-                ComboBox {
-                    id: languageCombo
-
-                    objectName: "languageCombo"
-                    anchors.left: parent.left
-                    anchors.right: parent.right
-                    model: AppController.availableLanguages()
-                    textRole: "nativeName"
-                    valueRole: "code"
-                    onActivated: AppController.currentLanguage = languageCombo.currentValue
-                }
+                objectName: "languageCombo"
+                anchors.left: parent.left
+                anchors.right: parent.right
+                model: AppController.availableLanguages()
+                textRole: "nativeName"
+                valueRole: "code"
+                onActivated: AppController.currentLanguage = languageCombo.currentValue
             }
+        }
 
-            GroupBox {
-                Layout.fillWidth: true
-                title: qsTr("System font")
-
-                RowLayout {
-                    anchors.fill: parent
-                    spacing: 12
-
-                    ComboBox {
-                        id: systemFontCombo
-
-                        objectName: "systemFontCombo"
-                        Layout.fillWidth: true
-                        editable: false
-                        model: AppController.availableFontFamilies()
-                        onActivated: AppController.systemFontFamily = systemFontCombo.currentText
-                    }
-
-                    Label {
-                        text: qsTr("Size")
-                        color: Theme.text
-                    }
-
-                    SpinBox {
-                        objectName: "systemFontSizeSpin"
-                        from: 8
-                        to: 32
-                        value: AppController.systemFontSize
-                        onValueModified: AppController.systemFontSize = value
-                    }
-                }
-            }
-
-            GroupBox {
-                Layout.fillWidth: true
-                title: qsTr("Data monitor font")
-
-                RowLayout {
-                    anchors.fill: parent
-                    spacing: 12
-
-                    ComboBox {
-                        id: logFontCombo
-
-                        objectName: "logFontCombo"
-                        Layout.fillWidth: true
-                        editable: false
-                        model: AppController.availableFontFamilies()
-                        onActivated: AppController.logFontFamily = logFontCombo.currentText
-                    }
-
-                    Label {
-                        text: qsTr("Size")
-                        color: Theme.text
-                    }
-
-                    SpinBox {
-                        objectName: "logFontSizeSpin"
-                        from: 8
-                        to: 32
-                        value: AppController.logFontSize
-                        onValueModified: AppController.logFontSize = value
-                    }
-                }
-            }
-
-            GroupBox {
-                Layout.fillWidth: true
-                title: qsTr("Theme")
-
-                RowLayout {
-                    anchors.fill: parent
-
-                    RadioButton {
-                        id: lightButton
-
-                        objectName: "lightThemeButton"
-                        text: qsTr("Light")
-                        checked: AppController.themeMode !== "dark"
-                        onClicked: AppController.themeMode = "light"
-                    }
-
-                    RadioButton {
-                        id: darkButton
-
-                        objectName: "darkThemeButton"
-                        text: qsTr("Dark")
-                        checked: AppController.themeMode === "dark"
-                        onClicked: AppController.themeMode = "dark"
-                    }
-
-                    Item {
-                        Layout.fillWidth: true
-                    }
-                }
-            }
-
-            GroupBox {
-                Layout.fillWidth: true
-                title: qsTr("Command library")
-
-                RowLayout {
-                    anchors.fill: parent
-                    spacing: 8
-
-                    Label {
-                        objectName: "libraryVersionLabel"
-                        text: AppController.libraryVersion
-                        font.family: Theme.monoFont
-                        color: Theme.text
-                    }
-
-                    Label {
-                        objectName: "upToDateBadge"
-                        visible: AppController.libraryUpdateState === "upToDate"
-                        text: qsTr("Up to date")
-                        padding: 2
-                        color: Theme.accent800
-
-                        background: Rectangle {
-                            color: Theme.accentTint
-                        }
-                    }
-
-                    Label {
-                        objectName: "updateAvailableBadge"
-                        visible: AppController.libraryUpdateState === "updateAvailable"
-                        text: qsTr("Update available")
-                        padding: 2
-                        color: Theme.text
-
-                        background: Rectangle {
-                            color: Theme.accent
-                        }
-                    }
-
-                    Item {
-                        Layout.fillWidth: true
-                    }
-
-                    Button {
-                        objectName: "checkLibraryButton"
-                        text: qsTr("Check for updates")
-                        enabled: AppController.libraryUpdateState !== "checking"
-                                 && AppController.libraryUpdateState !== "downloading"
-                        onClicked: {
-                            AppController.checkForLibraryUpdate()
-                            libraryDialog.open()
-                        }
-                    }
-                }
-            }
-
-            // Captions over values, two to a row.
-            GridLayout {
-                Layout.fillWidth: true
-                columns: 2
-                columnSpacing: 16
-                rowSpacing: 4
-
-                Label {
-                    text: qsTr("Version")
-                    font.pixelSize: Theme.baseFontSize - 1
-                    color: Theme.textMuted
-                }
-
-                Label {
-                    text: qsTr("Platform")
-                    font.pixelSize: Theme.baseFontSize - 1
-                    color: Theme.textMuted
-                }
-
-                Label {
-                    objectName: "versionValue"
-                    text: qsTr("%1 (Qt %2)").arg(AppController.appVersion).arg(AppController.qtVersion)
-                    color: Theme.text
-                }
-
-                Label {
-                    text: "Windows · macOS · Linux"
-                    color: Theme.text
-                }
-
-                Label {
-                    text: qsTr("Support")
-                    font.pixelSize: Theme.baseFontSize - 1
-                    color: Theme.textMuted
-                }
-
-                Label {
-                    text: qsTr("Devices")
-                    font.pixelSize: Theme.baseFontSize - 1
-                    color: Theme.textMuted
-                }
-
-                Label {
-                    text: "support@korvel.example"
-                    color: Theme.text
-                }
-
-                Label {
-                    objectName: "devicesValue"
-                    text: qsTr("%1 models · %2 commands").arg(AppController.modelCount).arg(AppController.commandCount)
-                    color: Theme.text
-                }
-            }
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("System font")
 
             RowLayout {
-                Layout.fillWidth: true
-                Layout.topMargin: 6
+                anchors.fill: parent
+                spacing: 12
 
-                Button {
-                    objectName: "restoreDefaultsButton"
-                    text: qsTr("Restore defaults")
-                    onClicked: AppController.restoreDefaultSettings()
+                ComboBox {
+                    id: systemFontCombo
+
+                    objectName: "systemFontCombo"
+                    Layout.fillWidth: true
+                    editable: false
+                    model: AppController.availableFontFamilies()
+                    onActivated: AppController.systemFontFamily = systemFontCombo.currentText
+                }
+
+                Label {
+                    text: qsTr("Size")
+                    color: Theme.text
+                }
+
+                SpinBox {
+                    objectName: "systemFontSizeSpin"
+                    from: 8
+                    to: 32
+                    value: AppController.systemFontSize
+                    onValueModified: AppController.systemFontSize = value
+                }
+            }
+        }
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Data monitor font")
+
+            RowLayout {
+                anchors.fill: parent
+                spacing: 12
+
+                ComboBox {
+                    id: logFontCombo
+
+                    objectName: "logFontCombo"
+                    Layout.fillWidth: true
+                    editable: false
+                    model: AppController.availableFontFamilies()
+                    onActivated: AppController.logFontFamily = logFontCombo.currentText
+                }
+
+                Label {
+                    text: qsTr("Size")
+                    color: Theme.text
+                }
+
+                SpinBox {
+                    objectName: "logFontSizeSpin"
+                    from: 8
+                    to: 32
+                    value: AppController.logFontSize
+                    onValueModified: AppController.logFontSize = value
+                }
+            }
+        }
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Theme")
+
+            RowLayout {
+                anchors.fill: parent
+
+                RadioButton {
+                    id: lightButton
+
+                    objectName: "lightThemeButton"
+                    text: qsTr("Light")
+                    checked: AppController.themeMode !== "dark"
+                    onClicked: AppController.themeMode = "light"
+                }
+
+                RadioButton {
+                    id: darkButton
+
+                    objectName: "darkThemeButton"
+                    text: qsTr("Dark")
+                    checked: AppController.themeMode === "dark"
+                    onClicked: AppController.themeMode = "dark"
                 }
 
                 Item {
                     Layout.fillWidth: true
                 }
+            }
+        }
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Command library")
+
+            RowLayout {
+                anchors.fill: parent
+                spacing: 8
+
+                Label {
+                    objectName: "libraryVersionLabel"
+                    text: AppController.libraryVersion
+                    font.family: Theme.monoFont
+                    color: Theme.text
+                }
+
+                Label {
+                    objectName: "upToDateBadge"
+                    visible: AppController.libraryUpdateState === "upToDate"
+                    text: qsTr("Up to date")
+                    padding: 2
+                    color: Theme.accent800
+
+                    background: Rectangle {
+                        color: Theme.accentTint
+                    }
+                }
+
+                Label {
+                    objectName: "updateAvailableBadge"
+                    visible: AppController.libraryUpdateState === "updateAvailable"
+                    text: qsTr("Update available")
+                    padding: 2
+                    color: Theme.text
+
+                    background: Rectangle {
+                        color: Theme.accent
+                    }
+                }
+
+                Item {
+                    Layout.fillWidth: true
+                }
+
+                Button {
+                    objectName: "checkLibraryButton"
+                    text: qsTr("Check for updates")
+                    enabled: AppController.libraryUpdateState !== "checking"
+                             && AppController.libraryUpdateState !== "downloading"
+                    onClicked: {
+                        AppController.checkForLibraryUpdate()
+                        libraryDialog.open()
+                    }
+                }
+            }
+        }
+
+        // Captions over values, two to a row.
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 16
+            rowSpacing: 4
+
+            Label {
+                text: qsTr("Version")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                text: qsTr("Platform")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                objectName: "versionValue"
+                text: qsTr("%1 (Qt %2)").arg(AppController.appVersion).arg(AppController.qtVersion)
+                color: Theme.text
+            }
+
+            Label {
+                text: "Windows · macOS · Linux"
+                color: Theme.text
+            }
+
+            Label {
+                text: qsTr("Support")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                text: qsTr("Devices")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                text: "support@korvel.example"
+                color: Theme.text
+            }
+
+            Label {
+                objectName: "devicesValue"
+                text: qsTr("%1 models · %2 commands").arg(AppController.modelCount).arg(AppController.commandCount)
+                color: Theme.text
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.topMargin: 6
+
+            Button {
+                objectName: "restoreDefaultsButton"
+                text: qsTr("Restore defaults")
+                onClicked: AppController.restoreDefaultSettings()
+            }
+
+            Item {
+                Layout.fillWidth: true
             }
         }
     }
@@ -357,18 +350,18 @@ Dialog {
                 visible: AppController.libraryUpdateAvailable
                 enabled: AppController.libraryUpdateState !== "downloading"
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
                 onClicked: AppController.downloadLibraryUpdate()
             }
 
             Button {
                 text: qsTr("OK")
                 palette: Theme.palette
-                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                onClicked: libraryDialog.accept()
             }
         }
 
-        contentItem: ColumnLayout {
+        ColumnLayout {
+            anchors.fill: parent
             spacing: 8
 
             Label {

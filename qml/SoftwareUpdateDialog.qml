@@ -42,7 +42,7 @@ Dialog {
             text: qsTr("Later")
             visible: root.updateState === "updateAvailable" && !root.forced
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: root.reject()
         }
 
         Button {
@@ -50,8 +50,10 @@ Dialog {
             text: qsTr("Cancel")
             visible: root.updateState === "downloading"
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
-            onClicked: AppController.cancelAppUpdateDownload()
+            onClicked: {
+                AppController.cancelAppUpdateDownload()
+                root.reject()
+            }
         }
 
         Button {
@@ -59,7 +61,6 @@ Dialog {
             text: qsTr("Update now")
             visible: root.updateState === "updateAvailable"
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
             onClicked: AppController.installAppUpdate()
         }
 
@@ -68,7 +69,6 @@ Dialog {
             text: qsTr("Retry")
             visible: root.updateState === "error"
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
             onClicked: AppController.checkForAppUpdate()
         }
 
@@ -77,11 +77,12 @@ Dialog {
             text: qsTr("OK")
             visible: root.updateState === "upToDate" || root.updateState === "error"
             palette: Theme.palette
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: root.accept()
         }
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 10
 
         RowLayout {
