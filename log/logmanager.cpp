@@ -234,16 +234,17 @@ QString LogManager::continuousFilePath() const
 
 void LogManager::writeContinuous(const LogEntry& entry, bool flush)
 {
-    const QDate date = entry.time.date();
-    if (date != m_continuousDate) {
-        rotateContinuousFile(date);
-    }
-    if (!m_continuousFile) {
-        return;
-    }
+    // A batch shares one time stamp: its text and date are worked out once.
     if (entry.time != m_stampTime || m_stampText.isEmpty()) {
         m_stampTime = entry.time;
         m_stampText = stampText(entry.time);
+        m_stampDate = entry.time.date();
+    }
+    if (m_stampDate != m_continuousDate) {
+        rotateContinuousFile(m_stampDate);
+    }
+    if (!m_continuousFile) {
+        return;
     }
     m_continuousPending += lineWithStamp(entry, LogFileFormat::Text, m_stampText).toUtf8();
     m_continuousPending += '\n';

@@ -124,6 +124,7 @@ private:
     // The time stamp text of the last entry written, formatted once per batch.
     QDateTime m_stampTime;
     QString m_stampText;
+    QDate m_stampDate;
 
     std::function<QDateTime()> m_clock;
 };

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,19 +14,6 @@
 namespace {
 
 constexpr int kLineLength = 40; // with CR LF, as the simulator sends them
-
-QList<QByteArray> fileLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QList<QByteArray> lines = file.readAll().split('\n');
-    if (!lines.isEmpty() && lines.constLast().isEmpty()) {
-        lines.removeLast();
-    }
-    return lines;
-}
 
 // The simulator's number of a flood line as the file holds it, or -1.
 qint64 floodNumber(const QByteArray& line)
@@ -128,7 +114,7 @@ void TestContinuousLog::floodReachesFileWhole()
     controller.closePort();
     const qint64 logged = log.totalLineCount() - before;
 
-    const QList<QByteArray> lines = fileLines(daily);
+    const QList<QByteArray> lines = korveltest::fileLines(daily);
     qInfo("%s: %lld lines in the daily file, %lld logged in the run", QTest::currentDataTag(),
           static_cast<long long>(lines.size()), static_cast<long long>(logged));
     QVERIFY(!recorder.overflow);
@@ -165,7 +151,7 @@ void TestContinuousLog::batchLargerThanStoreReachesFile()
     QCOMPARE(log.totalLineCount() - before, qint64(lines));
     QCOMPARE(log.entries().size(), LogManager::Capacity);
 
-    const QList<QByteArray> written = fileLines(daily);
+    const QList<QByteArray> written = korveltest::fileLines(daily);
     QCOMPARE(written.size(), lines);
     for (int i = 0; i < lines; ++i) {
         const QByteArray expected =
@@ -223,7 +209,7 @@ void TestContinuousLog::killedApplicationLosesAtMostOneSecond()
 
     const QStringList files = QDir(dir.path()).entryList({QStringLiteral("probe-*.log")});
     QCOMPARE(files.size(), 1);
-    const QList<QByteArray> lines = fileLines(dir.filePath(files.first()));
+    const QList<QByteArray> lines = korveltest::fileLines(dir.filePath(files.first()));
     qint64 expected = 1;
     qint64 flood = 0;
     for (const QByteArray& line : lines) {

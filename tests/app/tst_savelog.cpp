@@ -14,16 +14,6 @@
 #include <QTemporaryFile>
 #include <QTest>
 
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestSaveLog : public QObject
 {
     Q_OBJECT
@@ -135,7 +125,7 @@ void TestSaveLog::saveFormats()
     QCOMPARE(controller.saveLog(dir.path(), baseName, format, false), QString());
     const QString path = QDir(dir.path()).filePath(fileName);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{fileName});
-    const QByteArray first = readAll(path).split('\n').first();
+    const QByteArray first = korveltest::fileBytes(path).split('\n').first();
     QVERIFY2(first.contains(firstLine), first.constData());
     QCOMPARE(status.size(), 1);
     QCOMPARE(status.first().first().toString(), QStringLiteral("Log saved to %1").arg(path));
@@ -210,7 +200,7 @@ void TestSaveLog::failedSaveChangesNothingThenGoodSaveWorks()
     QCOMPARE(controller.logStore().continuousFilePath(), dailyFile);
     controller.logStore().append(LogKind::RX, "after");
     // The failed save left the daily file in use.
-    const QByteArray daily = readAll(dailyFile);
+    const QByteArray daily = korveltest::fileBytes(dailyFile);
     QVERIFY(daily.contains("RX  before\n"));
     QVERIFY(daily.endsWith("RX  after\n"));
 
@@ -239,15 +229,15 @@ void TestSaveLog::saveSwitchesContinuousLogging()
     QCOMPARE(controller.logStore().continuousFilePath(), daily);
     controller.logStore().append(LogKind::RX, "\x1b[32mgreen\x1b[0m");
     // Always text, whatever the export's format; escapes kept.
-    QVERIFY(readAll(daily).endsWith("] RX  \x1b[32mgreen\x1b[0m\n"));
+    QVERIFY(korveltest::fileBytes(daily).endsWith("] RX  \x1b[32mgreen\x1b[0m\n"));
 
     // A second save the same day continues the file.
-    const qint64 before = readAll(daily).size();
+    const qint64 before = korveltest::fileBytes(daily).size();
     QVERIFY(controller.saveLog(dir.path(), QStringLiteral("day"), QStringLiteral("text"), true)
                 .isEmpty());
     controller.logStore().append(LogKind::RX, "more");
-    QVERIFY(readAll(daily).size() > before);
-    QVERIFY(readAll(daily).startsWith(readAll(daily).left(before)));
+    QVERIFY(korveltest::fileBytes(daily).size() > before);
+    QVERIFY(korveltest::fileBytes(daily).startsWith(korveltest::fileBytes(daily).left(before)));
 
     QVERIFY(controller.saveLog(dir.path(), QStringLiteral("day"), QStringLiteral("text"), false)
                 .isEmpty());

@@ -2,6 +2,7 @@
 // cannot be made and to a disk that refuses the writes), and continuous
 // logging with its daily files, driven by the entries' own time stamps.
 #include "log/logmanager.h"
+#include "support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,21 +17,6 @@
 namespace {
 
 const QDateTime kStamp(QDate(2024, 3, 5), QTime(7, 8, 9, 12));
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QList<QByteArray> fileLines(const QString& path)
-{
-    QList<QByteArray> lines = readAll(path).split('\n');
-    if (!lines.isEmpty() && lines.constLast().isEmpty()) {
-        lines.removeLast();
-    }
-    return lines;
-}
 
 // Makes writes past @p bytes fail with "file too large", as a full disk
 // would, for as long as the object lives; works for root too.
@@ -163,15 +149,15 @@ void TestLogFiles::exportWritesEveryHeldEntry()
     const QString path = dir.filePath(QStringLiteral("new/deeper/out.file"));
     QString error = QStringLiteral("unchanged");
     QVERIFY(log.exportToFile(path, LogFileFormat(format), &error));
-    QCOMPARE(readAll(path), expected);
+    QCOMPARE(korveltest::fileBytes(path), expected);
     QCOMPARE(error, QStringLiteral("unchanged"));
 
     // Exporting again replaces the file.
     log.clear();
     QVERIFY(log.exportToFile(path, LogFileFormat(format)));
-    QCOMPARE(readAll(path), LogFileFormat(format) == LogFileFormat::Csv
-                                ? QByteArray("time,direction,data\n")
-                                : QByteArray());
+    QCOMPARE(korveltest::fileBytes(path), LogFileFormat(format) == LogFileFormat::Csv
+                                              ? QByteArray("time,direction,data\n")
+                                              : QByteArray());
 }
 
 void TestLogFiles::exportIntoFolderThatCannotBeMade()
@@ -202,11 +188,7 @@ void TestLogFiles::exportToRefusingDiskKeepsOldFile()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("session.log"));
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("the previous export\n");
-    }
+    QVERIFY(korveltest::writeFile(path, "the previous export\n"));
     QString error;
     bool written = true;
     {
@@ -216,7 +198,7 @@ void TestLogFiles::exportToRefusingDiskKeepsOldFile()
     }
     QVERIFY(!written);
     QVERIFY2(!error.isEmpty(), "a write that fails must say why");
-    QCOMPARE(readAll(path), QByteArray("the previous export\n"));
+    QCOMPARE(korveltest::fileBytes(path), QByteArray("the previous export\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("session.log")});
     QCOMPARE(log.entries().size(), 3000);
 }
@@ -248,7 +230,7 @@ void TestLogFiles::continuousAppendsEveryEntry()
     log.appendBatch(LogKind::RX, items, QList<LineEnd>(batchSize, LineEnd::CrLf));
 
     // On disk once the append returns, without closing the file.
-    const QList<QByteArray> lines = fileLines(path);
+    const QList<QByteArray> lines = korveltest::fileLines(path);
     QCOMPARE(lines.size(), batchSize + 1);
     QCOMPARE(qint64(lines.size()), log.totalLineCount());
     QCOMPARE(lines.first(), QByteArray("[2024-03-05 07:08:09.012] TX  start"));
@@ -272,10 +254,10 @@ void TestLogFiles::continuousRotatesOnEntryDate()
     log.append(LogKind::RX, "new year");
     QCOMPARE(log.continuousFilePath(), dir.filePath(QStringLiteral("logA-20250101.log")));
 
-    QCOMPARE(fileLines(dir.filePath(QStringLiteral("logA-20241231.log"))),
+    QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("logA-20241231.log"))),
              (QList<QByteArray>{"[2024-12-31 23:59:59.900] RX  late",
                                 "[2024-12-31 23:59:59.900] RX  later"}));
-    QCOMPARE(fileLines(dir.filePath(QStringLiteral("logA-20250101.log"))),
+    QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("logA-20250101.log"))),
              QList<QByteArray>{"[2025-01-01 00:00:00.100] RX  new year"});
 }
 
@@ -283,11 +265,7 @@ void TestLogFiles::continuousContinuesFileOfSameDay()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("korvel-20240305.log"));
-    {
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("from this morning\n");
-    }
+    QVERIFY(korveltest::writeFile(path, "from this morning\n"));
     LogManager log;
     log.setClock([] { return kStamp; });
     // An empty base name gives "korvel".
@@ -296,7 +274,7 @@ void TestLogFiles::continuousContinuesFileOfSameDay()
     // Switching on again (a second save the same day) continues the file too.
     log.setContinuousLogging(true, dir.path(), QString());
     log.append(LogKind::SYS, "second");
-    QCOMPARE(fileLines(path),
+    QCOMPARE(korveltest::fileLines(path),
              (QList<QByteArray>{"from this morning", "[2024-03-05 07:08:09.012] SYS  first",
                                 "[2024-03-05 07:08:09.012] SYS  second"}));
 }
@@ -314,7 +292,7 @@ void TestLogFiles::continuousOffStopsWriting()
     QVERIFY(!log.continuousLoggingEnabled());
     QVERIFY(log.continuousFilePath().isEmpty());
     log.append(LogKind::RX, "off");
-    QCOMPARE(fileLines(dir.filePath(QStringLiteral("b-20240305.log"))),
+    QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("b-20240305.log"))),
              (QList<QByteArray>{"[2024-03-05 07:08:09.012] RX  on",
                                 "[2024-03-05 07:08:09.012] RX  after clear"}));
 }
@@ -334,7 +312,7 @@ void TestLogFiles::continuousWithEmptyFolderWritesToWorkingFolder()
         log.append(LogKind::RX, "x");
     }
     QDir::setCurrent(previous);
-    QCOMPARE(fileLines(dir.filePath(QStringLiteral("here-20240305.log"))),
+    QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("here-20240305.log"))),
              QList<QByteArray>{"[2024-03-05 07:08:09.012] RX  x"});
 }
 
