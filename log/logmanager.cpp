@@ -42,6 +42,7 @@ LogManager::LogManager(QObject* parent)
 LogManager::~LogManager()
 {
     closeContinuousFile();
+    m_writer.reset(); // writes what is queued while this object is whole
 }
 
 QByteArray LogEntry::lineEndBytes(LineEnd end)
@@ -229,7 +230,15 @@ void LogManager::setContinuousLogging(bool enabled, const QString& directory,
 
 QString LogManager::continuousFilePath() const
 {
-    return m_continuousFile ? m_continuousFile->fileName() : QString();
+    return m_continuousPath;
+}
+
+void LogManager::waitForContinuousWrites()
+{
+    flushContinuous();
+    if (m_writer) {
+        m_writer->waitUntilWritten();
+    }
 }
 
 void LogManager::writeContinuous(const LogEntry& entry, bool flush)
@@ -243,7 +252,7 @@ void LogManager::writeContinuous(const LogEntry& entry, bool flush)
     if (m_stampDate != m_continuousDate) {
         rotateContinuousFile(m_stampDate);
     }
-    if (!m_continuousFile) {
+    if (m_continuousPath.isEmpty()) {
         return;
     }
     m_continuousPending += lineWithStamp(entry, LogFileFormat::Text, m_stampText).toUtf8();
@@ -267,30 +276,34 @@ void LogManager::rotateContinuousFile(const QDate& date)
         reportContinuousFailure(path, file->errorString());
         return;
     }
-    m_continuousFile = std::move(file);
+    if (!m_writer) {
+        m_writer = std::make_unique<LogFileWriter>();
+        // Reported from the writing thread, received here on this one.
+        connect(m_writer.get(), &LogFileWriter::writeFailed, this,
+                &LogManager::reportContinuousFailure);
+    }
+    m_continuousPath = path;
     m_continuousDate = date;
+    m_continuousFailureReported = false;
+    m_writer->setFile(std::move(file));
 }
 
 void LogManager::flushContinuous()
 {
-    if (!m_continuousFile || m_continuousPending.isEmpty()) {
+    if (m_continuousPath.isEmpty() || m_continuousPending.isEmpty()) {
         return;
     }
-    const bool written =
-        m_continuousFile->write(m_continuousPending) == m_continuousPending.size() &&
-        m_continuousFile->flush();
+    m_writer->write(std::move(m_continuousPending));
     m_continuousPending.clear();
-    if (written) {
-        m_continuousFailureReported = false;
-    } else {
-        reportContinuousFailure(m_continuousFile->fileName(), m_continuousFile->errorString());
-    }
 }
 
 void LogManager::closeContinuousFile()
 {
     flushContinuous();
-    m_continuousFile.reset();
+    if (!m_continuousPath.isEmpty()) {
+        m_writer->setFile(nullptr);
+        m_continuousPath.clear();
+    }
 }
 
 void LogManager::reportContinuousFailure(const QString& path, const QString& reason)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/logfilewriter.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -84,6 +86,9 @@ public:
     bool continuousLoggingEnabled() const { return m_continuousEnabled; }
     /// The daily file being written, empty while none is open.
     QString continuousFilePath() const;
+    /// Returns once every line given so far is in the daily file. The
+    /// file is written on a thread of its own, moments after each append.
+    void waitForContinuousWrites();
 
     /// Where the time stamps of new entries come from; the local clock
     /// unless a test sets another. An empty function restores the local clock.
@@ -96,8 +101,8 @@ signals:
     void bulkChanged();
     void countersChanged(qint64 rxBytes, qint64 txBytes);
     void cleared();
-    /// The daily file could not be opened or written; sent once until a
-    /// write succeeds again.
+    /// The daily file could not be opened or written; sent once for each
+    /// file that fails, and once while opening keeps failing.
     void continuousLogFailed(const QString& path, const QString& reason);
 
 private:
@@ -117,7 +122,8 @@ private:
     QString m_continuousDirectory;
     QString m_continuousBaseName;
     QDate m_continuousDate;
-    std::unique_ptr<QFile> m_continuousFile;
+    QString m_continuousPath; // empty while no daily file is open
+    std::unique_ptr<LogFileWriter> m_writer;
     // Lines of the current batch, written to the file in one go.
     QByteArray m_continuousPending;
     bool m_continuousFailureReported = false;

@@ -113,6 +113,7 @@ void TestContinuousLog::floodReachesFileWhole()
                               count, 90000);
     controller.closePort();
     const qint64 logged = log.totalLineCount() - before;
+    log.waitForContinuousWrites();
 
     const QList<QByteArray> lines = korveltest::fileLines(daily);
     qInfo("%s: %lld lines in the daily file, %lld logged in the run", QTest::currentDataTag(),
@@ -151,6 +152,7 @@ void TestContinuousLog::batchLargerThanStoreReachesFile()
     QCOMPARE(log.totalLineCount() - before, qint64(lines));
     QCOMPARE(log.entries().size(), LogManager::Capacity);
 
+    log.waitForContinuousWrites();
     const QList<QByteArray> written = korveltest::fileLines(daily);
     QCOMPARE(written.size(), lines);
     for (int i = 0; i < lines; ++i) {

@@ -199,6 +199,7 @@ void TestSaveLog::failedSaveChangesNothingThenGoodSaveWorks()
     QVERIFY(controller.logStore().continuousLoggingEnabled());
     QCOMPARE(controller.logStore().continuousFilePath(), dailyFile);
     controller.logStore().append(LogKind::RX, "after");
+    controller.logStore().waitForContinuousWrites();
     // The failed save left the daily file in use.
     const QByteArray daily = korveltest::fileBytes(dailyFile);
     QVERIFY(daily.contains("RX  before\n"));
@@ -228,16 +229,19 @@ void TestSaveLog::saveSwitchesContinuousLogging()
                           .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))));
     QCOMPARE(controller.logStore().continuousFilePath(), daily);
     controller.logStore().append(LogKind::RX, "\x1b[32mgreen\x1b[0m");
+    controller.logStore().waitForContinuousWrites();
     // Always text, whatever the export's format; escapes kept.
     QVERIFY(korveltest::fileBytes(daily).endsWith("] RX  \x1b[32mgreen\x1b[0m\n"));
 
     // A second save the same day continues the file.
-    const qint64 before = korveltest::fileBytes(daily).size();
+    const QByteArray before = korveltest::fileBytes(daily);
     QVERIFY(controller.saveLog(dir.path(), QStringLiteral("day"), QStringLiteral("text"), true)
                 .isEmpty());
     controller.logStore().append(LogKind::RX, "more");
-    QVERIFY(korveltest::fileBytes(daily).size() > before);
-    QVERIFY(korveltest::fileBytes(daily).startsWith(korveltest::fileBytes(daily).left(before)));
+    controller.logStore().waitForContinuousWrites();
+    const QByteArray after = korveltest::fileBytes(daily);
+    QVERIFY(after.startsWith(before));
+    QVERIFY(after.endsWith("] RX  more\n"));
 
     QVERIFY(controller.saveLog(dir.path(), QStringLiteral("day"), QStringLiteral("text"), false)
                 .isEmpty());

@@ -59,6 +59,7 @@ private slots:
     void continuousOffStopsWriting();
     void continuousWithEmptyFolderWritesToWorkingFolder();
     void continuousReportsUnopenableFileOnce();
+    void continuousReportsRefusedWritesOnce();
 };
 
 void TestLogFiles::formatLine_data()
@@ -229,9 +230,9 @@ void TestLogFiles::continuousAppendsEveryEntry()
     log.append(LogKind::TX, "start");
     log.appendBatch(LogKind::RX, items, QList<LineEnd>(batchSize, LineEnd::CrLf));
 
-    // On disk once the append returns, without closing the file.
+    // On disk moments later, without closing the file or being asked to.
+    QTRY_COMPARE(korveltest::fileLines(path).size(), batchSize + 1);
     const QList<QByteArray> lines = korveltest::fileLines(path);
-    QCOMPARE(lines.size(), batchSize + 1);
     QCOMPARE(qint64(lines.size()), log.totalLineCount());
     QCOMPARE(lines.first(), QByteArray("[2024-03-05 07:08:09.012] TX  start"));
     for (int i = 0; i < batchSize; ++i) {
@@ -253,6 +254,7 @@ void TestLogFiles::continuousRotatesOnEntryDate()
     QCOMPARE(log.continuousFilePath(), dir.filePath(QStringLiteral("logA-20241231.log")));
     log.append(LogKind::RX, "new year");
     QCOMPARE(log.continuousFilePath(), dir.filePath(QStringLiteral("logA-20250101.log")));
+    log.waitForContinuousWrites();
 
     QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("logA-20241231.log"))),
              (QList<QByteArray>{"[2024-12-31 23:59:59.900] RX  late",
@@ -274,6 +276,7 @@ void TestLogFiles::continuousContinuesFileOfSameDay()
     // Switching on again (a second save the same day) continues the file too.
     log.setContinuousLogging(true, dir.path(), QString());
     log.append(LogKind::SYS, "second");
+    log.waitForContinuousWrites();
     QCOMPARE(korveltest::fileLines(path),
              (QList<QByteArray>{"from this morning", "[2024-03-05 07:08:09.012] SYS  first",
                                 "[2024-03-05 07:08:09.012] SYS  second"}));
@@ -292,6 +295,7 @@ void TestLogFiles::continuousOffStopsWriting()
     QVERIFY(!log.continuousLoggingEnabled());
     QVERIFY(log.continuousFilePath().isEmpty());
     log.append(LogKind::RX, "off");
+    log.waitForContinuousWrites();
     QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("b-20240305.log"))),
              (QList<QByteArray>{"[2024-03-05 07:08:09.012] RX  on",
                                 "[2024-03-05 07:08:09.012] RX  after clear"}));
@@ -330,6 +334,32 @@ void TestLogFiles::continuousReportsUnopenableFileOnce()
     QVERIFY(!failed.first().at(1).toString().isEmpty());
     // The store itself keeps every line.
     QCOMPARE(log.entries().size(), 2);
+}
+
+void TestLogFiles::continuousReportsRefusedWritesOnce()
+{
+    QTemporaryDir dir;
+    LogManager log;
+    log.setClock([] { return kStamp; });
+    QSignalSpy failed(&log, &LogManager::continuousLogFailed);
+    log.setContinuousLogging(true, dir.path(), QStringLiteral("full"));
+    log.append(LogKind::RX, "fits");
+    log.waitForContinuousWrites();
+    {
+        // The disk refuses everything past 4 KiB.
+        FileSizeLimit limit(4096);
+        QVERIFY(limit.active());
+        for (int i = 0; i < 20; ++i) {
+            log.appendBatch(LogKind::RX, QList<QByteArray>(10, QByteArray(100, 'x')));
+        }
+        log.waitForContinuousWrites();
+    }
+    QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().at(0).toString(), dir.filePath(QStringLiteral("full-20240305.log")));
+    QVERIFY(!failed.first().at(1).toString().isEmpty());
+    QCOMPARE(log.totalLineCount(), 201);
+    QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("full-20240305.log"))).first(),
+             QByteArray("[2024-03-05 07:08:09.012] RX  fits"));
 }
 
 QTEST_GUILESS_MAIN(TestLogFiles)

@@ -282,6 +282,7 @@ Window {
         }
     }
     auto continuousFileLines = [&] {
+        log.waitForContinuousWrites();
         QFile file(log.continuousFilePath());
         qint64 lines = 0;
         if (file.open(QIODevice::ReadOnly)) {
