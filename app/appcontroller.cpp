@@ -58,6 +58,9 @@ AppController::AppController(QObject* parent)
 
     connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
             &AppController::onLanguageChanged);
+    connect(&m_log, &LogManager::continuousLogFailed, this, &AppController::onContinuousLogFailed);
+    connect(&SettingsWriteMonitor::instance(), &SettingsWriteMonitor::writeFailed, this,
+            &AppController::onSettingsWriteFailed);
 
     // The stored model, else the library's first; not written back here.
     QString initialModel = m_settings.lastModelId();
@@ -136,4 +139,24 @@ void AppController::onLanguageChanged(const QString& code)
     m_settings.setLanguage(code);
     emit currentLanguageChanged();
     emit currentModelChanged();
+}
+
+void AppController::onSettingsWriteFailed(const QString& fileName)
+{
+    // Once a session: every later change fails the same way.
+    if (m_settingsFailureReported) {
+        return;
+    }
+    m_settingsFailureReported = true;
+    tellUser(tr("Settings cannot be saved to %1; changes last only until the application ends.")
+                 .arg(fileName));
+}
+
+void AppController::tellUser(const QString& message)
+{
+    // Posted: the log may be in the middle of an append when this comes.
+    QMetaObject::invokeMethod(
+        this, [this, message] { m_log.append(LogKind::ERR, message.toUtf8()); },
+        Qt::QueuedConnection);
+    emit statusMessage(message);
 }

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <QVariantList>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
@@ -213,6 +214,11 @@ public:
     Q_INVOKABLE void checkForAppUpdate();
     Q_INVOKABLE void installAppUpdate();
     Q_INVOKABLE void cancelAppUpdateDownload();
+    /// The address of a local folder for a file or folder picker; Qt's own
+    /// encoding, so "#", "?" and "%" in a name stay part of the path.
+    Q_INVOKABLE QUrl urlForLocalPath(const QString& path) const;
+    /// The local path a picker's address stands for, with the platform's separators.
+    Q_INVOKABLE QString localPathForUrl(const QUrl& url) const;
 
     // Not visible to QML.
     void reconcileSelectedPort();
@@ -270,6 +276,10 @@ signals:
 private:
     void onPortClosed();
     void onLanguageChanged(const QString& code);
+    void onContinuousLogFailed(const QString& path, const QString& reason);
+    void onSettingsWriteFailed(const QString& fileName);
+    /// An ERR line in the log and the status bar, for problems the user must hear of.
+    void tellUser(const QString& message);
     void onRepeatTick();
     void onBytesWritten();
     /// Writes a composed payload unless the port's queue would grow past
@@ -321,4 +331,5 @@ private:
     bool m_repeatAwaitingDrain = false;
     // So does a batch before its next step.
     bool m_batchAwaitingDrain = false;
+    bool m_settingsFailureReported = false;
 };

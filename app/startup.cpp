@@ -20,8 +20,9 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root)
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 
     {
-        // The first read of the family default captures the platform font,
-        // before it is replaced here.
+        // The platform font is the default family of "Restore defaults";
+        // taken here, before it is replaced, whatever family is stored.
+        SettingsStore::captureDefaultSystemFontFamily();
         const SettingsStore settings;
         QGuiApplication::setFont(AppController::buildApplicationFont(settings.systemFontFamily(),
                                                                      settings.systemFontSize()));

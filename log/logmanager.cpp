@@ -1,12 +1,49 @@
 #include "log/logmanager.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString stampText(const QDateTime& time)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+}
+
+QString lineWithStamp(const LogEntry& entry, LogFileFormat format, const QString& stamp)
+{
+    const QString tag = LogManager::dirTag(entry.kind);
+    switch (format) {
+    case LogFileFormat::Text:
+        return QLatin1Char('[') + stamp + QLatin1String("] ") + tag + QLatin1String("  ") +
+               QString::fromUtf8(entry.data);
+    case LogFileFormat::Csv: {
+        QString payload = QString::fromUtf8(entry.data);
+        payload.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        return QLatin1Char('"') + stamp + QLatin1String("\",\"") + tag + QLatin1String("\",\"") +
+               payload + QLatin1Char('"');
+    }
+    case LogFileFormat::Hex:
+        return QLatin1Char('[') + stamp + QLatin1String("] ") + tag + QLatin1String("  ") +
+               entry.hexText();
+    }
+    return {};
+}
+
+} // namespace
+
 LogManager::LogManager(QObject* parent)
     : QObject(parent)
 {
     m_entries.reserve(Capacity);
 }
 
-LogManager::~LogManager() = default;
+LogManager::~LogManager()
+{
+    closeContinuousFile();
+    m_writer.reset(); // writes what is queued while this object is whole
+}
 
 QByteArray LogEntry::lineEndBytes(LineEnd end)
 {
@@ -43,7 +80,7 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
         return;
     }
 
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
 
     qint64 byteCount = 0;
     for (const QByteArray& item : items) {
@@ -55,6 +92,16 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
         m_rxBytes += byteCount;
     }
     m_totalLineCount += n;
+
+    // Every line reaches the file, also those of a batch too large to keep.
+    if (m_continuousEnabled) {
+        const bool withEnds = lineEnds.size() == n;
+        for (qsizetype i = 0; i < n; ++i) {
+            writeContinuous(
+                LogEntry{now, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None}, false);
+        }
+        flushContinuous();
+    }
 
     const qsizetype dropped = n > Capacity ? n - Capacity : 0;
     const qsizetype kept = n - dropped;
@@ -110,4 +157,160 @@ QString LogManager::dirTag(LogKind kind)
         return QStringLiteral("ERR");
     }
     return QStringLiteral("?");
+}
+
+QString LogManager::formatLine(const LogEntry& entry, LogFileFormat format)
+{
+    return lineWithStamp(entry, format, stampText(entry.time));
+}
+
+bool LogManager::exportToFile(const QString& path, LogFileFormat format, QString* error) const
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder); // a failure shows in the open below
+    }
+    // Written beside the target and renamed over it at the end, so that a
+    // disk that fills up half-way leaves the previous file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    QByteArray chunk;
+    if (format == LogFileFormat::Csv) {
+        chunk = QByteArrayLiteral("time,direction,data\n");
+    }
+    QDateTime stampTime;
+    QString stamp;
+    for (const LogEntry& entry : m_entries) {
+        if (entry.time != stampTime || stamp.isEmpty()) {
+            stampTime = entry.time;
+            stamp = stampText(stampTime);
+        }
+        chunk += lineWithStamp(entry, format, stamp).toUtf8();
+        chunk += '\n';
+        if (chunk.size() >= 64 * 1024) {
+            file.write(chunk); // an error stays with the file and fails commit()
+            chunk.clear();
+        }
+    }
+    file.write(chunk);
+    if (!file.commit()) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}
+
+void LogManager::setClock(std::function<QDateTime()> clock)
+{
+    m_clock = std::move(clock);
+}
+
+void LogManager::setContinuousLogging(bool enabled, const QString& directory,
+                                      const QString& baseName)
+{
+    m_continuousEnabled = enabled;
+    m_continuousDirectory = directory;
+    m_continuousBaseName = baseName.isEmpty() ? QStringLiteral("korvel") : baseName;
+    closeContinuousFile();
+    m_continuousDate = QDate();
+    m_continuousFailureReported = false;
+    if (!enabled || directory.isEmpty()) {
+        return;
+    }
+    QDir().mkpath(directory);
+    rotateContinuousFile((m_clock ? m_clock() : QDateTime::currentDateTime()).date());
+}
+
+QString LogManager::continuousFilePath() const
+{
+    return m_continuousPath;
+}
+
+void LogManager::waitForContinuousWrites()
+{
+    flushContinuous();
+    if (m_writer) {
+        m_writer->waitUntilWritten();
+    }
+}
+
+void LogManager::writeContinuous(const LogEntry& entry, bool flush)
+{
+    // A batch shares one time stamp: its text and date are worked out once.
+    if (entry.time != m_stampTime || m_stampText.isEmpty()) {
+        m_stampTime = entry.time;
+        m_stampText = stampText(entry.time);
+        m_stampDate = entry.time.date();
+    }
+    if (m_stampDate != m_continuousDate) {
+        rotateContinuousFile(m_stampDate);
+    }
+    if (m_continuousPath.isEmpty()) {
+        return;
+    }
+    m_continuousPending += lineWithStamp(entry, LogFileFormat::Text, m_stampText).toUtf8();
+    m_continuousPending += '\n';
+    if (flush) {
+        flushContinuous();
+    }
+}
+
+void LogManager::rotateContinuousFile(const QDate& date)
+{
+    closeContinuousFile();
+    const QString name = QStringLiteral("%1-%2.log")
+                             .arg(m_continuousBaseName, date.toString(QStringLiteral("yyyyMMdd")));
+    const QString path =
+        m_continuousDirectory.isEmpty() ? name : QDir(m_continuousDirectory).filePath(name);
+    auto file = std::make_unique<QFile>(path);
+    // Appending: a file of the same day is continued, never truncated.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        // The date stays unset, so the next entry tries again.
+        reportContinuousFailure(path, file->errorString());
+        return;
+    }
+    if (!m_writer) {
+        m_writer = std::make_unique<LogFileWriter>();
+        // Reported from the writing thread, received here on this one.
+        connect(m_writer.get(), &LogFileWriter::writeFailed, this,
+                &LogManager::reportContinuousFailure);
+    }
+    m_continuousPath = path;
+    m_continuousDate = date;
+    m_continuousFailureReported = false;
+    m_writer->setFile(std::move(file));
+}
+
+void LogManager::flushContinuous()
+{
+    if (m_continuousPath.isEmpty() || m_continuousPending.isEmpty()) {
+        return;
+    }
+    m_writer->write(std::move(m_continuousPending));
+    m_continuousPending.clear();
+}
+
+void LogManager::closeContinuousFile()
+{
+    flushContinuous();
+    if (!m_continuousPath.isEmpty()) {
+        m_writer->setFile(nullptr);
+        m_continuousPath.clear();
+    }
+}
+
+void LogManager::reportContinuousFailure(const QString& path, const QString& reason)
+{
+    if (m_continuousFailureReported) {
+        return;
+    }
+    m_continuousFailureReported = true;
+    emit continuousLogFailed(path, reason);
 }

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "log/logfilewriter.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
 #include <QList>
 #include <QObject>
-#include <QTextStream>
 
+#include <functional>
 #include <memory>
 
 enum class LogKind : qint32 { TX = 0, RX = 1, SYS = 2, ERR = 3 };
+
+/// How a log line is written to a file: as text, as a CSV record or with the
+/// payload as hex pairs.
+enum class LogFileFormat : qint32 { Text = 0, Csv = 1, Hex = 2 };
 
 /// The line end that the receive path cut off an RX entry: none (a partial
 /// line logged after a pause or at the size limit), a line feed, a carriage
@@ -66,6 +72,28 @@ public:
     /// "TX", "RX", "SYS", "ERR", or "?" for any other value.
     static QString dirTag(LogKind kind);
 
+    /// One line of a log file, without its line end; empty for an unknown format.
+    static QString formatLine(const LogEntry& entry, LogFileFormat format);
+    /// Writes every entry held to @p path (folders made as needed), replacing
+    /// the file only once all of it is written. On failure the platform's
+    /// reason goes to @p error and an existing file is left as it was.
+    bool exportToFile(const QString& path, LogFileFormat format, QString* error = nullptr) const;
+
+    /// Appends every new entry, as text, to "<baseName>-yyyyMMdd.log" in
+    /// @p directory, one file per day of the entries' time stamps. An empty
+    /// base name writes "korvel-yyyyMMdd.log".
+    void setContinuousLogging(bool enabled, const QString& directory, const QString& baseName);
+    bool continuousLoggingEnabled() const { return m_continuousEnabled; }
+    /// The daily file being written, empty while none is open.
+    QString continuousFilePath() const;
+    /// Returns once every line given so far is in the daily file. The
+    /// file is written on a thread of its own, moments after each append.
+    void waitForContinuousWrites();
+
+    /// Where the time stamps of new entries come from; the local clock
+    /// unless a test sets another. An empty function restores the local clock.
+    void setClock(std::function<QDateTime()> clock);
+
 signals:
     void entriesAboutToBeEvicted(int count);
     void entriesEvicted();
@@ -73,8 +101,17 @@ signals:
     void bulkChanged();
     void countersChanged(qint64 rxBytes, qint64 txBytes);
     void cleared();
+    /// The daily file could not be opened or written; sent once for each
+    /// file that fails, and once while opening keeps failing.
+    void continuousLogFailed(const QString& path, const QString& reason);
 
 private:
+    void writeContinuous(const LogEntry& entry, bool flush);
+    void rotateContinuousFile(const QDate& date);
+    void flushContinuous();
+    void closeContinuousFile();
+    void reportContinuousFailure(const QString& path, const QString& reason);
+
     QList<LogEntry> m_entries;
     qint64 m_rxBytes = 0;
     qint64 m_txBytes = 0;
@@ -85,6 +122,15 @@ private:
     QString m_continuousDirectory;
     QString m_continuousBaseName;
     QDate m_continuousDate;
-    std::unique_ptr<QFile> m_continuousFile;
-    std::unique_ptr<QTextStream> m_continuousStream;
+    QString m_continuousPath; // empty while no daily file is open
+    std::unique_ptr<LogFileWriter> m_writer;
+    // Lines of the current batch, written to the file in one go.
+    QByteArray m_continuousPending;
+    bool m_continuousFailureReported = false;
+    // The time stamp text of the last entry written, formatted once per batch.
+    QDateTime m_stampTime;
+    QString m_stampText;
+    QDate m_stampDate;
+
+    std::function<QDateTime()> m_clock;
 };

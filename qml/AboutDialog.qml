@@ -3,13 +3,15 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Korvel
 
-// Static information about the application.
+// What the application is, who makes it, when it was built and on which Qt.
 Dialog {
     id: root
 
+    objectName: "aboutDialog"
     title: qsTr("About")
     modal: true
-    anchors.centerIn: Overlay.overlay
+    parent: Overlay.overlay
+    anchors.centerIn: parent
     width: 440
     padding: 16
     palette: Theme.palette
@@ -37,18 +39,119 @@ Dialog {
         }
     }
 
-    contentItem: ColumnLayout {
-        spacing: 2
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 14
 
-        Label {
-            text: qsTr("Korvel Serial Assistant")
-            font.bold: true
-            font.pixelSize: Theme.baseFontSize + 2
-            color: Theme.text
+        RowLayout {
+            spacing: 12
+
+            Image {
+                Layout.preferredWidth: 40
+                Layout.preferredHeight: 40
+                source: "qrc:/icons/app.png"
+                sourceSize.width: 40
+                sourceSize.height: 40
+            }
+
+            ColumnLayout {
+                spacing: 2
+
+                Label {
+                    text: qsTr("Korvel Serial Assistant")
+                    font.bold: true
+                    font.pixelSize: Theme.baseFontSize + 2
+                    color: Theme.text
+                }
+
+                Label {
+                    objectName: "aboutVersion"
+                    text: qsTr("Version %1").arg(AppController.appVersion)
+                    color: Theme.textMuted
+                }
+            }
         }
 
         Label {
-            text: qsTr("Version %1").arg(AppController.appVersion)
+            Layout.fillWidth: true
+            text: qsTr("A serial terminal for Korvel's USB sensors and other devices that talk JSON or text over a serial line.")
+            wrapMode: Text.WordWrap
+            color: Theme.textMuted
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: Theme.divider
+        }
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 16
+            rowSpacing: 8
+
+            Label {
+                text: qsTr("Build time")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                text: qsTr("Company")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                objectName: "aboutBuildTime"
+                text: AppController.buildTime
+                font.family: Theme.monoFont
+                color: Theme.text
+            }
+
+            Label {
+                text: "Korvel"
+                color: Theme.text
+            }
+
+            Label {
+                text: qsTr("Website")
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                text: "GitHub"
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+
+            Label {
+                textFormat: Text.RichText
+                text: "<a href=\"https://korvel.example\" style=\"color: %1\">korvel.example</a>".arg(Theme.accent)
+                onLinkActivated: link => Qt.openUrlExternally(link)
+            }
+
+            Label {
+                textFormat: Text.RichText
+                text: "<a href=\"https://git.korvel.example/korvel/serial-assistant\" style=\"color: %1\">korvel/serial-assistant</a>".arg(Theme.accent)
+                onLinkActivated: link => Qt.openUrlExternally(link)
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: Theme.divider
+        }
+
+        Label {
+            objectName: "qtNotice"
+            Layout.fillWidth: true
+            text: qsTr("Built with Qt %1, used under the GNU Lesser General Public License v3 (LGPLv3). Qt is a trademark of The Qt Company Ltd. Qt is linked dynamically: its libraries may be replaced with a compatible LGPLv3 build.").arg(AppController.qtVersion)
+            wrapMode: Text.WordWrap
+            font.pixelSize: Theme.baseFontSize - 2
             color: Theme.textMuted
         }
     }

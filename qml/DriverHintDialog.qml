@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Korvel
 
 // Explains the missing USB-serial driver and leads to its download.
@@ -8,9 +9,11 @@ Dialog {
 
     signal downloadRequested
 
+    objectName: "driverHintDialog"
     title: qsTr("Serial driver may be missing")
     modal: true
-    anchors.centerIn: Overlay.overlay
+    parent: Overlay.overlay
+    anchors.centerIn: parent
     width: 380
     padding: 16
     palette: Theme.palette
@@ -32,6 +35,7 @@ Dialog {
         palette: Theme.palette
 
         Button {
+            objectName: "downloadDriverButton"
             text: qsTr("Download driver")
             palette: Theme.palette
             onClicked: root.downloadRequested()
@@ -44,9 +48,22 @@ Dialog {
         }
     }
 
-    contentItem: Label {
-        text: qsTr("The CH340 USB-to-serial driver doesn't appear to be installed on this computer. Without it, a connected Korvel device won't show up as an available serial port.")
-        wrapMode: Text.WordWrap
-        color: Theme.text
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 12
+
+        Label {
+            Layout.fillWidth: true
+            text: qsTr("The CH340 USB-to-serial driver doesn't appear to be installed on this computer. Without it, a connected Korvel device won't show up as an available serial port.")
+            wrapMode: Text.WordWrap
+            color: Theme.text
+        }
+
+        CheckBox {
+            objectName: "dontShowAgainCheck"
+            text: qsTr("Don't show this again")
+            checked: AppController.ch340DriverHintDismissed
+            onToggled: AppController.ch340DriverHintDismissed = checked
+        }
     }
 }

@@ -47,19 +47,6 @@ Dialog {
             root.close()
     }
 
-    function folderUrl(path) {
-        if (path === "")
-            return ""
-        const slashed = path.replace(/\\/g, "/")
-        return "file://" + (slashed.startsWith("/") ? "" : "/") + encodeURI(slashed)
-    }
-
-    function localPath(url) {
-        const path = decodeURIComponent(url.toString().replace(/^file:\/\//, ""))
-        // "/C:/Users" on Windows is "C:/Users".
-        return /^\/[A-Za-z]:/.test(path) ? path.slice(1) : path
-    }
-
     header: Label {
         text: root.title
         font.bold: true
@@ -70,8 +57,6 @@ Dialog {
         }
     }
 
-    // The content is a child rather than the contentItem, whose assignment
-    // the controls defer (and could not, with ids inside).
     ColumnLayout {
         anchors.fill: parent
         spacing: 14
@@ -201,7 +186,10 @@ Dialog {
     FolderDialog {
         id: folderDialog
 
-        currentFolder: root.folderUrl(locationField.text)
-        onAccepted: locationField.text = root.localPath(folderDialog.selectedFolder)
+        objectName: "folderDialog"
+        currentFolder: AppController.urlForLocalPath(locationField.text)
+        // Accepted without picking a subfolder, the folder shown is the choice.
+        onAccepted: locationField.text = AppController.localPathForUrl(folderDialog.selectedFolder)
+                                         || AppController.localPathForUrl(folderDialog.currentFolder)
     }
 }

@@ -1,16 +1,24 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Korvel
 
-// The application update: what the update client reports.
+// The application update as the controller reports it: checking, an offer
+// (perhaps one that cannot be refused), the download, the outcome.
 Dialog {
     id: root
 
+    readonly property string updateState: AppController.appUpdateState
+    readonly property bool forced: AppController.appUpdateForced && root.updateState === "updateAvailable"
+
+    objectName: "softwareUpdateDialog"
     title: qsTr("Software Update")
     modal: true
-    anchors.centerIn: Overlay.overlay
+    parent: Overlay.overlay
+    anchors.centerIn: parent
     width: 380
     padding: 16
+    closePolicy: root.forced ? Popup.NoAutoClose : Popup.CloseOnEscape | Popup.CloseOnPressOutside
     palette: Theme.palette
     font.family: Theme.baseFontFamily
     font.pixelSize: Theme.baseFontSize
@@ -30,15 +38,142 @@ Dialog {
         palette: Theme.palette
 
         Button {
+            objectName: "laterButton"
+            text: qsTr("Later")
+            visible: root.updateState === "updateAvailable" && !root.forced
+            palette: Theme.palette
+            onClicked: root.reject()
+        }
+
+        Button {
+            objectName: "cancelDownloadButton"
+            text: qsTr("Cancel")
+            visible: root.updateState === "downloading"
+            palette: Theme.palette
+            onClicked: {
+                AppController.cancelAppUpdateDownload()
+                root.reject()
+            }
+        }
+
+        Button {
+            objectName: "updateNowButton"
+            text: qsTr("Update now")
+            visible: root.updateState === "updateAvailable"
+            palette: Theme.palette
+            onClicked: AppController.installAppUpdate()
+        }
+
+        Button {
+            objectName: "retryButton"
+            text: qsTr("Retry")
+            visible: root.updateState === "error"
+            palette: Theme.palette
+            onClicked: AppController.checkForAppUpdate()
+        }
+
+        Button {
+            objectName: "okButton"
             text: qsTr("OK")
+            visible: root.updateState === "upToDate" || root.updateState === "error"
             palette: Theme.palette
             onClicked: root.accept()
         }
     }
 
-    contentItem: Label {
-        text: AppController.appUpdateMessage
-        wrapMode: Text.WordWrap
-        color: AppController.appUpdateState === "error" ? Theme.error : Theme.text
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 10
+
+        RowLayout {
+            objectName: "busySection"
+            visible: root.updateState === "checking" || root.updateState === "installing"
+            spacing: 10
+
+            BusyIndicator {
+                Layout.preferredWidth: 20
+                Layout.preferredHeight: 20
+                running: parent.visible
+            }
+
+            Label {
+                Layout.fillWidth: true
+                text: AppController.appUpdateMessage
+                wrapMode: Text.WordWrap
+                color: Theme.text
+            }
+        }
+
+        ColumnLayout {
+            objectName: "offerSection"
+            visible: root.updateState === "updateAvailable"
+            spacing: 10
+
+            Label {
+                Layout.fillWidth: true
+                text: qsTr("Version %1 is available (you have %2)").arg(AppController.remoteAppVersion).arg(AppController.appVersion)
+                font.bold: true
+                wrapMode: Text.WordWrap
+                color: Theme.text
+            }
+
+            Label {
+                objectName: "forcedNotice"
+                Layout.fillWidth: true
+                visible: root.forced
+                text: qsTr("This update is required to keep using the app.")
+                wrapMode: Text.WordWrap
+                color: Theme.error
+            }
+
+            ScrollView {
+                Layout.fillWidth: true
+                Layout.preferredHeight: 100
+                clip: true
+
+                Label {
+                    width: 348
+                    text: AppController.appUpdateMessage
+                    wrapMode: Text.WordWrap
+                    color: Theme.textMuted
+                }
+            }
+        }
+
+        ColumnLayout {
+            objectName: "downloadSection"
+            visible: root.updateState === "downloading"
+            spacing: 10
+
+            Label {
+                Layout.fillWidth: true
+                text: AppController.appUpdateMessage
+                wrapMode: Text.WordWrap
+                color: Theme.text
+            }
+
+            ProgressBar {
+                Layout.fillWidth: true
+                from: 0
+                to: 1
+                value: AppController.appUpdateProgress
+            }
+
+            Label {
+                objectName: "progressPercent"
+                text: Math.round(AppController.appUpdateProgress * 100) + "%"
+                font.pixelSize: Theme.baseFontSize - 1
+                color: Theme.textMuted
+            }
+        }
+
+        Label {
+            objectName: "resultText"
+            Layout.fillWidth: true
+            visible: root.updateState === "upToDate" || root.updateState === "error"
+            text: AppController.appUpdateMessage
+            wrapMode: Text.WordWrap
+            color: root.updateState === "error" ? Theme.error : Theme.text
+        }
     }
 }

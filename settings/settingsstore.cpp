@@ -46,14 +46,25 @@ QVariant read(const QString& key, const QVariant& fallback = {})
     return settings.value(key, fallback);
 }
 
+// Pushes what was written to the storage and says so when it did not get there.
+void commit(QSettings& settings)
+{
+    settings.sync();
+    if (settings.status() == QSettings::AccessError) {
+        emit SettingsWriteMonitor::instance().writeFailed(settings.fileName());
+    }
+}
+
 void write(const QString& key, const QVariant& value)
 {
     QSettings settings;
     settings.setValue(key, value);
+    commit(settings);
 }
 
-// The platform's interface font family, captured once: the first call comes
-// before start-up replaces the application font with the user's choice.
+// The platform's interface font family, captured once: start-up asks for it
+// before it replaces the application font with the user's choice, whether or
+// not a family is stored.
 QString defaultSystemFontFamily()
 {
     static const QString family = QGuiApplication::font().family();
@@ -96,6 +107,12 @@ int platformColorScheme()
 }
 
 } // namespace
+
+SettingsWriteMonitor& SettingsWriteMonitor::instance()
+{
+    static SettingsWriteMonitor monitor;
+    return monitor;
+}
 
 QString SettingsStore::language() const
 {
@@ -144,6 +161,7 @@ void SettingsStore::setLastSerialConfig(const SerialConfig& config)
     settings.setValue(kSerialParity, config.parity);
     settings.setValue(kSerialStopBits, config.stopBits);
     settings.setValue(kSerialFlow, config.flowControl);
+    commit(settings);
 }
 
 QString SettingsStore::lastModelId() const
@@ -313,12 +331,17 @@ void SettingsStore::setLogFontFamily(const QString& family)
 
 int SettingsStore::logFontSize() const
 {
-    return read(kLogFontSize, 13).toInt();
+    return qBound(MinLogFontSize, read(kLogFontSize, 13).toInt(), MaxLogFontSize);
 }
 
 void SettingsStore::setLogFontSize(int pixels)
 {
     write(kLogFontSize, pixels);
+}
+
+void SettingsStore::captureDefaultSystemFontFamily()
+{
+    defaultSystemFontFamily();
 }
 
 QString SettingsStore::systemFontFamily() const
@@ -334,7 +357,7 @@ void SettingsStore::setSystemFontFamily(const QString& family)
 
 int SettingsStore::systemFontSize() const
 {
-    return read(kAppFontSize, 13).toInt();
+    return qBound(MinSystemFontSize, read(kAppFontSize, 13).toInt(), MaxSystemFontSize);
 }
 
 void SettingsStore::setSystemFontSize(int pixels)
@@ -371,6 +394,7 @@ void SettingsStore::resetDisplayPreferences()
          {kLanguage, kLogFontFamily, kLogFontSize, kAppFontFamily, kAppFontSize, kThemeMode}) {
         settings.remove(key);
     }
+    commit(settings);
 }
 
 QString SettingsStore::cachedLibraryJson() const

@@ -6,8 +6,22 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+
+/// Announces, for the whole process, that a write did not reach the
+/// settings storage (a read-only folder, a full disk).
+class SettingsWriteMonitor : public QObject
+{
+    Q_OBJECT
+
+public:
+    static SettingsWriteMonitor& instance();
+
+signals:
+    void writeFailed(const QString& fileName);
+};
 
 /// Typed access to the persistent preferences. Holds no state: every call
 /// opens the application's default QSettings, touches one key (or group) and
@@ -45,11 +59,22 @@ public:
     QList<BatchCommand> batchCommands() const;
     void setBatchCommands(const QList<BatchCommand>& batches);
 
+    /// Font sizes read back within these bounds, so that a stored size that
+    /// makes the window unusable never keeps the user from the settings.
+    static constexpr int MinLogFontSize = 6;
+    static constexpr int MaxLogFontSize = 72;
+    static constexpr int MinSystemFontSize = 8;
+    static constexpr int MaxSystemFontSize = 32;
+
     QString logFontFamily() const;
     void setLogFontFamily(const QString& family);
     int logFontSize() const;
     void setLogFontSize(int pixels);
 
+    /// Takes the platform's interface font family as the default of
+    /// systemFontFamily(); start-up calls it before it replaces the
+    /// application font. Later calls change nothing.
+    static void captureDefaultSystemFontFamily();
     QString systemFontFamily() const;
     void setSystemFontFamily(const QString& family);
     int systemFontSize() const;

@@ -154,7 +154,9 @@ private slots:
                                    "downloadLibraryUpdate",
                                    "checkForAppUpdate",
                                    "installAppUpdate",
-                                   "cancelAppUpdateDownload"};
+                                   "cancelAppUpdateDownload",
+                                   "urlForLocalPath",
+                                   "localPathForUrl"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Method), expected);
     }
 

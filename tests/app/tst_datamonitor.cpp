@@ -18,6 +18,7 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -836,7 +837,23 @@ void TestDataMonitor::saveDialogShowsErrorAndStaysOpen()
     QCOMPARE(dfind("errorLabel")->property("text").toString(), error);
     QVERIFY(m_dialog->property("visible").toBool());
 
+    // Corrected, the same dialog saves, closes and leaves the file.
+    QTemporaryDir good;
+    dfind("locationField")->setProperty("text", good.path());
+    dfind("fileNameField")->setProperty("text", QStringLiteral("trace.txt"));
+    QTest::mouseClick(m_dialogWindow.get(), Qt::LeftButton, {},
+                      windowPoint(save, QPointF(save->width() / 2, save->height() / 2)));
+    QTRY_VERIFY(!m_dialog->property("visible").toBool());
+    QVERIFY(m_dialog->property("errorText").toString().isEmpty());
+    QVERIFY(QFile::exists(good.filePath(QStringLiteral("trace.csv"))));
+
     // Reopening starts afresh.
+    QMetaObject::invokeMethod(m_dialog, "open");
+    QTRY_VERIFY(m_dialog->property("opened").toBool());
+    dfind("locationField")->setProperty("text", file.fileName() + "/logs");
+    QTest::mouseClick(m_dialogWindow.get(), Qt::LeftButton, {},
+                      windowPoint(save, QPointF(save->width() / 2, save->height() / 2)));
+    QVERIFY(!m_dialog->property("errorText").toString().isEmpty());
     QMetaObject::invokeMethod(m_dialog, "close");
     QTRY_VERIFY(!m_dialog->property("visible").toBool());
     QMetaObject::invokeMethod(m_dialog, "open");

@@ -1,7 +1,10 @@
 // Start-up as a user meets it: the real application binary on the offscreen
 // platform, and the same start-up code given a broken root document.
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +21,34 @@ private:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
         return env;
     }
+
+    // Runs the start-up probe on the font document; "name=value" lines it logs.
+    QMap<QString, QString> runFontProbe(const QTemporaryDir& home) const
+    {
+        QProcess probe;
+        probe.setProcessEnvironment(isolatedEnvironment(home));
+        probe.setProcessChannelMode(QProcess::MergedChannels);
+        probe.start(qEnvironmentVariable("KORVEL_STARTUP_PROBE"),
+                    {qEnvironmentVariable("KORVEL_TEST_DATA") +
+                     QStringLiteral("/RestoreDefaultsProbe.qml")});
+        if (!probe.waitForFinished(30000)) {
+            qWarning("the font probe did not end");
+            return {};
+        }
+        QMap<QString, QString> seen;
+        const QString output = QString::fromLocal8Bit(probe.readAll());
+        const QRegularExpression line(QStringLiteral("(stored|restored|applied)=([^\\n]*)"));
+        for (auto it = line.globalMatch(output); it.hasNext();) {
+            const auto match = it.next();
+            seen.insert(match.captured(1), match.captured(2).trimmed());
+        }
+        if (seen.size() != 3) {
+            qWarning("%s", qPrintable(output));
+        }
+        return seen;
+    }
+
+    QString m_platformFamily;
 
 private slots:
     void applicationKeepsRunning()
@@ -39,6 +70,45 @@ private slots:
 
         app.terminate();
         QVERIFY(app.waitForFinished(10000));
+    }
+
+    // "Restore defaults" goes back to the platform's interface font, also
+    // when the session started with a family of the user's.
+    void restoreDefaultsFindsPlatformFontAfterStoredOne_data()
+    {
+        QTest::addColumn<QString>("storedFamily");
+        QTest::newRow("nothing stored") << QString();
+        QTest::newRow("family stored") << QStringLiteral("Stored Family Xyz");
+    }
+
+    void restoreDefaultsFindsPlatformFontAfterStoredOne()
+    {
+        QFETCH(QString, storedFamily);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        if (!storedFamily.isEmpty()) {
+            QSettings stored(home.path() +
+                                 QStringLiteral("/.config/Korvel/KorvelSerialAssistant.conf"),
+                             QSettings::IniFormat);
+            stored.setValue(QStringLiteral("app/fontFamily"), storedFamily);
+            stored.sync();
+            QCOMPARE(stored.status(), QSettings::NoError);
+        }
+        const QMap<QString, QString> seen = runFontProbe(home);
+        QCOMPARE(seen.value(QStringLiteral("stored")),
+                 storedFamily.isEmpty() ? m_platformFamily : storedFamily);
+        QCOMPARE(seen.value(QStringLiteral("restored")), m_platformFamily);
+        QCOMPARE(seen.value(QStringLiteral("applied")), m_platformFamily);
+    }
+
+    void initTestCase()
+    {
+        // What a fresh start reports is the platform's own family.
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        m_platformFamily = runFontProbe(home).value(QStringLiteral("stored"));
+        QVERIFY(!m_platformFamily.isEmpty());
+        QVERIFY(m_platformFamily != QLatin1String("Stored Family Xyz"));
     }
 
     void brokenRootDocumentEndsWithMinusOne()

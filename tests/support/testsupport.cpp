@@ -47,6 +47,27 @@ QString opened(const QString& port, const QString& summary)
     return QStringLiteral("SYS:%1 opened \u00b7 %2").arg(port, summary);
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<QByteArray> fileLines(const QString& path)
+{
+    QList<QByteArray> lines = fileBytes(path).split('\n');
+    if (!lines.isEmpty() && lines.constLast().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QByteArray sampleLibrary()
 {
     QFile file(qEnvironmentVariable("KORVEL_SAMPLE_DATA") + QStringLiteral("/at2-library.json"));

@@ -23,6 +23,12 @@ QStringList describe(const LogManager& log);
 QList<QByteArray> rxLines(const LogManager& log);
 /// The SYS entry an open logs, as describe() writes it.
 QString opened(const QString& port, const QString& summary = QStringLiteral("115200 8-N-1"));
+/// The whole content of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+/// A file's lines without their line feeds (none for the end of the last line).
+QList<QByteArray> fileLines(const QString& path);
+/// Writes @p bytes as the whole content of the file at @p path.
+bool writeFile(const QString& path, const QByteArray& bytes);
 /// The sample library document (data/samples/at2-library.json): the HX4 and
 /// the AT2 text-protocol model; empty when it cannot be read.
 QByteArray sampleLibrary();

@@ -2,12 +2,14 @@
 // of numbered lines from the device simulator through a real pseudo-terminal.
 // For each rate it reports the bytes received per second, the process's CPU
 // time per megabyte, the longest stall of the event loop and whether every
-// line the simulator sent reached the log.
+// line the simulator sent reached the log (and, with --continuous-log, the
+// daily file).
 #include "app/appcontroller.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -176,8 +178,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption noPortPollOption(
         QStringLiteral("no-port-poll"),
         QStringLiteral("Diagnostic: stop the controller's port list poll, to see its share."));
+    const QCommandLineOption continuousOption(
+        QStringLiteral("continuous-log"),
+        QStringLiteral("Log continuously to a daily file (in a temporary folder) during the runs, "
+                       "and compare the file with the lines logged."));
     parser.addOptions({devsimOption, secondsOption, ratesOption, lineLengthOption, documentOption,
-                       monitorOnlyOption, unthrottledLinesOption, noPortPollOption});
+                       monitorOnlyOption, unthrottledLinesOption, noPortPollOption,
+                       continuousOption});
     parser.process(app);
 
     QString devsim = parser.value(devsimOption);
@@ -257,6 +264,30 @@ Window {
             }
         }
     }
+
+    // Continuous logging, as a save with its box checked turns it on.
+    QTemporaryDir continuousDir;
+    const bool continuous = parser.isSet(continuousOption);
+    const qint64 linesBeforeLogging = log.totalLineCount();
+    if (continuous) {
+        const QString error = controller->saveLog(continuousDir.path(), QStringLiteral("bench"),
+                                                  QStringLiteral("text"), true);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "cannot log continuously: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+    auto continuousFileLines = [&] {
+        log.waitForContinuousWrites();
+        QFile file(log.continuousFilePath());
+        qint64 lines = 0;
+        if (file.open(QIODevice::ReadOnly)) {
+            while (!file.atEnd()) {
+                lines += file.read(1 << 20).count('\n');
+            }
+        }
+        return lines;
+    };
 
     int frames = 0;
     QObject::connect(window, &QQuickWindow::frameSwapped, [&] { ++frames; });
@@ -455,6 +486,14 @@ Window {
             std::printf("  gaps            %lld, %lld lines missing, the first after line %lld\n",
                         static_cast<long long>(gaps), static_cast<long long>(missing),
                         static_cast<long long>(firstGapAt - 1));
+        }
+        if (continuous) {
+            const qint64 inFile = continuousFileLines();
+            const qint64 logged = log.totalLineCount() - linesBeforeLogging;
+            std::printf("  continuous log  %lld lines in the daily file, %lld logged: %s\n",
+                        static_cast<long long>(inFile), static_cast<long long>(logged),
+                        inFile == logged ? "none lost" : "MISMATCH");
+            r.ok = r.ok && inFile == logged;
         }
         // 921600 baud: under a tenth of a core and no stall over 50 ms;
         // unthrottled: no stall over 100 ms; always: no line lost.

@@ -1,6 +1,7 @@
 // Renders the real main window in the states worth looking at and saves each
 // as a PNG: both themes with each page, the history popup, the driver hint
-// banner, a maximised window, every dialog the window owns, and the command
+// banner, a maximised window, a large monitor font, every dialog the window
+// owns (the settings dialog's library result too), and the command
 // page with its parameter strip, template editor and batch windows.
 #include "app/appcontroller.h"
 #include "library/commandlistmodel.h"
@@ -170,12 +171,29 @@ void shootTheme(const QString& theme)
         QMetaObject::invokeMethod(found.first(), "close");
         settle(200);
     }
+    // The library check's result dialog, over the settings dialog it belongs to.
+    QObject* settings = findObject(s.window, "settingsDialog");
+    QObject* library = findObject(s.window, "libraryUpdateDialog");
+    if (settings && library) {
+        QMetaObject::invokeMethod(settings, "open");
+        settle(200);
+        QMetaObject::invokeMethod(library, "open");
+        save(s.window, QStringLiteral("dialog-LibraryUpdate-%1").arg(theme));
+        QMetaObject::invokeMethod(library, "close");
+        QMetaObject::invokeMethod(settings, "close");
+        settle(200);
+    }
     if (QObject* dialog = findObject(s.window, "portErrorDialog")) {
         emit s.controller->portOpenFailed(QStringLiteral("No such file or directory"));
         save(s.window, QStringLiteral("dialog-PortError-%1").arg(theme));
         QMetaObject::invokeMethod(dialog, "close");
         settle(200);
     }
+
+    // A large monitor font, as the settings dialog allows.
+    s.controller->setLogFontSize(28);
+    save(s.window, QStringLiteral("main-%1-large-monitor-font").arg(theme));
+    s.controller->setLogFontSize(13);
 
     // With a port open the serial settings are locked and must look it.
     int master = -1;
