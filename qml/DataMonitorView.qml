@@ -174,6 +174,12 @@ Item {
         return !oldest || oldest.y <= logView.contentY + 0.5
     }
 
+    function fitBottomMargin() {
+        const margin = Math.max(0, logView.height - logView.contentHeight)
+        if (Math.abs(margin - logView.bottomMargin) > 0.5)
+            logView.bottomMargin = margin
+    }
+
     // Moves the lines by dy pixels (positive: towards the newest), as keys do.
     function scrollBy(dy) {
         const top = logView.originY
@@ -255,6 +261,8 @@ Item {
 
         function onUpdated() {
             root.refreshHeader()
+            logView.forceLayout()
+            root.fitBottomMargin()
             if (root.userScrolling) {
                 root.anchorPending = false
                 return // the user's move decides where the view goes
@@ -308,6 +316,13 @@ Item {
 
         interval: 0
         onTriggered: root.follow()
+    }
+
+    Timer {
+        id: fitMarginSoon
+
+        interval: 0
+        onTriggered: root.fitBottomMargin()
     }
 
     Timer {
@@ -421,8 +436,9 @@ Item {
             // Row 0 is the newest line, laid out at the bottom: new lines
             // push older ones up without the list having to know their heights.
             verticalLayoutDirection: ListView.BottomToTop
-            // While the lines do not fill the view they start at its top.
-            bottomMargin: Math.max(0, logView.height - logView.contentHeight)
+            // While the lines do not fill the view they start at its top
+            // (the margin is set after the sizes change; as a binding it would
+            // be re-read during the layout it starts).
             cacheBuffer: 0
             reuseItems: true
             activeFocusOnTab: true
@@ -436,8 +452,12 @@ Item {
                 root.updateStickToBottom()
                 root.follow()
             }
-            onHeightChanged: followSoon.restart()
+            onHeightChanged: {
+                fitMarginSoon.restart()
+                followSoon.restart()
+            }
             onWidthChanged: followSoon.restart()
+            onContentHeightChanged: fitMarginSoon.restart()
 
             Keys.onPressed: event => {
                 const step = AppController.logFontSize * 3

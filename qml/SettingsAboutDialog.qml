@@ -89,6 +89,9 @@ Dialog {
                     Layout.fillWidth: true
                     editable: false
                     model: AppController.availableFontFamilies()
+                    // A stored family that is not installed still shows by name.
+                    displayText: systemFontCombo.currentIndex >= 0 ? systemFontCombo.currentText
+                                                                   : AppController.systemFontFamily
                     onActivated: AppController.systemFontFamily = systemFontCombo.currentText
                 }
 
@@ -122,6 +125,8 @@ Dialog {
                     Layout.fillWidth: true
                     editable: false
                     model: AppController.availableFontFamilies()
+                    displayText: logFontCombo.currentIndex >= 0 ? logFontCombo.currentText
+                                                                : AppController.logFontFamily
                     onActivated: AppController.logFontFamily = logFontCombo.currentText
                 }
 

@@ -256,6 +256,9 @@ private slots:
         QTRY_COMPARE(item("systemFontSizeSpin")->property("value").toInt(), 13);
         QCOMPARE(item("logFontCombo")->property("currentIndex").toInt(),
                  comboFind("logFontCombo", QStringLiteral("Consolas")));
+        // The default family shows by name, installed or not.
+        QCOMPARE(item("logFontCombo")->property("displayText").toString(),
+                 QStringLiteral("Consolas"));
         QCOMPARE(item("systemFontCombo")->property("currentIndex").toInt(),
                  comboFind("systemFontCombo", controller()->systemFontFamily()));
         const bool dark = controller()->themeMode() == QLatin1String("dark");
