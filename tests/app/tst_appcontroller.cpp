@@ -115,7 +115,8 @@ private slots:
                                    "batchStateChanged",       "portOpenFailed",
                                    "statusMessage",           "ch340DriverHintDismissedChanged",
                                    "libraryChanged",          "libraryUpdateStateChanged",
-                                   "appUpdateStateChanged",   "appUpdateProgressChanged"};
+                                   "appUpdateStateChanged",   "appUpdateProgressChanged",
+                                   "autoReconnectChanged",    "baudRateRequested"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Signal), expected);
     }
 
@@ -153,7 +154,8 @@ private slots:
                                    "downloadLibraryUpdate",
                                    "checkForAppUpdate",
                                    "installAppUpdate",
-                                   "cancelAppUpdateDownload"};
+                                   "cancelAppUpdateDownload",
+                                   "openPortPath"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Method), expected);
     }
 
@@ -204,7 +206,9 @@ private slots:
                                    "logModel",
                                    "commandModel",
                                    "portListModel",
-                                   "commandHistoryModel"};
+                                   "commandHistoryModel",
+                                   "reconnectWaiting",
+                                   "autoReconnect"};
         const QMetaObject& mo = AppController::staticMetaObject;
         QStringList names;
         for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i) {

@@ -169,11 +169,9 @@ void TestPortListModel::roles()
 void TestPortListModel::roleNames()
 {
     const PortListModel model;
-    const QHash<int, QByteArray> expected = {{257, "portName"},
-                                             {258, "description"},
-                                             {259, "recommended"},
-                                             {260, "displayLabel"},
-                                             {261, "chipLabel"}};
+    const QHash<int, QByteArray> expected = {{257, "portName"},    {258, "description"},
+                                             {259, "recommended"}, {260, "displayLabel"},
+                                             {261, "chipLabel"},   {262, "byPath"}};
     QCOMPARE(model.roleNames(), expected);
 }
 
@@ -184,7 +182,7 @@ void TestPortListModel::dataOutsideTheModel()
     QVERIFY(!model.data(QModelIndex(), PortListModel::PortNameRole).isValid());
     QVERIFY(!model.index(0).data(Qt::DisplayRole).isValid());
     QVERIFY(!model.index(0).data(256).isValid());
-    QVERIFY(!model.index(0).data(262).isValid());
+    QVERIFY(!model.index(0).data(263).isValid());
     QVERIFY(!model.index(2).isValid());
 }
 
