@@ -65,7 +65,7 @@ ComboBox {
             anchors.right: portList.right
             anchors.bottom: portList.bottom
             implicitHeight: pathRow.implicitContentHeight + 16
-            leftPadding: 27
+            leftPadding: 25
             rightPadding: 12
             topPadding: 8
             bottomPadding: 8
@@ -96,7 +96,7 @@ ComboBox {
 
                 Text {
                     Layout.fillWidth: true
-                    text: qsTr("Any serial device or pseudo-terminal, such as /dev/serial/by-id/…")
+                    text: qsTr("A device the list does not show")
                     elide: Text.ElideRight
                     font.pixelSize: Theme.baseFontSize - 1
                     color: pathRow.down || pathRow.hovered ? Theme.accentForeground : Theme.textMuted
@@ -156,7 +156,8 @@ ComboBox {
                 Text {
                     Layout.fillWidth: true
                     text: row.portName
-                    elide: Text.ElideRight
+                    // The end of a path names the device.
+                    elide: row.byPath ? Text.ElideMiddle : Text.ElideRight
                     font.pixelSize: Theme.baseFontSize
                     font.bold: true
                     color: row.highlighted ? Theme.accentForeground : Theme.text

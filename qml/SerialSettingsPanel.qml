@@ -390,7 +390,7 @@ Flickable {
         anchors.centerIn: parent
         title: qsTr("Open a device path")
         modal: true
-        width: 400
+        width: 460
         padding: 16
         palette: Theme.palette
         font.family: Theme.baseFontFamily

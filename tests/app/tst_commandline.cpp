@@ -97,16 +97,16 @@ void TestCommandLine::parse_data()
     QTest::newRow("nothing") << QStringList{} << "" << 0 << false;
     QTest::newRow("port") << QStringList{"--port", "/tmp/hx4"} << "/tmp/hx4" << 0 << false;
     QTest::newRow("port=") << QStringList{"--port=/dev/ttyUSB0"} << "/dev/ttyUSB0" << 0 << false;
-    QTest::newRow("listed port name") << QStringList{"--port", "ttyUSB0"} << "ttyUSB0" << 0 << false;
+    QTest::newRow("listed port name")
+        << QStringList{"--port", "ttyUSB0"} << "ttyUSB0" << 0 << false;
     QTest::newRow("baud") << QStringList{"--baud", "9600"} << "" << 9600 << false;
-    QTest::newRow("lowest and highest baud") << QStringList{"--baud", "300", "--baud", "921600"}
-                                             << "" << 921600 << false;
+    QTest::newRow("lowest and highest baud")
+        << QStringList{"--baud", "300", "--baud", "921600"} << "" << 921600 << false;
     QTest::newRow("open") << QStringList{"--open"} << "" << 0 << true;
     QTest::newRow("all three") << QStringList{"--open", "--baud", "57600", "--port", "/tmp/hx4"}
                                << "/tmp/hx4" << 57600 << true;
-    QTest::newRow("Qt's own options pass") << QStringList{"-platform", "offscreen", "-reverse",
-                                                          "--open"}
-                                           << "" << 0 << true;
+    QTest::newRow("Qt's own options pass")
+        << QStringList{"-platform", "offscreen", "-reverse", "--open"} << "" << 0 << true;
 }
 
 void TestCommandLine::parse()
@@ -137,14 +137,15 @@ void TestCommandLine::mistakes_data()
     const QString rates = QStringLiteral(
         "300, 600, 900, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200, 230400, "
         "460800, 921600");
-    QTest::newRow("version") << QStringList{"--version"} << 0
-                             << "KorvelSerialAssistant 0.7.8.1\n" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "KorvelSerialAssistant 0.7.8.1\n"
+                             << "";
     QTest::newRow("baud not a number")
         << QStringList{"--baud", "abc"} << 2 << ""
         << QStringLiteral("--baud: \"abc\" is not a baud rate the window offers (%1).").arg(rates);
     QTest::newRow("baud not offered")
         << QStringList{"--baud", "250000"} << 2 << ""
-        << QStringLiteral("--baud: \"250000\" is not a baud rate the window offers (%1).").arg(rates);
+        << QStringLiteral("--baud: \"250000\" is not a baud rate the window offers (%1).")
+               .arg(rates);
     QTest::newRow("baud without value") << QStringList{"--baud"} << 2 << ""
                                         << "Missing value after '--baud'.";
     QTest::newRow("port without value") << QStringList{"--port"} << 2 << ""
@@ -169,10 +170,9 @@ void TestCommandLine::mistakes()
     QVERIFY(!line.run);
     QCOMPARE(line.exitStatus, status);
     QCOMPARE(line.output, output);
-    QCOMPARE(line.error,
-             error.isEmpty() ? QString()
-                             : QStringLiteral("KorvelSerialAssistant: ") + error +
-                                   QLatin1Char('\n') + kHint);
+    QCOMPARE(line.error, error.isEmpty() ? QString()
+                                         : QStringLiteral("KorvelSerialAssistant: ") + error +
+                                               QLatin1Char('\n') + kHint);
 }
 
 void TestCommandLine::binaryEndsWithoutWindow_data()
@@ -182,8 +182,10 @@ void TestCommandLine::binaryEndsWithoutWindow_data()
     QTest::addColumn<QString>("stdoutHas");
     QTest::addColumn<QString>("stderrHas");
 
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "  --port <PATH>" << "";
-    QTest::newRow("short help") << QStringList{"-h"} << 0 << "  --open" << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "  --port <PATH>"
+                          << "";
+    QTest::newRow("short help") << QStringList{"-h"} << 0 << "  --open"
+                                << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "KorvelSerialAssistant 0.7.8.1"
                              << "";
     QTest::newRow("bad baud") << QStringList{"--baud", "abc", "--open"} << 2 << ""
@@ -240,15 +242,15 @@ void TestCommandLine::binaryOpensAtStartUp()
               {QStringLiteral("--port"), link, QStringLiteral("--baud"), QStringLiteral("9600"),
                QStringLiteral("--open")});
     QVERIFY2(app.waitForStarted(10000), qPrintable(app.errorString()));
-    QTRY_VERIFY_WITH_TIMEOUT(holdsOpen(app.processId(), link) ||
-                                 app.state() == QProcess::NotRunning,
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        holdsOpen(app.processId(), link) || app.state() == QProcess::NotRunning, 30000);
     QCOMPARE(app.state(), QProcess::Running);
 
     // The open was remembered with the settings it used.
     const auto stored = [&](const char* key) {
-        const QSettings file(dir.filePath(QStringLiteral(".config/Korvel/KorvelSerialAssistant.conf")),
-                             QSettings::IniFormat);
+        const QSettings file(
+            dir.filePath(QStringLiteral(".config/Korvel/KorvelSerialAssistant.conf")),
+            QSettings::IniFormat);
         return file.value(QLatin1String(key));
     };
     QTRY_COMPARE(stored("serial/port").toString(), link);
@@ -267,10 +269,14 @@ void TestCommandLine::optionsReachTheWindow_data()
     QTest::addColumn<QString>("shownBaud");
     QTest::addColumn<QString>("failure");
 
-    QTest::newRow("port and baud") << "link" << 9600 << false << "9600" << "";
-    QTest::newRow("opened at the baud given") << "link" << 57600 << true << "57600" << "";
-    QTest::newRow("opened at the model's baud") << "link" << 0 << true << "115200" << "";
-    QTest::newRow("first listed port") << "" << 0 << true << "115200" << "";
+    QTest::newRow("port and baud") << "link" << 9600 << false << "9600"
+                                   << "";
+    QTest::newRow("opened at the baud given") << "link" << 57600 << true << "57600"
+                                              << "";
+    QTest::newRow("opened at the model's baud") << "link" << 0 << true << "115200"
+                                                << "";
+    QTest::newRow("first listed port") << "" << 0 << true << "115200"
+                                       << "";
     QTest::newRow("missing path") << "missing" << 0 << true << "115200"
                                   << "%1 does not exist. Check the path, and that the device is "
                                      "plugged in.";
