@@ -36,6 +36,26 @@ gid_t groupId(const char* name)
     return found ? found->gr_gid : gid_t(-1);
 }
 
+// Opens @p path in this process as the probe does in another: "opened", or
+// "failed: " and the message, which must have been announced once, in the
+// same words, with nothing left open.
+QString openHere(const QString& path)
+{
+    SerialManager manager;
+    QSignalSpy errors(&manager, &SerialManager::errorOccurred);
+    QSignalSpy opened(&manager, &SerialManager::opened);
+    SerialConfig config;
+    config.portName = path;
+    QString error;
+    if (manager.open(config, &error))
+        return errors.isEmpty() ? QStringLiteral("opened") : QStringLiteral("opened with errors");
+    if (manager.isOpen() || opened.count() != 0)
+        return QStringLiteral("failed, yet open");
+    if (errors.count() != 1 || errors.first().first().toString() != error)
+        return QStringLiteral("failed, reported %1 times: %2").arg(errors.count()).arg(error);
+    return QStringLiteral("failed: ") + error;
+}
+
 } // namespace
 
 class TestPortAccess : public QObject
@@ -156,20 +176,9 @@ void TestPortAccess::refusedPaths()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     }
 
-    SerialManager manager;
-    QSignalSpy errors(&manager, &SerialManager::errorOccurred);
-    QSignalSpy opened(&manager, &SerialManager::opened);
-    SerialConfig config;
-    config.portName = path;
-    QString error;
-    QVERIFY(!manager.open(config, &error));
-    QVERIFY(!manager.isOpen());
-    QCOMPARE(opened.count(), 0);
-    QVERIFY2(error.startsWith(path + reason), qPrintable(error));
-    QCOMPARE(PortAccess::checkDevicePath(path), error);
-    // Reported once, in the same words.
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().first().toString(), error);
+    const QString line = openHere(path);
+    QVERIFY2(line.startsWith(QStringLiteral("failed: ") + path + reason), qPrintable(line));
+    QCOMPARE(PortAccess::checkDevicePath(path), line.mid(8));
     // Nothing was made where the path pointed.
     QCOMPARE(QFileInfo(path).isDir(), name == QLatin1String("folder"));
 }
@@ -187,17 +196,10 @@ void TestPortAccess::notASerialDevice()
 
     // A character device that the port opens and then finds is no terminal.
     QCOMPARE(PortAccess::checkDevicePath(path), QString());
-    SerialManager manager;
-    QSignalSpy errors(&manager, &SerialManager::errorOccurred);
-    SerialConfig config;
-    config.portName = path;
-    QString error;
-    QVERIFY(!manager.open(config, &error));
-    QVERIFY(!manager.isOpen());
-    QVERIFY2(error.startsWith(QStringLiteral("Cannot open %1: ").arg(path)), qPrintable(error));
-    QVERIFY2(error.endsWith(QLatin1String(". It is not a serial device.")), qPrintable(error));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().first().toString(), error);
+    const QString line = openHere(path);
+    QVERIFY2(line.startsWith(QStringLiteral("failed: Cannot open %1: ").arg(path)),
+             qPrintable(line));
+    QVERIFY2(line.endsWith(QLatin1String(". It is not a serial device.")), qPrintable(line));
 }
 
 void TestPortAccess::permissionDenied_data()
@@ -291,20 +293,9 @@ void TestPortAccess::portInUse()
     auto held = holder(holdMode, path, holderIsNobody);
     QVERIFY2(held, "the second process could not hold the port");
 
-    QString message;
-    if (openerIsNobody) {
-        const QString line = openAs(path, true);
-        QVERIFY2(line.startsWith(QLatin1String("failed: ")), qPrintable(line));
-        message = line.mid(8);
-    } else {
-        SerialManager manager;
-        QSignalSpy errors(&manager, &SerialManager::errorOccurred);
-        SerialConfig config;
-        config.portName = path;
-        QVERIFY(!manager.open(config, &message));
-        QVERIFY(!manager.isOpen());
-        QCOMPARE(errors.count(), 1);
-    }
+    const QString line = openerIsNobody ? openAs(path, true) : openHere(path);
+    QVERIFY2(line.startsWith(QLatin1String("failed: ")), qPrintable(line));
+    const QString message = line.mid(8);
 
     QVERIFY2(message.startsWith(QStringLiteral("Cannot open %1: ").arg(path)), qPrintable(message));
     const QString expected =
@@ -313,8 +304,7 @@ void TestPortAccess::portInUse()
                     .arg(held->processId())
               : QStringLiteral("It is in use by another program. Close the port there, then try "
                                "again.");
-    // With setpriv in between, the holder's pid is that of setpriv, which
-    // execs the probe in its place.
+    // setpriv execs the probe, so the pid started is the probe's.
     QVERIFY2(message.endsWith(QStringLiteral(". ") + expected), qPrintable(message));
     QVERIFY2(!message.contains(QLatin1String("usermod")), qPrintable(message));
 
@@ -328,11 +318,7 @@ void TestPortAccess::portInUse()
     QVERIFY(held->waitForFinished(10000));
     QCOMPARE(held->exitCode(), 0);
     // Once the holder is gone the port opens again.
-    SerialManager manager;
-    SerialConfig config;
-    config.portName = path;
-    QString error;
-    QVERIFY2(manager.open(config, &error), qPrintable(error));
+    QCOMPARE(openHere(path), QStringLiteral("opened"));
 }
 
 QTEST_GUILESS_MAIN(TestPortAccess)
