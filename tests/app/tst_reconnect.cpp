@@ -193,6 +193,11 @@ void TestReconnect::knowsTheDeviceAgain()
     Simulator first;
     QVERIFY2(first.start({QStringLiteral("--hangup-after"), QStringLiteral("800")}),
              qPrintable(first.error()));
+    // Where the device will come back, made now so that it gets another
+    // terminal than the first (a freed one is given out again).
+    Simulator second;
+    QVERIFY2(second.start(), qPrintable(second.error()));
+    QVERIFY(second.path() != first.path());
     systemPorts() = {usbPort(first.path(), serial, QStringLiteral("1-2"))};
     AppController controller;
     QCOMPARE(controller.selectedPortName(), first.path());
@@ -210,9 +215,6 @@ void TestReconnect::knowsTheDeviceAgain()
     QVERIFY(controller.reconnectWaiting());
 
     // The device comes back under another name.
-    Simulator second;
-    QVERIFY2(second.start(), qPrintable(second.error()));
-    QVERIFY(second.path() != first.path());
     systemPorts() << usbPort(second.path(), serial, QStringLiteral("1-2"));
     QTRY_VERIFY_WITH_TIMEOUT(controller.portOpen(), 5000);
     QCOMPARE(controller.serialManager().activeConfig().portName, second.path());
