@@ -27,6 +27,11 @@ AppController::AppController(QObject* parent)
     m_logModel = new LogListModel(&m_log, this);
     m_commandModel = new CommandListModel(&m_library, &m_settings, this);
     m_portListModel = new PortListModel(this);
+    const QStringList recentPaths = m_settings.recentPortPaths();
+    if (!recentPaths.isEmpty()) {
+        m_portListModel->setPaths(recentPaths);
+        m_portListModel->refresh();
+    }
 
     reconcileSelectedPort();
 
@@ -46,10 +51,14 @@ AppController::AppController(QObject* parent)
     m_portPollTimer->start();
 
     connect(&m_serial, &SerialManager::dataReceived, this, &AppController::handleIncomingData);
-    connect(&m_serial, &SerialManager::errorOccurred, this,
-            [this](const QString& message) { m_log.append(LogKind::ERR, message.toUtf8()); });
+    connect(&m_serial, &SerialManager::errorOccurred, this, [this](const QString& message) {
+        if (!m_quietOpen) {
+            m_log.append(LogKind::ERR, message.toUtf8());
+        }
+    });
     connect(&m_serial, &SerialManager::opened, this, [this] { emit connectionChanged(); });
     connect(&m_serial, &SerialManager::closed, this, &AppController::onPortClosed);
+    connect(&m_serial, &SerialManager::deviceLost, this, &AppController::onDeviceLost);
     connect(&m_serial, &SerialManager::unsentBytesDiscarded, this, [this](qint64 bytes) {
         m_log.append(LogKind::ERR,
                      tr("%1 bytes that had not gone out yet were discarded.").arg(bytes).toUtf8());

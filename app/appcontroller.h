@@ -22,6 +22,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class QTimer;
+struct StartupOptions;
 
 /// The one object through which the interface reaches the back end. Owns
 /// every long-lived back-end object, wires them together and offers one flat
@@ -93,6 +94,9 @@ class AppController : public QObject
     Q_PROPERTY(CommandListModel* commandModel READ commandModel CONSTANT)
     Q_PROPERTY(PortListModel* portListModel READ portListModel CONSTANT)
     Q_PROPERTY(CommandHistoryModel* commandHistoryModel READ commandHistoryModel CONSTANT)
+    Q_PROPERTY(bool reconnectWaiting READ reconnectWaiting NOTIFY connectionChanged)
+    Q_PROPERTY(
+        bool autoReconnect READ autoReconnect WRITE setAutoReconnect NOTIFY autoReconnectChanged)
 
 public:
     explicit AppController(QObject* parent = nullptr);
@@ -104,6 +108,10 @@ public:
     QString portSummary() const;
     QString selectedPortName() const { return m_selectedPortName; }
     void setSelectedPortName(const QString& name);
+    /// The device of the session went away and the window waits for it.
+    bool reconnectWaiting() const { return m_reconnectWaiting; }
+    bool autoReconnect() const;
+    void setAutoReconnect(bool on);
 
     // Identity
     QString appVersion() const;
@@ -219,9 +227,17 @@ public:
     Q_INVOKABLE QUrl urlForLocalPath(const QString& path) const;
     /// The local path a picker's address stands for, with the platform's separators.
     Q_INVOKABLE QString localPathForUrl(const QUrl& url) const;
+    /// Opens any device path (what the user typed, see
+    /// PortIdentity::normalisedPath) with these settings, remembers it and
+    /// selects it in the port list.
+    Q_INVOKABLE bool openPortPath(const QString& path, int baudRate, int dataBits, int parity,
+                                  int stopBits, int flowControl);
 
     // Not visible to QML.
     void reconcileSelectedPort();
+    /// Selects the port, asks the serial panel for the baud rate and opens
+    /// the port, as the command line asked; called once the window is up.
+    void applyStartupOptions(const StartupOptions& options);
     void handleIncomingData(const QByteArray& data);
     void flushRxLineBuffer();
     QByteArray composeAsciiPayload(const QString& text, bool withCrc) const;
@@ -250,6 +266,11 @@ public:
     /// Silence after which a partial received line is logged.
     static constexpr int RxFlushMs = 80;
     static constexpr int PortPollMs = 2000;
+    /// The port poll while waiting for a device to come back: soon enough
+    /// not to miss much of what a device prints while it boots.
+    static constexpr int ReconnectPollMs = 500;
+    /// How many device paths the port list remembers.
+    static constexpr int MaxRecentPortPaths = 5;
 
 signals:
     void connectionChanged();
@@ -272,9 +293,22 @@ signals:
     void libraryUpdateStateChanged();
     void appUpdateStateChanged();
     void appUpdateProgressChanged();
+    void autoReconnectChanged();
+    /// The command line chose a baud rate for the serial panel to show.
+    void baudRateRequested(int baudRate);
 
 private:
     void onPortClosed();
+    void onDeviceLost();
+    /// Reopens the session's device when the port list shows it again.
+    void tryReconnect();
+    void stopWaiting();
+    /// Keeps what identifies the opened device, to know it when it returns.
+    void recordSession(const SerialConfig& config);
+    void rememberPortPath(const QString& path);
+    /// The listed name of @p name (a by-id path selects its listed port),
+    /// else @p name itself.
+    QString listedNameFor(const QString& name) const;
     void onLanguageChanged(const QString& code);
     void onContinuousLogFailed(const QString& path, const QString& reason);
     void onSettingsWriteFailed(const QString& fileName);
@@ -321,6 +355,12 @@ private:
     int m_runningBatchRow = -1;
 
     QString m_selectedPortName;
+    SerialConfig m_sessionConfig;
+    SerialPortEntry m_sessionIdentity;
+    bool m_reconnectWaiting = false;
+    bool m_reselectOnReconnect = false;
+    // Reconnect attempts fail quietly until the device is ready.
+    bool m_quietOpen = false;
     QString m_draftText;
     bool m_echoTx = true;
     bool m_sendAsHex = false;

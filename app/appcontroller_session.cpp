@@ -2,6 +2,7 @@
 // received byte stream into log lines.
 #include "app/appcontroller.h"
 
+#include "serial/portidentity.h"
 #include "serial/portlistmodel.h"
 
 #include <QTimer>
@@ -31,11 +32,17 @@ QString AppController::portStatusText() const
 {
     const QString name = m_serial.activeConfig().portName;
     const QString shown = name.isEmpty() ? kNoName : name;
+    if (m_reconnectWaiting) {
+        return tr("%1 WAITING").arg(shown);
+    }
     return m_serial.isOpen() ? tr("%1 OPEN").arg(shown) : tr("%1 CLOSED").arg(shown);
 }
 
 QString AppController::portSummary() const
 {
+    if (m_reconnectWaiting) {
+        return tr("waiting for the device to come back");
+    }
     return m_serial.isOpen() ? m_serial.portSummary() : kNoName;
 }
 
@@ -52,6 +59,9 @@ void AppController::refreshPorts()
 {
     if (m_portListModel->refresh()) {
         reconcileSelectedPort();
+    }
+    if (m_reconnectWaiting) {
+        tryReconnect();
     }
 }
 
@@ -75,6 +85,10 @@ bool AppController::openPort(const QString& portName, int baudRate, int dataBits
         emit portOpenFailed(tr("Select a serial port first."));
         return false;
     }
+    // A new session replaces the one that waits for its device.
+    if (m_reconnectWaiting) {
+        stopWaiting();
+    }
     const SerialConfig config{portName, baudRate, dataBits, parity, stopBits, flowControl};
     QString error;
     if (!m_serial.open(config, &error)) {
@@ -82,6 +96,10 @@ bool AppController::openPort(const QString& portName, int baudRate, int dataBits
         return false;
     }
     m_settings.setLastSerialConfig(config);
+    if (PortIdentity::isDevicePath(portName)) {
+        rememberPortPath(portName);
+    }
+    recordSession(config);
     m_log.append(LogKind::SYS,
                  tr("%1 opened \u00b7 %2").arg(portName, m_serial.portSummary()).toUtf8());
     if (m_repeatSendEnabled) {
@@ -92,6 +110,12 @@ bool AppController::openPort(const QString& portName, int baudRate, int dataBits
 
 void AppController::closePort()
 {
+    // Giving up on a device that went away ends its session as a close does.
+    if (m_reconnectWaiting) {
+        stopWaiting();
+        m_log.append(LogKind::SYS, tr("Port closed").toUtf8());
+        return;
+    }
     if (!m_serial.isOpen()) {
         return;
     }

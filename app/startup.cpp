@@ -10,7 +10,29 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 
-int runKorvelApplication(int argc, char* argv[], const QUrl& root)
+namespace {
+
+// The port, baud rate and open request of the command line, handed to the
+// controller once the window exists (so that a failed open shows its dialog).
+void applyStartupOptions(QQmlApplicationEngine& engine, const StartupOptions& options)
+{
+    if (engine.rootObjects().isEmpty()) {
+        return;
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    auto* controller = engine.singletonInstance<AppController*>("Korvel", "AppController");
+#else
+    auto* controller =
+        engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+#endif
+    if (controller) {
+        controller->applyStartupOptions(options);
+    }
+}
+
+} // namespace
+
+int runKorvelApplication(int argc, char* argv[], const QUrl& root, const StartupOptions& options)
 {
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Korvel"));
@@ -57,6 +79,7 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root)
         engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
 #endif
     }
+    applyStartupOptions(engine, options);
 
     return QGuiApplication::exec();
 }

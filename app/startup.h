@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/commandline.h"
+
 #include <QUrl>
 
 /// Runs the application: identity, icon, font, style, engine and the event
 /// loop. Loads @p root when given, else the document Main of the module
-/// Korvel. Returns the exit status, -1 when the root document cannot be
-/// created.
-int runKorvelApplication(int argc, char* argv[], const QUrl& root = {});
+/// Korvel, then applies the command line's @p options to the window. Returns
+/// the exit status, -1 when the root document cannot be created.
+int runKorvelApplication(int argc, char* argv[], const QUrl& root = {},
+                         const StartupOptions& options = {});

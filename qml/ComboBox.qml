@@ -3,9 +3,13 @@ import QtQuick
 import QtQuick.Controls.Fusion as F
 import Korvel
 
-// Fusion combo box with themed popup rows; an empty combo never opens.
+// Fusion combo box with themed popup rows; an empty combo does not open
+// unless it says so.
 F.ComboBox {
     id: root
+
+    // A combo whose popup offers more than its rows opens even when empty.
+    property bool opensWhenEmpty: false
 
     leftPadding: 8
     implicitHeight: Math.max(32,
@@ -65,7 +69,7 @@ F.ComboBox {
     MouseArea {
         anchors.fill: parent
         z: 100
-        visible: root.count === 0
+        visible: root.count === 0 && !root.opensWhenEmpty
         cursorShape: Qt.ArrowCursor
         acceptedButtons: Qt.AllButtons
     }

@@ -314,6 +314,25 @@ ApplicationWindow {
                 }
 
                 Menu {
+                    title: qsTr("&Port")
+
+                    MenuItem {
+                        objectName: "portPathMenuItem"
+                        text: qsTr("Open device path…")
+                        enabled: !AppController.portOpen && !AppController.reconnectWaiting
+                        onTriggered: serialPanel.openPortPathDialog()
+                    }
+
+                    MenuItem {
+                        objectName: "reconnectMenuItem"
+                        text: qsTr("Reconnect automatically")
+                        checkable: true
+                        checked: AppController.autoReconnect
+                        onToggled: AppController.autoReconnect = checked
+                    }
+                }
+
+                Menu {
                     title: qsTr("&View")
 
                     MenuItem {

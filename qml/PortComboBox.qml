@@ -6,8 +6,12 @@ import Korvel
 
 // The port chooser: follows AppController.selectedPortName and writes the
 // user's pick back to it, so the controller's selection survives list refreshes.
+// Its last row asks for a device path that the system does not list.
 ComboBox {
     id: root
+
+    // The user wants to open a device by its path.
+    signal pathRequested()
 
     // The row of the controller's selection. The port list only ever resets,
     // and each reset may move the selected name to another row without
@@ -22,6 +26,8 @@ ComboBox {
     valueRole: "portName"
     Component.onCompleted: root.showSelection()
     displayText: root.currentIndex >= 0 ? root.currentText : qsTr("No ports found")
+    // The path row is there to choose even when no port is.
+    opensWhenEmpty: true
 
     onActivated: index => AppController.selectedPortName = AppController.portListModel.portNameAt(index)
 
@@ -36,6 +42,74 @@ ComboBox {
             anchors.fill: parent
         }
     }
+    popup.contentItem: ListView {
+        id: portList
+
+        objectName: "portList"
+        clip: true
+        implicitHeight: portList.contentHeight + pathRow.height
+        // The ports scroll above the path row, which stays in sight.
+        bottomMargin: pathRow.height
+        model: root.popup.visible ? root.delegateModel : null
+        currentIndex: root.highlightedIndex
+        highlightMoveDuration: 0
+
+        F.ScrollIndicator.vertical: F.ScrollIndicator {}
+
+        // The last row: a device the system does not list, opened by its path.
+        F.ItemDelegate {
+            id: pathRow
+
+            objectName: "portPathRow"
+            parent: portList
+            anchors.left: portList.left
+            anchors.right: portList.right
+            anchors.bottom: portList.bottom
+            implicitHeight: pathRow.implicitContentHeight + 16
+            leftPadding: 25
+            rightPadding: 12
+            topPadding: 8
+            bottomPadding: 8
+            hoverEnabled: root.hoverEnabled
+
+            background: Rectangle {
+                color: pathRow.down || pathRow.hovered ? Theme.accent : Theme.surface
+
+                Rectangle {
+                    width: pathRow.width
+                    height: 1
+                    color: Theme.divider
+                    visible: root.count > 0
+                }
+            }
+
+            contentItem: ColumnLayout {
+                spacing: 2
+
+                Text {
+                    Layout.fillWidth: true
+                    text: qsTr("Open a device path…")
+                    elide: Text.ElideRight
+                    font.pixelSize: Theme.baseFontSize
+                    font.bold: true
+                    color: pathRow.down || pathRow.hovered ? Theme.accentForeground : Theme.text
+                }
+
+                Text {
+                    Layout.fillWidth: true
+                    text: qsTr("A device the list does not show")
+                    elide: Text.ElideRight
+                    font.pixelSize: Theme.baseFontSize - 1
+                    color: pathRow.down || pathRow.hovered ? Theme.accentForeground : Theme.textMuted
+                }
+            }
+
+            onClicked: {
+                root.popup.close()
+                root.pathRequested()
+            }
+        }
+    }
 
     delegate: F.ItemDelegate {
         id: row
@@ -45,6 +119,7 @@ ComboBox {
         required property string description
         required property bool recommended
         required property string chipLabel
+        required property bool byPath
 
         objectName: "portRow" + row.index
         width: ListView.view ? ListView.view.width : implicitWidth
@@ -82,7 +157,8 @@ ComboBox {
                 Text {
                     Layout.fillWidth: true
                     text: row.portName
-                    elide: Text.ElideRight
+                    // The end of a path names the device.
+                    elide: row.byPath ? Text.ElideMiddle : Text.ElideRight
                     font.pixelSize: Theme.baseFontSize
                     font.bold: true
                     color: row.highlighted ? Theme.accentForeground : Theme.text
@@ -90,16 +166,20 @@ ComboBox {
 
                 Text {
                     Layout.fillWidth: true
-                    text: row.description !== "" ? row.description : qsTr("Unknown device")
+                    text: row.byPath ? qsTr("Device path")
+                                     : row.description !== "" ? row.description : qsTr("Unknown device")
                     elide: Text.ElideRight
                     font.pixelSize: Theme.baseFontSize - 1
                     color: row.highlighted ? Theme.accentForeground : Theme.textMuted
                 }
             }
 
+            // A path the user opened before is tagged so it stands apart
+            // from the ports the system lists.
             Text {
-                visible: row.chipLabel !== ""
-                text: row.chipLabel
+                objectName: "portTag" + row.index
+                visible: row.chipLabel !== "" || row.byPath
+                text: row.byPath ? qsTr("PATH") : row.chipLabel
                 font.pixelSize: Theme.baseFontSize - 1
                 font.bold: true
                 color: row.highlighted ? Theme.accentForeground : Theme.accent

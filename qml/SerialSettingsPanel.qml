@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Fusion as F
+import QtQuick.Templates as T
 import QtQuick.Layouts
 import Korvel
 
@@ -46,6 +47,18 @@ Flickable {
         }
     }
 
+    // Asks for a device path that the port list does not show.
+    function openPortPathDialog() {
+        portPathDialog.open();
+    }
+
+    function openTypedPath() {
+        if (AppController.openPortPath(portPathField.text, root.selectedBaud, root.selectedDataBits,
+                                       root.selectedParity, root.selectedStopBits,
+                                       root.selectedFlowControl))
+            portPathDialog.close();
+    }
+
     // Selects the current device model's frame settings, when it has any.
     function applyModelSerialDefaults() {
         const defaults = AppController.serialDefaultsForModel(AppController.currentModelId);
@@ -89,6 +102,10 @@ Flickable {
         function onCurrentModelChanged() {
             root.applyModelSerialDefaults();
         }
+
+        function onBaudRateRequested(baudRate) {
+            baudCombo.currentIndex = baudCombo.find(String(baudRate));
+        }
     }
 
     ColumnLayout {
@@ -108,7 +125,8 @@ Flickable {
             columns: 2
             columnSpacing: 10
             rowSpacing: 8
-            enabled: !AppController.portOpen
+            // Reopening after an unplug uses the settings of the session.
+            enabled: !AppController.portOpen && !AppController.reconnectWaiting
 
             RowLabel {
                 text: qsTr("Port")
@@ -123,6 +141,7 @@ Flickable {
 
                     objectName: "portCombo"
                     Layout.fillWidth: true
+                    onPathRequested: root.openPortPathDialog()
                 }
 
                 F.ToolButton {
@@ -201,15 +220,18 @@ Flickable {
         F.Button {
             id: openButton
 
-            readonly property color fill: AppController.portOpen ? Theme.error : Theme.accent
-            readonly property color activeFill: AppController.portOpen ? Qt.darker(Theme.error, 1.2)
-                                                                       : Theme.accent700
+            // Open, or waiting for its device to come back: either way a session to end.
+            readonly property bool inSession: AppController.portOpen || AppController.reconnectWaiting
+            readonly property color fill: openButton.inSession ? Theme.error : Theme.accent
+            readonly property color activeFill: openButton.inSession ? Qt.darker(Theme.error, 1.2)
+                                                                     : Theme.accent700
 
             objectName: "openButton"
             Layout.fillWidth: true
             Layout.topMargin: 4
             Layout.preferredHeight: 44
-            text: AppController.portOpen ? qsTr("Close port") : qsTr("Open port")
+            text: AppController.portOpen ? qsTr("Close port")
+                  : AppController.reconnectWaiting ? qsTr("Stop waiting") : qsTr("Open port")
 
             background: Rectangle {
                 radius: 3
@@ -226,13 +248,20 @@ Flickable {
             }
 
             onClicked: {
-                if (AppController.portOpen)
+                if (openButton.inSession)
                     AppController.closePort();
                 else
                     AppController.openPort(root.selectedPort, root.selectedBaud, root.selectedDataBits,
                                            root.selectedParity, root.selectedStopBits,
                                            root.selectedFlowControl);
             }
+        }
+
+        OptionCheckBox {
+            objectName: "reconnectCheck"
+            text: qsTr("Reconnect automatically")
+            checked: AppController.autoReconnect
+            onToggled: AppController.autoReconnect = checked
         }
 
         Heading {
@@ -350,6 +379,79 @@ Flickable {
                 text: qsTr("ms")
                 color: Theme.text
             }
+        }
+    }
+
+    F.Dialog {
+        id: portPathDialog
+
+        objectName: "portPathDialog"
+        parent: T.Overlay.overlay
+        anchors.centerIn: parent
+        title: qsTr("Open a device path")
+        modal: true
+        width: 460
+        padding: 16
+        palette: Theme.palette
+        font.family: Theme.baseFontFamily
+        font.pixelSize: Theme.baseFontSize
+
+        background: DialogCard {}
+
+        T.Overlay.modal: ModalDim {}
+
+        header: F.Label {
+            text: portPathDialog.title
+            font.bold: true
+            padding: 16
+            color: Theme.text
+        }
+
+        footer: F.DialogButtonBox {
+            palette: Theme.palette
+
+            F.Button {
+                objectName: "portPathOpenButton"
+                text: qsTr("Open")
+                palette: Theme.palette
+                enabled: portPathField.text.trim() !== ""
+                onClicked: root.openTypedPath()
+            }
+
+            F.Button {
+                objectName: "portPathCancelButton"
+                text: qsTr("Cancel")
+                palette: Theme.palette
+                onClicked: portPathDialog.close()
+            }
+        }
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 10
+
+            F.Label {
+                Layout.fillWidth: true
+                text: qsTr("Any serial device or pseudo-terminal, opened with the settings of the serial panel. Paths opened here stay in the port list while they exist.")
+                wrapMode: Text.WordWrap
+                color: Theme.textMuted
+            }
+
+            TextField {
+                id: portPathField
+
+                objectName: "portPathField"
+                Layout.fillWidth: true
+                placeholderText: "/dev/ttyUSB0, /dev/serial/by-id/…, /tmp/hx4"
+                font.family: Theme.monoFont
+                inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+                onAccepted: root.openTypedPath()
+            }
+        }
+
+        onOpened: {
+            portPathField.selectAll();
+            portPathField.forceActiveFocus();
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "serial/portlistmodel.h"
 
+#include "serial/portidentity.h"
 #include "serial/serialmanager.h"
 
 namespace {
@@ -47,6 +48,8 @@ QVariant PortListModel::data(const QModelIndex& index, int role) const
                    : QStringLiteral("%1 (%2)").arg(entry.portName, entry.description);
     case ChipLabelRole:
         return entry.chipLabel;
+    case ByPathRole:
+        return entry.byPath;
     default:
         return {};
     }
@@ -57,7 +60,7 @@ QHash<int, QByteArray> PortListModel::roleNames() const
     return {
         {PortNameRole, "portName"},       {DescriptionRole, "description"},
         {RecommendedRole, "recommended"}, {DisplayLabelRole, "displayLabel"},
-        {ChipLabelRole, "chipLabel"},
+        {ChipLabelRole, "chipLabel"},     {ByPathRole, "byPath"},
     };
 }
 
@@ -65,6 +68,7 @@ bool PortListModel::refresh()
 {
     const Enumerator& enumerator = enumeratorOverride();
     QList<SerialPortEntry> ports = enumerator ? enumerator() : SerialManager::availablePorts();
+    ports += PortIdentity::pathEntries(m_paths, ports);
     if (ports == m_ports) {
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
@@ -23,6 +24,7 @@ public:
         RecommendedRole,
         DisplayLabelRole,
         ChipLabelRole,
+        ByPathRole,
     };
     Q_ENUM(Role)
 
@@ -44,6 +46,13 @@ public:
     /// created afterwards; an empty function restores the system enumeration.
     static void setEnumerator(Enumerator enumerator);
 
+    /// Device paths to list after the enumerated ports while they lead to a
+    /// device; taken into account at the next refresh.
+    void setPaths(const QStringList& paths) { m_paths = paths; }
+    /// The rows as they stand, for matching a device that comes back.
+    const QList<SerialPortEntry>& ports() const { return m_ports; }
+
 private:
     QList<SerialPortEntry> m_ports;
+    QStringList m_paths;
 };

@@ -9,7 +9,10 @@ bool SerialConfig::operator==(const SerialConfig& other) const
 bool SerialPortEntry::operator==(const SerialPortEntry& other) const
 {
     return portName == other.portName && description == other.description &&
-           chipLabel == other.chipLabel && recommended == other.recommended;
+           chipLabel == other.chipLabel && recommended == other.recommended &&
+           serialNumber == other.serialNumber && vendorId == other.vendorId &&
+           productId == other.productId && usbLocation == other.usbLocation &&
+           systemLocation == other.systemLocation && byPath == other.byPath;
 }
 
 QString chipLabelForVendor(bool hasVendorId, quint16 vendorId)

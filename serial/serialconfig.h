@@ -23,13 +23,23 @@ struct SerialConfig
 Q_DECLARE_METATYPE(SerialConfig)
 
 /// One port found on the machine, with the USB bridge chip recognised from the
-/// vendor id where it is one of the two common ones.
+/// vendor id where it is one of the two common ones. The fields after
+/// `recommended` tell the device apart when it comes back after an unplug.
 struct SerialPortEntry
 {
     QString portName;
     QString description;
     QString chipLabel;
     bool recommended = false;
+    QString serialNumber{};
+    int vendorId = -1; ///< -1 when the port has none
+    int productId = -1;
+    /// Where on the USB tree the device is plugged in ("1-2.3"); empty when unknown.
+    QString usbLocation{};
+    /// The device node ("/dev/ttyUSB0"); for a path row the node its path leads to.
+    QString systemLocation{};
+    /// Not enumerated by the system: a device path the user opened before.
+    bool byPath = false;
 
     bool operator==(const SerialPortEntry& other) const;
     bool operator!=(const SerialPortEntry& other) const { return !(*this == other); }

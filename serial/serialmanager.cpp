@@ -1,5 +1,8 @@
 #include "serial/serialmanager.h"
 
+#include "serial/portaccess.h"
+#include "serial/portidentity.h"
+
 #include <QSerialPortInfo>
 
 #if defined(Q_OS_UNIX)
@@ -76,6 +79,13 @@ bool SerialManager::open(const SerialConfig& cfg, QString* error)
 {
     close();
 
+    // A folder, a regular file or a missing path is refused before the port
+    // makes a lock file for it.
+    const QString refused = PortAccess::checkDevicePath(cfg.portName);
+    if (!refused.isEmpty()) {
+        return failOpen(refused, error);
+    }
+
     m_port.setPortName(cfg.portName);
     m_port.setBaudRate(cfg.baudRate, QSerialPort::AllDirections);
     m_port.setDataBits(static_cast<QSerialPort::DataBits>(cfg.dataBits));
@@ -83,15 +93,28 @@ bool SerialManager::open(const SerialConfig& cfg, QString* error)
     m_port.setStopBits(static_cast<QSerialPort::StopBits>(cfg.stopBits));
     m_port.setFlowControl(static_cast<QSerialPort::FlowControl>(cfg.flowControl));
 
-    if (!m_port.open(QIODevice::ReadWrite)) {
-        if (error) {
-            *error = m_port.errorString();
-        }
-        return false;
+    // The port reports a failed open through its error signal, for some
+    // failures twice; it is reported here once, in words that name the port.
+    m_opening = true;
+    const bool ok = m_port.open(QIODevice::ReadWrite);
+    m_opening = false;
+    if (!ok) {
+        return failOpen(
+            PortAccess::describeOpenFailure(cfg.portName, m_port.error(), m_port.errorString()),
+            error);
     }
     m_active = cfg;
     emit opened(m_active);
     return true;
+}
+
+bool SerialManager::failOpen(const QString& message, QString* error)
+{
+    if (error) {
+        *error = message;
+    }
+    emit errorOccurred(message);
+    return false;
 }
 
 void SerialManager::close()
@@ -149,6 +172,11 @@ QList<SerialPortEntry> SerialManager::availablePorts()
         entry.description = info.description();
         entry.chipLabel = chipLabelForVendor(info.hasVendorIdentifier(), info.vendorIdentifier());
         entry.recommended = !entry.chipLabel.isEmpty();
+        entry.serialNumber = info.serialNumber();
+        entry.vendorId = info.hasVendorIdentifier() ? int(info.vendorIdentifier()) : -1;
+        entry.productId = info.hasProductIdentifier() ? int(info.productIdentifier()) : -1;
+        entry.systemLocation = info.systemLocation();
+        entry.usbLocation = PortIdentity::usbLocation(entry.systemLocation);
         ports.append(entry);
     }
     return ports;
@@ -169,7 +197,7 @@ void SerialManager::handleReadyRead()
 
 void SerialManager::handleError(QSerialPort::SerialPortError err)
 {
-    if (err == QSerialPort::NoError) {
+    if (err == QSerialPort::NoError || m_opening) {
         return;
     }
     const bool unplugged = err == QSerialPort::DeviceNotFoundError ||
@@ -179,6 +207,7 @@ void SerialManager::handleError(QSerialPort::SerialPortError err)
     if (unplugged && m_port.isOpen()) {
         emit errorOccurred(tr("Serial port disconnected."));
         close();
+        emit deviceLost();
         return;
     }
     emit errorOccurred(m_port.errorString());

@@ -18,7 +18,8 @@ public:
     ~SerialManager() override;
 
     /// Opens the port with @p cfg, closing a port that is still open first.
-    /// On failure @p error (if given) receives the port's error text.
+    /// On failure @p error (if given) receives a message that names the port
+    /// and says what the user can do; errorOccurred() carries it once.
     bool open(const SerialConfig& cfg, QString* error);
     void close();
     bool isOpen() const;
@@ -47,12 +48,17 @@ signals:
     /// Closing the port threw away this many bytes that had not gone out
     /// yet; emitted just before closed().
     void unsentBytesDiscarded(qint64 bytes);
+    /// The device went away while the port was open; emitted after closed().
+    void deviceLost();
 
 private slots:
     void handleReadyRead();
     void handleError(QSerialPort::SerialPortError err);
 
 private:
+    bool failOpen(const QString& message, QString* error);
+
     QSerialPort m_port;
     SerialConfig m_active;
+    bool m_opening = false;
 };

@@ -426,3 +426,30 @@ void SettingsStore::setCh340DriverHintDismissed(bool dismissed)
 {
     write(kHintDismissed, dismissed);
 }
+
+namespace {
+
+const QString kRecentPortPaths = QStringLiteral("serial/recentPaths");
+const QString kAutoReconnect = QStringLiteral("serial/autoReconnect");
+
+} // namespace
+
+QStringList SettingsStore::recentPortPaths() const
+{
+    return read(kRecentPortPaths).toStringList();
+}
+
+void SettingsStore::setRecentPortPaths(const QStringList& paths)
+{
+    write(kRecentPortPaths, paths);
+}
+
+bool SettingsStore::autoReconnect() const
+{
+    return read(kAutoReconnect, true).toBool();
+}
+
+void SettingsStore::setAutoReconnect(bool enabled)
+{
+    write(kAutoReconnect, enabled);
+}

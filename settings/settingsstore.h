@@ -96,6 +96,15 @@ public:
     bool ch340DriverHintDismissed() const;
     void setCh340DriverHintDismissed(bool dismissed);
 
+    /// Device paths the user opened, most recent first ("serial/recentPaths").
+    QStringList recentPortPaths() const;
+    void setRecentPortPaths(const QStringList& paths);
+
+    /// Whether a port whose device went away is reopened when it comes back
+    /// ("serial/autoReconnect", on unless the user turned it off).
+    bool autoReconnect() const;
+    void setAutoReconnect(bool enabled);
+
     /// The default language for a system locale name such as "zh_TW":
     /// the first table entry with the same language part, else "en".
     static QString languageForLocaleName(const QString& localeName);

@@ -116,7 +116,8 @@ private slots:
                                    "batchStateChanged",       "portOpenFailed",
                                    "statusMessage",           "ch340DriverHintDismissedChanged",
                                    "libraryChanged",          "libraryUpdateStateChanged",
-                                   "appUpdateStateChanged",   "appUpdateProgressChanged"};
+                                   "appUpdateStateChanged",   "appUpdateProgressChanged",
+                                   "autoReconnectChanged",    "baudRateRequested"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Signal), expected);
     }
 
@@ -156,7 +157,8 @@ private slots:
                                    "installAppUpdate",
                                    "cancelAppUpdateDownload",
                                    "urlForLocalPath",
-                                   "localPathForUrl"};
+                                   "localPathForUrl",
+                                   "openPortPath"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Method), expected);
     }
 
@@ -207,7 +209,9 @@ private slots:
                                    "logModel",
                                    "commandModel",
                                    "portListModel",
-                                   "commandHistoryModel"};
+                                   "commandHistoryModel",
+                                   "reconnectWaiting",
+                                   "autoReconnect"};
         const QMetaObject& mo = AppController::staticMetaObject;
         QStringList names;
         for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i) {

@@ -4,7 +4,9 @@
 #include "support/testsupport.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(SerialPortEntry)
@@ -42,6 +44,8 @@ private slots:
     void portNameAt();
     void indexOfPortName();
     void survivesModelTester();
+    void pathRowsFollowTheSystemPorts_data();
+    void pathRowsFollowTheSystemPorts();
 
 private:
     QList<SerialPortEntry> m_ports;
@@ -103,6 +107,15 @@ void TestPortListModel::changedListResets_data()
     ports = twoPorts();
     std::swap(ports[0], ports[1]);
     QTest::newRow("order") << ports;
+
+    // What tells a device apart when it comes back counts as well.
+    ports = twoPorts();
+    ports[0].serialNumber = QStringLiteral("A9X1");
+    QTest::newRow("serial number") << ports;
+
+    ports = twoPorts();
+    ports[0].usbLocation = QStringLiteral("1-2.3");
+    QTest::newRow("USB socket") << ports;
 
     ports = twoPorts();
     ports.append(entry(QStringLiteral("ttyACM0"), QStringLiteral("CDC")));
@@ -169,11 +182,9 @@ void TestPortListModel::roles()
 void TestPortListModel::roleNames()
 {
     const PortListModel model;
-    const QHash<int, QByteArray> expected = {{257, "portName"},
-                                             {258, "description"},
-                                             {259, "recommended"},
-                                             {260, "displayLabel"},
-                                             {261, "chipLabel"}};
+    const QHash<int, QByteArray> expected = {{257, "portName"},    {258, "description"},
+                                             {259, "recommended"}, {260, "displayLabel"},
+                                             {261, "chipLabel"},   {262, "byPath"}};
     QCOMPARE(model.roleNames(), expected);
 }
 
@@ -184,7 +195,7 @@ void TestPortListModel::dataOutsideTheModel()
     QVERIFY(!model.data(QModelIndex(), PortListModel::PortNameRole).isValid());
     QVERIFY(!model.index(0).data(Qt::DisplayRole).isValid());
     QVERIFY(!model.index(0).data(256).isValid());
-    QVERIFY(!model.index(0).data(262).isValid());
+    QVERIFY(!model.index(0).data(263).isValid());
     QVERIFY(!model.index(2).isValid());
 }
 
@@ -237,6 +248,63 @@ void TestPortListModel::survivesModelTester()
         model.refresh();
         QCOMPARE(model.rowCount(), ports.size());
     }
+}
+
+void TestPortListModel::pathRowsFollowTheSystemPorts_data()
+{
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("one path") << QStringList{"null"} << QStringList{"ttyUSB0", "ttyS0", "null"};
+    QTest::newRow("in the order given")
+        << QStringList{"zero", "null"} << QStringList{"ttyUSB0", "ttyS0", "zero", "null"};
+    QTest::newRow("gone") << QStringList{"gone"} << QStringList{"ttyUSB0", "ttyS0"};
+}
+
+// Device paths the user opened come after the system's ports, marked as
+// paths, and only while they lead to a device.
+void TestPortListModel::pathRowsFollowTheSystemPorts()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QStringList, rows);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("null"))));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero"))));
+    QStringList paths;
+    for (const QString& link : std::as_const(links))
+        paths << dir.filePath(link);
+
+    useList(twoPorts());
+    PortListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    model.setPaths(paths);
+    QCOMPARE(model.rowCount(), 2); // not before the next refresh
+    QCOMPARE(model.refresh(), rows.size() > 2);
+    QCOMPARE(reset.count(), rows.size() > 2 ? 1 : 0);
+
+    QStringList shown;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row);
+        const bool isPath = row >= 2;
+        shown << QFileInfo(index.data(PortListModel::PortNameRole).toString()).fileName();
+        QCOMPARE(index.data(PortListModel::ByPathRole).toBool(), isPath);
+        if (isPath) {
+            QCOMPARE(index.data(PortListModel::DisplayLabelRole),
+                     index.data(PortListModel::PortNameRole));
+            QCOMPARE(index.data(PortListModel::DescriptionRole).toString(), QString());
+            QCOMPARE(index.data(PortListModel::RecommendedRole).toBool(), false);
+        }
+    }
+    QCOMPARE(shown, rows);
+    QVERIFY(!model.refresh());
+
+    // The device goes: its row goes at the next refresh.
+    for (const QString& path : std::as_const(paths))
+        QFile::remove(path);
+    QCOMPARE(model.refresh(), rows.size() > 2);
+    QCOMPARE(model.rowCount(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestPortListModel)

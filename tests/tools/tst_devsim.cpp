@@ -172,6 +172,7 @@ private slots:
     void flood_data();
     void flood();
     void binaryStream();
+    void hangupClosesPort_data();
     void hangupClosesPort();
     void link_data();
     void link();
@@ -567,17 +568,52 @@ void TestDevsim::binaryStream()
     QVERIFY2(values.size() > 240, qPrintable(QString::number(values.size())));
 }
 
+void TestDevsim::hangupClosesPort_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("cut");
+
+    QTest::newRow("quiet device") << QStringList{"--hangup-after", "500"} << "";
+    QTest::newRow("mid flood line")
+        << QStringList{"--flood",        "4000", "--line-length",    "32",
+                       "--hangup-after", "800",  "--hangup-mid-line"}
+        << "flood";
+    QTest::newRow("mid report line")
+        << QStringList{"--report", "100", "--hangup-after", "700", "--hangup-mid-line"} << "report";
+}
+
 void TestDevsim::hangupClosesPort()
 {
+    QFETCH(QStringList, args);
+    QFETCH(QString, cut);
+
     Devsim sim;
-    QVERIFY2(sim.start({"--hangup-after", "500"}), qPrintable(sim.error));
+    QVERIFY2(sim.start(args), qPrintable(sim.error));
     QSerialPort port;
     QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    QByteArray received;
+    connect(&port, &QSerialPort::readyRead, this, [&] { received += port.readAll(); });
 
     QTRY_VERIFY_WITH_TIMEOUT(port.error() != QSerialPort::NoError || !port.isOpen(), 10000);
     QVERIFY(finished(sim.process));
     QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(sim.process.exitCode(), 0);
+
+    const qsizetype lines = received.count("\r\n");
+    if (cut == QLatin1String("flood")) {
+        // Whole lines from the first on, then the first half of the next.
+        QVERIFY(lines > 0);
+        QByteArray expected;
+        for (int n = 1; n <= lines; ++n)
+            expected += floodLine(n, 32);
+        expected += floodLine(int(lines) + 1, 32).left(16);
+        QCOMPARE(received, expected);
+    } else if (cut == QLatin1String("report")) {
+        const QByteArray tail = received.mid(received.lastIndexOf("\r\n") + 2);
+        QVERIFY2(tail.startsWith(R"({"event":"report")") && !tail.contains('}'), tail.constData());
+    } else {
+        QCOMPARE(received, QByteArray());
+    }
 }
 
 void TestDevsim::link_data()
@@ -655,6 +691,7 @@ void TestDevsim::badCommandLine_data()
     QTest::newRow("link without path") << QStringList{"--link"};
     QTest::newRow("text and modbus") << QStringList{"--text", "--modbus"};
     QTest::newRow("text and report") << QStringList{"--text", "--report", "100"};
+    QTest::newRow("mid-line hang-up without one") << QStringList{"--hangup-mid-line"};
 }
 
 void TestDevsim::badCommandLine()

@@ -126,6 +126,7 @@ private:
     void readMaster();
     void writeMaster();
     void handleLineBytes(const QByteArray& bytes);
+    void sendHalfLine();
 
     Options m_options;
     Hx4Device m_hx4;
@@ -318,6 +319,17 @@ void Simulator::handleLineBytes(const QByteArray& bytes)
     }
 }
 
+void Simulator::sendHalfLine()
+{
+    const QByteArray line = m_options.flood ? floodLine(m_floodGenerated + 1, m_options.lineLength)
+                                            : m_hx4.report() + "\r\n";
+    queue(line.left(line.size() / 2));
+    writeMaster();
+    // A moment for the terminal's side to take the bytes in: the hang-up
+    // drops what is still on its way.
+    ::poll(nullptr, 0, 20);
+}
+
 void Simulator::readMaster()
 {
     char buffer[4096];
@@ -378,6 +390,8 @@ int Simulator::run()
     for (;;) {
         const Clock::time_point now = Clock::now();
         if (m_options.hangupAfterMs > 0 && now >= m_hangupAt) {
+            if (m_options.hangupMidLine)
+                sendHalfLine();
             log("hanging up");
             break;
         }

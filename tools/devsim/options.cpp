@@ -40,8 +40,10 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("-h") || a == QLatin1String("--help"))
             return ParseResult::Help;
-        const std::pair<const char*, bool*> flags[] = {
-            {"--ansi", &o.ansi}, {"--quiet", &o.quiet}, {"--text", &o.text}};
+        const std::pair<const char*, bool*> flags[] = {{"--ansi", &o.ansi},
+                                                       {"--quiet", &o.quiet},
+                                                       {"--text", &o.text},
+                                                       {"--hangup-mid-line", &o.hangupMidLine}};
         const auto* flag = std::find_if(std::begin(flags), std::end(flags),
                                         [&](const auto& f) { return a == QLatin1String(f.first); });
         if (flag != std::end(flags)) {
@@ -82,6 +84,10 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
     o.modbusAddress = int(address);
     if ((lineLengthGiven || countGiven) && !o.flood) {
         error = QStringLiteral("--line-length and --count only apply to --flood");
+        return ParseResult::Error;
+    }
+    if (o.hangupMidLine && o.hangupAfterMs == 0) {
+        error = QStringLiteral("--hangup-mid-line needs --hangup-after");
         return ParseResult::Error;
     }
     if (o.flood && o.binary) {
@@ -157,6 +163,9 @@ Options:
                          a terminal first opens the port
   --hangup-after MS      close the pty and exit after MS ms; the terminal sees an
                          unplugged device
+  --hangup-mid-line      with --hangup-after: first send the first half of the
+                         next line (flood or report line), as a device unplugged
+                         while it prints
   --quiet                no activity log on stderr
   -h, --help             show this text
 

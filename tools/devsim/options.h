@@ -19,6 +19,7 @@ struct Options
     bool text = false;
     int modbusAddress = 1;
     qint64 hangupAfterMs = 0;
+    bool hangupMidLine = false;
     bool quiet = false;
 };
 

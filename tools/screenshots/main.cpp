@@ -1,8 +1,9 @@
 // Renders the real main window in the states worth looking at and saves each
 // as a PNG: both themes with each page, the history popup, the driver hint
 // banner, a maximised window, a large monitor font, every dialog the window
-// owns (the settings dialog's library result too), and the command
-// page with its parameter strip, template editor and batch windows.
+// owns (the settings dialog's library result too), the command page with its
+// parameter strip, template editor and batch windows, and the port controls:
+// device paths, waiting for a device, open errors.
 #include "app/appcontroller.h"
 #include "library/commandlistmodel.h"
 #include "serial/drivercheck.h"
@@ -341,6 +342,82 @@ void shootCommandPage(const QString& theme)
     QSettings().remove(QStringLiteral("device/lastModel"));
 }
 
+// The port controls: the chooser with a remembered device path and its path
+// row, the path dialog, waiting for a device that went away, and an open
+// error with its advice.
+void shootPortControls(const QString& theme)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("hx4"));
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0 ||
+        !QFile::link(QString::fromLocal8Bit(name), link)) {
+        std::fprintf(stderr, "no pseudo-terminal for the port controls\n");
+        return;
+    }
+    QSettings().setValue(QStringLiteral("serial/recentPaths"), QStringList{link});
+    Session s;
+    if (!s.load()) {
+        std::fprintf(stderr, "Main could not be loaded\n");
+        return;
+    }
+    s.controller->setThemeMode(theme);
+    s.window->show();
+
+    QObject* combo = findObject(s.window, "portCombo");
+    if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
+        QMetaObject::invokeMethod(popup, "open");
+        save(s.window, QStringLiteral("ports-%1-chooser").arg(theme));
+        QMetaObject::invokeMethod(popup, "close");
+        settle(200);
+    }
+    QObject* panel = findObject(s.window, "serialPanel");
+    QObject* dialog = findObject(s.window, "portPathDialog");
+    if (panel && dialog) {
+        QMetaObject::invokeMethod(panel, "openPortPathDialog");
+        if (QObject* field = findObject(s.window, "portPathField")) {
+            field->setProperty("text",
+                               QStringLiteral("/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0"));
+        }
+        save(s.window, QStringLiteral("ports-%1-path-dialog").arg(theme));
+        QMetaObject::invokeMethod(dialog, "close");
+        settle(200);
+    }
+
+    // The device prints half a line and is unplugged.
+    if (s.controller->openPortPath(link, 115200, 8, 0, 1, 0)) {
+        const QByteArray lines = "{\"event\":\"report\",\"seq\":1,\"temperature\":23.1}\r\n"
+                                 "{\"event\":\"report\",\"seq\":2,\"temperature\":23.2}\r\n"
+                                 "{\"event\":\"report\",\"seq\":3,\"tem";
+        [[maybe_unused]] const ssize_t written =
+            ::write(master, lines.constData(), size_t(lines.size()));
+        settle(300);
+        ::close(master);
+        master = -1;
+        QFile::remove(link);
+        settle(600);
+        save(s.window, QStringLiteral("ports-%1-waiting").arg(theme));
+        s.controller->closePort();
+    }
+    if (master >= 0) {
+        ::close(master);
+    }
+    ::close(slave);
+
+    if (QObject* error = findObject(s.window, "portErrorDialog")) {
+        emit s.controller->portOpenFailed(QStringLiteral(
+            "Cannot open /dev/ttyUSB0: Permission denied. To get access on Linux, add your user to "
+            "the group that owns the device (dialout), for example with \"sudo usermod -aG dialout "
+            "$USER\", then log out and log in again."));
+        save(s.window, QStringLiteral("dialog-PortError-access-%1").arg(theme));
+        QMetaObject::invokeMethod(error, "close");
+        settle(200);
+    }
+    QSettings().remove(QStringLiteral("serial/recentPaths"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -370,5 +447,7 @@ int main(int argc, char* argv[])
     shootCommandPage(QStringLiteral("light"));
     shootCommandPage(QStringLiteral("dark"));
     shootDriverBanner();
+    shootPortControls(QStringLiteral("light"));
+    shootPortControls(QStringLiteral("dark"));
     return 0;
 }
