@@ -99,6 +99,7 @@ Dialog {
             Label {
                 Layout.fillWidth: true
                 text: AppController.appUpdateMessage
+                textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 color: Theme.text
             }
@@ -110,8 +111,10 @@ Dialog {
             spacing: 10
 
             Label {
+                objectName: "offerTitle"
                 Layout.fillWidth: true
                 text: qsTr("Version %1 is available (you have %2)").arg(AppController.remoteAppVersion).arg(AppController.appVersion)
+                textFormat: Text.PlainText
                 font.bold: true
                 wrapMode: Text.WordWrap
                 color: Theme.text
@@ -127,13 +130,17 @@ Dialog {
             }
 
             ScrollView {
+                id: notesView
+
                 Layout.fillWidth: true
                 Layout.preferredHeight: 100
                 clip: true
 
                 Label {
-                    width: 348
+                    objectName: "releaseNotes"
+                    width: notesView.availableWidth
                     text: AppController.appUpdateMessage
+                    textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     color: Theme.textMuted
                 }
@@ -148,11 +155,13 @@ Dialog {
             Label {
                 Layout.fillWidth: true
                 text: AppController.appUpdateMessage
+                textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 color: Theme.text
             }
 
             ProgressBar {
+                objectName: "downloadProgress"
                 Layout.fillWidth: true
                 from: 0
                 to: 1
@@ -172,6 +181,7 @@ Dialog {
             Layout.fillWidth: true
             visible: root.updateState === "upToDate" || root.updateState === "error"
             text: AppController.appUpdateMessage
+            textFormat: Text.PlainText
             wrapMode: Text.WordWrap
             color: root.updateState === "error" ? Theme.error : Theme.text
         }

@@ -55,6 +55,8 @@ class TestDialogs : public QObject
 {
     Q_OBJECT
 
+    // No update service, whatever ".env" files the machine has.
+    korveltest::ScopedEnv m_env;
     MainWindowDriver m_ui;
 
     QQuickItem* item(const char* name) const
@@ -348,7 +350,7 @@ private slots:
         QTest::keyClick(m_ui.window(), Qt::Key_Escape);
         waitClosed("softwareUpdateDialog");
 
-        // The library check stays put while nothing runs.
+        // Without a service the library check says so at once.
         click("settingsToolButton");
         waitOpened("settingsDialog");
         QVERIFY(item("checkLibraryButton")->isEnabled());
@@ -360,7 +362,14 @@ private slots:
                      .arg(controller()->commandCount()));
         click("checkLibraryButton");
         waitOpened("libraryUpdateDialog");
+        QCOMPARE(item("libraryUpdateMessage")->property("text").toString(),
+                 QStringLiteral("No update server configured (.env) -- using the bundled command "
+                                "library only."));
         QVERIFY(!item("downloadLibraryButton")->isVisible());
+        QVERIFY(!item("libraryBusyIndicator")->isVisible());
+        QVERIFY(!item("upToDateBadge")->isVisible());
+        QVERIFY(!item("updateAvailableBadge")->isVisible());
+        QVERIFY(item("checkLibraryButton")->isEnabled());
     }
 };
 
