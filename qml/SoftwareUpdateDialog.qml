@@ -34,50 +34,77 @@ Dialog {
         color: Theme.text
     }
 
-    footer: DialogButtonBox {
+    // Which buttons show depends on the state. A button box lays out its hidden buttons too
+    // (they pushed the shown ones out of the dialog), so the buttons sit in a row of their own,
+    // drawn as the style draws a button box.
+    footer: Control {
+        id: buttonBar
+
+        implicitWidth: buttonBar.implicitContentWidth + buttonBar.leftPadding + buttonBar.rightPadding
+        implicitHeight: Math.max(buttonBar.implicitBackgroundHeight,
+                                 buttonBar.implicitContentHeight + buttonBar.topPadding + buttonBar.bottomPadding)
+        padding: 6
         palette: Theme.palette
 
-        Button {
-            objectName: "laterButton"
-            text: qsTr("Later")
-            visible: root.updateState === "updateAvailable" && !root.forced
-            palette: Theme.palette
-            onClicked: root.reject()
+        background: Rectangle {
+            implicitHeight: 32
+            x: 1
+            y: 1
+            width: buttonBar.width - 2
+            height: buttonBar.height - 2
+            color: Theme.palette.window
+            radius: 2
         }
 
-        Button {
-            objectName: "cancelDownloadButton"
-            text: qsTr("Cancel")
-            visible: root.updateState === "downloading"
-            palette: Theme.palette
-            onClicked: {
-                AppController.cancelAppUpdateDownload()
-                root.reject()
+        contentItem: RowLayout {
+            spacing: 6
+
+            Item {
+                Layout.fillWidth: true
             }
-        }
 
-        Button {
-            objectName: "updateNowButton"
-            text: qsTr("Update now")
-            visible: root.updateState === "updateAvailable"
-            palette: Theme.palette
-            onClicked: AppController.installAppUpdate()
-        }
+            Button {
+                objectName: "laterButton"
+                text: qsTr("Later")
+                visible: root.updateState === "updateAvailable" && !root.forced
+                palette: Theme.palette
+                onClicked: root.reject()
+            }
 
-        Button {
-            objectName: "retryButton"
-            text: qsTr("Retry")
-            visible: root.updateState === "error"
-            palette: Theme.palette
-            onClicked: AppController.checkForAppUpdate()
-        }
+            Button {
+                objectName: "cancelDownloadButton"
+                text: qsTr("Cancel")
+                visible: root.updateState === "downloading"
+                palette: Theme.palette
+                onClicked: {
+                    AppController.cancelAppUpdateDownload()
+                    root.reject()
+                }
+            }
 
-        Button {
-            objectName: "okButton"
-            text: qsTr("OK")
-            visible: root.updateState === "upToDate" || root.updateState === "error"
-            palette: Theme.palette
-            onClicked: root.accept()
+            Button {
+                objectName: "updateNowButton"
+                text: qsTr("Update now")
+                visible: root.updateState === "updateAvailable"
+                palette: Theme.palette
+                onClicked: AppController.installAppUpdate()
+            }
+
+            Button {
+                objectName: "retryButton"
+                text: qsTr("Retry")
+                visible: root.updateState === "error"
+                palette: Theme.palette
+                onClicked: AppController.checkForAppUpdate()
+            }
+
+            Button {
+                objectName: "okButton"
+                text: qsTr("OK")
+                visible: root.updateState === "upToDate" || root.updateState === "error"
+                palette: Theme.palette
+                onClicked: root.accept()
+            }
         }
     }
 

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using korveltest::MainWindowDriver;
@@ -99,6 +100,41 @@ class TestUpdateDialogs : public QObject
         QObject* d = object(dialog);
         QVERIFY(d);
         QTRY_VERIFY(!d->property("visible").toBool());
+    }
+
+    // Whether every shown button of the software update dialog lies inside the dialog, side by
+    // side; @p problem names the first one that does not.
+    bool buttonsLaidOut(QString* problem) const
+    {
+        QObject* dialog = object("softwareUpdateDialog");
+        const QRectF box(dialog->property("x").toReal(), dialog->property("y").toReal(),
+                         dialog->property("width").toReal(), dialog->property("height").toReal());
+        QList<QRectF> taken;
+        for (const char* name : {"laterButton", "cancelDownloadButton", "updateNowButton",
+                                 "retryButton", "okButton"}) {
+            QQuickItem* button = item(name);
+            if (!button->isVisible()) {
+                continue;
+            }
+            const QRectF rect =
+                button->mapRectToScene(QRectF(0, 0, button->width(), button->height()));
+            const bool overlaps = std::any_of(taken.cbegin(), taken.cend(),
+                                              [&](const QRectF& o) { return o.intersects(rect); });
+            if (!box.contains(rect) || overlaps) {
+                *problem = QString::fromLatin1(name);
+                return false;
+            }
+            taken << rect;
+        }
+        *problem = QStringLiteral("no button");
+        return !taken.isEmpty();
+    }
+
+    // The buttons once the dialog's layout has settled.
+    void buttonsInside()
+    {
+        QString problem;
+        QTRY_VERIFY2(buttonsLaidOut(&problem), qPrintable(problem));
     }
 
     // The window with its update clients configured by @p env.
@@ -278,6 +314,7 @@ private slots:
         QVERIFY(shown("laterButton"));
         QVERIFY(!shown("okButton"));
         QVERIFY(!shown("retryButton"));
+        buttonsInside();
 
         click("updateNowButton");
         QTRY_VERIFY(shown("downloadSection"));
@@ -314,6 +351,7 @@ private slots:
         QVERIFY(shown("okButton"));
         QVERIFY(shown("retryButton"));
         QVERIFY(!shown("cancelDownloadButton"));
+        buttonsInside();
 
         // "Retry" asks the service again.
         busy.clear();
@@ -381,6 +419,7 @@ private slots:
         QCOMPARE(shown("forcedNotice"), forced);
         QCOMPARE(shown("laterButton"), !forced);
         QVERIFY(shown("updateNowButton"));
+        buttonsInside();
 
         QSignalSpy closed(dialog, SIGNAL(closed()));
         QTest::keyClick(m_ui.window(), Qt::Key_Escape);
