@@ -70,26 +70,14 @@ class TestDialogs : public QObject
     QObject* object(const char* name) const { return m_ui.object(QString::fromLatin1(name)); }
     AppController* controller() const { return m_ui.controller(); }
 
-    void click(const char* name)
-    {
-        QQuickItem* target = item(name);
-        QVERIFY(target);
-        QTRY_VERIFY(target->isVisible() && target->isEnabled());
-        m_ui.click(target);
-    }
-
+    void click(const char* name) { QVERIFY2(m_ui.clickWhenReady(QLatin1String(name)), name); }
     void waitOpened(const char* dialog)
     {
-        QObject* d = object(dialog);
-        QVERIFY(d);
-        QTRY_VERIFY(d->property("opened").toBool());
+        QVERIFY2(m_ui.waitOpened(QLatin1String(dialog)), dialog);
     }
-
     void waitClosed(const char* dialog)
     {
-        QObject* d = object(dialog);
-        QVERIFY(d);
-        QTRY_VERIFY(!d->property("visible").toBool());
+        QVERIFY2(m_ui.waitClosed(QLatin1String(dialog)), dialog);
     }
 
     void pressKeys(const char* name, Qt::Key key, int times)

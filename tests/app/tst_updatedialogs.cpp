@@ -80,26 +80,14 @@ class TestUpdateDialogs : public QObject
     QString text(const char* name) const { return item(name)->property("text").toString(); }
     bool shown(const char* name) const { return item(name)->isVisible(); }
 
-    void click(const char* name)
-    {
-        QQuickItem* target = item(name);
-        QVERIFY(target);
-        QTRY_VERIFY(target->isVisible() && target->isEnabled());
-        m_ui.click(target);
-    }
-
+    void click(const char* name) { QVERIFY2(m_ui.clickWhenReady(QLatin1String(name)), name); }
     void waitOpened(const char* dialog)
     {
-        QObject* d = object(dialog);
-        QVERIFY(d);
-        QTRY_VERIFY(d->property("opened").toBool());
+        QVERIFY2(m_ui.waitOpened(QLatin1String(dialog)), dialog);
     }
-
     void waitClosed(const char* dialog)
     {
-        QObject* d = object(dialog);
-        QVERIFY(d);
-        QTRY_VERIFY(!d->property("visible").toBool());
+        QVERIFY2(m_ui.waitClosed(QLatin1String(dialog)), dialog);
     }
 
     // Whether every shown button of the software update dialog lies inside the dialog, side by
