@@ -51,12 +51,7 @@ void compareWithDocument(const DeviceLibrary& library, const QJsonObject& docume
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzz::ensureApplication();
-    static DeviceLibrary* library = [] {
-        auto* built = new DeviceLibrary;
-        built->loadFromResource(QStringLiteral(":/data/devices.json"));
-        return built;
-    }();
+    static DeviceLibrary* library = fuzz::newBuiltInLibrary();
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
     const Snapshot before(*library);

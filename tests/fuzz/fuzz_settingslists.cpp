@@ -110,12 +110,7 @@ void readModel(const QAbstractItemModel& model)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzz::ensureApplication();
-    static DeviceLibrary* library = [] {
-        auto* built = new DeviceLibrary;
-        built->loadFromResource(QStringLiteral(":/data/devices.json"));
-        return built;
-    }();
+    static DeviceLibrary* library = fuzz::newBuiltInLibrary();
 
     fuzz::Input input(data, size);
     if (input.byte() & 1) {

@@ -1,6 +1,7 @@
 #include "fuzzsupport.h"
 
 #include "app/appcontroller.h"
+#include "library/devicelibrary.h"
 #include "settings/languagemanager.h"
 #include "settings/settingsstore.h"
 
@@ -68,6 +69,16 @@ AppController& controller()
     ensureApplication();
     static AppController* instance = new AppController;
     return *instance;
+}
+
+DeviceLibrary* newBuiltInLibrary()
+{
+    ensureApplication();
+    auto* library = new DeviceLibrary;
+    if (!library->loadFromResource(QStringLiteral(":/data/devices.json"))) {
+        fail("the built-in library does not load", library->lastError());
+    }
+    return library;
 }
 
 void fail(const char* what, const QString& detail)

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class AppController;
+class DeviceLibrary;
 
 /// What the fuzz targets share: one application object, settings kept in a
 /// private folder, a controller built once, a reader that splits an input
@@ -22,6 +23,9 @@ QString privateFolder();
 
 /// One controller for the whole run, built on the first call.
 AppController& controller();
+
+/// A new library holding the built-in document, kept by the caller.
+DeviceLibrary* newBuiltInLibrary();
 
 /// Reports a broken expectation with the input's context and aborts, so
 /// that the fuzzer keeps the input and the replay test fails.
