@@ -6,6 +6,9 @@
 #include "settings/envconfig.h"
 
 #include <QFile>
+#include <QStringConverter>
+
+#include <optional>
 
 namespace {
 
@@ -57,13 +60,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     EnvConfig crlf;
     crlf.loadFile(windowsPath);
 
+    // A file that starts with a UTF-16 or UTF-32 byte order mark is read in
+    // that encoding (as Windows editors save "Unicode" text); there a 0x0A
+    // byte is half a character, and doubling it is no change of line end.
+    const std::optional<QStringConverter::Encoding> marked =
+        QStringConverter::encodingForData(bytes);
+    const bool byteLineEnds = !marked || *marked == QStringConverter::Utf8;
+
     FUZZ_CHECK(once.value(QString(), kUnset) == kUnset, once.value(QString()));
     for (const QString& key : candidateKeys(bytes)) {
         const QString value = once.value(key, kUnset);
         FUZZ_CHECK(twice.value(key, kUnset) == value, key);
-        FUZZ_CHECK(crlf.value(key, kUnset) == value, key + QLatin1String(": ") + value +
-                                                         QLatin1String(" | ") +
-                                                         crlf.value(key, kUnset));
+        FUZZ_CHECK(!byteLineEnds || crlf.value(key, kUnset) == value,
+                   key + QLatin1String(": ") + value + QLatin1String(" | ") +
+                       crlf.value(key, kUnset));
         if (value != kUnset) {
             FUZZ_CHECK(key == key.trimmed() && !key.isEmpty(), key);
             FUZZ_CHECK(!value.contains(QLatin1Char('\n')), key); // no multi-line values
