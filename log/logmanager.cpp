@@ -11,15 +11,29 @@ QString stampText(const QDateTime& time)
     return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
+// The payload as UTF-8 text on one line. A carriage return or line feed
+// inside it (a multi-line TX draft, an RX line with a stray CR, a message)
+// is written as the two characters \r or \n, so that a file has exactly one
+// line per entry and a reader that splits at line ends sees every entry.
+QString payloadText(const QByteArray& data)
+{
+    QString payload = QString::fromUtf8(data);
+    if (data.contains('\r') || data.contains('\n')) {
+        payload.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+        payload.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    }
+    return payload;
+}
+
 QString lineWithStamp(const LogEntry& entry, LogFileFormat format, const QString& stamp)
 {
     const QString tag = LogManager::dirTag(entry.kind);
     switch (format) {
     case LogFileFormat::Text:
         return QLatin1Char('[') + stamp + QLatin1String("] ") + tag + QLatin1String("  ") +
-               QString::fromUtf8(entry.data);
+               payloadText(entry.data);
     case LogFileFormat::Csv: {
-        QString payload = QString::fromUtf8(entry.data);
+        QString payload = payloadText(entry.data);
         payload.replace(QLatin1Char('"'), QLatin1String("\"\""));
         return QLatin1Char('"') + stamp + QLatin1String("\",\"") + tag + QLatin1String("\",\"") +
                payload + QLatin1Char('"');

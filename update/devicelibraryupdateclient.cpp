@@ -78,25 +78,36 @@ void DeviceLibraryUpdateClient::onCheckReply(QNetworkReply* reply, const QString
         emit checkFinished(false, false, {}, {}, {}, reply->errorString());
         return;
     }
+    const CheckAnswer answer = readCheckAnswer(reply->readAll(), currentVersion);
+    emit checkFinished(answer.ok, answer.updateAvailable, answer.remoteVersion,
+                       answer.minAppVersion, answer.message, answer.error);
+}
+
+DeviceLibraryUpdateClient::CheckAnswer
+DeviceLibraryUpdateClient::readCheckAnswer(const QByteArray& body, const QString& currentVersion)
+{
+    CheckAnswer answer;
     QJsonObject object;
     QString parseError;
-    if (!ServiceRequest::parseObject(reply->readAll(), &object, &parseError)) {
-        emit checkFinished(false, false, {}, {}, {}, tr("Malformed response: %1").arg(parseError));
-        return;
+    if (!ServiceRequest::parseObject(body, &object, &parseError)) {
+        answer.error = tr("Malformed response: %1").arg(parseError);
+        return answer;
     }
     if (const std::optional<QString> failure = serviceError(object)) {
-        emit checkFinished(false, false, {}, {}, {}, *failure);
-        return;
+        answer.error = *failure;
+        return answer;
     }
-    const QString remoteVersion = object.value(QLatin1String("version")).toString();
-    const QString minAppVersion = object.value(QLatin1String("minAppVersion")).toString();
+    answer.ok = true;
+    answer.remoteVersion = object.value(QLatin1String("version")).toString();
+    answer.minAppVersion = object.value(QLatin1String("minAppVersion")).toString();
     const QJsonObject changelog = object.value(QLatin1String("changelog")).toObject();
-    const QString message =
+    answer.message =
         LanguageManager::instance().pick(changelog.value(QLatin1String("zh")).toString(),
                                          changelog.value(QLatin1String("en")).toString());
     // Any version other than the installed one counts, so a service can also roll back.
-    const bool updateAvailable = !remoteVersion.isEmpty() && remoteVersion != currentVersion;
-    emit checkFinished(true, updateAvailable, remoteVersion, minAppVersion, message, {});
+    answer.updateAvailable =
+        !answer.remoteVersion.isEmpty() && answer.remoteVersion != currentVersion;
+    return answer;
 }
 
 void DeviceLibraryUpdateClient::onFetchReply(QNetworkReply* reply)
@@ -105,30 +116,40 @@ void DeviceLibraryUpdateClient::onFetchReply(QNetworkReply* reply)
         emit fetchFinished(false, {}, {}, reply->errorString());
         return;
     }
-    const QByteArray body = reply->readAll();
-    const QByteArray expected = reply->rawHeader("X-Content-SHA256").trimmed();
+    const FetchAnswer answer =
+        readFetchAnswer(reply->readAll(), reply->rawHeader("X-Content-SHA256"));
+    emit fetchFinished(answer.ok, answer.version, answer.rawJson, answer.error);
+}
+
+DeviceLibraryUpdateClient::FetchAnswer
+DeviceLibraryUpdateClient::readFetchAnswer(const QByteArray& body, const QByteArray& digestHeader)
+{
+    FetchAnswer answer;
+    const QByteArray expected = digestHeader.trimmed();
     if (!expected.isEmpty()) {
         const QByteArray actual =
             QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
         if (actual.compare(expected, Qt::CaseInsensitive) != 0) {
-            emit fetchFinished(false, {}, {},
-                               tr("Checksum mismatch -- downloaded data may be corrupted."));
-            return;
+            answer.error = tr("Checksum mismatch -- downloaded data may be corrupted.");
+            return answer;
         }
     }
     QJsonObject object;
     QString parseError;
     if (!ServiceRequest::parseObject(body, &object, &parseError)) {
-        emit fetchFinished(false, {}, {}, tr("Malformed response: %1").arg(parseError));
-        return;
+        answer.error = tr("Malformed response: %1").arg(parseError);
+        return answer;
     }
     if (const std::optional<QString> failure = serviceError(object)) {
-        emit fetchFinished(false, {}, {}, *failure);
-        return;
+        answer.error = *failure;
+        return answer;
     }
     if (!object.contains(QLatin1String("models"))) {
-        emit fetchFinished(false, {}, {}, tr("Response has no models[] array."));
-        return;
+        answer.error = tr("Response has no models[] array.");
+        return answer;
     }
-    emit fetchFinished(true, object.value(QLatin1String("version")).toString(), body, {});
+    answer.ok = true;
+    answer.version = object.value(QLatin1String("version")).toString();
+    answer.rawJson = body;
+    return answer;
 }

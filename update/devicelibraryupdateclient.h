@@ -23,6 +23,30 @@ public:
 
     QString baseUrl() const { return m_baseUrl; }
 
+    /// What a "/version" answer says: the arguments of checkFinished.
+    struct CheckAnswer
+    {
+        bool ok = false;
+        bool updateAvailable = false;
+        QString remoteVersion;
+        QString minAppVersion;
+        QString message;
+        QString error;
+    };
+    /// What a "/latest" answer says: the arguments of fetchFinished.
+    struct FetchAnswer
+    {
+        bool ok = false;
+        QString version;
+        QByteArray rawJson;
+        QString error;
+    };
+    /// Reads the body of a "/version" answer that arrived without a transport error.
+    static CheckAnswer readCheckAnswer(const QByteArray& body, const QString& currentVersion);
+    /// Reads the body of a "/latest" answer that arrived without a transport error;
+    /// @p digestHeader is the answer's "X-Content-SHA256", empty when it had none.
+    static FetchAnswer readFetchAnswer(const QByteArray& body, const QByteArray& digestHeader);
+
     /// Answers with checkFinished; updateAvailable is true when the service offers a version
     /// that differs from @p currentVersion (older ones included).
     void checkForUpdate(const QString& currentVersion);

@@ -77,16 +77,30 @@ void SoftwareUpdateClient::onCheckReply(QNetworkReply* reply, const QString& cur
         fail(reply->errorString());
         return;
     }
+    report(readCheckAnswer(reply->readAll(), currentVersion));
+}
+
+void SoftwareUpdateClient::report(const CheckAnswer& answer)
+{
+    emit checkFinished(answer.ok, answer.updateAvailable, answer.appTooOld, answer.version,
+                       answer.downloadUrl, answer.fileSize, answer.changelog, answer.forceUpdate,
+                       answer.minRequiredVersion, answer.sha256, answer.error);
+}
+
+SoftwareUpdateClient::CheckAnswer
+SoftwareUpdateClient::readCheckAnswer(const QByteArray& body, const QString& currentVersion)
+{
+    CheckAnswer answer;
     QJsonObject object;
     QString parseError;
-    if (!ServiceRequest::parseObject(reply->readAll(), &object, &parseError)) {
-        fail(tr("Malformed response: %1").arg(parseError));
-        return;
+    if (!ServiceRequest::parseObject(body, &object, &parseError)) {
+        answer.error = tr("Malformed response: %1").arg(parseError);
+        return answer;
     }
     if (!object.value(QLatin1String("success")).toBool(false)) {
         const QJsonValue message = object.value(QLatin1String("message"));
-        fail(message.isString() ? message.toString() : tr("Server reported an error."));
-        return;
+        answer.error = message.isString() ? message.toString() : tr("Server reported an error.");
+        return answer;
     }
     QJsonObject entry;
     bool found = false;
@@ -100,29 +114,28 @@ void SoftwareUpdateClient::onCheckReply(QNetworkReply* reply, const QString& cur
         }
     }
     if (!found) {
-        fail(tr("This app isn't registered on the update server (slug \"%1\" not found).")
-                 .arg(kSlug));
-        return;
+        answer.error = tr("This app isn't registered on the update server (slug \"%1\" not found).")
+                           .arg(kSlug);
+        return answer;
     }
+    answer.ok = true;
     const QJsonValue releaseValue = entry.value(QLatin1String("version"));
     if (!releaseValue.isObject()) {
-        // A registered product without a release is up to date.
-        emit checkFinished(true, false, false, {}, {}, 0, {}, false, {}, {}, {});
-        return;
+        return answer; // a registered product without a release is up to date
     }
     const QJsonObject release = releaseValue.toObject();
-    const QString version = release.value(QLatin1String("version")).toString();
-    const QString minRequired = release.value(QLatin1String("min_required_version")).toString();
-    const bool updateAvailable =
-        !version.isEmpty() && VersionCompare::isHigher(version, currentVersion);
-    const bool appTooOld = updateAvailable && !minRequired.isEmpty() &&
-                           VersionCompare::isLower(currentVersion, minRequired);
-    emit checkFinished(true, updateAvailable, appTooOld, version,
-                       release.value(QLatin1String("file")).toString(),
-                       sizeValue(release.value(QLatin1String("file_size"))),
-                       release.value(QLatin1String("description")).toString(),
-                       release.value(QLatin1String("is_force_update")).toBool(false), minRequired,
-                       release.value(QLatin1String("sha256")).toString(), {});
+    answer.version = release.value(QLatin1String("version")).toString();
+    answer.minRequiredVersion = release.value(QLatin1String("min_required_version")).toString();
+    answer.updateAvailable =
+        !answer.version.isEmpty() && VersionCompare::isHigher(answer.version, currentVersion);
+    answer.appTooOld = answer.updateAvailable && !answer.minRequiredVersion.isEmpty() &&
+                       VersionCompare::isLower(currentVersion, answer.minRequiredVersion);
+    answer.downloadUrl = release.value(QLatin1String("file")).toString();
+    answer.fileSize = sizeValue(release.value(QLatin1String("file_size")));
+    answer.changelog = release.value(QLatin1String("description")).toString();
+    answer.forceUpdate = release.value(QLatin1String("is_force_update")).toBool(false);
+    answer.sha256 = release.value(QLatin1String("sha256")).toString();
+    return answer;
 }
 
 void SoftwareUpdateClient::forgetCurrentTransfer()

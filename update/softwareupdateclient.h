@@ -23,6 +23,24 @@ public:
 
     QString baseUrl() const { return m_baseUrl; }
 
+    /// What a "/software/list" answer says: the arguments of checkFinished.
+    struct CheckAnswer
+    {
+        bool ok = false;
+        bool updateAvailable = false;
+        bool appTooOld = false;
+        QString version;
+        QString downloadUrl;
+        qlonglong fileSize = 0;
+        QString changelog;
+        bool forceUpdate = false;
+        QString minRequiredVersion;
+        QString sha256;
+        QString error;
+    };
+    /// Reads the body of a "/software/list" answer that arrived without a transport error.
+    static CheckAnswer readCheckAnswer(const QByteArray& body, const QString& currentVersion);
+
     /// Answers with checkFinished exactly once.
     void checkForUpdate(const QString& currentVersion);
     /// Downloads @p url (as given, without the API key) into @p destinationPath. Answers with
@@ -42,6 +60,7 @@ signals:
 
 private:
     void fail(const QString& error);
+    void report(const CheckAnswer& answer);
     void onCheckReply(QNetworkReply* reply, const QString& currentVersion);
     void forgetCurrentTransfer();
     bool writeAvailable(QNetworkReply* reply, QFile* file);

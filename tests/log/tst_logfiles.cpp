@@ -102,6 +102,18 @@ void TestLogFiles::formatLine_data()
         << 1 << QByteArray("\x01") << int(LineEnd::Cr) << hex << "[" + ts + "] RX  01 0D";
     QTest::newRow("hex empty rx") << 1 << QByteArray() << none << hex << "[" + ts + "] RX  ";
     QTest::newRow("unknown format") << 1 << QByteArray("x") << none << 7 << QString();
+    // A line break inside a payload would split the entry over two lines of
+    // the file; it is written as the two characters \n or \r instead.
+    QTest::newRow("text multi-line tx")
+        << 0 << QByteArray("a\nb\r\nc") << none << text << "[" + ts + "] TX  a\\nb\\r\\nc";
+    QTest::newRow("text rx stray cr")
+        << 1 << QByteArray("x\ry\r") << int(LineEnd::CrLf) << text << "[" + ts + "] RX  x\\ry\\r";
+    QTest::newRow("csv multi-line err") << 3 << QByteArray("\"no\"\nport") << none << csv
+                                        << "\"" + ts + "\",\"ERR\",\"\"\"no\"\"\\nport\"";
+    QTest::newRow("csv lone cr") << 1 << QByteArray("\r") << none << csv
+                                 << "\"" + ts + "\",\"RX\",\"\\r\"";
+    QTest::newRow("hex keeps line break bytes")
+        << 0 << QByteArray("a\nb") << none << hex << "[" + ts + "] TX  61 0A 62";
 }
 
 void TestLogFiles::formatLine()

@@ -55,23 +55,9 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-struct CheckAnswer
-{
-    bool ok = false;
-    bool updateAvailable = false;
-    QString remoteVersion;
-    QString minAppVersion;
-    QString message;
-    QString error;
-};
-
-struct FetchAnswer
-{
-    bool ok = false;
-    QString version;
-    QByteArray rawJson;
-    QString error;
-};
+// What the signals carry, collected in the client's own answer records.
+using CheckAnswer = DeviceLibraryUpdateClient::CheckAnswer;
+using FetchAnswer = DeviceLibraryUpdateClient::FetchAnswer;
 
 } // namespace
 

@@ -1,0 +1,89 @@
+// The device library loader, which reads a document from a server or the
+// settings with a parser of its own: it accepts exactly what QJsonDocument
+// accepts as an object, reads the same version, models and commands, and a
+// document it refuses leaves the previous library in place.
+#include "fuzzsupport.h"
+
+#include "library/devicelibrary.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+struct Snapshot
+{
+    QString version;
+    QStringList ids;
+    int commands = 0;
+
+    explicit Snapshot(const DeviceLibrary& library)
+        : version(library.version())
+        , ids(library.modelIds())
+        , commands(library.commandCount())
+    {}
+    bool operator==(const Snapshot& o) const
+    {
+        return version == o.version && ids == o.ids && commands == o.commands;
+    }
+};
+
+void compareWithDocument(const DeviceLibrary& library, const QJsonObject& document)
+{
+    FUZZ_CHECK(library.version() == document.value(QLatin1String("version")).toString(),
+               library.version());
+    const QJsonArray models = document.value(QLatin1String("models")).toArray();
+    FUZZ_CHECK(library.modelCount() == models.size(), QString::number(library.modelCount()));
+    for (qsizetype i = 0; i < models.size(); ++i) {
+        const QJsonObject model = models.at(i).toObject();
+        const DeviceModel& loaded = library.models().at(i);
+        FUZZ_CHECK(loaded.id == model.value(QLatin1String("id")).toString(), loaded.id);
+        FUZZ_CHECK(loaded.commands.size() ==
+                       model.value(QLatin1String("commands")).toArray().size(),
+                   loaded.id);
+        FUZZ_CHECK(loaded.hasSerial == model.contains(QLatin1String("serial")), loaded.id);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static DeviceLibrary* library = fuzz::newBuiltInLibrary();
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+
+    const Snapshot before(*library);
+    const bool loaded = library->loadFromJsonText(bytes);
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    const bool expected = error.error == QJsonParseError::NoError && document.isObject();
+    FUZZ_CHECK(loaded == expected, QStringLiteral("loader %1, QJsonDocument %2 (%3)")
+                                       .arg(loaded)
+                                       .arg(expected)
+                                       .arg(error.errorString()));
+    if (!loaded) {
+        FUZZ_CHECK(!library->lastError().isEmpty(), QString());
+        FUZZ_CHECK(Snapshot(*library) == before, library->lastError());
+        return 0;
+    }
+    FUZZ_CHECK(library->lastError().isEmpty(), library->lastError());
+    compareWithDocument(*library, document.object());
+
+    // What the command panel does with every command of the model it shows.
+    for (const QString& id : library->modelIds()) {
+        const DeviceModel* model = library->model(id);
+        FUZZ_CHECK(model && model->id == id, id);
+        for (const DeviceCommand& command : model->commands) {
+            QHash<QString, QString> values;
+            for (const CommandParam& param : command.params) {
+                values.insert(param.key, param.hint);
+            }
+            command.resolve({});
+            command.resolve(values);
+        }
+    }
+    return 0;
+}
