@@ -3,11 +3,15 @@
 // banner, a maximised window, a large monitor font, every dialog the window
 // owns (the settings dialog's library result too), the command page with its
 // parameter strip, template editor and batch windows, and the port controls:
-// device paths, waiting for a device, open errors.
+// device paths, waiting for a device, open errors. Then the main window and
+// its dialogs once in every other interface language.
 #include "app/appcontroller.h"
+#include "app/startup.h"
 #include "library/commandlistmodel.h"
 #include "serial/drivercheck.h"
+#include "serial/portaccess.h"
 #include "serial/portlistmodel.h"
+#include "settings/languagemanager.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -96,6 +100,7 @@ struct Session
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
         engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif
+        followInterfaceLanguage(engine);
         engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
         if (engine.rootObjects().isEmpty()) {
             return false;
@@ -117,7 +122,10 @@ struct Session
 void fillSampleLog(AppController* controller)
 {
     LogManager& log = controller->logStore();
-    log.append(LogKind::SYS, QStringLiteral("/dev/ttyUSB0 opened \u00b7 115200 8-N-1").toUtf8());
+    log.append(LogKind::SYS,
+               QCoreApplication::translate("AppController", "%1 opened · %2")
+                   .arg(QStringLiteral("/dev/ttyUSB0"), QStringLiteral("115200 8-N-1"))
+                   .toUtf8());
     log.append(LogKind::TX, QByteArray(R"({"command":"ReadProduct"})"));
     log.append(LogKind::RX,
                QByteArray(R"({"command":"ReadProduct","product":"HX4","firmware":"1.2.0"})"));
@@ -127,7 +135,8 @@ void fillSampleLog(AppController* controller)
         QByteArray(R"({"command":"ReadData","temperature":23.8,"humidity":44.8,"light":303})"));
     log.append(LogKind::TX, QByteArray("01 03 00 00 00 01 84 0A"));
     log.append(LogKind::RX, QByteArray::fromHex("010302000179 84"));
-    log.append(LogKind::ERR, QByteArray("Serial port disconnected."));
+    log.append(LogKind::ERR,
+               QCoreApplication::translate("SerialManager", "Serial port disconnected.").toUtf8());
     controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadData"})"));
     controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadProduct"})"));
     controller->setDraftText(QStringLiteral(R"({"command":"ReadData"})"));
@@ -418,6 +427,114 @@ void shootPortControls(const QString& theme)
     QSettings().remove(QStringLiteral("serial/recentPaths"));
 }
 
+// The main window and what it opens, in the interface language @p code,
+// with the driver banner showing so that its text is seen too.
+void shootLanguage(const QString& code)
+{
+    DriverCheck::setInstalledOverrideForTesting(false);
+    QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
+    QSettings().setValue(QStringLiteral("app/language"), code);
+    QFile sample(QStringLiteral(KORVEL_SAMPLE_LIBRARY));
+    if (sample.open(QIODevice::ReadOnly)) {
+        QSettings().setValue(QStringLiteral("library/cachedJson"),
+                             QString::fromUtf8(sample.readAll()));
+        QSettings().setValue(QStringLiteral("device/lastModel"), QStringLiteral("AT2"));
+    }
+    {
+        Session s;
+        if (!s.load()) {
+            std::fprintf(stderr, "Main could not be loaded\n");
+            return;
+        }
+        s.controller->setThemeMode(QStringLiteral("light"));
+        if (s.controller->batchCommandModel()->rowCount() == 0) {
+            s.controller->addBatchCommand(
+                QStringLiteral("Commissioning"), 1000,
+                {QVariantMap{{"text", "AT"}}, QVariantMap{{"text", "AT+INTERVAL=30"}}});
+        }
+        fillSampleLog(s.controller);
+        s.window->show();
+        const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
+                                QStringLiteral("remote")};
+        for (int i = 0; i < pages.size(); ++i) {
+            s.setPage(i);
+            save(s.window, QStringLiteral("lang-%1-main-%2").arg(code, pages.at(i)));
+        }
+        s.setPage(0);
+
+        const auto shoot = [&](const char* objectName, const QString& name) {
+            QObject* popup = findObject(s.window, objectName);
+            if (!popup) {
+                std::fprintf(stderr, "no %s\n", objectName);
+                return;
+            }
+            QMetaObject::invokeMethod(popup, "open");
+            save(s.window, QStringLiteral("lang-%1-%2").arg(code, name));
+            QMetaObject::invokeMethod(popup, "close");
+            settle(200);
+        };
+        shoot("historyPopup", QStringLiteral("history"));
+        shoot("settingsDialog", QStringLiteral("settings"));
+        shoot("saveLogDialog", QStringLiteral("savelog"));
+        shoot("aboutDialog", QStringLiteral("about"));
+        shoot("driverHintDialog", QStringLiteral("driverhint"));
+        shoot("driverListDialog", QStringLiteral("driverlist"));
+        if (QObject* settings = findObject(s.window, "settingsDialog")) {
+            QMetaObject::invokeMethod(settings, "open");
+            settle(200);
+            shoot("libraryUpdateDialog", QStringLiteral("libraryupdate"));
+            QMetaObject::invokeMethod(settings, "close");
+            settle(200);
+        }
+        if (QObject* dialog = findObject(s.window, "portErrorDialog")) {
+            emit s.controller->portOpenFailed(PortAccess::describeOpenFailure(
+                QStringLiteral("/dev/ttyUSB0"), QSerialPort::PermissionError,
+                QStringLiteral("Permission denied")));
+            save(s.window, QStringLiteral("lang-%1-porterror").arg(code));
+            QMetaObject::invokeMethod(dialog, "close");
+            settle(200);
+        }
+        QObject* combo = findObject(s.window, "portCombo");
+        if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
+            QMetaObject::invokeMethod(popup, "open");
+            save(s.window, QStringLiteral("lang-%1-ports").arg(code));
+            QMetaObject::invokeMethod(popup, "close");
+            settle(200);
+        }
+        if (QObject* panel = findObject(s.window, "serialPanel")) {
+            QMetaObject::invokeMethod(panel, "openPortPathDialog");
+            save(s.window, QStringLiteral("lang-%1-pathdialog").arg(code));
+            if (QObject* dialog = findObject(s.window, "portPathDialog")) {
+                QMetaObject::invokeMethod(dialog, "close");
+            }
+            settle(200);
+        }
+        s.setPage(1);
+        if (QObject* strip = findObject(s.window, "paramsPanel")) {
+            const int alarm = rowNamed(s.controller, QStringLiteral("Set alarm thresholds"));
+            if (alarm >= 0) {
+                QMetaObject::invokeMethod(strip, "openForRow", Q_ARG(QVariant, alarm));
+                save(s.window, QStringLiteral("lang-%1-params").arg(code));
+                strip->setProperty("visible", false);
+            }
+        }
+        shoot("batchWindow", QStringLiteral("batches"));
+        if (QObject* editor = findObject(s.window, "batchEditor")) {
+            QMetaObject::invokeMethod(editor, "openForEdit", Q_ARG(QVariant, 0),
+                                      Q_ARG(QVariant, QStringLiteral("Commissioning")),
+                                      Q_ARG(QVariant, 1000));
+            save(s.window, QStringLiteral("lang-%1-batcheditor").arg(code));
+            QMetaObject::invokeMethod(editor, "close");
+            settle(200);
+        }
+    }
+    QSettings().remove(QStringLiteral("library/cachedJson"));
+    QSettings().remove(QStringLiteral("device/lastModel"));
+    QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    DriverCheck::setInstalledOverrideForTesting(std::nullopt);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -439,15 +556,32 @@ int main(int argc, char* argv[])
                                       {QStringLiteral("ttyS0"), QString(), QString(), false}};
     });
 
-    g_outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    // [folder] [--language=CODE]: with a language, only that language's pictures.
+    g_outDir = QStringLiteral("screenshots");
+    QString onlyLanguage;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        if (argument.startsWith(QLatin1String("--language="))) {
+            onlyLanguage = argument.section(QLatin1Char('='), 1);
+        } else {
+            g_outDir = argument;
+        }
+    }
     QDir().mkpath(g_outDir);
 
-    shootTheme(QStringLiteral("light"));
-    shootTheme(QStringLiteral("dark"));
-    shootCommandPage(QStringLiteral("light"));
-    shootCommandPage(QStringLiteral("dark"));
-    shootDriverBanner();
-    shootPortControls(QStringLiteral("light"));
-    shootPortControls(QStringLiteral("dark"));
+    if (onlyLanguage.isEmpty()) {
+        shootTheme(QStringLiteral("light"));
+        shootTheme(QStringLiteral("dark"));
+        shootCommandPage(QStringLiteral("light"));
+        shootCommandPage(QStringLiteral("dark"));
+        shootDriverBanner();
+        shootPortControls(QStringLiteral("light"));
+        shootPortControls(QStringLiteral("dark"));
+    }
+    for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
+        if (language.code != QLatin1String("en") &&
+            (onlyLanguage.isEmpty() || onlyLanguage == language.code)) {
+            shootLanguage(language.code);
+        }
+    }
     return 0;
 }
