@@ -142,6 +142,18 @@ void fillSampleLog(AppController* controller)
     controller->setDraftText(QStringLiteral(R"({"command":"ReadData"})"));
 }
 
+// Each page of the left panel, saved as "<prefix>-serial" and so on; ends on the first page.
+void saveMainPages(Session& s, const QString& prefix)
+{
+    const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
+                            QStringLiteral("remote")};
+    for (int i = 0; i < pages.size(); ++i) {
+        s.setPage(i);
+        save(s.window, prefix + QLatin1Char('-') + pages.at(i));
+    }
+    s.setPage(0);
+}
+
 void shootTheme(const QString& theme)
 {
     Session s;
@@ -152,13 +164,7 @@ void shootTheme(const QString& theme)
     s.controller->setThemeMode(theme);
     fillSampleLog(s.controller);
     s.window->show();
-    const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
-                            QStringLiteral("remote")};
-    for (int i = 0; i < pages.size(); ++i) {
-        s.setPage(i);
-        save(s.window, QStringLiteral("main-%1-%2").arg(theme, pages.at(i)));
-    }
-    s.setPage(0);
+    saveMainPages(s, QStringLiteral("main-") + theme);
 
     if (QObject* popup = findObject(s.window, "historyPopup")) {
         QMetaObject::invokeMethod(popup, "open");
@@ -454,13 +460,7 @@ void shootLanguage(const QString& code)
         }
         fillSampleLog(s.controller);
         s.window->show();
-        const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
-                                QStringLiteral("remote")};
-        for (int i = 0; i < pages.size(); ++i) {
-            s.setPage(i);
-            save(s.window, QStringLiteral("lang-%1-main-%2").arg(code, pages.at(i)));
-        }
-        s.setPage(0);
+        saveMainPages(s, QStringLiteral("lang-%1-main").arg(code));
 
         const auto shoot = [&](const char* objectName, const QString& name) {
             QObject* popup = findObject(s.window, objectName);
