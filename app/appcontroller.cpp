@@ -82,6 +82,8 @@ AppController::AppController(QObject* parent)
         // (and a first model without an id) are still to be listed.
         m_commandModel->rebuild();
     }
+
+    createUpdateClients();
 }
 
 AppController::~AppController()

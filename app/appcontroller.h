@@ -21,7 +21,9 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+class DeviceLibraryUpdateClient;
 class QTimer;
+class SoftwareUpdateClient;
 struct StartupOptions;
 
 /// The one object through which the interface reaches the back end. Owns
@@ -321,6 +323,23 @@ private:
     bool writePayload(const QByteArray& payload);
     void onBatchTick();
     void writeBatchStep(const BatchStep& step);
+    void createUpdateClients();
+    void onLibraryCheckFinished(bool ok, bool updateAvailable, const QString& remoteVersion,
+                                const QString& minAppVersion, const QString& message,
+                                const QString& error);
+    void onLibraryFetchFinished(bool ok, const QString& version, const QByteArray& rawJson,
+                                const QString& error);
+    void onAppCheckFinished(bool ok, bool updateAvailable, bool appTooOld, const QString& version,
+                            const QString& downloadUrl, qlonglong fileSize,
+                            const QString& changelog, bool forceUpdate,
+                            const QString& minRequiredVersion, const QString& sha256,
+                            const QString& error);
+    void onAppDownloadProgress(qlonglong received, qlonglong total);
+    void onAppDownloadFinished(bool ok, const QString& filePath, const QString& error);
+    /// Sets the library machine's state and message and notifies once.
+    void setLibraryUpdateState(const QString& state, const QString& message);
+    /// Sets the application machine's state and message and notifies once.
+    void setAppUpdateState(const QString& state, const QString& message);
 
     QByteArray m_rxBuffer;
     QTimer* m_rxFlushTimer = nullptr;
@@ -330,17 +349,23 @@ private:
     SerialManager m_serial;
     LogManager m_log;
 
+    DeviceLibraryUpdateClient* m_libraryUpdater = nullptr;
     QString m_libraryUpdateState = QStringLiteral("idle");
     QString m_libraryUpdateMessage;
     QString m_remoteLibraryVersion;
     bool m_libraryUpdateAvailable = false;
 
+    SoftwareUpdateClient* m_appUpdater = nullptr;
     QString m_appUpdateState = QStringLiteral("idle");
     QString m_appUpdateMessage;
     QString m_remoteAppVersion;
     bool m_appUpdateAvailable = false;
     bool m_appUpdateForced = false;
     double m_appUpdateProgress = 0.0;
+    // What the last application check offered, for the install step.
+    QString m_offeredDownloadUrl;
+    QString m_offeredSha256;
+    QString m_offeredVersion;
 
     LogListModel* m_logModel = nullptr;
     CommandListModel* m_commandModel = nullptr;

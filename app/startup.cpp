@@ -51,6 +51,8 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     QCoreApplication::setApplicationName(QStringLiteral("KorvelSerialAssistant"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    // Ties the window to its desktop entry (and icon) where the desktop asks.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.korvel.SerialAssistant"));
 
     {
         // The platform font is the default family of "Restore defaults";

@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>Port fermé</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>Le dossier de téléchargement %1 est un lien&#xa0;; supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>Le dossier de téléchargement %1 appartient à un autre utilisateur&#xa0;; supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>Aucun serveur de mise à jour configuré (.env) — seule la bibliothèque de commandes intégrée est utilisée.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>La bibliothèque de commandes est à jour (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>La version %1 est disponible, mais elle nécessite la version %2 de l&apos;application ou ultérieure — mettez d&apos;abord l&apos;application à jour.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>La version %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>Impossible d&apos;appliquer les données téléchargées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>Mis à jour vers %1.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>Aucun serveur de mise à jour configuré (.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>Vous utilisez la dernière version (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>La version %1 est disponible, mais la mise à jour nécessite d&apos;abord la version %2 ou ultérieure — réinstallez l&apos;application avant de réessayer.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>Aucun dossier de fichiers temporaires n&apos;est disponible pour le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>Téléchargement de la mise à jour…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Téléchargement annulé.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>Installation de la mise à jour %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>La mise à jour automatique n&apos;est pas encore prise en charge sur cette plateforme — téléchargez la nouvelle version manuellement.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>impossible d&apos;écrire le script de mise à jour dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>le service de mise à jour n&apos;a publié aucune somme de contrôle pour ce paquet — impossible de le vérifier</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>la mise à jour téléchargée ne correspond pas à sa somme de contrôle publiée — elle est peut-être endommagée ou falsifiée</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>impossible de lancer le script de mise à jour %1</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>Porta chiusa</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>La cartella di download %1 è un collegamento; rimuovila e riprova.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>La cartella di download %1 appartiene a un altro utente; rimuovila e riprova.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>Nessun server di aggiornamento configurato (.env) — viene usata solo la libreria comandi integrata.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Verifica degli aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>La libreria comandi è aggiornata (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>È disponibile la versione %1, ma richiede la versione %2 dell&apos;app o successiva — aggiorna prima l&apos;app.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>È disponibile la versione %1.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Download in corso…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>Impossibile applicare i dati scaricati: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>Aggiornato a %1.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>Nessun server di aggiornamento configurato (.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>Stai usando la versione più recente (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>È disponibile la versione %1, ma prima occorre aggiornare dalla versione %2 o successiva — reinstalla l&apos;app prima di riprovare.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>Nessuna cartella per i file temporanei disponibile per il download.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>Download dell&apos;aggiornamento…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Download annullato.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>Installazione dell&apos;aggiornamento %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>L&apos;aggiornamento automatico non è ancora supportato su questa piattaforma — scarica manualmente la nuova versione.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>impossibile scrivere lo script di aggiornamento in %1: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>il servizio di aggiornamento non ha pubblicato alcun checksum per questo pacchetto — impossibile verificarlo</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>l&apos;aggiornamento scaricato non corrisponde al checksum pubblicato — potrebbe essere danneggiato o manomesso</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>impossibile avviare lo script di aggiornamento %1</translation>
     </message>
 </context>
 <context>

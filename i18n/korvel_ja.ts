@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>ポートを閉じました</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>ダウンロード用フォルダー %1 はリンクです。削除してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>ダウンロード用フォルダー %1 は別のユーザーが所有しています。削除してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>更新サーバーが設定されていません（.env）。付属のコマンドライブラリのみを使用します。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>更新を確認しています…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>コマンドライブラリは最新です（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>バージョン %1 が利用可能ですが、アプリのバージョン %2 以降が必要です。先にアプリを更新してください。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>バージョン %1 が利用可能です。</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>ダウンロードしています…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>ダウンロードしたデータを適用できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>%1 に更新しました。</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>更新サーバーが設定されていません（.env）。</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>最新バージョンを使用しています（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>バージョン %1 が利用可能ですが、バージョン %2 以降からしか更新できません。アプリを再インストールしてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>ダウンロードに使える一時ファイル用フォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>更新をダウンロードしています…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>ダウンロードをキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>更新 %1 をインストールしています…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>このプラットフォームでは自動更新にまだ対応していません。新しいバージョンを手動でダウンロードしてください。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>更新スクリプトを %1 に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>更新サービスがこのパッケージのチェックサムを公開していません。検証できません</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>ダウンロードした更新が公開されたチェックサムと一致しません。破損しているか、改ざんされている可能性があります</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>更新スクリプト %1 を起動できませんでした</translation>
     </message>
 </context>
 <context>

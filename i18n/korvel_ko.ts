@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>포트 닫힘</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>다운로드 폴더 %1은(는) 링크입니다. 삭제한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>다운로드 폴더 %1은(는) 다른 사용자의 소유입니다. 삭제한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>업데이트 서버가 구성되지 않았습니다(.env). 기본 제공 명령 라이브러리만 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>업데이트 확인 중…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>명령 라이브러리가 최신 상태입니다(%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>버전 %1을(를) 사용할 수 있지만 앱 버전 %2 이상이 필요합니다. 먼저 앱을 업데이트하세요.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>버전 %1을(를) 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>다운로드 중…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>다운로드한 데이터를 적용할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>%1(으)로 업데이트했습니다.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>업데이트 서버가 구성되지 않았습니다(.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>최신 버전을 사용 중입니다(%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>버전 %1을(를) 사용할 수 있지만 버전 %2 이상에서만 업데이트할 수 있습니다. 앱을 다시 설치한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>다운로드에 사용할 임시 파일 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>업데이트 다운로드 중…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>다운로드를 취소했습니다.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>업데이트 %1 설치 중…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>이 플랫폼에서는 아직 자동 업데이트를 지원하지 않습니다. 새 버전을 직접 다운로드하세요.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>업데이트 스크립트를 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>업데이트 서비스가 이 패키지의 체크섬을 게시하지 않았습니다. 검증할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>다운로드한 업데이트가 게시된 체크섬과 일치하지 않습니다. 손상되었거나 변조되었을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>업데이트 스크립트 %1을(를) 시작할 수 없습니다</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>Порт закрыт</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>Папка загрузки %1 является ссылкой; удалите её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>Папка загрузки %1 принадлежит другому пользователю; удалите её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>Сервер обновлений не настроен (.env) — используется только встроенная библиотека команд.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Проверка обновлений…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>Библиотека команд актуальна (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>Доступна версия %1, но для неё нужна версия приложения %2 или новее — сначала обновите приложение.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>Доступна версия %1.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Загрузка…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>Не удалось применить загруженные данные: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>Обновлено до %1.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>Сервер обновлений не настроен (.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>У вас последняя версия (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>Доступна версия %1, но обновиться до неё можно только с версии %2 или новее — переустановите приложение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>Нет папки для временных файлов загрузки.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>Загрузка обновления…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Загрузка отменена.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>Установка обновления %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>На этой платформе самообновление пока не поддерживается — загрузите новую версию вручную.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>не удалось записать сценарий обновления в %1: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>служба обновлений не опубликовала контрольную сумму этого пакета — проверить его невозможно</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>загруженное обновление не совпадает с опубликованной контрольной суммой — оно может быть повреждено или подделано</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>не удалось запустить сценарий обновления %1</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>串口已关闭</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>下载文件夹 %1 是一个链接；请删除后重试。</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>下载文件夹 %1 属于其他用户；请删除后重试。</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>未配置更新服务器（.env）——仅使用内置的指令库。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在检查更新…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>指令库已是最新版本（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>版本 %1 已推出，但需要应用版本 %2 或更高——请先更新应用。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>版本 %1 已推出。</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>正在下载…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>无法应用下载的数据：%1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>已更新到 %1。</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>未配置更新服务器（.env）。</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>当前已是最新版本（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>版本 %1 已推出，但只能从 %2 或更高版本更新——请重新安装应用后再试。</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>没有可用于下载的临时文件夹。</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>正在下载更新…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>下载已取消。</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>正在安装更新 %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>此平台暂不支持自动更新——请手动下载新版本。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>无法将更新脚本写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>更新服务未发布此更新包的校验和——无法验证</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>下载的更新与发布的校验和不符——可能已损坏或被篡改</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>无法启动更新脚本 %1</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,78 @@
         <source>Port closed</source>
         <translation>序列埠已關閉</translation>
     </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>下載資料夾 %1 是一個連結；請刪除後再試一次。</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>下載資料夾 %1 屬於其他使用者；請刪除後再試一次。</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>未設定更新伺服器（.env）——僅使用內建的指令庫。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在檢查更新…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>指令庫已是最新版本（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>版本 %1 已推出，但需要應用程式版本 %2 或更新版本——請先更新應用程式。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>版本 %1 已推出。</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>正在下載…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>無法套用下載的資料：%1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>已更新至 %1。</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>未設定更新伺服器（.env）。</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>目前已是最新版本（%1）。</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>版本 %1 已推出，但只能從 %2 或更新的版本更新——請重新安裝應用程式後再試一次。</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>沒有可用於下載的暫存資料夾。</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>正在下載更新…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>下載已取消。</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>正在安裝更新 %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>此平台尚不支援自動更新——請手動下載新版本。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -646,6 +718,18 @@
     <message>
         <source>could not write updater script to %1: %2</source>
         <translation>無法將更新指令碼寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>更新服務未發布此更新套件的總和檢查碼——無法驗證</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>下載的更新與發布的總和檢查碼不符——可能已損毀或遭竄改</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>無法啟動更新指令碼 %1</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,7 @@ Dialog {
             }
 
             Button {
+                objectName: "libraryOkButton"
                 text: qsTr("OK")
                 palette: Theme.palette
                 onClicked: libraryDialog.accept()
@@ -373,11 +374,13 @@ Dialog {
                 objectName: "libraryUpdateMessage"
                 Layout.preferredWidth: 320
                 text: AppController.libraryUpdateMessage
+                textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 color: Theme.text
             }
 
             BusyIndicator {
+                objectName: "libraryBusyIndicator"
                 Layout.alignment: Qt.AlignHCenter
                 visible: AppController.libraryUpdateState === "checking"
                          || AppController.libraryUpdateState === "downloading"

@@ -34,50 +34,77 @@ Dialog {
         color: Theme.text
     }
 
-    footer: DialogButtonBox {
+    // Which buttons show depends on the state. A button box lays out its hidden buttons too
+    // (they pushed the shown ones out of the dialog), so the buttons sit in a row of their own,
+    // drawn as the style draws a button box.
+    footer: Control {
+        id: buttonBar
+
+        implicitWidth: buttonBar.implicitContentWidth + buttonBar.leftPadding + buttonBar.rightPadding
+        implicitHeight: Math.max(buttonBar.implicitBackgroundHeight,
+                                 buttonBar.implicitContentHeight + buttonBar.topPadding + buttonBar.bottomPadding)
+        padding: 6
         palette: Theme.palette
 
-        Button {
-            objectName: "laterButton"
-            text: qsTr("Later")
-            visible: root.updateState === "updateAvailable" && !root.forced
-            palette: Theme.palette
-            onClicked: root.reject()
+        background: Rectangle {
+            implicitHeight: 32
+            x: 1
+            y: 1
+            width: buttonBar.width - 2
+            height: buttonBar.height - 2
+            color: Theme.palette.window
+            radius: 2
         }
 
-        Button {
-            objectName: "cancelDownloadButton"
-            text: qsTr("Cancel")
-            visible: root.updateState === "downloading"
-            palette: Theme.palette
-            onClicked: {
-                AppController.cancelAppUpdateDownload()
-                root.reject()
+        contentItem: RowLayout {
+            spacing: 6
+
+            Item {
+                Layout.fillWidth: true
             }
-        }
 
-        Button {
-            objectName: "updateNowButton"
-            text: qsTr("Update now")
-            visible: root.updateState === "updateAvailable"
-            palette: Theme.palette
-            onClicked: AppController.installAppUpdate()
-        }
+            Button {
+                objectName: "laterButton"
+                text: qsTr("Later")
+                visible: root.updateState === "updateAvailable" && !root.forced
+                palette: Theme.palette
+                onClicked: root.reject()
+            }
 
-        Button {
-            objectName: "retryButton"
-            text: qsTr("Retry")
-            visible: root.updateState === "error"
-            palette: Theme.palette
-            onClicked: AppController.checkForAppUpdate()
-        }
+            Button {
+                objectName: "cancelDownloadButton"
+                text: qsTr("Cancel")
+                visible: root.updateState === "downloading"
+                palette: Theme.palette
+                onClicked: {
+                    AppController.cancelAppUpdateDownload()
+                    root.reject()
+                }
+            }
 
-        Button {
-            objectName: "okButton"
-            text: qsTr("OK")
-            visible: root.updateState === "upToDate" || root.updateState === "error"
-            palette: Theme.palette
-            onClicked: root.accept()
+            Button {
+                objectName: "updateNowButton"
+                text: qsTr("Update now")
+                visible: root.updateState === "updateAvailable"
+                palette: Theme.palette
+                onClicked: AppController.installAppUpdate()
+            }
+
+            Button {
+                objectName: "retryButton"
+                text: qsTr("Retry")
+                visible: root.updateState === "error"
+                palette: Theme.palette
+                onClicked: AppController.checkForAppUpdate()
+            }
+
+            Button {
+                objectName: "okButton"
+                text: qsTr("OK")
+                visible: root.updateState === "upToDate" || root.updateState === "error"
+                palette: Theme.palette
+                onClicked: root.accept()
+            }
         }
     }
 
@@ -99,6 +126,7 @@ Dialog {
             Label {
                 Layout.fillWidth: true
                 text: AppController.appUpdateMessage
+                textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 color: Theme.text
             }
@@ -110,8 +138,10 @@ Dialog {
             spacing: 10
 
             Label {
+                objectName: "offerTitle"
                 Layout.fillWidth: true
                 text: qsTr("Version %1 is available (you have %2)").arg(AppController.remoteAppVersion).arg(AppController.appVersion)
+                textFormat: Text.PlainText
                 font.bold: true
                 wrapMode: Text.WordWrap
                 color: Theme.text
@@ -127,13 +157,17 @@ Dialog {
             }
 
             ScrollView {
+                id: notesView
+
                 Layout.fillWidth: true
                 Layout.preferredHeight: 100
                 clip: true
 
                 Label {
-                    width: 348
+                    objectName: "releaseNotes"
+                    width: notesView.availableWidth
                     text: AppController.appUpdateMessage
+                    textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     color: Theme.textMuted
                 }
@@ -148,11 +182,13 @@ Dialog {
             Label {
                 Layout.fillWidth: true
                 text: AppController.appUpdateMessage
+                textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 color: Theme.text
             }
 
             ProgressBar {
+                objectName: "downloadProgress"
                 Layout.fillWidth: true
                 from: 0
                 to: 1
@@ -172,6 +208,7 @@ Dialog {
             Layout.fillWidth: true
             visible: root.updateState === "upToDate" || root.updateState === "error"
             text: AppController.appUpdateMessage
+            textFormat: Text.PlainText
             wrapMode: Text.WordWrap
             color: root.updateState === "error" ? Theme.error : Theme.text
         }

@@ -22,12 +22,26 @@ QString unquoted(const QString& value)
     return value;
 }
 
+const EnvConfig*& replacementForTesting()
+{
+    static const EnvConfig* replacement = nullptr;
+    return replacement;
+}
+
 } // namespace
 
-EnvConfig& EnvConfig::instance()
+const EnvConfig& EnvConfig::instance()
 {
-    static EnvConfig config(defaultLocations());
+    if (const EnvConfig* replacement = replacementForTesting()) {
+        return *replacement;
+    }
+    static const EnvConfig config(defaultLocations());
     return config;
+}
+
+void EnvConfig::setInstanceForTesting(const EnvConfig* replacement)
+{
+    replacementForTesting() = replacement;
 }
 
 QStringList EnvConfig::defaultLocations()

@@ -10,8 +10,13 @@
 class EnvConfig
 {
 public:
-    /// The process-wide table; the first call loads the files of defaultLocations().
-    static EnvConfig& instance();
+    /// The process-wide table; the first call loads the files of defaultLocations(). While a
+    /// replacement is set (setInstanceForTesting), that one instead.
+    static const EnvConfig& instance();
+
+    /// Makes instance() answer with @p replacement (not owned) instead of the ".env" files, so
+    /// a test never reads a developer's or user's own files; null ends the replacement.
+    static void setInstanceForTesting(const EnvConfig* replacement);
 
     /// ".env" beside the executable, in the working folder and, in a development build, in the
     /// source folder: the order in which instance() reads them, so the last one wins.

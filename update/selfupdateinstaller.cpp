@@ -180,3 +180,39 @@ bool SelfUpdateInstaller::launchDetached(const QString& scriptPath, const QStrin
 {
     return QProcess::startDetached(interpreter, {QStringLiteral("/C"), scriptPath});
 }
+
+bool SelfUpdateInstaller::install(const QString& archivePath, const QString& expectedSha256,
+                                  const Target& target, QString* error)
+{
+    // Nothing from the package is unpacked, let alone run, before it is known to be the one the
+    // service published.
+    const QString expected = expectedSha256.trimmed();
+    if (expected.isEmpty()) {
+        *error = QObject::tr("the update service published no checksum for this package -- it "
+                             "can't be verified");
+        return false;
+    }
+    const QString actual = sha256OfFile(archivePath);
+    if (actual.isEmpty() || actual.compare(expected, Qt::CaseInsensitive) != 0) {
+        *error = QObject::tr("the downloaded update doesn't match its published checksum -- it "
+                             "may be damaged or tampered with");
+        return false;
+    }
+
+    const QFileInfo executable(target.executablePath);
+    QString packageRoot;
+    if (!extractAndValidate(archivePath, executable.fileName(), &packageRoot, error)) {
+        return false;
+    }
+    const QString script = writeUpdateScript(packageRoot, executable.absolutePath(),
+                                             executable.fileName(), archivePath, target.pid, error);
+    if (script.isEmpty()) {
+        return false;
+    }
+    if (!target.launch(script)) {
+        *error = QObject::tr("could not start the updater script %1").arg(script);
+        return false;
+    }
+    target.quit();
+    return true;
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 /// The steps that replace an installed copy of the application on Windows with a downloaded
 /// release package: check the package's digest, unpack it into a private staging folder and
 /// make sure it is a release, write a batch script that waits for the application to exit,
@@ -11,6 +13,29 @@
 class SelfUpdateInstaller
 {
 public:
+    /// What installing a package needs from the running application.
+    struct Target
+    {
+        /// The running executable: its file name must be in the package, and its folder is the
+        /// installation that the package replaces.
+        QString executablePath;
+        /// The process the update script waits for.
+        qint64 pid = 0;
+        /// Starts the update script so that it outlives the application; false when it did not
+        /// start.
+        std::function<bool(const QString& scriptPath)> launch;
+        /// Ends the application, which lets the script go on.
+        std::function<void()> quit;
+    };
+
+    /// The whole installation: @p archivePath must match @p expectedSha256 (a package offered
+    /// without a digest is refused), is unpacked and must hold the executable's file name, the
+    /// update script is written and launched through @p target, and then @p target quits. False,
+    /// with the failing step's text in @p error, when a step fails; nothing after a failed step
+    /// runs.
+    static bool install(const QString& archivePath, const QString& expectedSha256,
+                        const Target& target, QString* error);
+
     /// Lower-case hexadecimal SHA-256 of the file's bytes, read in pieces; empty when the file
     /// cannot be opened or read.
     static QString sha256OfFile(const QString& path);

@@ -55,6 +55,8 @@ class TestDialogs : public QObject
 {
     Q_OBJECT
 
+    // No update service, whatever ".env" files the machine has.
+    korveltest::ScopedEnv m_env;
     MainWindowDriver m_ui;
 
     QQuickItem* item(const char* name) const
@@ -68,26 +70,14 @@ class TestDialogs : public QObject
     QObject* object(const char* name) const { return m_ui.object(QString::fromLatin1(name)); }
     AppController* controller() const { return m_ui.controller(); }
 
-    void click(const char* name)
-    {
-        QQuickItem* target = item(name);
-        QVERIFY(target);
-        QTRY_VERIFY(target->isVisible() && target->isEnabled());
-        m_ui.click(target);
-    }
-
+    void click(const char* name) { QVERIFY2(m_ui.clickWhenReady(QLatin1String(name)), name); }
     void waitOpened(const char* dialog)
     {
-        QObject* d = object(dialog);
-        QVERIFY(d);
-        QTRY_VERIFY(d->property("opened").toBool());
+        QVERIFY2(m_ui.waitOpened(QLatin1String(dialog)), dialog);
     }
-
     void waitClosed(const char* dialog)
     {
-        QObject* d = object(dialog);
-        QVERIFY(d);
-        QTRY_VERIFY(!d->property("visible").toBool());
+        QVERIFY2(m_ui.waitClosed(QLatin1String(dialog)), dialog);
     }
 
     void pressKeys(const char* name, Qt::Key key, int times)
@@ -348,7 +338,7 @@ private slots:
         QTest::keyClick(m_ui.window(), Qt::Key_Escape);
         waitClosed("softwareUpdateDialog");
 
-        // The library check stays put while nothing runs.
+        // Without a service the library check says so at once.
         click("settingsToolButton");
         waitOpened("settingsDialog");
         QVERIFY(item("checkLibraryButton")->isEnabled());
@@ -360,7 +350,14 @@ private slots:
                      .arg(controller()->commandCount()));
         click("checkLibraryButton");
         waitOpened("libraryUpdateDialog");
+        QCOMPARE(item("libraryUpdateMessage")->property("text").toString(),
+                 QStringLiteral("No update server configured (.env) -- using the bundled command "
+                                "library only."));
         QVERIFY(!item("downloadLibraryButton")->isVisible());
+        QVERIFY(!item("libraryBusyIndicator")->isVisible());
+        QVERIFY(!item("upToDateBadge")->isVisible());
+        QVERIFY(!item("updateAvailableBadge")->isVisible());
+        QVERIFY(item("checkLibraryButton")->isEnabled());
     }
 };
 

@@ -120,6 +120,29 @@ void MainWindowDriver::click(const QQuickItem* target, Qt::MouseButton button)
     QTest::mouseClick(m_window, button, {}, centreOf(target));
 }
 
+bool MainWindowDriver::clickWhenReady(const QString& name)
+{
+    QQuickItem* target = item(name);
+    if (!target ||
+        !QTest::qWaitFor([target] { return target->isVisible() && target->isEnabled(); })) {
+        return false;
+    }
+    click(target);
+    return true;
+}
+
+bool MainWindowDriver::waitOpened(const QString& name)
+{
+    QObject* popup = object(name);
+    return popup && QTest::qWaitFor([popup] { return popup->property("opened").toBool(); });
+}
+
+bool MainWindowDriver::waitClosed(const QString& name)
+{
+    QObject* popup = object(name);
+    return popup && QTest::qWaitFor([popup] { return !popup->property("visible").toBool(); });
+}
+
 void MainWindowDriver::typeText(const QString& text)
 {
     // QTest::keyClicks exists only for widgets.

@@ -51,6 +51,12 @@ public:
 
     QPoint centreOf(const QQuickItem* target) const;
     void click(const QQuickItem* target, Qt::MouseButton button = Qt::LeftButton);
+    /// Waits until the item named @p name is shown and enabled, then clicks it; false when it
+    /// never is.
+    bool clickWhenReady(const QString& name);
+    /// Waits until the popup named @p name is open, or closed; false when it does not get there.
+    bool waitOpened(const QString& name);
+    bool waitClosed(const QString& name);
     /// Key by key, into whatever has the focus.
     void typeText(const QString& text);
     void selectAll();

@@ -88,6 +88,21 @@ Device::Device(const QString& path)
     }
 }
 
+ScopedEnv::ScopedEnv(const QByteArray& text)
+{
+    const QString file = m_dir.filePath(QStringLiteral(".env"));
+    if (!writeFile(file, text)) {
+        qFatal("cannot write %s", qPrintable(file));
+    }
+    m_config.loadFile(file);
+    EnvConfig::setInstanceForTesting(&m_config);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    EnvConfig::setInstanceForTesting(nullptr);
+}
+
 void isolateSettings()
 {
     static QTemporaryDir dir;

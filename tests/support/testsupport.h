@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serial/portlistmodel.h"
+#include "settings/envconfig.h"
 
 #include <QByteArray>
 #include <QList>
@@ -53,6 +54,23 @@ public:
     ~FakePorts();
     FakePorts(const FakePorts&) = delete;
     FakePorts& operator=(const FakePorts&) = delete;
+};
+
+/// While it lives, EnvConfig::instance() answers from the ".env" text @p text (written to a
+/// private file and read as the application reads its own) instead of the files beside the
+/// program, in the working folder or in the checkout, which may hold a developer's own service.
+/// Make it before the controller, which reads the values as it is made.
+class ScopedEnv
+{
+public:
+    explicit ScopedEnv(const QByteArray& text = {});
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    QTemporaryDir m_dir;
+    EnvConfig m_config;
 };
 
 /// Points QSettings at a fresh folder of its own and sets the application

@@ -1,8 +1,8 @@
 // The device library client against korvel-update-server on 127.0.0.1: the requests it sends,
 // how it reads the answers, and every failure it reports.
 #include "settings/languagemanager.h"
+#include "support/updateserverprocess.h"
 #include "update/devicelibraryupdateclient.h"
-#include "updateserverprocess.h"
 
 #include <QElapsedTimer>
 #include <QFile>

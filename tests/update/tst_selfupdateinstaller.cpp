@@ -357,6 +357,119 @@ private slots:
             QVERIFY(!SelfUpdateInstaller::launchDetached(script));
         }
     }
+
+    // The whole installation as the Windows build runs it, with a harmless launcher and quit:
+    // nothing from a package is unpacked before its digest matches the offered one, and the
+    // application quits only once the script has started.
+    void install_data()
+    {
+        QTest::addColumn<QString>("digest");
+        QTest::addColumn<bool>("withExe");
+        QTest::addColumn<bool>("launches");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("good package") << QStringLiteral("match") << true << true << QString();
+        QTest::newRow("digest in capitals") << QStringLiteral("MATCH") << true << true << QString();
+        QTest::newRow("digest mismatch")
+            << QStringLiteral("other") << true << true
+            << QStringLiteral("^the downloaded update doesn't match its published checksum -- it "
+                              "may be damaged or tampered with$");
+        QTest::newRow("no digest offered")
+            << QString() << true << true
+            << QStringLiteral("^the update service published no checksum for this package -- "
+                              "it can't be verified$");
+        QTest::newRow("not a release")
+            << QStringLiteral("match") << false << true
+            << QStringLiteral("^downloaded archive doesn't contain %1 -- not a valid release "
+                              "package$")
+                   .arg(QRegularExpression::escape(kExe));
+        QTest::newRow("script does not start")
+            << QStringLiteral("match") << true << false
+            << QStringLiteral("^could not start the updater script .+/apply-update\\.bat$");
+    }
+
+    void install()
+    {
+        QFETCH(QString, digest);
+        QFETCH(bool, withExe);
+        QFETCH(bool, launches);
+        QFETCH(QString, error);
+
+        QTemporaryDir source;
+        QVERIFY(writeFile(source.filePath(withExe ? kExe : QStringLiteral("other.exe")), "MZ new"));
+        QVERIFY(writeFile(source.filePath(QStringLiteral("qml/Korvel/qmldir")), "module Korvel"));
+        const QString archive = m_work.filePath(QStringLiteral("update.zip"));
+        QFile::remove(archive);
+        QVERIFY(makeZip(source.path(), archive));
+        const QString actual = SelfUpdateInstaller::sha256OfFile(archive);
+        QCOMPARE(actual.size(), 64);
+        if (digest == QLatin1String("match")) {
+            digest = actual;
+        } else if (digest == QLatin1String("MATCH")) {
+            digest = actual.toUpper();
+        } else if (!digest.isEmpty()) {
+            digest = QString(actual).replace(
+                0, 1, QLatin1Char(actual.front() == QLatin1Char('0') ? '1' : '0'));
+        }
+
+        QDir(tempRoot()).removeRecursively();
+        QVERIFY(QDir().mkpath(tempRoot()));
+        const QString installDir = m_work.filePath(QStringLiteral("Program Files/Korvel"));
+        QStringList launched;
+        QStringList steps;
+        SelfUpdateInstaller::Target target;
+        target.executablePath = installDir + QLatin1Char('/') + kExe;
+        target.pid = 4242;
+        target.launch = [&](const QString& script) {
+            launched << script;
+            steps << QStringLiteral("launch");
+            return launches;
+        };
+        target.quit = [&] {
+            steps << QStringLiteral("quit");
+        };
+
+        QString message;
+        const bool ok = SelfUpdateInstaller::install(archive, digest, target, &message);
+        const QStringList made = QDir(tempRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        if (!error.isEmpty()) {
+            QVERIFY(!ok);
+            QVERIFY2(QRegularExpression(error).match(message).hasMatch(), qPrintable(message));
+            QCOMPARE(steps, launches ? QStringList() : QStringList{"launch"});
+            if (error.contains(QLatin1String("checksum"))) {
+                // Refused before anything was unpacked.
+                QCOMPARE(made, QStringList());
+            }
+            return;
+        }
+
+        QVERIFY2(ok, qPrintable(message));
+        QCOMPARE(message, QString());
+        QCOMPARE(steps, QStringList({"launch", "quit"}));
+        QCOMPARE(launched.size(), 1);
+        // The script mirrors the unpacked release over the executable's folder.
+        QString root;
+        for (const QString& folder : made) {
+            if (folder.startsWith(QLatin1String("KorvelSerialAssistant-update-staging-"))) {
+                root = tempRoot() + QLatin1Char('/') + folder;
+            }
+        }
+        QVERIFY(!root.isEmpty());
+        QCOMPARE(readFile(root + QLatin1Char('/') + kExe), QByteArray("MZ new"));
+        const auto native = [](QString path) {
+            return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        };
+        const QStringList lines =
+            QString::fromLocal8Bit(readFile(launched.constFirst())).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(lines.at(3), QStringLiteral("tasklist /FI \"PID eq 4242\" | find \"4242\" >nul"));
+        QCOMPARE(lines.at(8), QStringLiteral("robocopy \"%1\" \"%2\" /MIR /XF \".env\" /R:20 "
+                                             "/W:1 /NFL /NDL /NJH /NJS >nul")
+                                  .arg(native(root), native(installDir)));
+        QCOMPARE(lines.at(9),
+                 QStringLiteral("start \"\" \"%1\\%2\"").arg(native(installDir), kExe));
+        QCOMPARE(lines.at(11), QStringLiteral("del \"%1\" >nul 2>nul").arg(native(archive)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSelfUpdateInstaller)

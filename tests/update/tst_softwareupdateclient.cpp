@@ -1,8 +1,8 @@
 // The application update client against korvel-update-server on 127.0.0.1: finding this
 // application's release, comparing versions, failures, and downloading packages.
+#include "support/updateserverprocess.h"
 #include "update/selfupdateinstaller.h"
 #include "update/softwareupdateclient.h"
-#include "updateserverprocess.h"
 
 #include <QDir>
 #include <QElapsedTimer>

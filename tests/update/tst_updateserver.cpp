@@ -1,6 +1,6 @@
 // korvel-update-server itself: which files it hands out, where it asks for the key, and that
 // it stays on 127.0.0.1.
-#include "updateserverprocess.h"
+#include "support/updateserverprocess.h"
 
 #include <QFile>
 #include <QNetworkAccessManager>

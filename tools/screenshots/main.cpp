@@ -3,22 +3,27 @@
 // banner, a maximised window, a large monitor font, every dialog the window
 // owns (the settings dialog's library result too), the command page with its
 // parameter strip, template editor and batch windows, and the port controls:
-// device paths, waiting for a device, open errors. Then the main window and
-// its dialogs once in every other interface language.
+// device paths, waiting for a device, open errors; and the updates from a
+// local korvel-update-server: a library offered and applied, an application
+// update offered and downloading. Then the main window, its dialogs and the
+// updates once in every other interface language.
 #include "app/appcontroller.h"
 #include "app/startup.h"
 #include "library/commandlistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portaccess.h"
 #include "serial/portlistmodel.h"
+#include "settings/envconfig.h"
 #include "settings/languagemanager.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -433,8 +438,157 @@ void shootPortControls(const QString& theme)
     QSettings().remove(QStringLiteral("serial/recentPaths"));
 }
 
-// The main window and what it opens, in the interface language @p code,
-// with the driver banner showing so that its text is seen too.
+// Processes events until @p done holds or @p ms have passed.
+template <typename Done> bool settleUntil(Done done, int ms = 15000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return done();
+}
+
+// korvel-update-server on 127.0.0.1 with the sample library and one release whose package
+// arrives slowly, so that its download can be pictured on the way.
+class UpdateService
+{
+public:
+    bool start()
+    {
+        if (!m_dir.isValid()) {
+            return false;
+        }
+        const QByteArray releases = R"([{"slug": "korvel-serial-assistant", "version": {
+            "version": "0.9.0", "file": "korvel-0.9.0.zip", "is_force_update": false,
+            "description": "Faster start-up with large device libraries.\nThe data monitor keeps up with 1 Mbit/s links.\nFixes the CRC option for hex batches."}}])";
+        QFile list(m_dir.filePath(QStringLiteral("releases.json")));
+        QFile package(m_dir.filePath(QStringLiteral("korvel-0.9.0.zip")));
+        if (!list.open(QIODevice::WriteOnly) || list.write(releases) != releases.size() ||
+            !package.open(QIODevice::WriteOnly) || !package.resize(8 * 1024 * 1024)) {
+            return false;
+        }
+        list.close();
+        package.close();
+        m_server.start(QStringLiteral(KORVEL_UPDATE_SERVER),
+                       {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--quiet"),
+                        QStringLiteral("--lifetime"), QStringLiteral("300"),
+                        QStringLiteral("--library-dir"),
+                        QFileInfo(QStringLiteral(KORVEL_SAMPLE_LIBRARY)).path(),
+                        QStringLiteral("--release-dir"), m_dir.path(), QStringLiteral("--fault"),
+                        QStringLiteral("slow"), QStringLiteral("--fault-path"),
+                        QStringLiteral("/software/packages")});
+        if (!m_server.waitForStarted(5000) || !m_server.waitForReadyRead(5000)) {
+            return false;
+        }
+        const QByteArray port = m_server.readLine().trimmed();
+        const QString env = m_dir.filePath(QStringLiteral(".env"));
+        QFile file(env);
+        const QByteArray base = "http://127.0.0.1:" + port + '\n';
+        const QByteArray text =
+            "DEVICE_LIBRARY_API_BASE_URL=" + base + "APP_UPDATE_API_BASE_URL=" + base;
+        if (port.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+            return false;
+        }
+        file.close();
+        m_config.loadFile(env);
+        EnvConfig::setInstanceForTesting(&m_config);
+        // The package goes to a folder of its own, not the shared temporary folder.
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+        return true;
+    }
+
+    ~UpdateService()
+    {
+        EnvConfig::setInstanceForTesting(nullptr);
+        if (m_savedTmp.isNull()) {
+            qunsetenv("TMPDIR");
+        } else {
+            qputenv("TMPDIR", m_savedTmp);
+        }
+        m_server.kill();
+        m_server.waitForFinished(5000);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    EnvConfig m_config;
+    QByteArray m_savedTmp = qgetenv("TMPDIR");
+};
+
+// Saved as "<prefix>-library-available" and so on; the prefix is "update-<theme>" by default.
+void shootUpdates(const QString& theme, QString prefix = {})
+{
+    if (prefix.isEmpty()) {
+        prefix = QStringLiteral("update-") + theme;
+    }
+    UpdateService service;
+    if (!service.start()) {
+        std::fprintf(stderr, "the update service did not start\n");
+        return;
+    }
+    Session s;
+    if (!s.load()) {
+        std::fprintf(stderr, "Main could not be loaded\n");
+        return;
+    }
+    AppController* c = s.controller;
+    c->setThemeMode(theme);
+    fillSampleLog(c);
+    s.window->show();
+
+    QObject* settings = findObject(s.window, "settingsDialog");
+    QObject* library = findObject(s.window, "libraryUpdateDialog");
+    if (settings && library) {
+        QMetaObject::invokeMethod(settings, "open");
+        settle(200);
+        c->checkForLibraryUpdate();
+        QMetaObject::invokeMethod(library, "open");
+        if (settleUntil([c] { return c->libraryUpdateState() != QLatin1String("checking"); })) {
+            save(s.window, prefix + QStringLiteral("-library-available"));
+        }
+        c->downloadLibraryUpdate();
+        if (settleUntil([c] { return c->libraryUpdateState() != QLatin1String("downloading"); })) {
+            save(s.window, prefix + QStringLiteral("-library-applied"));
+        }
+        QMetaObject::invokeMethod(library, "close");
+        QMetaObject::invokeMethod(settings, "close");
+        settle(200);
+    }
+    // The new model in the picker of the command page.
+    s.setPage(1);
+    QObject* picker = findObject(s.window, "modelPicker");
+    if (auto* popup = picker ? picker->property("popup").value<QObject*>() : nullptr) {
+        QMetaObject::invokeMethod(popup, "open");
+        save(s.window, prefix + QStringLiteral("-library-models"));
+        QMetaObject::invokeMethod(popup, "close");
+        settle(200);
+    }
+    s.setPage(0);
+
+    const auto dialogs = objectsOfType(s.window, QStringLiteral("SoftwareUpdateDialog"));
+    if (!dialogs.isEmpty()) {
+        QObject* dialog = dialogs.constFirst();
+        c->checkForAppUpdate();
+        QMetaObject::invokeMethod(dialog, "open");
+        if (settleUntil([c] { return c->appUpdateState() != QLatin1String("checking"); })) {
+            save(s.window, prefix + QStringLiteral("-app-available"));
+        }
+        c->installAppUpdate();
+        if (settleUntil([c] { return c->appUpdateProgress() > 0.08; })) {
+            save(s.window, prefix + QStringLiteral("-app-downloading"));
+        }
+        c->cancelAppUpdateDownload();
+        QMetaObject::invokeMethod(dialog, "close");
+        settle(200);
+    }
+    QSettings().remove(QStringLiteral("library/cachedJson"));
+}
+
+// The main window, what it opens and the updates, in the interface language
+// @p code, with the driver banner showing so that its text is seen too.
 void shootLanguage(const QString& code)
 {
     DriverCheck::setInstalledOverrideForTesting(false);
@@ -530,6 +684,8 @@ void shootLanguage(const QString& code)
     }
     QSettings().remove(QStringLiteral("library/cachedJson"));
     QSettings().remove(QStringLiteral("device/lastModel"));
+    // From the built-in library, so that the service has a newer one to offer.
+    shootUpdates(QStringLiteral("light"), QStringLiteral("lang-%1-update").arg(code));
     QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     LanguageManager::instance().setLanguage(QStringLiteral("en"));
     DriverCheck::setInstalledOverrideForTesting(std::nullopt);
@@ -576,6 +732,8 @@ int main(int argc, char* argv[])
         shootDriverBanner();
         shootPortControls(QStringLiteral("light"));
         shootPortControls(QStringLiteral("dark"));
+        shootUpdates(QStringLiteral("light"));
+        shootUpdates(QStringLiteral("dark"));
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
         if (language.code != QLatin1String("en") &&

@@ -1,4 +1,4 @@
-#include "updateserverprocess.h"
+#include "support/updateserverprocess.h"
 
 #include <QDeadlineTimer>
 #include <QJsonDocument>
