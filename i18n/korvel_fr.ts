@@ -1013,11 +1013,11 @@
     </message>
     <message>
         <source>Update available</source>
-        <translation>Mise à jour disponible</translation>
+        <translation>Nouvelle version</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Rechercher des mises à jour</translation>
+        <translation>Vérifier les mises à jour</translation>
     </message>
     <message>
         <source>Version</source>
@@ -1111,7 +1111,7 @@
     </message>
     <message>
         <source>Version %1 is available (you have %2)</source>
-        <translation>La version %1 est disponible (vous avez la %2)</translation>
+        <translation>Version %1 disponible (vous avez la %2)</translation>
     </message>
     <message>
         <source>This update is required to keep using the app.</source>

@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>Update available</source>
-        <translation>Aggiornamento disponibile</translation>
+        <translation>Nuova versione</translation>
     </message>
     <message>
         <source>Check for updates</source>

@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>Update available</source>
-        <translation>Есть обновление</translation>
+        <translation>Новая версия</translation>
     </message>
     <message>
         <source>Check for updates</source>
