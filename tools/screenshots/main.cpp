@@ -79,6 +79,18 @@ QObject* findObject(QObject* root, const char* objectName)
     return root->findChild<QObject*>(QString::fromLatin1(objectName));
 }
 
+// The list of the combo box @p objectName, opened, saved as @p name and closed again.
+void saveComboPopup(QQuickWindow* window, const char* objectName, const QString& name)
+{
+    QObject* combo = findObject(window, objectName);
+    if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
+        QMetaObject::invokeMethod(popup, "open");
+        save(window, name);
+        QMetaObject::invokeMethod(popup, "close");
+        settle(200);
+    }
+}
+
 // Every object whose QML type name starts with @p typeName (QML types carry
 // generated class names such as "SaveLogDialog_QMLTYPE_3").
 QList<QObject*> objectsOfType(QObject* root, const QString& typeName)
@@ -386,13 +398,7 @@ void shootPortControls(const QString& theme)
     s.controller->setThemeMode(theme);
     s.window->show();
 
-    QObject* combo = findObject(s.window, "portCombo");
-    if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
-        QMetaObject::invokeMethod(popup, "open");
-        save(s.window, QStringLiteral("ports-%1-chooser").arg(theme));
-        QMetaObject::invokeMethod(popup, "close");
-        settle(200);
-    }
+    saveComboPopup(s.window, "portCombo", QStringLiteral("ports-%1-chooser").arg(theme));
     QObject* panel = findObject(s.window, "serialPanel");
     QObject* dialog = findObject(s.window, "portPathDialog");
     if (panel && dialog) {
@@ -559,13 +565,7 @@ void shootUpdates(const QString& theme, QString prefix = {})
     }
     // The new model in the picker of the command page.
     s.setPage(1);
-    QObject* picker = findObject(s.window, "modelPicker");
-    if (auto* popup = picker ? picker->property("popup").value<QObject*>() : nullptr) {
-        QMetaObject::invokeMethod(popup, "open");
-        save(s.window, prefix + QStringLiteral("-library-models"));
-        QMetaObject::invokeMethod(popup, "close");
-        settle(200);
-    }
+    saveComboPopup(s.window, "modelPicker", prefix + QStringLiteral("-library-models"));
     s.setPage(0);
 
     const auto dialogs = objectsOfType(s.window, QStringLiteral("SoftwareUpdateDialog"));
@@ -648,13 +648,7 @@ void shootLanguage(const QString& code)
             QMetaObject::invokeMethod(dialog, "close");
             settle(200);
         }
-        QObject* combo = findObject(s.window, "portCombo");
-        if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
-            QMetaObject::invokeMethod(popup, "open");
-            save(s.window, QStringLiteral("lang-%1-ports").arg(code));
-            QMetaObject::invokeMethod(popup, "close");
-            settle(200);
-        }
+        saveComboPopup(s.window, "portCombo", QStringLiteral("lang-%1-ports").arg(code));
         if (QObject* panel = findObject(s.window, "serialPanel")) {
             QMetaObject::invokeMethod(panel, "openPortPathDialog");
             save(s.window, QStringLiteral("lang-%1-pathdialog").arg(code));
