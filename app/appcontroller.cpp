@@ -150,6 +150,8 @@ void AppController::onLanguageChanged(const QString& code)
     m_settings.setLanguage(code);
     emit currentLanguageChanged();
     emit currentModelChanged();
+    // The port status and summary are worded here, in the controller's context.
+    emit connectionChanged();
 }
 
 void AppController::onSettingsWriteFailed(const QString& fileName)

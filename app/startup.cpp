@@ -32,6 +32,17 @@ void applyStartupOptions(QQmlApplicationEngine& engine, const StartupOptions& op
 
 } // namespace
 
+void followInterfaceLanguage(QQmlEngine& engine)
+{
+    // Queued: the controller applies the stored language while it is being
+    // constructed, which happens inside the evaluation of the first binding
+    // that names it; re-translating right there would re-enter that binding.
+    // Posted, it runs before the first frame is drawn.
+    QObject::connect(
+        &LanguageManager::instance(), &LanguageManager::languageChanged, &engine,
+        [&engine] { engine.retranslate(); }, Qt::QueuedConnection);
+}
+
 int runKorvelApplication(int argc, char* argv[], const QUrl& root, const StartupOptions& options)
 {
     QGuiApplication app(argc, argv);
@@ -59,13 +70,7 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     // Later Qt versions search the resource prefix of QML modules by default.
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif
-    // Queued: the controller applies the stored language while it is being
-    // constructed, which happens inside the evaluation of the first binding
-    // that names it; re-translating right there would re-enter that binding.
-    // Posted, it runs before the first frame is drawn.
-    QObject::connect(
-        &LanguageManager::instance(), &LanguageManager::languageChanged, &engine,
-        [&engine] { engine.retranslate(); }, Qt::QueuedConnection);
+    followInterfaceLanguage(engine);
     // Queued, so a failure found while loading ends the process as soon as
     // the event loop runs instead of leaving it without a window.
     QObject::connect(

@@ -44,6 +44,7 @@ Dialog {
         spacing: 14
 
         RowLayout {
+            Layout.fillWidth: true
             spacing: 12
 
             Image {
@@ -55,10 +56,14 @@ Dialog {
             }
 
             ColumnLayout {
+                Layout.fillWidth: true
                 spacing: 2
 
+                // Wraps: a long translated name must not widen the dialog.
                 Label {
+                    Layout.fillWidth: true
                     text: qsTr("Korvel Serial Assistant")
+                    wrapMode: Text.WordWrap
                     font.bold: true
                     font.pixelSize: Theme.baseFontSize + 2
                     color: Theme.text

@@ -24,9 +24,14 @@ F.ComboBox {
         required property var model
 
         width: ListView.view ? ListView.view.width : implicitWidth
-        text: root.textRole ? (Array.isArray(root.model) ? row.model.modelData[root.textRole]
-                                                          : row.model[root.textRole])
-                            : row.model.modelData
+        text: {
+            if (!root.textRole)
+                return row.model.modelData;
+            const entry = Array.isArray(root.model) ? row.model.modelData : row.model;
+            // A row of a list that is being replaced (the option lists are
+            // rebuilt when the language changes) can lose its entry first.
+            return entry ? entry[root.textRole] : "";
+        }
         font.weight: root.currentIndex === row.index ? Font.DemiBold : Font.Normal
         highlighted: root.highlightedIndex === row.index
         hoverEnabled: root.hoverEnabled

@@ -38,7 +38,9 @@ QString DriverCheck::downloadUrl()
 
 QList<DriverInfo> DriverCheck::knownDrivers()
 {
+    // The description stays in English here; the driver list translates it.
     return {{QStringLiteral("CH340 / CH341"),
-             QStringLiteral("USB-to-serial driver used by most Korvel devices"), downloadUrl(),
-             isCh340DriverInstalled()}};
+             QStringLiteral(QT_TRANSLATE_NOOP("DriverListDialog",
+                                              "USB-to-serial driver used by most Korvel devices")),
+             downloadUrl(), isCh340DriverInstalled()}};
 }

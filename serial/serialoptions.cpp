@@ -23,7 +23,9 @@ QVariantList SerialOptions::dataBitsOptions() const
 
 QVariantList SerialOptions::parityOptions() const
 {
-    return {option(tr("None"), 0), option(tr("Even"), 2), option(tr("Odd"), 3)};
+    // "None" twice, told apart for languages where parity and flow control
+    // take different grammatical genders.
+    return {option(tr("None", "parity"), 0), option(tr("Even"), 2), option(tr("Odd"), 3)};
 }
 
 QVariantList SerialOptions::stopBitsOptions() const
@@ -34,7 +36,8 @@ QVariantList SerialOptions::stopBitsOptions() const
 
 QVariantList SerialOptions::flowControlOptions() const
 {
-    return {option(tr("None"), 0), option(tr("RTS/CTS"), 1), option(tr("XON/XOFF"), 2)};
+    return {option(tr("None", "flow control"), 0), option(tr("RTS/CTS"), 1),
+            option(tr("XON/XOFF"), 2)};
 }
 
 QVariantList SerialOptions::baudRateOptions() const

@@ -4,6 +4,7 @@
 #include "serial/serialconfig.h"
 #include "serial/serialmanager.h"
 #include "serial/serialoptions.h"
+#include "settings/languagemanager.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -65,6 +66,8 @@ private slots:
     void optionLists();
     void baudRates();
     void labelsFollowLanguage();
+    void labelsFromShippedCatalogues_data();
+    void labelsFromShippedCatalogues();
     void knownDrivers();
 };
 
@@ -185,6 +188,57 @@ void TestSerialConfig::labelsFollowLanguage()
     QCOMPARE(stopBits, (OptionList{{"1", 1}, {"1.5", 3}, {"2", 2}}));
 
     // Back in English at the next call once the catalogue is gone.
+    QCOMPARE(labelsAndValues(options.parityOptions()),
+             (OptionList{{"None", 0}, {"Even", 2}, {"Odd", 3}}));
+}
+
+void TestSerialConfig::labelsFromShippedCatalogues_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<OptionList>("parity");
+    QTest::addColumn<OptionList>("flow");
+    const auto flow = [](const char* none) {
+        return OptionList{{QString::fromUtf8(none), 0}, {"RTS/CTS", 1}, {"XON/XOFF", 2}};
+    };
+    // Parity and flow control say "none" in different genders in French and Italian.
+    QTest::newRow("fr") << "fr" << OptionList{{"Aucune", 0}, {"Paire", 2}, {"Impaire", 3}}
+                        << flow("Aucun");
+    QTest::newRow("it") << "it" << OptionList{{"Nessuna", 0}, {"Pari", 2}, {"Dispari", 3}}
+                        << flow("Nessuno");
+    QTest::newRow("ja") << "ja"
+                        << OptionList{{QStringLiteral("なし"), 0},
+                                      {QStringLiteral("偶数"), 2},
+                                      {QStringLiteral("奇数"), 3}}
+                        << flow("なし");
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << OptionList{{QStringLiteral("無"), 0},
+                                         {QStringLiteral("偶數"), 2},
+                                         {QStringLiteral("奇數"), 3}}
+                           << flow("無");
+    QTest::newRow("ru") << "ru"
+                        << OptionList{{QStringLiteral("Нет"), 0},
+                                      {QStringLiteral("Чёт"), 2},
+                                      {QStringLiteral("Нечёт"), 3}}
+                        << flow("Нет");
+    QTest::newRow("outside the table")
+        << "de" << OptionList{{"None", 0}, {"Even", 2}, {"Odd", 3}} << flow("None");
+    QTest::newRow("en") << "en" << OptionList{{"None", 0}, {"Even", 2}, {"Odd", 3}} << flow("None");
+}
+
+// The catalogues built into the application, installed by the language
+// switch: one object answers in the new language at its next call.
+void TestSerialConfig::labelsFromShippedCatalogues()
+{
+    QFETCH(QString, language);
+    QFETCH(OptionList, parity);
+    QFETCH(OptionList, flow);
+    const SerialOptions options;
+    LanguageManager::instance().setLanguage(language);
+    const OptionList shownParity = labelsAndValues(options.parityOptions());
+    const OptionList shownFlow = labelsAndValues(options.flowControlOptions());
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    QCOMPARE(shownParity, parity);
+    QCOMPARE(shownFlow, flow);
     QCOMPARE(labelsAndValues(options.parityOptions()),
              (OptionList{{"None", 0}, {"Even", 2}, {"Odd", 3}}));
 }

@@ -103,6 +103,9 @@ void TstLanguageManager::pick_data()
     row("en, empty en", "en", zh, QString(), zh);
     row("ja", "ja", zh, en, en);
     row("ko, empty en", "ko", zh, QString(), zh);
+    row("ru", "ru", zh, en, en);
+    row("fr", "fr", zh, en, en);
+    row("it", "it", zh, en, en);
     row("outside the table", "de", zh, en, en);
     row("case-sensitive", "ZH_CN", zh, en, en);
     row("both empty", "zh_CN", QString(), QString(), QString());

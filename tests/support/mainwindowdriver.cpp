@@ -1,6 +1,7 @@
 #include "support/mainwindowdriver.h"
 
 #include "app/appcontroller.h"
+#include "app/startup.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,6 +43,8 @@ bool MainWindowDriver::load(const QStringList& watched)
     unload();
     m_engine = std::make_unique<QQmlApplicationEngine>();
     prepareQmlEngine(*m_engine);
+    // As in the application: a change of language re-translates the window.
+    followInterfaceLanguage(*m_engine);
     QObject::connect(m_engine.get(), &QQmlEngine::warnings, m_engine.get(),
                      [this, watched](const QList<QQmlError>& list) {
                          for (const QQmlError& error : list) {

@@ -5,12 +5,16 @@
 // parameter strip, template editor and batch windows, and the port controls:
 // device paths, waiting for a device, open errors; and the updates from a
 // local korvel-update-server: a library offered and applied, an application
-// update offered and downloading.
+// update offered and downloading. Then the main window, its dialogs and the
+// updates once in every other interface language.
 #include "app/appcontroller.h"
+#include "app/startup.h"
 #include "library/commandlistmodel.h"
 #include "serial/drivercheck.h"
+#include "serial/portaccess.h"
 #include "serial/portlistmodel.h"
 #include "settings/envconfig.h"
+#include "settings/languagemanager.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -75,6 +79,18 @@ QObject* findObject(QObject* root, const char* objectName)
     return root->findChild<QObject*>(QString::fromLatin1(objectName));
 }
 
+// The list of the combo box @p objectName, opened, saved as @p name and closed again.
+void saveComboPopup(QQuickWindow* window, const char* objectName, const QString& name)
+{
+    QObject* combo = findObject(window, objectName);
+    if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
+        QMetaObject::invokeMethod(popup, "open");
+        save(window, name);
+        QMetaObject::invokeMethod(popup, "close");
+        settle(200);
+    }
+}
+
 // Every object whose QML type name starts with @p typeName (QML types carry
 // generated class names such as "SaveLogDialog_QMLTYPE_3").
 QList<QObject*> objectsOfType(QObject* root, const QString& typeName)
@@ -101,6 +117,7 @@ struct Session
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
         engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif
+        followInterfaceLanguage(engine);
         engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
         if (engine.rootObjects().isEmpty()) {
             return false;
@@ -122,7 +139,10 @@ struct Session
 void fillSampleLog(AppController* controller)
 {
     LogManager& log = controller->logStore();
-    log.append(LogKind::SYS, QStringLiteral("/dev/ttyUSB0 opened \u00b7 115200 8-N-1").toUtf8());
+    log.append(LogKind::SYS,
+               QCoreApplication::translate("AppController", "%1 opened · %2")
+                   .arg(QStringLiteral("/dev/ttyUSB0"), QStringLiteral("115200 8-N-1"))
+                   .toUtf8());
     log.append(LogKind::TX, QByteArray(R"({"command":"ReadProduct"})"));
     log.append(LogKind::RX,
                QByteArray(R"({"command":"ReadProduct","product":"HX4","firmware":"1.2.0"})"));
@@ -132,10 +152,23 @@ void fillSampleLog(AppController* controller)
         QByteArray(R"({"command":"ReadData","temperature":23.8,"humidity":44.8,"light":303})"));
     log.append(LogKind::TX, QByteArray("01 03 00 00 00 01 84 0A"));
     log.append(LogKind::RX, QByteArray::fromHex("010302000179 84"));
-    log.append(LogKind::ERR, QByteArray("Serial port disconnected."));
+    log.append(LogKind::ERR,
+               QCoreApplication::translate("SerialManager", "Serial port disconnected.").toUtf8());
     controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadData"})"));
     controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadProduct"})"));
     controller->setDraftText(QStringLiteral(R"({"command":"ReadData"})"));
+}
+
+// Each page of the left panel, saved as "<prefix>-serial" and so on; ends on the first page.
+void saveMainPages(Session& s, const QString& prefix)
+{
+    const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
+                            QStringLiteral("remote")};
+    for (int i = 0; i < pages.size(); ++i) {
+        s.setPage(i);
+        save(s.window, prefix + QLatin1Char('-') + pages.at(i));
+    }
+    s.setPage(0);
 }
 
 void shootTheme(const QString& theme)
@@ -148,13 +181,7 @@ void shootTheme(const QString& theme)
     s.controller->setThemeMode(theme);
     fillSampleLog(s.controller);
     s.window->show();
-    const QStringList pages{QStringLiteral("serial"), QStringLiteral("commands"),
-                            QStringLiteral("remote")};
-    for (int i = 0; i < pages.size(); ++i) {
-        s.setPage(i);
-        save(s.window, QStringLiteral("main-%1-%2").arg(theme, pages.at(i)));
-    }
-    s.setPage(0);
+    saveMainPages(s, QStringLiteral("main-") + theme);
 
     if (QObject* popup = findObject(s.window, "historyPopup")) {
         QMetaObject::invokeMethod(popup, "open");
@@ -371,13 +398,7 @@ void shootPortControls(const QString& theme)
     s.controller->setThemeMode(theme);
     s.window->show();
 
-    QObject* combo = findObject(s.window, "portCombo");
-    if (auto* popup = combo ? combo->property("popup").value<QObject*>() : nullptr) {
-        QMetaObject::invokeMethod(popup, "open");
-        save(s.window, QStringLiteral("ports-%1-chooser").arg(theme));
-        QMetaObject::invokeMethod(popup, "close");
-        settle(200);
-    }
+    saveComboPopup(s.window, "portCombo", QStringLiteral("ports-%1-chooser").arg(theme));
     QObject* panel = findObject(s.window, "serialPanel");
     QObject* dialog = findObject(s.window, "portPathDialog");
     if (panel && dialog) {
@@ -503,8 +524,12 @@ private:
     QByteArray m_savedTmp = qgetenv("TMPDIR");
 };
 
-void shootUpdates(const QString& theme)
+// Saved as "<prefix>-library-available" and so on; the prefix is "update-<theme>" by default.
+void shootUpdates(const QString& theme, QString prefix = {})
 {
+    if (prefix.isEmpty()) {
+        prefix = QStringLiteral("update-") + theme;
+    }
     UpdateService service;
     if (!service.start()) {
         std::fprintf(stderr, "the update service did not start\n");
@@ -528,11 +553,11 @@ void shootUpdates(const QString& theme)
         c->checkForLibraryUpdate();
         QMetaObject::invokeMethod(library, "open");
         if (settleUntil([c] { return c->libraryUpdateState() != QLatin1String("checking"); })) {
-            save(s.window, QStringLiteral("update-%1-library-available").arg(theme));
+            save(s.window, prefix + QStringLiteral("-library-available"));
         }
         c->downloadLibraryUpdate();
         if (settleUntil([c] { return c->libraryUpdateState() != QLatin1String("downloading"); })) {
-            save(s.window, QStringLiteral("update-%1-library-applied").arg(theme));
+            save(s.window, prefix + QStringLiteral("-library-applied"));
         }
         QMetaObject::invokeMethod(library, "close");
         QMetaObject::invokeMethod(settings, "close");
@@ -540,13 +565,7 @@ void shootUpdates(const QString& theme)
     }
     // The new model in the picker of the command page.
     s.setPage(1);
-    QObject* picker = findObject(s.window, "modelPicker");
-    if (auto* popup = picker ? picker->property("popup").value<QObject*>() : nullptr) {
-        QMetaObject::invokeMethod(popup, "open");
-        save(s.window, QStringLiteral("update-%1-library-models").arg(theme));
-        QMetaObject::invokeMethod(popup, "close");
-        settle(200);
-    }
+    saveComboPopup(s.window, "modelPicker", prefix + QStringLiteral("-library-models"));
     s.setPage(0);
 
     const auto dialogs = objectsOfType(s.window, QStringLiteral("SoftwareUpdateDialog"));
@@ -555,17 +574,115 @@ void shootUpdates(const QString& theme)
         c->checkForAppUpdate();
         QMetaObject::invokeMethod(dialog, "open");
         if (settleUntil([c] { return c->appUpdateState() != QLatin1String("checking"); })) {
-            save(s.window, QStringLiteral("update-%1-app-available").arg(theme));
+            save(s.window, prefix + QStringLiteral("-app-available"));
         }
         c->installAppUpdate();
         if (settleUntil([c] { return c->appUpdateProgress() > 0.08; })) {
-            save(s.window, QStringLiteral("update-%1-app-downloading").arg(theme));
+            save(s.window, prefix + QStringLiteral("-app-downloading"));
         }
         c->cancelAppUpdateDownload();
         QMetaObject::invokeMethod(dialog, "close");
         settle(200);
     }
     QSettings().remove(QStringLiteral("library/cachedJson"));
+}
+
+// The main window, what it opens and the updates, in the interface language
+// @p code, with the driver banner showing so that its text is seen too.
+void shootLanguage(const QString& code)
+{
+    DriverCheck::setInstalledOverrideForTesting(false);
+    QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
+    QSettings().setValue(QStringLiteral("app/language"), code);
+    QFile sample(QStringLiteral(KORVEL_SAMPLE_LIBRARY));
+    if (sample.open(QIODevice::ReadOnly)) {
+        QSettings().setValue(QStringLiteral("library/cachedJson"),
+                             QString::fromUtf8(sample.readAll()));
+        QSettings().setValue(QStringLiteral("device/lastModel"), QStringLiteral("AT2"));
+    }
+    {
+        Session s;
+        if (!s.load()) {
+            std::fprintf(stderr, "Main could not be loaded\n");
+            return;
+        }
+        s.controller->setThemeMode(QStringLiteral("light"));
+        if (s.controller->batchCommandModel()->rowCount() == 0) {
+            s.controller->addBatchCommand(
+                QStringLiteral("Commissioning"), 1000,
+                {QVariantMap{{"text", "AT"}}, QVariantMap{{"text", "AT+INTERVAL=30"}}});
+        }
+        fillSampleLog(s.controller);
+        s.window->show();
+        saveMainPages(s, QStringLiteral("lang-%1-main").arg(code));
+
+        const auto shoot = [&](const char* objectName, const QString& name) {
+            QObject* popup = findObject(s.window, objectName);
+            if (!popup) {
+                std::fprintf(stderr, "no %s\n", objectName);
+                return;
+            }
+            QMetaObject::invokeMethod(popup, "open");
+            save(s.window, QStringLiteral("lang-%1-%2").arg(code, name));
+            QMetaObject::invokeMethod(popup, "close");
+            settle(200);
+        };
+        shoot("historyPopup", QStringLiteral("history"));
+        shoot("settingsDialog", QStringLiteral("settings"));
+        shoot("saveLogDialog", QStringLiteral("savelog"));
+        shoot("aboutDialog", QStringLiteral("about"));
+        shoot("driverHintDialog", QStringLiteral("driverhint"));
+        shoot("driverListDialog", QStringLiteral("driverlist"));
+        if (QObject* settings = findObject(s.window, "settingsDialog")) {
+            QMetaObject::invokeMethod(settings, "open");
+            settle(200);
+            shoot("libraryUpdateDialog", QStringLiteral("libraryupdate"));
+            QMetaObject::invokeMethod(settings, "close");
+            settle(200);
+        }
+        if (QObject* dialog = findObject(s.window, "portErrorDialog")) {
+            emit s.controller->portOpenFailed(PortAccess::describeOpenFailure(
+                QStringLiteral("/dev/ttyUSB0"), QSerialPort::PermissionError,
+                QStringLiteral("Permission denied")));
+            save(s.window, QStringLiteral("lang-%1-porterror").arg(code));
+            QMetaObject::invokeMethod(dialog, "close");
+            settle(200);
+        }
+        saveComboPopup(s.window, "portCombo", QStringLiteral("lang-%1-ports").arg(code));
+        if (QObject* panel = findObject(s.window, "serialPanel")) {
+            QMetaObject::invokeMethod(panel, "openPortPathDialog");
+            save(s.window, QStringLiteral("lang-%1-pathdialog").arg(code));
+            if (QObject* dialog = findObject(s.window, "portPathDialog")) {
+                QMetaObject::invokeMethod(dialog, "close");
+            }
+            settle(200);
+        }
+        s.setPage(1);
+        if (QObject* strip = findObject(s.window, "paramsPanel")) {
+            const int alarm = rowNamed(s.controller, QStringLiteral("Set alarm thresholds"));
+            if (alarm >= 0) {
+                QMetaObject::invokeMethod(strip, "openForRow", Q_ARG(QVariant, alarm));
+                save(s.window, QStringLiteral("lang-%1-params").arg(code));
+                strip->setProperty("visible", false);
+            }
+        }
+        shoot("batchWindow", QStringLiteral("batches"));
+        if (QObject* editor = findObject(s.window, "batchEditor")) {
+            QMetaObject::invokeMethod(editor, "openForEdit", Q_ARG(QVariant, 0),
+                                      Q_ARG(QVariant, QStringLiteral("Commissioning")),
+                                      Q_ARG(QVariant, 1000));
+            save(s.window, QStringLiteral("lang-%1-batcheditor").arg(code));
+            QMetaObject::invokeMethod(editor, "close");
+            settle(200);
+        }
+    }
+    QSettings().remove(QStringLiteral("library/cachedJson"));
+    QSettings().remove(QStringLiteral("device/lastModel"));
+    // From the built-in library, so that the service has a newer one to offer.
+    shootUpdates(QStringLiteral("light"), QStringLiteral("lang-%1-update").arg(code));
+    QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    DriverCheck::setInstalledOverrideForTesting(std::nullopt);
 }
 
 } // namespace
@@ -589,17 +706,34 @@ int main(int argc, char* argv[])
                                       {QStringLiteral("ttyS0"), QString(), QString(), false}};
     });
 
-    g_outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    // [folder] [--language=CODE]: with a language, only that language's pictures.
+    g_outDir = QStringLiteral("screenshots");
+    QString onlyLanguage;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        if (argument.startsWith(QLatin1String("--language="))) {
+            onlyLanguage = argument.section(QLatin1Char('='), 1);
+        } else {
+            g_outDir = argument;
+        }
+    }
     QDir().mkpath(g_outDir);
 
-    shootTheme(QStringLiteral("light"));
-    shootTheme(QStringLiteral("dark"));
-    shootCommandPage(QStringLiteral("light"));
-    shootCommandPage(QStringLiteral("dark"));
-    shootDriverBanner();
-    shootPortControls(QStringLiteral("light"));
-    shootPortControls(QStringLiteral("dark"));
-    shootUpdates(QStringLiteral("light"));
-    shootUpdates(QStringLiteral("dark"));
+    if (onlyLanguage.isEmpty()) {
+        shootTheme(QStringLiteral("light"));
+        shootTheme(QStringLiteral("dark"));
+        shootCommandPage(QStringLiteral("light"));
+        shootCommandPage(QStringLiteral("dark"));
+        shootDriverBanner();
+        shootPortControls(QStringLiteral("light"));
+        shootPortControls(QStringLiteral("dark"));
+        shootUpdates(QStringLiteral("light"));
+        shootUpdates(QStringLiteral("dark"));
+    }
+    for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
+        if (language.code != QLatin1String("en") &&
+            (onlyLanguage.isEmpty() || onlyLanguage == language.code)) {
+            shootLanguage(language.code);
+        }
+    }
     return 0;
 }

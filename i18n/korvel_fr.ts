@@ -1,0 +1,1121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Korvel Serial Assistant</source>
+        <translation>Assistant série Korvel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A serial terminal for Korvel&apos;s USB sensors and other devices that talk JSON or text over a serial line.</source>
+        <translation>Un terminal série pour les capteurs USB de Korvel et les autres appareils qui échangent du JSON ou du texte sur une liaison série.</translation>
+    </message>
+    <message>
+        <source>Build time</source>
+        <translation>Date de compilation</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License v3 (LGPLv3). Qt is a trademark of The Qt Company Ltd. Qt is linked dynamically: its libraries may be replaced with a compatible LGPLv3 build.</source>
+        <translation>Conçu avec Qt %1, utilisé selon les termes de la licence publique générale limitée GNU v3 (LGPLv3). Qt est une marque de The Qt Company Ltd. Qt est lié dynamiquement&#xa0;: ses bibliothèques peuvent être remplacées par une version compatible sous LGPLv3.</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>%1 bytes that had not gone out yet were discarded.</source>
+        <translation>%1 octets en attente d&apos;envoi ont été abandonnés.</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1; changes last only until the application ends.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;; les modifications ne dureront que jusqu&apos;à la fermeture de l&apos;application.</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>Le port n&apos;est pas ouvert — cliquez d&apos;abord sur «&#xa0;Ouvrir le port&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; started — %2 step(s).</source>
+        <translation>Lot «&#xa0;%1&#xa0;» démarré — %2 étape(s).</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; stopped.</source>
+        <translation>Lot «&#xa0;%1&#xa0;» arrêté.</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; finished.</source>
+        <translation>Lot «&#xa0;%1&#xa0;» terminé.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Saisissez un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain &quot;/&quot;, &quot;\&quot; or control characters.</source>
+        <translation>Un nom de fichier ne peut contenir ni «&#xa0;/&#xa0;», ni «&#xa0;\&#xa0;», ni caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the log.</source>
+        <translation>Choisissez un dossier pour le journal.</translation>
+    </message>
+    <message>
+        <source>The log could not be written to %1.</source>
+        <translation>Impossible d&apos;écrire le journal dans %1.</translation>
+    </message>
+    <message>
+        <source>Log saved to %1</source>
+        <translation>Journal enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>The continuous log %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le journal continu %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Type the path of a serial device first.</source>
+        <translation>Saisissez d&apos;abord le chemin d&apos;un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%1 reconnected · %2</source>
+        <translation>%1 reconnecté · %2</translation>
+    </message>
+    <message>
+        <source>Not sent: &quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>Non envoyé&#xa0;: «&#xa0;%1&#xa0;» à la position %2 n&apos;est pas un chiffre hexadécimal.</translation>
+    </message>
+    <message>
+        <source>Not sent: the draft holds no hex digits.</source>
+        <translation>Non envoyé&#xa0;: le texte ne contient aucun chiffre hexadécimal.</translation>
+    </message>
+    <message>
+        <source>Sent; not kept in the history, as it is longer than 4 KiB.</source>
+        <translation>Envoyé&#xa0;; non conservé dans l&apos;historique, car plus long que 4&#xa0;Kio.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device is not reading — %1 bytes are still waiting to go out.</source>
+        <translation>Non envoyé&#xa0;: l&apos;appareil ne lit pas — %1 octets attendent encore d&apos;être envoyés.</translation>
+    </message>
+    <message>
+        <source>Not sent: %1 bytes are more than the port may hold at once (%2).</source>
+        <translation>Non envoyé&#xa0;: %1 octets, c&apos;est plus que ce que le port peut contenir en une fois (%2).</translation>
+    </message>
+    <message>
+        <source>%1 WAITING</source>
+        <translation>%1 EN ATTENTE</translation>
+    </message>
+    <message>
+        <source>%1 OPEN</source>
+        <translation>%1 OUVERT</translation>
+    </message>
+    <message>
+        <source>%1 CLOSED</source>
+        <translation>%1 FERMÉ</translation>
+    </message>
+    <message>
+        <source>waiting for the device to come back</source>
+        <translation>en attente du retour de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Select a serial port first.</source>
+        <translation>Sélectionnez d&apos;abord un port série.</translation>
+    </message>
+    <message>
+        <source>%1 opened · %2</source>
+        <translation>%1 ouvert · %2</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>Port fermé</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>Le dossier de téléchargement %1 est un lien&#xa0;; supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>Le dossier de téléchargement %1 appartient à un autre utilisateur&#xa0;; supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>Aucun serveur de mise à jour configuré (.env) — seule la bibliothèque de commandes intégrée est utilisée.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>La bibliothèque de commandes est à jour (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>La version %1 est disponible, mais elle nécessite la version %2 de l&apos;application ou ultérieure — mettez d&apos;abord l&apos;application à jour.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>La version %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>Impossible d&apos;appliquer les données téléchargées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>Mis à jour vers %1.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>Aucun serveur de mise à jour configuré (.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>Vous utilisez la dernière version (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>La version %1 est disponible, mais la mise à jour nécessite d&apos;abord la version %2 ou ultérieure — réinstallez l&apos;application avant de réessayer.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>Aucun dossier de fichiers temporaires n&apos;est disponible pour le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>Téléchargement de la mise à jour…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Téléchargement annulé.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>Installation de la mise à jour %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>La mise à jour automatique n&apos;est pas encore prise en charge sur cette plateforme — téléchargez la nouvelle version manuellement.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLibraryPanel</name>
+    <message>
+        <source>Device model · Model</source>
+        <translation>Modèle d&apos;appareil · Model</translation>
+    </message>
+    <message>
+        <source>Search commands</source>
+        <translation>Rechercher des commandes</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder</source>
+        <translation>Faites glisser une ligne pour la déplacer</translation>
+    </message>
+    <message>
+        <source>Batch commands</source>
+        <translation>Commandes par lots</translation>
+    </message>
+    <message>
+        <source>New template</source>
+        <translation>Nouveau modèle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Edit template</source>
+        <translation>Modifier le modèle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>e.g. Reset device</source>
+        <translation>ex.&#xa0;: Réinitialiser l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>The literal text to send</source>
+        <translation>Texte à envoyer tel quel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>No batch commands yet</source>
+        <translation>Aucune commande par lots pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>%1 steps · %2 ms interval</source>
+        <translation>%1 étapes · intervalle de %2&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>■ Stop</source>
+        <translation>■ Arrêter</translation>
+    </message>
+    <message>
+        <source>▶ Run</source>
+        <translation>▶ Lancer</translation>
+    </message>
+    <message>
+        <source>New batch</source>
+        <translation>Nouveau lot</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Edit batch command</source>
+        <translation>Modifier la commande par lots</translation>
+    </message>
+    <message>
+        <source>New batch command</source>
+        <translation>Nouvelle commande par lots</translation>
+    </message>
+    <message>
+        <source>e.g. Startup sequence</source>
+        <translation>ex.&#xa0;: Séquence de démarrage</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Command text</source>
+        <translation>Texte de la commande</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Ajouter une étape</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Korvel Serial Assistant: a serial terminal for Korvel sensors and any other serial device.</source>
+        <translation>Assistant série Korvel&#xa0;: un terminal série pour les capteurs Korvel et tout autre périphérique série.</translation>
+    </message>
+    <message>
+        <source>Choose the port PATH: a name from the port list (ttyUSB0) or any device path (/dev/serial/by-id/..., /tmp/hx4).</source>
+        <translation>Choisit le port PATH&#xa0;: un nom de la liste des ports (ttyUSB0) ou tout chemin de périphérique (/dev/serial/by-id/..., /tmp/hx4).</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>Use N bits per second, one of %1.</source>
+        <translation>Utilise N bits par seconde, parmi %1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Open the port at start-up, with the serial settings the window shows.</source>
+        <translation>Ouvre le port au démarrage, avec les paramètres série affichés dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; to see the options.</source>
+        <translation>Exécutez «&#xa0;%1 --help&#xa0;» pour voir les options.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--port needs a port name or a device path.</source>
+        <translation>--port attend un nom de port ou un chemin de périphérique.</translation>
+    </message>
+    <message>
+        <source>--baud: &quot;%1&quot; is not a baud rate the window offers (%2).</source>
+        <translation>--baud&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un débit proposé par la fenêtre (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParamsPanel</name>
+    <message>
+        <source>Needs parameters</source>
+        <translation>Paramètres requis</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+</context>
+<context>
+    <name>DataMonitorView</name>
+    <message>
+        <source>Data monitor</source>
+        <translation>Moniteur de données</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>Rx %1</source>
+        <translation>Rx %1</translation>
+    </message>
+    <message>
+        <source>Tx %1</source>
+        <translation>Tx %1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Clear log</source>
+        <translation>Effacer le journal</translation>
+    </message>
+    <message>
+        <source>Save log…</source>
+        <translation>Enregistrer le journal…</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLibraryUpdateClient</name>
+    <message>
+        <source>Remote update server not configured (.env).</source>
+        <translation>Serveur de mise à jour distant non configuré (.env).</translation>
+    </message>
+    <message>
+        <source>Malformed response: %1</source>
+        <translation>Réponse mal formée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Checksum mismatch -- downloaded data may be corrupted.</source>
+        <translation>Somme de contrôle incorrecte — les données téléchargées sont peut-être corrompues.</translation>
+    </message>
+    <message>
+        <source>Response has no models[] array.</source>
+        <translation>La réponse ne contient pas de tableau models[].</translation>
+    </message>
+</context>
+<context>
+    <name>DriverHintDialog</name>
+    <message>
+        <source>Serial driver may be missing</source>
+        <translation>Pilote série peut-être manquant</translation>
+    </message>
+    <message>
+        <source>Download driver</source>
+        <translation>Télécharger le pilote</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The CH340 USB-to-serial driver doesn&apos;t appear to be installed on this computer. Without it, a connected Korvel device won&apos;t show up as an available serial port.</source>
+        <translation>Le pilote USB-série CH340 ne semble pas installé sur cet ordinateur. Sans lui, un appareil Korvel branché n&apos;apparaîtra pas parmi les ports série disponibles.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+</context>
+<context>
+    <name>DriverListDialog</name>
+    <message>
+        <source>Driver downloads</source>
+        <translation>Téléchargement des pilotes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No drivers are relevant on this platform.</source>
+        <translation>Aucun pilote n&apos;est nécessaire sur cette plateforme.</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Not detected</source>
+        <translation>Non détecté</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>USB-to-serial driver used by most Korvel devices</source>
+        <translation>Pilote USB-série utilisé par la plupart des appareils Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Korvel Serial Assistant</source>
+        <translation>Assistant série Korvel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation>Enregistrer le journal</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>Open device path…</source>
+        <translation>Ouvrir un chemin de périphérique…</translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation>Reconnexion automatique</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Suspendre le défilement</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>Driver downloads</source>
+        <translation>Téléchargement des pilotes</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Serial driver not installed — click for details</source>
+        <translation>Pilote série non installé — cliquez pour en savoir plus</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Device commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Saisissez les données à envoyer…</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Envoyer (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>Historique d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Effacer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Aucun historique pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Failed to open port</source>
+        <translation>Impossible d&apos;ouvrir le port</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PortAccess</name>
+    <message>
+        <source>%1 does not exist. Check the path, and that the device is plugged in.</source>
+        <translation>%1 n&apos;existe pas. Vérifiez le chemin et que l&apos;appareil est bien branché.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial device.</source>
+        <translation>%1 est un dossier, pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%1 is a regular file, not a serial device.</source>
+        <translation>%1 est un fichier ordinaire, pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>It is not a serial device.</source>
+        <translation>Ce n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>To get access on Linux, add your user to the group that owns the device (%1), for example with &quot;sudo usermod -aG %1 $USER&quot;, then log out and log in again.</source>
+        <translation>Pour y accéder sous Linux, ajoutez votre utilisateur au groupe propriétaire du périphérique (%1), par exemple avec «&#xa0;sudo usermod -aG %1 $USER&#xa0;», puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program: %1 (process %2). Close the port there, then try again.</source>
+        <translation>Il est utilisé par un autre programme&#xa0;: %1 (processus %2). Fermez-y le port, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program (process %1). Close the port there, then try again.</source>
+        <translation>Il est utilisé par un autre programme (processus %1). Fermez-y le port, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program. Close the port there, then try again.</source>
+        <translation>Il est utilisé par un autre programme. Fermez-y le port, puis réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>PortComboBox</name>
+    <message>
+        <source>No ports found</source>
+        <translation>Aucun port trouvé</translation>
+    </message>
+    <message>
+        <source>Open a device path…</source>
+        <translation>Ouvrir un chemin…</translation>
+    </message>
+    <message>
+        <source>A device the list does not show</source>
+        <translation>Un périphérique absent de la liste</translation>
+    </message>
+    <message>
+        <source>Device path</source>
+        <translation>Chemin de périphérique</translation>
+    </message>
+    <message>
+        <source>Unknown device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CHEMIN</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>no temporary-files folder is available for the update</source>
+        <translation>aucun dossier de fichiers temporaires n&apos;est disponible pour la mise à jour</translation>
+    </message>
+    <message>
+        <source>could not start &apos;tar&apos; (bundled with Windows 10 1803+/Windows 11) -- %1</source>
+        <translation>impossible de lancer «&#xa0;tar&#xa0;» (fourni avec Windows 10 1803+/Windows 11) — %1</translation>
+    </message>
+    <message>
+        <source>&apos;tar&apos; timed out extracting the update</source>
+        <translation>délai dépassé pour «&#xa0;tar&#xa0;» pendant l&apos;extraction de la mise à jour</translation>
+    </message>
+    <message>
+        <source>&apos;tar&apos; failed (exit %1): %2</source>
+        <translation>échec de «&#xa0;tar&#xa0;» (code de sortie %1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>downloaded archive doesn&apos;t contain %1 -- not a valid release package</source>
+        <translation>l&apos;archive téléchargée ne contient pas %1 — ce n&apos;est pas un paquet de version valide</translation>
+    </message>
+    <message>
+        <source>could not write updater script to %1: %2</source>
+        <translation>impossible d&apos;écrire le script de mise à jour dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>le service de mise à jour n&apos;a publié aucune somme de contrôle pour ce paquet — impossible de le vérifier</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>la mise à jour téléchargée ne correspond pas à sa somme de contrôle publiée — elle est peut-être endommagée ou falsifiée</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>impossible de lancer le script de mise à jour %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAssistPanel</name>
+    <message>
+        <source>Remote support</source>
+        <translation>Assistance à distance</translation>
+    </message>
+    <message>
+        <source>Send the code below to Korvel support so they can connect to your computer and help diagnose device issues.</source>
+        <translation>Envoyez le code ci-dessous à l&apos;assistance Korvel pour qu&apos;elle puisse se connecter à votre ordinateur et vous aider à diagnostiquer les problèmes de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Your code</source>
+        <translation>Votre code</translation>
+    </message>
+    <message>
+        <source>Valid for 10 minutes · this session only</source>
+        <translation>Valable 10&#xa0;minutes · cette session uniquement</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copier le code</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Régénérer</translation>
+    </message>
+    <message>
+        <source>One-time password</source>
+        <translation>Mot de passe à usage unique</translation>
+    </message>
+    <message>
+        <source>Allow support to send/receive on the serial port</source>
+        <translation>Autoriser l&apos;assistance à émettre/recevoir sur le port série</translation>
+    </message>
+    <message>
+        <source>Share this session&apos;s log</source>
+        <translation>Partager le journal de cette session</translation>
+    </message>
+    <message>
+        <source>Allow full desktop control</source>
+        <translation>Contrôle total du bureau</translation>
+    </message>
+    <message>
+        <source>Start session</source>
+        <translation>Démarrer la session</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
+        <translation>L&apos;assistance à distance nécessite un service de signalisation/relais que cette version n&apos;inclut pas encore. Le code de session et les autorisations ci-dessus seront prêts à l&apos;emploi dès que ce transport existera.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveLogDialog</name>
+    <message>
+        <source>Save session log</source>
+        <translation>Enregistrer le journal de session</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Plain text (.log)</source>
+        <translation>Texte brut (.log)</translation>
+    </message>
+    <message>
+        <source>HEX dump</source>
+        <translation>Vidage HEX</translation>
+    </message>
+    <message>
+        <source>Continue logging to disk, rotating the file every day</source>
+        <translation>Journaliser en continu, un fichier par jour</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>SerialManager</name>
+    <message>
+        <source>Serial port disconnected.</source>
+        <translation>Port série déconnecté.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOptions</name>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Paire</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impaire</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>RTS/CTS</source>
+        <translation>RTS/CTS</translation>
+    </message>
+    <message>
+        <source>XON/XOFF</source>
+        <translation>XON/XOFF</translation>
+    </message>
+</context>
+<context>
+    <name>SerialSettingsPanel</name>
+    <message>
+        <source>Port · PORT</source>
+        <translation>Port · PORT</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Bits de données</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Flow control</source>
+        <translation>Contrôle de flux</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Fermer le port</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Arrêter d&apos;attendre</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Ouvrir le port</translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation>Reconnexion automatique</translation>
+    </message>
+    <message>
+        <source>Receive · RECEIVE</source>
+        <translation>Réception · RECEIVE</translation>
+    </message>
+    <message>
+        <source>Show timestamp</source>
+        <translation>Afficher l&apos;horodatage</translation>
+    </message>
+    <message>
+        <source>Wrap lines</source>
+        <translation>Retour à la ligne</translation>
+    </message>
+    <message>
+        <source>Echo sent data</source>
+        <translation>Écho des données envoyées</translation>
+    </message>
+    <message>
+        <source>Transmit · TRANSMIT</source>
+        <translation>Émission · TRANSMIT</translation>
+    </message>
+    <message>
+        <source>Append CRC (CRC16/MODBUS)</source>
+        <translation>Ajouter le CRC (CRC16/MODBUS)</translation>
+    </message>
+    <message>
+        <source>Repeat send</source>
+        <translation>Envoi répété</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Open a device path</source>
+        <translation>Ouvrir un chemin de périphérique</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Any serial device or pseudo-terminal, opened with the settings of the serial panel. Paths opened here stay in the port list while they exist.</source>
+        <translation>Tout périphérique série ou pseudo-terminal, ouvert avec les paramètres du panneau série. Les chemins ouverts ici restent dans la liste des ports tant qu&apos;ils existent.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAboutDialog</name>
+    <message>
+        <source>Settings &amp; About</source>
+        <translation>Paramètres et à propos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation>Langue de l&apos;interface</translation>
+    </message>
+    <message>
+        <source>System font</source>
+        <translation>Police du système</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Data monitor font</source>
+        <translation>Police du moniteur de données</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Command library</source>
+        <translation>Bibliothèque de commandes</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>À jour</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Vérifier les mises à jour</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Plateforme</translation>
+    </message>
+    <message>
+        <source>%1 (Qt %2)</source>
+        <translation>%1 (Qt %2)</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>%1 models · %2 commands</source>
+        <translation>%1 modèles · %2 commandes</translation>
+    </message>
+    <message>
+        <source>Restore defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Download and apply</source>
+        <translation>Télécharger et appliquer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdateClient</name>
+    <message>
+        <source>Update server not configured (.env).</source>
+        <translation>Serveur de mise à jour non configuré (.env).</translation>
+    </message>
+    <message>
+        <source>Malformed response: %1</source>
+        <translation>Réponse mal formée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Server reported an error.</source>
+        <translation>Le serveur a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>This app isn&apos;t registered on the update server (slug &quot;%1&quot; not found).</source>
+        <translation>Cette application n&apos;est pas enregistrée sur le serveur de mise à jour (slug «&#xa0;%1&#xa0;» introuvable).</translation>
+    </message>
+    <message>
+        <source>Download incomplete: received %1 of %2 bytes.</source>
+        <translation>Téléchargement incomplet&#xa0;: %1 octets reçus sur %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdateDialog</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1 is available (you have %2)</source>
+        <translation>Version %1 disponible (vous avez la %2)</translation>
+    </message>
+    <message>
+        <source>This update is required to keep using the app.</source>
+        <translation>Cette mise à jour est nécessaire pour continuer à utiliser l&apos;application.</translation>
+    </message>
+</context>
+</TS>

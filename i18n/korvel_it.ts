@@ -1,0 +1,1121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Korvel Serial Assistant</source>
+        <translation>Assistente seriale Korvel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>A serial terminal for Korvel&apos;s USB sensors and other devices that talk JSON or text over a serial line.</source>
+        <translation>Un terminale seriale per i sensori USB di Korvel e per gli altri dispositivi che comunicano in JSON o testo su una linea seriale.</translation>
+    </message>
+    <message>
+        <source>Build time</source>
+        <translation>Data di compilazione</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Azienda</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sito web</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License v3 (LGPLv3). Qt is a trademark of The Qt Company Ltd. Qt is linked dynamically: its libraries may be replaced with a compatible LGPLv3 build.</source>
+        <translation>Realizzato con Qt %1, utilizzato secondo la GNU Lesser General Public License v3 (LGPLv3). Qt è un marchio di The Qt Company Ltd. Qt è collegato dinamicamente: le sue librerie possono essere sostituite con una versione compatibile LGPLv3.</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>%1 bytes that had not gone out yet were discarded.</source>
+        <translation>%1 byte non ancora inviati sono stati scartati.</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1; changes last only until the application ends.</source>
+        <translation>Impossibile salvare le impostazioni in %1; le modifiche restano valide solo fino alla chiusura dell&apos;applicazione.</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>La porta non è aperta — fai prima clic su &quot;Apri porta&quot;.</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; started — %2 step(s).</source>
+        <translation>Batch &quot;%1&quot; avviato — %2 passaggi.</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; stopped.</source>
+        <translation>Batch &quot;%1&quot; interrotto.</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; finished.</source>
+        <translation>Batch &quot;%1&quot; completato.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Inserisci un nome di file.</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain &quot;/&quot;, &quot;\&quot; or control characters.</source>
+        <translation>Un nome di file non può contenere &quot;/&quot;, &quot;\&quot; o caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the log.</source>
+        <translation>Scegli una cartella per il log.</translation>
+    </message>
+    <message>
+        <source>The log could not be written to %1.</source>
+        <translation>Impossibile scrivere il log in %1.</translation>
+    </message>
+    <message>
+        <source>Log saved to %1</source>
+        <translation>Log salvato in %1</translation>
+    </message>
+    <message>
+        <source>The continuous log %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il log continuo %1: %2</translation>
+    </message>
+    <message>
+        <source>Type the path of a serial device first.</source>
+        <translation>Digita prima il percorso di un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>%1 reconnected · %2</source>
+        <translation>%1 riconnessa · %2</translation>
+    </message>
+    <message>
+        <source>Not sent: &quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>Non inviato: &quot;%1&quot; in posizione %2 non è una cifra esadecimale.</translation>
+    </message>
+    <message>
+        <source>Not sent: the draft holds no hex digits.</source>
+        <translation>Non inviato: il testo non contiene cifre esadecimali.</translation>
+    </message>
+    <message>
+        <source>Sent; not kept in the history, as it is longer than 4 KiB.</source>
+        <translation>Inviato; non salvato nella cronologia perché più lungo di 4 KiB.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device is not reading — %1 bytes are still waiting to go out.</source>
+        <translation>Non inviato: il dispositivo non sta leggendo — %1 byte sono ancora in attesa di invio.</translation>
+    </message>
+    <message>
+        <source>Not sent: %1 bytes are more than the port may hold at once (%2).</source>
+        <translation>Non inviato: %1 byte sono più di quanti la porta possa contenerne in una volta (%2).</translation>
+    </message>
+    <message>
+        <source>%1 WAITING</source>
+        <translation>%1 IN ATTESA</translation>
+    </message>
+    <message>
+        <source>%1 OPEN</source>
+        <translation>%1 APERTA</translation>
+    </message>
+    <message>
+        <source>%1 CLOSED</source>
+        <translation>%1 CHIUSA</translation>
+    </message>
+    <message>
+        <source>waiting for the device to come back</source>
+        <translation>in attesa che il dispositivo torni disponibile</translation>
+    </message>
+    <message>
+        <source>Select a serial port first.</source>
+        <translation>Seleziona prima una porta seriale.</translation>
+    </message>
+    <message>
+        <source>%1 opened · %2</source>
+        <translation>%1 aperta · %2</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>Porta chiusa</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>La cartella di download %1 è un collegamento; rimuovila e riprova.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>La cartella di download %1 appartiene a un altro utente; rimuovila e riprova.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>Nessun server di aggiornamento configurato (.env) — viene usata solo la libreria comandi integrata.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Verifica degli aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>La libreria comandi è aggiornata (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>È disponibile la versione %1, ma richiede la versione %2 dell&apos;app o successiva — aggiorna prima l&apos;app.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>È disponibile la versione %1.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Download in corso…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>Impossibile applicare i dati scaricati: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>Aggiornato a %1.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>Nessun server di aggiornamento configurato (.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>Stai usando la versione più recente (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>È disponibile la versione %1, ma prima occorre aggiornare dalla versione %2 o successiva — reinstalla l&apos;app prima di riprovare.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>Nessuna cartella per i file temporanei disponibile per il download.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>Download dell&apos;aggiornamento…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Download annullato.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>Installazione dell&apos;aggiornamento %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>L&apos;aggiornamento automatico non è ancora supportato su questa piattaforma — scarica manualmente la nuova versione.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLibraryPanel</name>
+    <message>
+        <source>Device model · Model</source>
+        <translation>Modello dispositivo · Model</translation>
+    </message>
+    <message>
+        <source>Search commands</source>
+        <translation>Cerca comandi</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder</source>
+        <translation>Trascina una riga per riordinare</translation>
+    </message>
+    <message>
+        <source>Batch commands</source>
+        <translation>Comandi batch</translation>
+    </message>
+    <message>
+        <source>New template</source>
+        <translation>Nuovo modello</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Edit template</source>
+        <translation>Modifica modello</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>e.g. Reset device</source>
+        <translation>es. Reimposta dispositivo</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenuto</translation>
+    </message>
+    <message>
+        <source>The literal text to send</source>
+        <translation>Testo da inviare così com&apos;è</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>No batch commands yet</source>
+        <translation>Ancora nessun comando batch</translation>
+    </message>
+    <message>
+        <source>%1 steps · %2 ms interval</source>
+        <translation>%1 passaggi · intervallo di %2 ms</translation>
+    </message>
+    <message>
+        <source>■ Stop</source>
+        <translation>■ Ferma</translation>
+    </message>
+    <message>
+        <source>▶ Run</source>
+        <translation>▶ Esegui</translation>
+    </message>
+    <message>
+        <source>New batch</source>
+        <translation>Nuovo batch</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Edit batch command</source>
+        <translation>Modifica comando batch</translation>
+    </message>
+    <message>
+        <source>New batch command</source>
+        <translation>Nuovo comando batch</translation>
+    </message>
+    <message>
+        <source>e.g. Startup sequence</source>
+        <translation>es. Sequenza di avvio</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Passaggi</translation>
+    </message>
+    <message>
+        <source>Command text</source>
+        <translation>Testo del comando</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Aggiungi passaggio</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Korvel Serial Assistant: a serial terminal for Korvel sensors and any other serial device.</source>
+        <translation>Assistente seriale Korvel: un terminale seriale per i sensori Korvel e qualsiasi altro dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>Choose the port PATH: a name from the port list (ttyUSB0) or any device path (/dev/serial/by-id/..., /tmp/hx4).</source>
+        <translation>Sceglie la porta PATH: un nome dall&apos;elenco delle porte (ttyUSB0) o qualsiasi percorso di dispositivo (/dev/serial/by-id/..., /tmp/hx4).</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>Use N bits per second, one of %1.</source>
+        <translation>Usa N bit al secondo, uno tra %1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Open the port at start-up, with the serial settings the window shows.</source>
+        <translation>Apre la porta all&apos;avvio, con le impostazioni seriali mostrate nella finestra.</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; to see the options.</source>
+        <translation>Esegui &quot;%1 --help&quot; per vedere le opzioni.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Argomento imprevisto &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--port needs a port name or a device path.</source>
+        <translation>--port richiede un nome di porta o un percorso di dispositivo.</translation>
+    </message>
+    <message>
+        <source>--baud: &quot;%1&quot; is not a baud rate the window offers (%2).</source>
+        <translation>--baud: &quot;%1&quot; non è una velocità offerta dalla finestra (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParamsPanel</name>
+    <message>
+        <source>Needs parameters</source>
+        <translation>Richiede parametri</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+</context>
+<context>
+    <name>DataMonitorView</name>
+    <message>
+        <source>Data monitor</source>
+        <translation>Monitor dati</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 righe</translation>
+    </message>
+    <message>
+        <source>Rx %1</source>
+        <translation>Rx %1</translation>
+    </message>
+    <message>
+        <source>Tx %1</source>
+        <translation>Tx %1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Clear log</source>
+        <translation>Cancella log</translation>
+    </message>
+    <message>
+        <source>Save log…</source>
+        <translation>Salva log…</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLibraryUpdateClient</name>
+    <message>
+        <source>Remote update server not configured (.env).</source>
+        <translation>Server di aggiornamento remoto non configurato (.env).</translation>
+    </message>
+    <message>
+        <source>Malformed response: %1</source>
+        <translation>Risposta non valida: %1</translation>
+    </message>
+    <message>
+        <source>Checksum mismatch -- downloaded data may be corrupted.</source>
+        <translation>Checksum non corrispondente — i dati scaricati potrebbero essere danneggiati.</translation>
+    </message>
+    <message>
+        <source>Response has no models[] array.</source>
+        <translation>La risposta non contiene l&apos;array models[].</translation>
+    </message>
+</context>
+<context>
+    <name>DriverHintDialog</name>
+    <message>
+        <source>Serial driver may be missing</source>
+        <translation>Driver seriale forse mancante</translation>
+    </message>
+    <message>
+        <source>Download driver</source>
+        <translation>Scarica driver</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The CH340 USB-to-serial driver doesn&apos;t appear to be installed on this computer. Without it, a connected Korvel device won&apos;t show up as an available serial port.</source>
+        <translation>Il driver USB-seriale CH340 non sembra installato su questo computer. Senza di esso, un dispositivo Korvel collegato non comparirà tra le porte seriali disponibili.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Non mostrare più</translation>
+    </message>
+</context>
+<context>
+    <name>DriverListDialog</name>
+    <message>
+        <source>Driver downloads</source>
+        <translation>Download dei driver</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>No drivers are relevant on this platform.</source>
+        <translation>Nessun driver necessario su questa piattaforma.</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installato</translation>
+    </message>
+    <message>
+        <source>Not detected</source>
+        <translation>Non rilevato</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>USB-to-serial driver used by most Korvel devices</source>
+        <translation>Driver USB-seriale usato dalla maggior parte dei dispositivi Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Korvel Serial Assistant</source>
+        <translation>Assistente seriale Korvel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation>Salva log</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Porta</translation>
+    </message>
+    <message>
+        <source>Open device path…</source>
+        <translation>Apri percorso dispositivo…</translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation>Riconnetti automaticamente</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Sospendi scorrimento</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>S&amp;trumenti</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Driver downloads</source>
+        <translation>Download dei driver</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Serial driver not installed — click for details</source>
+        <translation>Driver seriale non installato — fai clic per i dettagli</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ignora</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriale</translation>
+    </message>
+    <message>
+        <source>Device commands</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Digita i dati da inviare…</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Invia (Ctrl+Invio)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>Cronologia invii</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Cancella cronologia</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Ancora nessuna cronologia</translation>
+    </message>
+    <message>
+        <source>Failed to open port</source>
+        <translation>Impossibile aprire la porta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PortAccess</name>
+    <message>
+        <source>%1 does not exist. Check the path, and that the device is plugged in.</source>
+        <translation>%1 non esiste. Controlla il percorso e che il dispositivo sia collegato.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial device.</source>
+        <translation>%1 è una cartella, non un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>%1 is a regular file, not a serial device.</source>
+        <translation>%1 è un file normale, non un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 non è un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>It is not a serial device.</source>
+        <translation>Non è un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>To get access on Linux, add your user to the group that owns the device (%1), for example with &quot;sudo usermod -aG %1 $USER&quot;, then log out and log in again.</source>
+        <translation>Per ottenere l&apos;accesso su Linux, aggiungi il tuo utente al gruppo proprietario del dispositivo (%1), ad esempio con &quot;sudo usermod -aG %1 $USER&quot;, quindi esci e accedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program: %1 (process %2). Close the port there, then try again.</source>
+        <translation>È in uso da parte di un altro programma: %1 (processo %2). Chiudi lì la porta, poi riprova.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program (process %1). Close the port there, then try again.</source>
+        <translation>È in uso da parte di un altro programma (processo %1). Chiudi lì la porta, poi riprova.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program. Close the port there, then try again.</source>
+        <translation>È in uso da parte di un altro programma. Chiudi lì la porta, poi riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>PortComboBox</name>
+    <message>
+        <source>No ports found</source>
+        <translation>Nessuna porta trovata</translation>
+    </message>
+    <message>
+        <source>Open a device path…</source>
+        <translation>Apri un percorso dispositivo…</translation>
+    </message>
+    <message>
+        <source>A device the list does not show</source>
+        <translation>Un dispositivo non presente nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Device path</source>
+        <translation>Percorso dispositivo</translation>
+    </message>
+    <message>
+        <source>Unknown device</source>
+        <translation>Dispositivo sconosciuto</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PERCORSO</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>no temporary-files folder is available for the update</source>
+        <translation>nessuna cartella per i file temporanei disponibile per l&apos;aggiornamento</translation>
+    </message>
+    <message>
+        <source>could not start &apos;tar&apos; (bundled with Windows 10 1803+/Windows 11) -- %1</source>
+        <translation>impossibile avviare &apos;tar&apos; (incluso in Windows 10 1803+/Windows 11) — %1</translation>
+    </message>
+    <message>
+        <source>&apos;tar&apos; timed out extracting the update</source>
+        <translation>timeout di &apos;tar&apos; durante l&apos;estrazione dell&apos;aggiornamento</translation>
+    </message>
+    <message>
+        <source>&apos;tar&apos; failed (exit %1): %2</source>
+        <translation>&apos;tar&apos; non riuscito (codice di uscita %1): %2</translation>
+    </message>
+    <message>
+        <source>downloaded archive doesn&apos;t contain %1 -- not a valid release package</source>
+        <translation>l&apos;archivio scaricato non contiene %1 — non è un pacchetto di rilascio valido</translation>
+    </message>
+    <message>
+        <source>could not write updater script to %1: %2</source>
+        <translation>impossibile scrivere lo script di aggiornamento in %1: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>il servizio di aggiornamento non ha pubblicato alcun checksum per questo pacchetto — impossibile verificarlo</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>l&apos;aggiornamento scaricato non corrisponde al checksum pubblicato — potrebbe essere danneggiato o manomesso</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>impossibile avviare lo script di aggiornamento %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAssistPanel</name>
+    <message>
+        <source>Remote support</source>
+        <translation>Assistenza remota</translation>
+    </message>
+    <message>
+        <source>Send the code below to Korvel support so they can connect to your computer and help diagnose device issues.</source>
+        <translation>Invia il codice qui sotto all&apos;assistenza Korvel, così potrà collegarsi al tuo computer e aiutarti a diagnosticare i problemi del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Your code</source>
+        <translation>Il tuo codice</translation>
+    </message>
+    <message>
+        <source>Valid for 10 minutes · this session only</source>
+        <translation>Valido per 10 minuti · solo per questa sessione</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copia codice</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Rigenera</translation>
+    </message>
+    <message>
+        <source>One-time password</source>
+        <translation>Password monouso</translation>
+    </message>
+    <message>
+        <source>Allow support to send/receive on the serial port</source>
+        <translation>Consenti all&apos;assistenza di inviare/ricevere sulla porta seriale</translation>
+    </message>
+    <message>
+        <source>Share this session&apos;s log</source>
+        <translation>Condividi il log di questa sessione</translation>
+    </message>
+    <message>
+        <source>Allow full desktop control</source>
+        <translation>Controllo completo del desktop</translation>
+    </message>
+    <message>
+        <source>Start session</source>
+        <translation>Avvia sessione</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connesso</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
+        <translation>L&apos;assistenza remota richiede un servizio di signaling/relay che questa build non include ancora. Il codice di sessione e i permessi qui sopra saranno pronti all&apos;uso non appena quel canale sarà disponibile.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveLogDialog</name>
+    <message>
+        <source>Save session log</source>
+        <translation>Salva il log della sessione</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Plain text (.log)</source>
+        <translation>Testo semplice (.log)</translation>
+    </message>
+    <message>
+        <source>HEX dump</source>
+        <translation>Dump HEX</translation>
+    </message>
+    <message>
+        <source>Continue logging to disk, rotating the file every day</source>
+        <translation>Log continuo su disco, un file al giorno</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>SerialManager</name>
+    <message>
+        <source>Serial port disconnected.</source>
+        <translation>Porta seriale disconnessa.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOptions</name>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Pari</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Dispari</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>RTS/CTS</source>
+        <translation>RTS/CTS</translation>
+    </message>
+    <message>
+        <source>XON/XOFF</source>
+        <translation>XON/XOFF</translation>
+    </message>
+</context>
+<context>
+    <name>SerialSettingsPanel</name>
+    <message>
+        <source>Port · PORT</source>
+        <translation>Porta · PORT</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Bit di dati</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parità</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Bit di stop</translation>
+    </message>
+    <message>
+        <source>Flow control</source>
+        <translation>Controllo di flusso</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Chiudi porta</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Interrompi attesa</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Apri porta</translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation>Riconnetti automaticamente</translation>
+    </message>
+    <message>
+        <source>Receive · RECEIVE</source>
+        <translation>Ricezione · RECEIVE</translation>
+    </message>
+    <message>
+        <source>Show timestamp</source>
+        <translation>Mostra orario</translation>
+    </message>
+    <message>
+        <source>Wrap lines</source>
+        <translation>A capo automatico</translation>
+    </message>
+    <message>
+        <source>Echo sent data</source>
+        <translation>Eco dei dati inviati</translation>
+    </message>
+    <message>
+        <source>Transmit · TRANSMIT</source>
+        <translation>Trasmissione · TRANSMIT</translation>
+    </message>
+    <message>
+        <source>Append CRC (CRC16/MODBUS)</source>
+        <translation>Aggiungi CRC (CRC16/MODBUS)</translation>
+    </message>
+    <message>
+        <source>Repeat send</source>
+        <translation>Invio ripetuto</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Open a device path</source>
+        <translation>Apri un percorso dispositivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Any serial device or pseudo-terminal, opened with the settings of the serial panel. Paths opened here stay in the port list while they exist.</source>
+        <translation>Qualsiasi dispositivo seriale o pseudo-terminale, aperto con le impostazioni del pannello seriale. I percorsi aperti qui restano nell&apos;elenco delle porte finché esistono.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAboutDialog</name>
+    <message>
+        <source>Settings &amp; About</source>
+        <translation>Impostazioni e informazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation>Lingua dell&apos;interfaccia</translation>
+    </message>
+    <message>
+        <source>System font</source>
+        <translation>Carattere di sistema</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Data monitor font</source>
+        <translation>Carattere del monitor dati</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Command library</source>
+        <translation>Libreria comandi</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Aggiornata</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Piattaforma</translation>
+    </message>
+    <message>
+        <source>%1 (Qt %2)</source>
+        <translation>%1 (Qt %2)</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistenza</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivi</translation>
+    </message>
+    <message>
+        <source>%1 models · %2 commands</source>
+        <translation>%1 modelli · %2 comandi</translation>
+    </message>
+    <message>
+        <source>Restore defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Download and apply</source>
+        <translation>Scarica e applica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdateClient</name>
+    <message>
+        <source>Update server not configured (.env).</source>
+        <translation>Server di aggiornamento non configurato (.env).</translation>
+    </message>
+    <message>
+        <source>Malformed response: %1</source>
+        <translation>Risposta non valida: %1</translation>
+    </message>
+    <message>
+        <source>Server reported an error.</source>
+        <translation>Il server ha segnalato un errore.</translation>
+    </message>
+    <message>
+        <source>This app isn&apos;t registered on the update server (slug &quot;%1&quot; not found).</source>
+        <translation>Questa app non è registrata sul server di aggiornamento (slug &quot;%1&quot; non trovato).</translation>
+    </message>
+    <message>
+        <source>Download incomplete: received %1 of %2 bytes.</source>
+        <translation>Download incompleto: ricevuti %1 byte su %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Impossibile scrivere in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdateDialog</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Aggiornamento software</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Aggiorna ora</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1 is available (you have %2)</source>
+        <translation>È disponibile la versione %1 (hai la %2)</translation>
+    </message>
+    <message>
+        <source>This update is required to keep using the app.</source>
+        <translation>Questo aggiornamento è necessario per continuare a usare l&apos;app.</translation>
+    </message>
+</context>
+</TS>

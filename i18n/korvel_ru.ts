@@ -1,0 +1,1121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Korvel Serial Assistant</source>
+        <translation>Последовательный терминал Korvel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>A serial terminal for Korvel&apos;s USB sensors and other devices that talk JSON or text over a serial line.</source>
+        <translation>Терминал последовательного порта для USB-датчиков Korvel и других устройств, обменивающихся JSON или текстом по последовательной линии.</translation>
+    </message>
+    <message>
+        <source>Build time</source>
+        <translation>Время сборки</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Компания</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Веб-сайт</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License v3 (LGPLv3). Qt is a trademark of The Qt Company Ltd. Qt is linked dynamically: its libraries may be replaced with a compatible LGPLv3 build.</source>
+        <translation>Создано на Qt %1, используемой на условиях GNU Lesser General Public License v3 (LGPLv3). Qt является товарным знаком The Qt Company Ltd. Qt подключается динамически: её библиотеки можно заменить совместимой сборкой под LGPLv3.</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>%1 bytes that had not gone out yet were discarded.</source>
+        <translation>Отброшено неотправленных байт: %1.</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1; changes last only until the application ends.</source>
+        <translation>Не удаётся сохранить настройки в %1; изменения действуют только до закрытия приложения.</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>Порт не открыт — сначала нажмите «Открыть порт».</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; started — %2 step(s).</source>
+        <translation>Пакет «%1» запущен — шагов: %2.</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; stopped.</source>
+        <translation>Пакет «%1» остановлен.</translation>
+    </message>
+    <message>
+        <source>Batch &quot;%1&quot; finished.</source>
+        <translation>Пакет «%1» выполнен.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Введите имя файла.</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain &quot;/&quot;, &quot;\&quot; or control characters.</source>
+        <translation>Имя файла не может содержать «/», «\» или управляющие символы.</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the log.</source>
+        <translation>Выберите папку для журнала.</translation>
+    </message>
+    <message>
+        <source>The log could not be written to %1.</source>
+        <translation>Не удалось записать журнал в %1.</translation>
+    </message>
+    <message>
+        <source>Log saved to %1</source>
+        <translation>Журнал сохранён в %1</translation>
+    </message>
+    <message>
+        <source>The continuous log %1 cannot be written: %2</source>
+        <translation>Не удаётся записать непрерывный журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>Type the path of a serial device first.</source>
+        <translation>Сначала введите путь к последовательному устройству.</translation>
+    </message>
+    <message>
+        <source>%1 reconnected · %2</source>
+        <translation>%1 переподключён · %2</translation>
+    </message>
+    <message>
+        <source>Not sent: &quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>Не отправлено: «%1» в позиции %2 не является шестнадцатеричной цифрой.</translation>
+    </message>
+    <message>
+        <source>Not sent: the draft holds no hex digits.</source>
+        <translation>Не отправлено: в тексте нет шестнадцатеричных цифр.</translation>
+    </message>
+    <message>
+        <source>Sent; not kept in the history, as it is longer than 4 KiB.</source>
+        <translation>Отправлено; в историю не добавлено, так как длиннее 4 КиБ.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device is not reading — %1 bytes are still waiting to go out.</source>
+        <translation>Не отправлено: устройство не читает данные — в очереди на отправку ещё %1 байт.</translation>
+    </message>
+    <message>
+        <source>Not sent: %1 bytes are more than the port may hold at once (%2).</source>
+        <translation>Не отправлено: %1 байт — больше, чем порт может принять за раз (%2).</translation>
+    </message>
+    <message>
+        <source>%1 WAITING</source>
+        <translation>%1 ОЖИДАНИЕ</translation>
+    </message>
+    <message>
+        <source>%1 OPEN</source>
+        <translation>%1 ОТКРЫТ</translation>
+    </message>
+    <message>
+        <source>%1 CLOSED</source>
+        <translation>%1 ЗАКРЫТ</translation>
+    </message>
+    <message>
+        <source>waiting for the device to come back</source>
+        <translation>ожидание повторного подключения устройства</translation>
+    </message>
+    <message>
+        <source>Select a serial port first.</source>
+        <translation>Сначала выберите последовательный порт.</translation>
+    </message>
+    <message>
+        <source>%1 opened · %2</source>
+        <translation>%1 открыт · %2</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>Порт закрыт</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is a link; remove it and try again.</source>
+        <translation>Папка загрузки %1 является ссылкой; удалите её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The download folder %1 belongs to another user; remove it and try again.</source>
+        <translation>Папка загрузки %1 принадлежит другому пользователю; удалите её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env) -- using the bundled command library only.</source>
+        <translation>Сервер обновлений не настроен (.env) — используется только встроенная библиотека команд.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Проверка обновлений…</translation>
+    </message>
+    <message>
+        <source>Command library is up to date (%1).</source>
+        <translation>Библиотека команд актуальна (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires app version %2 or later -- please update the app first.</source>
+        <translation>Доступна версия %1, но для неё нужна версия приложения %2 или новее — сначала обновите приложение.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation>Доступна версия %1.</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Загрузка…</translation>
+    </message>
+    <message>
+        <source>Downloaded data could not be applied: %1</source>
+        <translation>Не удалось применить загруженные данные: %1</translation>
+    </message>
+    <message>
+        <source>Updated to %1.</source>
+        <translation>Обновлено до %1.</translation>
+    </message>
+    <message>
+        <source>No update server configured (.env).</source>
+        <translation>Сервер обновлений не настроен (.env).</translation>
+    </message>
+    <message>
+        <source>You&apos;re on the latest version (%1).</source>
+        <translation>У вас последняя версия (%1).</translation>
+    </message>
+    <message>
+        <source>Version %1 is available, but requires updating from version %2 or later first -- please reinstall the app before trying again.</source>
+        <translation>Доступна версия %1, но обновиться до неё можно только с версии %2 или новее — переустановите приложение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No temporary-files folder is available for the download.</source>
+        <translation>Нет папки для временных файлов загрузки.</translation>
+    </message>
+    <message>
+        <source>Downloading update…</source>
+        <translation>Загрузка обновления…</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Загрузка отменена.</translation>
+    </message>
+    <message>
+        <source>Installing update %1…</source>
+        <translation>Установка обновления %1…</translation>
+    </message>
+    <message>
+        <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
+        <translation>На этой платформе самообновление пока не поддерживается — загрузите новую версию вручную.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLibraryPanel</name>
+    <message>
+        <source>Device model · Model</source>
+        <translation>Модель устройства · Model</translation>
+    </message>
+    <message>
+        <source>Search commands</source>
+        <translation>Поиск команд</translation>
+    </message>
+    <message>
+        <source>Drag a row to reorder</source>
+        <translation>Перетащите строку, чтобы изменить порядок</translation>
+    </message>
+    <message>
+        <source>Batch commands</source>
+        <translation>Пакетные команды</translation>
+    </message>
+    <message>
+        <source>New template</source>
+        <translation>Новый шаблон</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Edit template</source>
+        <translation>Изменить шаблон</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>e.g. Reset device</source>
+        <translation>Например, «Сброс устройства»</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Содержимое</translation>
+    </message>
+    <message>
+        <source>The literal text to send</source>
+        <translation>Текст для отправки как есть</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>No batch commands yet</source>
+        <translation>Пакетных команд пока нет</translation>
+    </message>
+    <message>
+        <source>%1 steps · %2 ms interval</source>
+        <translation>шагов: %1 · интервал %2 мс</translation>
+    </message>
+    <message>
+        <source>■ Stop</source>
+        <translation>■ Стоп</translation>
+    </message>
+    <message>
+        <source>▶ Run</source>
+        <translation>▶ Запуск</translation>
+    </message>
+    <message>
+        <source>New batch</source>
+        <translation>Новый пакет</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Edit batch command</source>
+        <translation>Изменить пакетную команду</translation>
+    </message>
+    <message>
+        <source>New batch command</source>
+        <translation>Новая пакетная команда</translation>
+    </message>
+    <message>
+        <source>e.g. Startup sequence</source>
+        <translation>Например, «Последовательность запуска»</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Шаги</translation>
+    </message>
+    <message>
+        <source>Command text</source>
+        <translation>Текст команды</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Добавить шаг</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Korvel Serial Assistant: a serial terminal for Korvel sensors and any other serial device.</source>
+        <translation>Последовательный терминал Korvel для датчиков Korvel и любых других последовательных устройств.</translation>
+    </message>
+    <message>
+        <source>Choose the port PATH: a name from the port list (ttyUSB0) or any device path (/dev/serial/by-id/..., /tmp/hx4).</source>
+        <translation>Выбрать порт PATH: имя из списка портов (ttyUSB0) или любой путь к устройству (/dev/serial/by-id/..., /tmp/hx4).</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>Use N bits per second, one of %1.</source>
+        <translation>Скорость N бит/с, одно из значений: %1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Open the port at start-up, with the serial settings the window shows.</source>
+        <translation>Открыть порт при запуске с параметрами, показанными в окне.</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; to see the options.</source>
+        <translation>Запустите «%1 --help», чтобы увидеть список параметров.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>--port needs a port name or a device path.</source>
+        <translation>Для --port нужно имя порта или путь к устройству.</translation>
+    </message>
+    <message>
+        <source>--baud: &quot;%1&quot; is not a baud rate the window offers (%2).</source>
+        <translation>--baud: скорости «%1» нет среди предлагаемых в окне (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParamsPanel</name>
+    <message>
+        <source>Needs parameters</source>
+        <translation>Нужны параметры</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+</context>
+<context>
+    <name>DataMonitorView</name>
+    <message>
+        <source>Data monitor</source>
+        <translation>Монитор данных</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>строк: %1</translation>
+    </message>
+    <message>
+        <source>Rx %1</source>
+        <translation>Rx %1</translation>
+    </message>
+    <message>
+        <source>Tx %1</source>
+        <translation>Tx %1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Clear log</source>
+        <translation>Очистить журнал</translation>
+    </message>
+    <message>
+        <source>Save log…</source>
+        <translation>Сохранить журнал…</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLibraryUpdateClient</name>
+    <message>
+        <source>Remote update server not configured (.env).</source>
+        <translation>Удалённый сервер обновлений не настроен (.env).</translation>
+    </message>
+    <message>
+        <source>Malformed response: %1</source>
+        <translation>Некорректный ответ: %1</translation>
+    </message>
+    <message>
+        <source>Checksum mismatch -- downloaded data may be corrupted.</source>
+        <translation>Контрольная сумма не совпадает — загруженные данные могут быть повреждены.</translation>
+    </message>
+    <message>
+        <source>Response has no models[] array.</source>
+        <translation>В ответе нет массива models[].</translation>
+    </message>
+</context>
+<context>
+    <name>DriverHintDialog</name>
+    <message>
+        <source>Serial driver may be missing</source>
+        <translation>Возможно, нет драйвера порта</translation>
+    </message>
+    <message>
+        <source>Download driver</source>
+        <translation>Скачать драйвер</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The CH340 USB-to-serial driver doesn&apos;t appear to be installed on this computer. Without it, a connected Korvel device won&apos;t show up as an available serial port.</source>
+        <translation>Похоже, на этом компьютере не установлен драйвер USB-UART CH340. Без него подключённое устройство Korvel не появится в списке доступных последовательных портов.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+</context>
+<context>
+    <name>DriverListDialog</name>
+    <message>
+        <source>Driver downloads</source>
+        <translation>Загрузка драйверов</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>No drivers are relevant on this platform.</source>
+        <translation>Для этой платформы драйверы не требуются.</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Установлен</translation>
+    </message>
+    <message>
+        <source>Not detected</source>
+        <translation>Не обнаружен</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Скачать</translation>
+    </message>
+    <message>
+        <source>USB-to-serial driver used by most Korvel devices</source>
+        <translation>Драйвер USB-UART, который используют большинство устройств Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Korvel Serial Assistant</source>
+        <translation>Последовательный терминал Korvel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation>Сохранить журнал</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>П&amp;орт</translation>
+    </message>
+    <message>
+        <source>Open device path…</source>
+        <translation>Открыть путь к устройству…</translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation>Переподключаться автоматически</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Приостановить прокрутку</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Инструменты</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Driver downloads</source>
+        <translation>Загрузка драйверов</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Serial driver not installed — click for details</source>
+        <translation>Драйвер порта не установлен — нажмите, чтобы узнать подробности</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Device commands</source>
+        <translation>Команды</translation>
+    </message>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Введите данные для отправки…</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Отправить (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>История отправки</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Очистить историю</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>История пока пуста</translation>
+    </message>
+    <message>
+        <source>Failed to open port</source>
+        <translation>Не удалось открыть порт</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>PortAccess</name>
+    <message>
+        <source>%1 does not exist. Check the path, and that the device is plugged in.</source>
+        <translation>%1 не существует. Проверьте путь и подключено ли устройство.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial device.</source>
+        <translation>%1 — это папка, а не последовательное устройство.</translation>
+    </message>
+    <message>
+        <source>%1 is a regular file, not a serial device.</source>
+        <translation>%1 — это обычный файл, а не последовательное устройство.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 не является последовательным устройством.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Не удаётся открыть %1: %2.</translation>
+    </message>
+    <message>
+        <source>It is not a serial device.</source>
+        <translation>Это не последовательное устройство.</translation>
+    </message>
+    <message>
+        <source>To get access on Linux, add your user to the group that owns the device (%1), for example with &quot;sudo usermod -aG %1 $USER&quot;, then log out and log in again.</source>
+        <translation>Чтобы получить доступ в Linux, добавьте своего пользователя в группу-владельца устройства (%1), например командой «sudo usermod -aG %1 $USER», затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program: %1 (process %2). Close the port there, then try again.</source>
+        <translation>Порт занят другой программой: %1 (процесс %2). Закройте порт в ней и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program (process %1). Close the port there, then try again.</source>
+        <translation>Порт занят другой программой (процесс %1). Закройте порт в ней и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>It is in use by another program. Close the port there, then try again.</source>
+        <translation>Порт занят другой программой. Закройте порт в ней и повторите попытку.</translation>
+    </message>
+</context>
+<context>
+    <name>PortComboBox</name>
+    <message>
+        <source>No ports found</source>
+        <translation>Порты не найдены</translation>
+    </message>
+    <message>
+        <source>Open a device path…</source>
+        <translation>Открыть путь к устройству…</translation>
+    </message>
+    <message>
+        <source>A device the list does not show</source>
+        <translation>Устройство, которого нет в списке</translation>
+    </message>
+    <message>
+        <source>Device path</source>
+        <translation>Путь к устройству</translation>
+    </message>
+    <message>
+        <source>Unknown device</source>
+        <translation>Неизвестное устройство</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>ПУТЬ</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>no temporary-files folder is available for the update</source>
+        <translation>нет папки для временных файлов обновления</translation>
+    </message>
+    <message>
+        <source>could not start &apos;tar&apos; (bundled with Windows 10 1803+/Windows 11) -- %1</source>
+        <translation>не удалось запустить «tar» (входит в Windows 10 1803+/Windows 11) — %1</translation>
+    </message>
+    <message>
+        <source>&apos;tar&apos; timed out extracting the update</source>
+        <translation>«tar» не успел распаковать обновление</translation>
+    </message>
+    <message>
+        <source>&apos;tar&apos; failed (exit %1): %2</source>
+        <translation>ошибка «tar» (код выхода %1): %2</translation>
+    </message>
+    <message>
+        <source>downloaded archive doesn&apos;t contain %1 -- not a valid release package</source>
+        <translation>в загруженном архиве нет %1 — это не пакет выпуска</translation>
+    </message>
+    <message>
+        <source>could not write updater script to %1: %2</source>
+        <translation>не удалось записать сценарий обновления в %1: %2</translation>
+    </message>
+    <message>
+        <source>the update service published no checksum for this package -- it can&apos;t be verified</source>
+        <translation>служба обновлений не опубликовала контрольную сумму этого пакета — проверить его невозможно</translation>
+    </message>
+    <message>
+        <source>the downloaded update doesn&apos;t match its published checksum -- it may be damaged or tampered with</source>
+        <translation>загруженное обновление не совпадает с опубликованной контрольной суммой — оно может быть повреждено или подделано</translation>
+    </message>
+    <message>
+        <source>could not start the updater script %1</source>
+        <translation>не удалось запустить сценарий обновления %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAssistPanel</name>
+    <message>
+        <source>Remote support</source>
+        <translation>Удалённая поддержка</translation>
+    </message>
+    <message>
+        <source>Send the code below to Korvel support so they can connect to your computer and help diagnose device issues.</source>
+        <translation>Отправьте код ниже в поддержку Korvel, чтобы специалисты могли подключиться к вашему компьютеру и помочь разобраться с неполадками устройства.</translation>
+    </message>
+    <message>
+        <source>Your code</source>
+        <translation>Ваш код</translation>
+    </message>
+    <message>
+        <source>Valid for 10 minutes · this session only</source>
+        <translation>Действует 10 минут · только в этом сеансе</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Копировать код</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Создать заново</translation>
+    </message>
+    <message>
+        <source>One-time password</source>
+        <translation>Одноразовый пароль</translation>
+    </message>
+    <message>
+        <source>Allow support to send/receive on the serial port</source>
+        <translation>Разрешить поддержке отправку и приём через порт</translation>
+    </message>
+    <message>
+        <source>Share this session&apos;s log</source>
+        <translation>Предоставить журнал этого сеанса</translation>
+    </message>
+    <message>
+        <source>Allow full desktop control</source>
+        <translation>Полный доступ к рабочему столу</translation>
+    </message>
+    <message>
+        <source>Start session</source>
+        <translation>Начать сеанс</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
+        <translation>Для удалённой поддержки нужен сервис сигнализации/ретрансляции, которого в этой сборке пока нет. Код сеанса и разрешения выше будут готовы к подключению, как только такой канал появится.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveLogDialog</name>
+    <message>
+        <source>Save session log</source>
+        <translation>Сохранить журнал сеанса</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Обзор…</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>Plain text (.log)</source>
+        <translation>Обычный текст (.log)</translation>
+    </message>
+    <message>
+        <source>HEX dump</source>
+        <translation>HEX-дамп</translation>
+    </message>
+    <message>
+        <source>Continue logging to disk, rotating the file every day</source>
+        <translation>Продолжать запись на диск, по файлу в день</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>SerialManager</name>
+    <message>
+        <source>Serial port disconnected.</source>
+        <translation>Последовательный порт отключён.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOptions</name>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Чёт</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Нечёт</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>RTS/CTS</source>
+        <translation>RTS/CTS</translation>
+    </message>
+    <message>
+        <source>XON/XOFF</source>
+        <translation>XON/XOFF</translation>
+    </message>
+</context>
+<context>
+    <name>SerialSettingsPanel</name>
+    <message>
+        <source>Port · PORT</source>
+        <translation>Порт · PORT</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Биты данных</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Чётность</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Стоп-биты</translation>
+    </message>
+    <message>
+        <source>Flow control</source>
+        <translation>Упр. потоком</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Закрыть порт</translation>
+    </message>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Прекратить ожидание</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Открыть порт</translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation>Переподключаться автоматически</translation>
+    </message>
+    <message>
+        <source>Receive · RECEIVE</source>
+        <translation>Приём · RECEIVE</translation>
+    </message>
+    <message>
+        <source>Show timestamp</source>
+        <translation>Показывать время</translation>
+    </message>
+    <message>
+        <source>Wrap lines</source>
+        <translation>Переносить строки</translation>
+    </message>
+    <message>
+        <source>Echo sent data</source>
+        <translation>Эхо отправленных данных</translation>
+    </message>
+    <message>
+        <source>Transmit · TRANSMIT</source>
+        <translation>Передача · TRANSMIT</translation>
+    </message>
+    <message>
+        <source>Append CRC (CRC16/MODBUS)</source>
+        <translation>Добавлять CRC (CRC16/MODBUS)</translation>
+    </message>
+    <message>
+        <source>Repeat send</source>
+        <translation>Повтор отправки</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Open a device path</source>
+        <translation>Открыть путь к устройству</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Any serial device or pseudo-terminal, opened with the settings of the serial panel. Paths opened here stay in the port list while they exist.</source>
+        <translation>Любое последовательное устройство или псевдотерминал; открывается с параметрами панели порта. Открытые здесь пути остаются в списке портов, пока существуют.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAboutDialog</name>
+    <message>
+        <source>Settings &amp; About</source>
+        <translation>Настройки и о программе</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation>Язык интерфейса</translation>
+    </message>
+    <message>
+        <source>System font</source>
+        <translation>Системный шрифт</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Data monitor font</source>
+        <translation>Шрифт монитора данных</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Command library</source>
+        <translation>Библиотека команд</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>Актуальна</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Platform</source>
+        <translation>Платформа</translation>
+    </message>
+    <message>
+        <source>%1 (Qt %2)</source>
+        <translation>%1 (Qt %2)</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Поддержка</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <source>%1 models · %2 commands</source>
+        <translation>моделей: %1 · команд: %2</translation>
+    </message>
+    <message>
+        <source>Restore defaults</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Download and apply</source>
+        <translation>Скачать и применить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdateClient</name>
+    <message>
+        <source>Update server not configured (.env).</source>
+        <translation>Сервер обновлений не настроен (.env).</translation>
+    </message>
+    <message>
+        <source>Malformed response: %1</source>
+        <translation>Некорректный ответ: %1</translation>
+    </message>
+    <message>
+        <source>Server reported an error.</source>
+        <translation>Сервер сообщил об ошибке.</translation>
+    </message>
+    <message>
+        <source>This app isn&apos;t registered on the update server (slug &quot;%1&quot; not found).</source>
+        <translation>Приложение не зарегистрировано на сервере обновлений (slug «%1» не найден).</translation>
+    </message>
+    <message>
+        <source>Download incomplete: received %1 of %2 bytes.</source>
+        <translation>Загрузка не завершена: получено %1 из %2 байт.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Не удаётся записать в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdateDialog</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Обновление программы</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Позже</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Обновить сейчас</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Version %1 is available (you have %2)</source>
+        <translation>Доступна версия %1 (у вас %2)</translation>
+    </message>
+    <message>
+        <source>This update is required to keep using the app.</source>
+        <translation>Без этого обновления продолжить работу с приложением нельзя.</translation>
+    </message>
+</context>
+</TS>
