@@ -240,9 +240,18 @@ int main(int argc, char* argv[])
         QStringLiteral("library"),
         QStringLiteral("Measure the device library instead: loading a generated document of "
                        "200 models x 50 commands, and one search keystroke."));
+    QCommandLineOption chunkOption(
+        QStringLiteral("chunk-size"),
+        QStringLiteral("Bytes per read of the port (default 4096; about 110 at 921600 baud)."),
+        QStringLiteral("bytes"), QStringLiteral("4096"));
+    QCommandLineOption noFeedOption(
+        QStringLiteral("no-feed"),
+        QStringLiteral("Leave the text feed unconnected, as the application's window does."));
     parser.addOption(megabytes);
     parser.addOption(memoryLines);
     parser.addOption(libraryMode);
+    parser.addOption(chunkOption);
+    parser.addOption(noFeedOption);
     parser.process(app);
     if (parser.isSet(libraryMode)) {
         QSettings().clear();
@@ -250,7 +259,7 @@ int main(int argc, char* argv[])
     }
 
     constexpr int lineLength = 40;
-    constexpr int chunkSize = 4096;
+    const int chunkSize = qBound(1, parser.value(chunkOption).toInt(), 1 << 20);
 
     AppController controller;
     LogListModel* model = controller.logModel();
@@ -259,14 +268,16 @@ int main(int argc, char* argv[])
     // step and touches every appended character once.
     qint64 documentLength = 0;
     quint64 checksum = 0;
-    QObject::connect(model, &LogListModel::lineAppended, [&](const QString& text) {
-        documentLength += text.size();
-        checksum += text.isEmpty() ? 0 : text.back().unicode();
-    });
-    QObject::connect(model, &LogListModel::lineEvicted,
-                     [&](int length) { documentLength -= length; });
-    QObject::connect(model, &LogListModel::rebuildNeeded,
-                     [&] { documentLength = model->fullPlainDump().size(); });
+    if (!parser.isSet(noFeedOption)) {
+        QObject::connect(model, &LogListModel::lineAppended, [&](const QString& text) {
+            documentLength += text.size();
+            checksum += text.isEmpty() ? 0 : text.back().unicode();
+        });
+        QObject::connect(model, &LogListModel::lineEvicted,
+                         [&](int length) { documentLength -= length; });
+        QObject::connect(model, &LogListModel::rebuildNeeded,
+                         [&] { documentLength = model->fullPlainDump().size(); });
+    }
 
     LineStream stream(lineLength, chunkSize);
 
