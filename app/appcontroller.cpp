@@ -47,7 +47,8 @@ AppController::AppController(QObject* parent)
     connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::flushRxLineBuffer);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
-    connect(m_portPollTimer, &QTimer::timeout, this, &AppController::refreshPorts);
+    connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);
+    connect(m_portListModel, &PortListModel::refreshed, this, &AppController::onPortsRefreshed);
     m_portPollTimer->start();
 
     connect(&m_serial, &SerialManager::dataReceived, this, &AppController::handleIncomingData);

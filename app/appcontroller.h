@@ -302,6 +302,9 @@ private:
     void onDeviceLost();
     /// Reopens the session's device when the port list shows it again.
     void tryReconnect();
+    /// What the port poll does: a refresh of the port list off this thread.
+    void pollPorts();
+    void onPortsRefreshed(bool changed);
     void stopWaiting();
     /// Keeps what identifies the opened device, to know it when it returns.
     void recordSession(const SerialConfig& config);

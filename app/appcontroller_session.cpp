@@ -57,7 +57,17 @@ void AppController::setSelectedPortName(const QString& name)
 
 void AppController::refreshPorts()
 {
-    if (m_portListModel->refresh()) {
+    onPortsRefreshed(m_portListModel->refresh());
+}
+
+void AppController::pollPorts()
+{
+    m_portListModel->refreshInBackground();
+}
+
+void AppController::onPortsRefreshed(bool changed)
+{
+    if (changed) {
         reconcileSelectedPort();
     }
     if (m_reconnectWaiting) {

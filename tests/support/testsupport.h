@@ -45,7 +45,8 @@ struct Device
 };
 
 /// While it lives, the port list enumerates through @p enumerator instead of
-/// the platform; the platform's enumeration is back once it is gone.
+/// the platform, at every poll; the platform's enumeration is back once it
+/// is gone.
 class FakePorts
 {
 public:
@@ -53,6 +54,9 @@ public:
     ~FakePorts();
     FakePorts(const FakePorts&) = delete;
     FakePorts& operator=(const FakePorts&) = delete;
+
+private:
+    QString m_deviceFolder;
 };
 
 /// Points QSettings at a fresh folder of its own and sets the application
