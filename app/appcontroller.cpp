@@ -44,7 +44,7 @@ AppController::AppController(QObject* parent)
     connect(m_batchTimer, &QTimer::timeout, this, &AppController::onBatchTick);
     m_rxFlushTimer = new QTimer(this);
     m_rxFlushTimer->setSingleShot(true);
-    connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::flushRxLineBuffer);
+    connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::onRxFlushTimeout);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
     connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);
