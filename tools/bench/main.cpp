@@ -10,6 +10,7 @@
 #include "library/devicelibrary.h"
 #include "log/loglistmodel.h"
 #include "settings/settingsstore.h"
+#include "tools/shared/residentmemory.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -26,21 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-// Resident set size of this process in KiB, from /proc.
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
-}
 
 // A stream of numbered 40-byte lines ("000000123 t=23.4 h=41.0 ...\r\n")
 // cut into chunks of the given size regardless of line boundaries. The text

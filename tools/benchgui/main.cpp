@@ -6,6 +6,7 @@
 // daily file).
 #include "app/appcontroller.h"
 #include "app/rendererchoice.h"
+#include "tools/shared/residentmemory.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -42,21 +43,6 @@ double cpuSeconds(bool system = false)
         return double(t.tv_sec) + double(t.tv_usec) / 1e6;
     };
     return system ? seconds(usage.ru_stime) : seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-// Resident set size of this process in KiB, from /proc; -1 when unknown.
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
 }
 
 // Runs the event loop for a while (or until done() holds, checked every 20 ms).
