@@ -1,8 +1,16 @@
 // When the window trades OpenGL for Qt Quick's software renderer: the
 // rasteriser's name against the backend a user may force.
 #include "app/rendererchoice.h"
+#include "support/mainwindowdriver.h"
+#include "support/testsupport.h"
 
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QtTest>
+
+#include <memory>
 
 class TestRendererChoice : public QObject
 {
@@ -61,6 +69,45 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
         QCOMPARE(RendererChoice::probeOpenGLRenderer(), QString());
         QVERIFY(!RendererChoice::apply());
+    }
+
+    // The software renderer draws no shader effects, so the card behind a
+    // dialog, otherwise drawn through its shadow, must draw itself there.
+    void dialogCardShowsWithoutEffects()
+    {
+        korveltest::isolateSettings();
+        QQmlEngine engine;
+        korveltest::prepareQmlEngine(engine);
+        QQmlComponent component(&engine);
+        component.setData(R"(
+import QtQuick
+import Korvel
+Window {
+    width: 300
+    height: 200
+    visible: true
+    DialogCard { objectName: "card"; anchors.fill: parent; anchors.margins: 20 }
+}
+)",
+                          QUrl(QStringLiteral("qrc:/tst_rendererchoice.qml")));
+        std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create()));
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->rendererInterface()->graphicsApi(), QSGRendererInterface::Software);
+        auto* card = window->findChild<QQuickItem*>(QStringLiteral("card"));
+        QVERIFY(card);
+        QTRY_VERIFY(!card->property("shadowDrawn").toBool());
+        const QList<QQuickItem*> parts = card->childItems();
+        QCOMPARE(parts.size(), 2); // the card and its shadow
+        QVERIFY(parts.at(0)->isVisible());
+        QCOMPARE(parts.at(0)->size(), card->size());
+        QVERIFY(!parts.at(1)->isVisible());
+
+        // What the window shows there is the card's colour, not the window's.
+        const QImage image = window->grabWindow();
+        const QColor inside = image.pixelColor(150, 100);
+        const QColor outside = image.pixelColor(5, 5);
+        QVERIFY2(inside != outside, qPrintable(inside.name() + QLatin1Char(' ') + outside.name()));
     }
 };
 
