@@ -44,10 +44,11 @@ AppController::AppController(QObject* parent)
     connect(m_batchTimer, &QTimer::timeout, this, &AppController::onBatchTick);
     m_rxFlushTimer = new QTimer(this);
     m_rxFlushTimer->setSingleShot(true);
-    connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::flushRxLineBuffer);
+    connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::onRxFlushTimeout);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
-    connect(m_portPollTimer, &QTimer::timeout, this, &AppController::refreshPorts);
+    connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);
+    connect(m_portListModel, &PortListModel::refreshed, this, &AppController::onPortsRefreshed);
     m_portPollTimer->start();
 
     connect(&m_serial, &SerialManager::dataReceived, this, &AppController::handleIncomingData);

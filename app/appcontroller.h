@@ -12,6 +12,7 @@
 #include "settings/settingsstore.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -242,6 +243,7 @@ public:
     void applyStartupOptions(const StartupOptions& options);
     void handleIncomingData(const QByteArray& data);
     void flushRxLineBuffer();
+    void onRxFlushTimeout();
     QByteArray composeAsciiPayload(const QString& text, bool withCrc) const;
     /// The bytes of hex digits: blanks and the separators , ; : - split the
     /// text into tokens, each read on its own after an optional 0x prefix (a
@@ -304,6 +306,9 @@ private:
     void onDeviceLost();
     /// Reopens the session's device when the port list shows it again.
     void tryReconnect();
+    /// What the port poll does: a refresh of the port list off this thread.
+    void pollPorts();
+    void onPortsRefreshed(bool changed);
     void stopWaiting();
     /// Keeps what identifies the opened device, to know it when it returns.
     void recordSession(const SerialConfig& config);
@@ -343,6 +348,8 @@ private:
 
     QByteArray m_rxBuffer;
     QTimer* m_rxFlushTimer = nullptr;
+    // Since the last chunk that left a partial line in m_rxBuffer.
+    QElapsedTimer m_rxSinceChunk;
     QTimer* m_portPollTimer = nullptr;
     DeviceLibrary m_library;
     SettingsStore m_settings;

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/appcontroller.h"
+#include "app/rendererchoice.h"
 #include "settings/languagemanager.h"
 #include "settings/settingsstore.h"
 
@@ -64,6 +65,9 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     }
 
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    // Before the window exists: a software OpenGL rasteriser draws the
+    // window at several times the cost of Qt Quick's own software renderer.
+    RendererChoice::apply();
 
     QQmlApplicationEngine engine;
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)

@@ -3,6 +3,8 @@
 #include "log/ansitext.h"
 #include "log/logviewrows.h"
 
+#include <QMetaMethod>
+
 namespace {
 
 QString dirText(LogKind kind)
@@ -241,6 +243,14 @@ void LogListModel::onAboutToBeEvicted(int count)
         return;
     }
     beginRemoveRows({}, 0, n - 1);
+    m_removing = true;
+    if (!isSignalConnected(QMetaMethod::fromSignal(&LogListModel::lineEvicted))) {
+        // Nobody keeps a document: the lengths are worked out again when
+        // somebody does.
+        m_lineLengthsValid = false;
+        m_lineLengths.clear();
+        return;
+    }
     // The lengths of the lines on display are remembered as they are
     // appended, so an eviction does not format its lines a second time.
     if (!m_lineLengthsValid || m_lineLengths.size() != entries.size()) {
@@ -251,7 +261,6 @@ void LogListModel::onAboutToBeEvicted(int count)
         docLength += m_lineLengths.at(i);
     }
     m_lineLengths.remove(0, n);
-    m_removing = true;
     emit lineEvicted(int(docLength));
 }
 
@@ -276,18 +285,36 @@ void LogListModel::onAppended(int count)
     m_unannounced = 0;
     endInsertRows();
     emit lineCountChanged();
-    const bool trackLengths = m_lineLengthsValid && m_lineLengths.size() == n - count;
+    // Formatting the new lines is most of the cost of an append; it is done
+    // only for a listener, or for the lengths an eviction will report.
+    const bool feed = isSignalConnected(QMetaMethod::fromSignal(&LogListModel::lineAppended));
+    const bool trackLengths =
+        m_lineLengthsValid && m_lineLengths.size() == n - count &&
+        isSignalConnected(QMetaMethod::fromSignal(&LogListModel::lineEvicted));
     m_lineLengthsValid = trackLengths;
+    if (!trackLengths) {
+        m_lineLengths.clear();
+    }
+    if (!feed && !trackLengths) {
+        return;
+    }
     QString text;
-    text.reserve(qsizetype(count) * 64);
+    if (feed) {
+        text.reserve(qsizetype(count) * 64);
+    }
     for (int i = n - count; i < n; ++i) {
+        if (!feed) {
+            text.clear();
+        }
         const qsizetype length = appendLineText(text, entries.at(i));
         if (trackLengths) {
             m_lineLengths.append(int(length));
         }
         text += QLatin1Char('\n');
     }
-    emit lineAppended(text);
+    if (feed) {
+        emit lineAppended(text);
+    }
 }
 
 void LogListModel::onBulkChanged()

@@ -94,7 +94,7 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
         return;
     }
 
-    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
+    const QDateTime stamp = now();
 
     qint64 byteCount = 0;
     for (const QByteArray& item : items) {
@@ -112,7 +112,8 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
         const bool withEnds = lineEnds.size() == n;
         for (qsizetype i = 0; i < n; ++i) {
             writeContinuous(
-                LogEntry{now, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None}, false);
+                LogEntry{stamp, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None},
+                false);
         }
         flushContinuous();
     }
@@ -137,7 +138,7 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
     const bool withEnds = lineEnds.size() == n;
     for (qsizetype i = dropped; i < n; ++i) {
         m_entries.append(
-            LogEntry{now, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None});
+            LogEntry{stamp, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None});
     }
 
     if (bulk) {
@@ -221,6 +222,11 @@ bool LogManager::exportToFile(const QString& path, LogFileFormat format, QString
     return true;
 }
 
+QDateTime LogManager::now()
+{
+    return m_clock ? m_clock() : m_localClock.now();
+}
+
 void LogManager::setClock(std::function<QDateTime()> clock)
 {
     m_clock = std::move(clock);
@@ -239,7 +245,7 @@ void LogManager::setContinuousLogging(bool enabled, const QString& directory,
         return;
     }
     QDir().mkpath(directory);
-    rotateContinuousFile((m_clock ? m_clock() : QDateTime::currentDateTime()).date());
+    rotateContinuousFile(now().date());
 }
 
 QString LogManager::continuousFilePath() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/logfilewriter.h"
+#include "util/localclock.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -132,5 +133,10 @@ private:
     QString m_stampText;
     QDate m_stampDate;
 
+    /// The time stamp for entries appended now.
+    QDateTime now();
+
     std::function<QDateTime()> m_clock;
+    // Local time without re-reading the time zone for every batch.
+    LocalClock m_localClock;
 };

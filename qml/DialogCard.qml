@@ -7,6 +7,11 @@ import "effects"
 Item {
     id: root
 
+    // Qt Quick's software renderer (the window's choice where OpenGL would be
+    // drawn by a software rasteriser) draws no shader effects: there the card
+    // shows itself, without the shadow.
+    readonly property bool shadowDrawn: GraphicsInfo.api !== GraphicsInfo.Software
+
     Rectangle {
         id: card
 
@@ -14,11 +19,12 @@ Item {
         color: Theme.surface
         border.width: 1
         border.color: Theme.dialogBorder
-        visible: false
+        visible: !root.shadowDrawn
     }
 
     DropShadowEffect {
         anchors.fill: card
         source: card
+        visible: root.shadowDrawn
     }
 }

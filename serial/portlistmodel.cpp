@@ -3,6 +3,14 @@
 #include "serial/portidentity.h"
 #include "serial/serialmanager.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QtConcurrent/QtConcurrentRun>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 PortListModel::Enumerator& enumeratorOverride()
@@ -11,17 +19,66 @@ PortListModel::Enumerator& enumeratorOverride()
     return enumerator;
 }
 
+QString& deviceFolderPath()
+{
+#if defined(Q_OS_LINUX)
+    static QString path = QStringLiteral("/dev");
+#else
+    static QString path;
+#endif
+    return path;
+}
+
+// Changes whenever an entry of the device folder comes or goes; empty when
+// there is no folder to watch, or when it changed so lately that a further
+// change could come within the same tick of its coarse clock and leave the
+// time as it is.
+QByteArray folderStamp()
+{
+#if defined(Q_OS_UNIX)
+    const QString& folder = deviceFolderPath();
+    struct stat info
+    {};
+    if (folder.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0) {
+        return {};
+    }
+    if (qAbs(QDateTime::currentSecsSinceEpoch() - qint64(info.st_mtime)) < 2) {
+        return {};
+    }
+#if defined(Q_OS_LINUX)
+    const qint64 nanoseconds = info.st_mtim.tv_nsec;
+#else
+    const qint64 nanoseconds = 0;
+#endif
+    return QByteArray::number(qint64(info.st_mtime)) + '.' + QByteArray::number(nanoseconds) + '.' +
+           QByteArray::number(qint64(info.st_ino));
+#else
+    return {};
+#endif
+}
+
 } // namespace
 
 PortListModel::PortListModel(QObject* parent)
     : QAbstractListModel(parent)
 {
+    connect(&m_watcher, &QFutureWatcherBase::finished, this, &PortListModel::onEnumerated);
     refresh();
 }
 
 void PortListModel::setEnumerator(Enumerator enumerator)
 {
     enumeratorOverride() = std::move(enumerator);
+}
+
+void PortListModel::setDeviceFolder(const QString& path)
+{
+    deviceFolderPath() = path;
+}
+
+QString PortListModel::deviceFolder()
+{
+    return deviceFolderPath();
 }
 
 int PortListModel::rowCount(const QModelIndex& parent) const
@@ -66,8 +123,55 @@ QHash<int, QByteArray> PortListModel::roleNames() const
 
 bool PortListModel::refresh()
 {
+    ++m_generation;
+    // Taken before enumerating: a change while it runs shows at the next poll.
+    m_folderStamp = folderStamp();
+    m_sinceEnumeration.start();
     const Enumerator& enumerator = enumeratorOverride();
-    QList<SerialPortEntry> ports = enumerator ? enumerator() : SerialManager::availablePorts();
+    return apply(enumerator ? enumerator() : SerialManager::availablePorts());
+}
+
+void PortListModel::refreshInBackground()
+{
+    if (m_watcher.isRunning()) {
+        return;
+    }
+    const QByteArray stamp = folderStamp();
+    if (!stamp.isEmpty() && stamp == m_folderStamp && m_sinceEnumeration.isValid() &&
+        m_sinceEnumeration.elapsed() < MaxReuseMs) {
+        // No port came or went; a device path may have.
+        emit refreshed(apply(m_enumerated));
+        return;
+    }
+    m_pendingStamp = stamp;
+    m_pendingGeneration = m_generation;
+    // A replacement enumeration stands in for the system's and is called
+    // here, on this thread, like everything else its owner does; the
+    // result still comes back the way the system's does.
+    if (const Enumerator& enumerator = enumeratorOverride()) {
+        m_watcher.setFuture(QtConcurrent::run([ports = enumerator()] { return ports; }));
+    } else {
+        m_watcher.setFuture(QtConcurrent::run(&SerialManager::availablePorts));
+    }
+}
+
+void PortListModel::onEnumerated()
+{
+    if (m_pendingGeneration != m_generation) {
+        // refresh() has enumerated since this one started, and changed what
+        // there was to change.
+        emit refreshed(false);
+        return;
+    }
+    m_folderStamp = m_pendingStamp;
+    m_sinceEnumeration.start();
+    emit refreshed(apply(m_watcher.result()));
+}
+
+bool PortListModel::apply(const QList<SerialPortEntry>& enumerated)
+{
+    m_enumerated = enumerated;
+    QList<SerialPortEntry> ports = enumerated;
     ports += PortIdentity::pathEntries(m_paths, ports);
     if (ports == m_ports) {
         return false;

@@ -3,6 +3,8 @@
 #include "serial/serialconfig.h"
 
 #include <QAbstractListModel>
+#include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QList>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
@@ -10,7 +12,9 @@
 #include <functional>
 
 /// The serial ports present on the machine, with ports on a recognised
-/// USB-to-serial chip marked as recommended.
+/// USB-to-serial chip marked as recommended. Enumerating the system's ports
+/// walks about a thousand sysfs paths; the poll does it on a worker thread,
+/// and only when the device folder changed (or now and then regardless).
 class PortListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -36,8 +40,17 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
+    /// Most time between two enumerations by refreshInBackground(), in ms,
+    /// however still the device folder stays.
+    static constexpr int MaxReuseMs = 30000;
+
     /// Re-enumerates; true when the list changed (then the model was reset).
     Q_INVOKABLE bool refresh();
+    /// Brings the list up to date without blocking the caller's thread and
+    /// emits refreshed() when done (at once when the device folder has not
+    /// changed since the last enumeration, else once a worker thread has
+    /// enumerated). A call while an enumeration runs does nothing.
+    void refreshInBackground();
     Q_INVOKABLE QString portNameAt(int row) const;
     Q_INVOKABLE int indexOfPortName(const QString& portName) const;
 
@@ -45,6 +58,12 @@ public:
     /// system ports plus pseudo-terminals a test made. Affects every model
     /// created afterwards; an empty function restores the system enumeration.
     static void setEnumerator(Enumerator enumerator);
+    /// The folder whose modification time tells that ports may have come or
+    /// gone ("/dev" on Linux, where the kernel makes the device nodes); an
+    /// empty path makes every refreshInBackground() enumerate. Affects every
+    /// model at its next refresh.
+    static void setDeviceFolder(const QString& path);
+    static QString deviceFolder();
 
     /// Device paths to list after the enumerated ports while they lead to a
     /// device; taken into account at the next refresh.
@@ -52,7 +71,24 @@ public:
     /// The rows as they stand, for matching a device that comes back.
     const QList<SerialPortEntry>& ports() const { return m_ports; }
 
+signals:
+    /// A refreshInBackground() is done; @p changed as refresh() returns it.
+    void refreshed(bool changed);
+
 private:
+    /// Takes a new enumeration of the system's ports; true when the rows changed.
+    bool apply(const QList<SerialPortEntry>& enumerated);
+    void onEnumerated();
+
     QList<SerialPortEntry> m_ports;
     QStringList m_paths;
+    // The last enumeration, reused while the device folder stays as it was.
+    QList<SerialPortEntry> m_enumerated;
+    QByteArray m_folderStamp;
+    QByteArray m_pendingStamp;
+    QElapsedTimer m_sinceEnumeration;
+    // Counts synchronous refreshes: a background result older than one is dropped.
+    quint64 m_generation = 0;
+    quint64 m_pendingGeneration = 0;
+    QFutureWatcher<QList<SerialPortEntry>> m_watcher;
 };

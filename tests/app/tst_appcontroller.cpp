@@ -326,6 +326,55 @@ private slots:
         QCOMPARE(spy.count(), 2);
     }
 
+    void portPollFollowsThePorts_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("selectedAfter");
+
+        QTest::newRow("a port comes to an empty list")
+            << QStringList{} << QString() << QStringList{"ttyUSB0"} << "ttyUSB0";
+        QTest::newRow("a port comes, the selection stays")
+            << QStringList{"ttyUSB0"} << "ttyUSB0" << QStringList{"ttyACM0", "ttyUSB0"}
+            << "ttyUSB0";
+        QTest::newRow("the selected port goes") << QStringList{"ttyUSB0", "ttyUSB1"} << "ttyUSB1"
+                                                << QStringList{"ttyUSB0"} << QString();
+        QTest::newRow("another port goes") << QStringList{"ttyUSB0", "ttyUSB1"} << "ttyUSB0"
+                                           << QStringList{"ttyUSB0"} << "ttyUSB0";
+    }
+
+    // Without anybody asking, the poll brings the list and the selection up
+    // to date within its interval.
+    void portPollFollowsThePorts()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, selected);
+        QFETCH(QStringList, after);
+        QFETCH(QString, selectedAfter);
+
+        g_ports.clear();
+        for (const QString& name : std::as_const(before)) {
+            g_ports << port(name);
+        }
+        AppController controller;
+        controller.setSelectedPortName(selected);
+        g_ports.clear();
+        for (const QString& name : std::as_const(after)) {
+            g_ports << port(name);
+        }
+        PortListModel* list = controller.portListModel();
+        const auto shown = [list] {
+            QStringList names;
+            for (int row = 0; row < list->rowCount(); ++row) {
+                names << list->portNameAt(row);
+            }
+            return names;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), after, 3 * AppController::PortPollMs + 2000);
+        QCOMPARE(controller.selectedPortName(), selectedAfter);
+    }
+
     void driverHintDismissalPersists()
     {
         {

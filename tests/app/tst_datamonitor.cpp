@@ -27,6 +27,35 @@
 
 namespace {
 
+// Counts the lines that text items lay out.
+class LayoutCounter : public QObject
+{
+    Q_OBJECT
+public:
+    int count = 0;
+    // Every text item of the list's rows reports each line it lays out.
+    void watch(QQuickItem* list)
+    {
+        QQuickItem* content = list->property("contentItem").value<QQuickItem*>();
+        for (QQuickItem* row : content->childItems()) {
+            for (QQuickItem* child : row->childItems()) {
+                const int signal =
+                    child->metaObject()->indexOfSignal("lineLaidOut(QQuickTextLine*)");
+                if (signal >= 0 && !m_watched.contains(child)) {
+                    m_watched << child;
+                    connect(child, child->metaObject()->method(signal), this,
+                            metaObject()->method(metaObject()->indexOfSlot("laidOut()")));
+                }
+            }
+        }
+    }
+public slots:
+    void laidOut() { ++count; }
+
+private:
+    QList<QQuickItem*> m_watched;
+};
+
 QVariant call(QObject* object, const char* function, const QVariant& argument)
 {
     QVariant result;
@@ -194,6 +223,8 @@ private slots:
     void copyPartialSelectionAcrossLines();
     void contextMenuCopyAndClear();
     void horizontalBarOnlyWithoutWrapping();
+    void unchangedRowsAreNotLaidOutAgain_data();
+    void unchangedRowsAreNotLaidOutAgain();
 
     void saveDialogOpensWithSuggestions();
     void saveDialogShowsErrorAndStaysOpen();
@@ -789,6 +820,47 @@ void TestDataMonitor::horizontalBarOnlyWithoutWrapping()
     m_monitor->setProperty("wrapLines", true);
     QTRY_VERIFY(!bar->isVisible());
     QCOMPARE(m_view->property("contentWidth").toDouble(), m_view->width());
+}
+
+void TestDataMonitor::unchangedRowsAreNotLaidOutAgain_data()
+{
+    QTest::addColumn<int>("held");  // lines in the log before
+    QTest::addColumn<int>("added"); // lines per refresh
+    QTest::addColumn<bool>("wrap");
+
+    QTest::newRow("short log, one line") << 5 << 1 << true;
+    QTest::newRow("scrolling, one line") << 300 << 1 << true;
+    QTest::newRow("scrolling, three lines") << 300 << 3 << true;
+    QTest::newRow("full log, one line") << LogManager::Capacity << 1 << true;
+    QTest::newRow("full log, unwrapped") << LogManager::Capacity << 2 << false;
+}
+
+// A refresh lays out the rows of the new lines; the rows still in sight
+// keep their layout, however many there are.
+void TestDataMonitor::unchangedRowsAreNotLaidOutAgain()
+{
+    QFETCH(int, held);
+    QFETCH(int, added);
+    QFETCH(bool, wrap);
+
+    m_monitor->setProperty("wrapLines", wrap);
+    appendRx(0, held);
+    QVERIFY(settle());
+
+    LayoutCounter counter;
+    for (int refresh = 0; refresh < 5; ++refresh) {
+        counter.watch(m_view);
+        counter.count = 0;
+        appendRx(held + refresh * added, added);
+        QVERIFY(settle());
+        // Rows taken from the pool for the new lines lay those out; the one
+        // at the top edge may leave or come back meanwhile.
+        QVERIFY2(counter.count <= added + 1,
+                 qPrintable(QStringLiteral("refresh %1: %2 lines laid out for %3 new ones")
+                                .arg(refresh)
+                                .arg(counter.count)
+                                .arg(added)));
+    }
 }
 
 void TestDataMonitor::saveDialogOpensWithSuggestions()

@@ -27,19 +27,43 @@ QList<QByteArray> fillers(int count)
 // data monitor does, and tracks whether a deferred reset is still due.
 struct Mirror
 {
-    Mirror(LogManager* log, LogListModel* model)
+    /// Which parts of the feed the mirror listens to.
+    enum Listen { Appends = 1, Evictions = 2, Both = 3 };
+
+    Mirror(LogManager* log, LogListModel* model, int listen = Both)
     {
-        QObject::connect(model, &LogListModel::lineAppended, model, [this](const QString& text) {
-            feedWhilePending |= resetDue;
-            doc += text;
-        });
-        QObject::connect(model, &LogListModel::lineEvicted, model, [this](int length) {
-            feedWhilePending |= resetDue;
-            if (length <= 0 || length > doc.size()) {
-                badEviction = true;
-            }
-            doc.remove(0, length);
-        });
+        // A mirror that starts late starts from the whole document.
+        doc = model->fullPlainDump();
+        if (listen & Appends) {
+            QObject::connect(model, &LogListModel::lineAppended, model,
+                             [this](const QString& text) {
+                                 feedWhilePending |= resetDue;
+                                 doc += text;
+                                 ++appends;
+                             });
+        }
+        if (listen & Evictions) {
+            // The rows leaving are announced before their length: each of
+            // their lines and its line break.
+            QObject::connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, model,
+                             [this, model](const QModelIndex&, int first, int last) {
+                                 leaving = 0;
+                                 leavingLength = 0;
+                                 for (int row = first; row <= last; ++row) {
+                                     ++leaving;
+                                     leavingLength += model->lineTextAt(row).size() + 1;
+                                 }
+                             });
+            const bool whole = listen & Appends; // else the document only shrinks
+            QObject::connect(model, &LogListModel::lineEvicted, model, [this, whole](int length) {
+                feedWhilePending |= resetDue;
+                if (length <= 0 || (whole && length > doc.size()) || length != leavingLength) {
+                    badEviction = true;
+                }
+                doc.remove(0, length);
+                evictedLines += leaving;
+            });
+        }
         QObject::connect(model, &LogListModel::rebuildNeeded, model,
                          [this, model] { doc = model->fullPlainDump(); });
         QObject::connect(log, &LogManager::bulkChanged, model, [this] { resetDue = true; });
@@ -48,6 +72,10 @@ struct Mirror
     }
 
     QString doc;
+    int appends = 0;
+    int evictedLines = 0;
+    int leaving = 0;
+    qsizetype leavingLength = 0;
     bool resetDue = false;
     bool badEviction = false;
     bool feedWhilePending = false;
@@ -81,6 +109,8 @@ private slots:
     void fullPlainDumpEmpty();
     void itemModelTester();
     void mirroredDocument();
+    void feedForListeners_data();
+    void feedForListeners();
 };
 
 void TestLogListModel::roles()
@@ -628,6 +658,72 @@ void TestLogListModel::mirroredDocument()
     // The sequence must actually have exercised both paths.
     QVERIFY(bulkResets > 3);
     QVERIFY(checks > 100);
+}
+
+void TestLogListModel::feedForListeners_data()
+{
+    QTest::addColumn<int>("listen");
+    QTest::addColumn<int>("quietLines"); // appended before anything listens
+    QTest::addColumn<bool>("switchWhileQuiet");
+
+    QTest::newRow("appends and evictions from the start") << int(Mirror::Both) << 0 << false;
+    QTest::newRow("appends only") << int(Mirror::Appends) << 0 << false;
+    QTest::newRow("evictions only") << int(Mirror::Evictions) << 0 << false;
+    QTest::newRow("both, after quiet lines") << int(Mirror::Both) << 4990 << false;
+    QTest::newRow("both, after a quiet full log") << int(Mirror::Both) << 6000 << false;
+    QTest::newRow("evictions, after a quiet full log") << int(Mirror::Evictions) << 6000 << false;
+    QTest::newRow("both, after quiet lines and a switch") << int(Mirror::Both) << 5100 << true;
+}
+
+// The text feed is skipped while nothing listens; whoever listens gets
+// exactly the feed the document needs, also after a quiet spell.
+void TestLogListModel::feedForListeners()
+{
+    QFETCH(int, listen);
+    QFETCH(int, quietLines);
+    QFETCH(bool, switchWhileQuiet);
+
+    LogManager log;
+    LogListModel model(&log);
+    // Lines of varied length, in small batches as the receive path appends them.
+    int number = 0;
+    auto appendLines = [&](int count) {
+        while (count > 0) {
+            QList<QByteArray> batch;
+            for (int i = 0; i < qMin(count, 3); ++i, ++number) {
+                batch << QByteArray("line ") + QByteArray(number % 17, 'x') + "\xC3\xA9\t" +
+                             QByteArray::number(number);
+            }
+            count -= int(batch.size());
+            log.appendBatch(LogKind::RX, batch);
+        }
+    };
+    appendLines(quietLines);
+    if (switchWhileQuiet) {
+        model.setHexMode(true);
+    }
+
+    Mirror mirror(&log, &model, listen);
+    QCOMPARE(mirror.doc, model.fullPlainDump());
+    appendLines(5200); // fills the log and evicts
+    QVERIFY(!mirror.badEviction);
+
+    if (listen & Mirror::Appends) {
+        // One text per batch, every line of it once.
+        QCOMPARE(mirror.appends, (5200 + 2) / 3);
+        QVERIFY(mirror.doc.endsWith(model.fullPlainDump()));
+        const int held = int(qMin<qsizetype>(quietLines, LogManager::Capacity));
+        const int kept = listen & Mirror::Evictions ? 0 : held + 5200 - LogManager::Capacity;
+        QCOMPARE(mirror.doc.count(QLatin1Char('\n')), LogManager::Capacity + kept);
+    } else {
+        QCOMPARE(mirror.appends, 0);
+    }
+    const int expectedEvictions = qMax(0, quietLines + 5200 - LogManager::Capacity) -
+                                  qMax(0, quietLines - LogManager::Capacity);
+    QCOMPARE(mirror.evictedLines, listen & Mirror::Evictions ? expectedEvictions : 0);
+    if (listen == Mirror::Both) {
+        QCOMPARE(mirror.doc, model.fullPlainDump());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLogListModel)

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <ctime>
+#include <optional>
+#include <sys/time.h>
+
 Q_DECLARE_METATYPE(SerialPortEntry)
 
 namespace {
@@ -46,6 +50,12 @@ private slots:
     void survivesModelTester();
     void pathRowsFollowTheSystemPorts_data();
     void pathRowsFollowTheSystemPorts();
+    void backgroundRefreshFollowsThePorts_data();
+    void backgroundRefreshFollowsThePorts();
+    void deviceFolderDecidesWhenToEnumerate_data();
+    void deviceFolderDecidesWhenToEnumerate();
+    void olderBackgroundResultIsDropped();
+    void systemPortsInTheBackground();
 
 private:
     QList<SerialPortEntry> m_ports;
@@ -305,6 +315,188 @@ void TestPortListModel::pathRowsFollowTheSystemPorts()
         QFile::remove(path);
     QCOMPARE(model.refresh(), rows.size() > 2);
     QCOMPARE(model.rowCount(), 2);
+}
+
+namespace {
+
+QStringList names(const PortListModel& model)
+{
+    QStringList list;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        list << model.portNameAt(row);
+    }
+    return list;
+}
+
+QList<SerialPortEntry> portsNamed(const QStringList& names)
+{
+    QList<SerialPortEntry> ports;
+    for (const QString& name : names) {
+        ports << entry(name, QString());
+    }
+    return ports;
+}
+
+// Waits for the refreshed() signal of a background refresh; its argument.
+std::optional<bool> refreshedInBackground(PortListModel& model)
+{
+    QSignalSpy refreshed(&model, &PortListModel::refreshed);
+    model.refreshInBackground();
+    if (refreshed.isEmpty() && !refreshed.wait(5000)) {
+        return std::nullopt;
+    }
+    if (refreshed.count() != 1) {
+        return std::nullopt;
+    }
+    return refreshed.first().first().toBool();
+}
+
+} // namespace
+
+void TestPortListModel::backgroundRefreshFollowsThePorts_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+
+    const auto row = [](const char* tag, const QStringList& before, const QStringList& after) {
+        QTest::newRow(tag) << before << after;
+    };
+    row("a port comes", {"ttyS0"}, {"ttyS0", "ttyUSB0"});
+    row("a port goes", {"ttyS0", "ttyUSB0"}, {"ttyS0"});
+    row("the last port goes", {"ttyUSB0"}, {});
+    row("the first port comes", {}, {"ttyACM0"});
+    row("one port for another", {"ttyUSB0"}, {"ttyUSB1"});
+    row("nothing changes", {"ttyS0", "ttyUSB0"}, {"ttyS0", "ttyUSB0"});
+}
+
+// The poll's refresh: the enumeration's result comes back to this thread and
+// resets the model as refresh() does.
+void TestPortListModel::backgroundRefreshFollowsThePorts()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+
+    useList(portsNamed(before));
+    PortListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QCOMPARE(names(model), before);
+
+    useList(portsNamed(after));
+    const std::optional<bool> changed = refreshedInBackground(model);
+    QVERIFY(changed.has_value());
+    QCOMPARE(*changed, before != after);
+    QCOMPARE(names(model), after);
+    QCOMPARE(reset.count(), before != after ? 1 : 0);
+
+    // Settled: the next one finds nothing new.
+    const std::optional<bool> again = refreshedInBackground(model);
+    QVERIFY(again.has_value());
+    QVERIFY(!*again);
+    QCOMPARE(reset.count(), before != after ? 1 : 0);
+}
+
+void TestPortListModel::deviceFolderDecidesWhenToEnumerate_data()
+{
+    QTest::addColumn<QString>("change"); // what happens in the device folder
+    QTest::addColumn<bool>("enumerates");
+
+    QTest::newRow("nothing") << QStringLiteral("none") << false;
+    QTest::newRow("a node comes") << QStringLiteral("add") << true;
+    QTest::newRow("a node goes") << QStringLiteral("remove") << true;
+    QTest::newRow("a node is renamed") << QStringLiteral("rename") << true;
+    QTest::newRow("a node's content changes") << QStringLiteral("write") << false;
+}
+
+// Enumerating is skipped while the device folder stays as it was; a device
+// path is still looked at every time.
+void TestPortListModel::deviceFolderDecidesWhenToEnumerate()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, enumerates);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString node = folder.filePath(QStringLiteral("ttyUSB0"));
+    QVERIFY(korveltest::writeFile(node, "x"));
+    QTemporaryDir links;
+    QVERIFY(links.isValid());
+    const QString path = links.filePath(QStringLiteral("device"));
+
+    // A folder that changed within the last moments is not trusted to show
+    // the next change (its clock may be coarse): this one changed long ago.
+    const timeval longAgo[2] = {{std::time(nullptr) - 60, 0}, {std::time(nullptr) - 60, 0}};
+    QCOMPARE(::utimes(QFile::encodeName(folder.path()).constData(), longAgo), 0);
+
+    useList(portsNamed({QStringLiteral("ttyS0")}));
+    PortListModel model;
+    model.setPaths({path});
+    PortListModel::setDeviceFolder(folder.path());
+    const auto restore = qScopeGuard([] { PortListModel::setDeviceFolder(QString()); });
+    QVERIFY(!model.refresh()); // takes the folder's state
+
+    useList(portsNamed({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")}));
+    // A device path that appears meanwhile shows either way.
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+    if (change == QLatin1String("add")) {
+        QVERIFY(korveltest::writeFile(folder.filePath(QStringLiteral("ttyUSB1")), "y"));
+    } else if (change == QLatin1String("remove")) {
+        QVERIFY(QFile::remove(node));
+    } else if (change == QLatin1String("rename")) {
+        QVERIFY(QFile::rename(node, folder.filePath(QStringLiteral("ttyACM0"))));
+    } else if (change == QLatin1String("write")) {
+        QVERIFY(korveltest::writeFile(node, "changed"));
+    }
+
+    const std::optional<bool> changed = refreshedInBackground(model);
+    QVERIFY(changed.has_value());
+    QVERIFY(*changed); // the path row at least
+    QStringList expected{QStringLiteral("ttyS0")};
+    if (enumerates) {
+        expected << QStringLiteral("ttyUSB0");
+    }
+    expected << path;
+    QCOMPARE(names(model), expected);
+
+    // A refresh asked for by the user always enumerates.
+    model.refresh();
+    QCOMPARE(names(model), (QStringList{"ttyS0", "ttyUSB0", path}));
+}
+
+// A refresh that completes while a background one is on its way wins: the
+// older result does not overwrite it.
+void TestPortListModel::olderBackgroundResultIsDropped()
+{
+    useList(portsNamed({QStringLiteral("ttyS0")}));
+    PortListModel model;
+    QSignalSpy refreshed(&model, &PortListModel::refreshed);
+    useList(portsNamed({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")}));
+    model.refreshInBackground(); // takes this list; it comes back later
+    useList(portsNamed({QStringLiteral("ttyUSB1")}));
+    QVERIFY(model.refresh());
+    QCOMPARE(names(model), QStringList{QStringLiteral("ttyUSB1")});
+
+    QVERIFY(refreshed.wait(5000));
+    QCOMPARE(refreshed.count(), 1);
+    QCOMPARE(refreshed.first().first().toBool(), false);
+    QCOMPARE(names(model), QStringList{QStringLiteral("ttyUSB1")});
+}
+
+// The system's own enumeration on the worker thread gives what it gives here.
+void TestPortListModel::systemPortsInTheBackground()
+{
+    PortListModel::setEnumerator({});
+    const auto restore =
+        qScopeGuard([this] { PortListModel::setEnumerator([this] { return m_ports; }); });
+    PortListModel model;
+    QVERIFY(!model.refresh());
+    const QStringList system = names(model);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    const std::optional<bool> changed = refreshedInBackground(model);
+    QVERIFY(changed.has_value());
+    QVERIFY(!*changed);
+    QCOMPARE(names(model), system);
+    QCOMPARE(reset.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPortListModel)

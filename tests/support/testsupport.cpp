@@ -33,13 +33,17 @@ QList<QByteArray> rxLines(const LogManager& log)
 }
 
 FakePorts::FakePorts(PortListModel::Enumerator enumerator)
+    : m_deviceFolder(PortListModel::deviceFolder())
 {
     PortListModel::setEnumerator(std::move(enumerator));
+    // The machine's device folder says nothing of made-up ports: every poll enumerates.
+    PortListModel::setDeviceFolder(QString());
 }
 
 FakePorts::~FakePorts()
 {
     PortListModel::setEnumerator({});
+    PortListModel::setDeviceFolder(m_deviceFolder);
 }
 
 QString opened(const QString& port, const QString& summary)

@@ -46,7 +46,8 @@ struct Device
 };
 
 /// While it lives, the port list enumerates through @p enumerator instead of
-/// the platform; the platform's enumeration is back once it is gone.
+/// the platform, at every poll; the platform's enumeration is back once it
+/// is gone.
 class FakePorts
 {
 public:
@@ -54,6 +55,9 @@ public:
     ~FakePorts();
     FakePorts(const FakePorts&) = delete;
     FakePorts& operator=(const FakePorts&) = delete;
+
+private:
+    QString m_deviceFolder;
 };
 
 /// While it lives, EnvConfig::instance() answers from the ".env" text @p text (written to a
