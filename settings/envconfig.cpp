@@ -70,7 +70,12 @@ void EnvConfig::loadFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return;
     }
-    QTextStream in(&file);
+    load(file);
+}
+
+void EnvConfig::load(QIODevice& device)
+{
+    QTextStream in(&device);
     in.setEncoding(QStringConverter::Utf8);
     QString line;
     while (in.readLineInto(&line)) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 /// The deployment configuration from ".env" files: addresses and access keys of the update
 /// services, which are never built into the program. One process-wide table, filled once from
 /// the files of defaultLocations(); a later file's definition replaces an earlier one.
@@ -29,6 +31,10 @@ public:
 
     /// Reads one file into the table; a missing or unreadable file is skipped silently.
     void loadFile(const QString& path);
+
+    /// Reads the definitions that @p device (open for reading as text) holds into the table, as
+    /// loadFile() does with a file's contents.
+    void load(QIODevice& device);
 
     /// The stored value of @p key (also when it is empty), or @p defaultValue when the key was
     /// never defined.

@@ -40,8 +40,14 @@ const QString kCachedLibrary = QStringLiteral("library/cachedJson");
 const QString kLastCheckAt = QStringLiteral("library/lastCheckAt");
 const QString kHintDismissed = QStringLiteral("device/ch340DriverHintDismissed");
 
+// Set while the preferences are kept in memory instead of the settings file.
+QVariantMap* memoryStorage = nullptr;
+
 QVariant read(const QString& key, const QVariant& fallback = {})
 {
+    if (memoryStorage) {
+        return memoryStorage->value(key, fallback);
+    }
     const QSettings settings;
     return settings.value(key, fallback);
 }
@@ -55,11 +61,30 @@ void commit(QSettings& settings)
     }
 }
 
+// Stores every value of @p values and drops every key of @p removed, in one
+// write of the storage.
+void writeAll(const QVariantMap& values, const QStringList& removed = {})
+{
+    if (memoryStorage) {
+        for (const QString& key : removed) {
+            memoryStorage->remove(key);
+        }
+        memoryStorage->insert(values);
+        return;
+    }
+    QSettings settings;
+    for (const QString& key : removed) {
+        settings.remove(key);
+    }
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        settings.setValue(it.key(), it.value());
+    }
+    commit(settings);
+}
+
 void write(const QString& key, const QVariant& value)
 {
-    QSettings settings;
-    settings.setValue(key, value);
-    commit(settings);
+    writeAll({{key, value}});
 }
 
 // The platform's interface font family, captured once: start-up asks for it
@@ -108,6 +133,11 @@ int platformColorScheme()
 
 } // namespace
 
+void SettingsStore::useMemoryStorage(QVariantMap* values)
+{
+    memoryStorage = values;
+}
+
 SettingsWriteMonitor& SettingsWriteMonitor::instance()
 {
     static SettingsWriteMonitor monitor;
@@ -141,27 +171,24 @@ QString SettingsStore::languageForLocaleName(const QString& localeName)
 
 SerialConfig SettingsStore::lastSerialConfig() const
 {
-    const QSettings settings;
     SerialConfig config;
-    config.portName = settings.value(kSerialPort, QString()).toString();
-    config.baudRate = settings.value(kSerialBaud, 115200).toInt();
-    config.dataBits = settings.value(kSerialDataBits, 8).toInt();
-    config.parity = settings.value(kSerialParity, 0).toInt();
-    config.stopBits = settings.value(kSerialStopBits, 1).toInt();
-    config.flowControl = settings.value(kSerialFlow, 0).toInt();
+    config.portName = read(kSerialPort, QString()).toString();
+    config.baudRate = read(kSerialBaud, 115200).toInt();
+    config.dataBits = read(kSerialDataBits, 8).toInt();
+    config.parity = read(kSerialParity, 0).toInt();
+    config.stopBits = read(kSerialStopBits, 1).toInt();
+    config.flowControl = read(kSerialFlow, 0).toInt();
     return config;
 }
 
 void SettingsStore::setLastSerialConfig(const SerialConfig& config)
 {
-    QSettings settings;
-    settings.setValue(kSerialPort, config.portName);
-    settings.setValue(kSerialBaud, config.baudRate);
-    settings.setValue(kSerialDataBits, config.dataBits);
-    settings.setValue(kSerialParity, config.parity);
-    settings.setValue(kSerialStopBits, config.stopBits);
-    settings.setValue(kSerialFlow, config.flowControl);
-    commit(settings);
+    writeAll({{kSerialPort, config.portName},
+              {kSerialBaud, config.baudRate},
+              {kSerialDataBits, config.dataBits},
+              {kSerialParity, config.parity},
+              {kSerialStopBits, config.stopBits},
+              {kSerialFlow, config.flowControl}});
 }
 
 QString SettingsStore::lastModelId() const
@@ -389,12 +416,8 @@ QString SettingsStore::themeForColorScheme(int scheme)
 
 void SettingsStore::resetDisplayPreferences()
 {
-    QSettings settings;
-    for (const QString& key :
-         {kLanguage, kLogFontFamily, kLogFontSize, kAppFontFamily, kAppFontSize, kThemeMode}) {
-        settings.remove(key);
-    }
-    commit(settings);
+    writeAll({},
+             {kLanguage, kLogFontFamily, kLogFontSize, kAppFontFamily, kAppFontSize, kThemeMode});
 }
 
 QString SettingsStore::cachedLibraryJson() const

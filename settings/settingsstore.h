@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 /// Announces, for the whole process, that a write did not reach the
 /// settings storage (a read-only folder, a full disk).
@@ -29,6 +30,12 @@ signals:
 class SettingsStore
 {
 public:
+    /// Keeps every preference in @p values (not owned) instead of the
+    /// settings file until it is called with null again: for fuzzing, where
+    /// a file written and synced for every input would decide the speed.
+    /// Set it before any store is used, from the thread that uses them.
+    static void useMemoryStorage(QVariantMap* values);
+
     QString language() const;
     void setLanguage(const QString& code);
 

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
@@ -270,6 +271,8 @@ private slots:
     void writtenJsonIsCompactAndTyped();
 
     void resetDisplayPreferences();
+    void memoryStorage_data();
+    void memoryStorage();
 };
 
 void TstSettingsStore::initTestCase()
@@ -719,6 +722,40 @@ void TstSettingsStore::resetDisplayPreferences()
         const QVariant expected = kDisplayKeys.contains(s.key) ? s.defaultValue : s.sample;
         QVERIFY2(storedValue(s.key) == expected, qPrintable(s.key));
     }
+}
+
+void TstSettingsStore::memoryStorage_data()
+{
+    roundTrip_data();
+}
+
+// Kept in memory, every preference reads back as the file gives it, under
+// the same names, and the file is never touched; without the memory the file
+// answers again.
+void TstSettingsStore::memoryStorage()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QVariantMap memory;
+    SettingsStore::useMemoryStorage(&memory);
+    const auto back = qScopeGuard([] { SettingsStore::useMemoryStorage(nullptr); });
+
+    const QVariant defaultValue = storedValue(key);
+    storeValue(key, value);
+    QCOMPARE(storedValue(key), value);
+    QStringList expectedKeys = kSerialKeys.contains(key) ? kSerialKeys : QStringList{key};
+    expectedKeys.sort();
+    QCOMPARE(memory.keys(), expectedKeys);
+    QCOMPARE(QSettings().allKeys(), QStringList());
+    if (kDisplayKeys.contains(key)) {
+        SettingsStore().resetDisplayPreferences();
+        QVERIFY(memory.isEmpty());
+        QCOMPARE(storedValue(key), defaultValue);
+        storeValue(key, value);
+    }
+
+    SettingsStore::useMemoryStorage(nullptr);
+    QCOMPARE(storedValue(key), defaultValue);
 }
 
 int main(int argc, char* argv[])
