@@ -25,6 +25,14 @@ F.CheckBox {
         value: 18
     }
 
+    // A label longer than the panel is wide (some languages' texts are)
+    // takes a second line rather than being cut off.
+    Binding {
+        target: root.contentItem
+        property: "wrapMode"
+        value: Text.Wrap
+    }
+
     // The style's own glyph is the indicator's first image child; hide it.
     Component.onCompleted: {
         const children = root.indicator ? root.indicator.children : []

@@ -470,6 +470,21 @@ private slots:
         }
         QVERIFY(seen.size() > 1);
 
+        // Every option's label is shown whole: a long one wraps instead of
+        // being cut off at the panel's edge.
+        int checkBoxes = 0;
+        for (QQuickItem* child : item("remoteAssistPanel")->findChildren<QQuickItem*>()) {
+            if (!child->inherits("QQuickCheckBox")) {
+                continue;
+            }
+            ++checkBoxes;
+            const auto* label = child->property("contentItem").value<QQuickItem*>();
+            QVERIFY(label);
+            QVERIFY2(!label->property("truncated").toBool(),
+                     qPrintable(child->property("text").toString()));
+        }
+        QCOMPARE(checkBoxes, 3);
+
         QObject* dialog = object("remoteSupportDialog");
         click(item("startSessionButton"));
         QTRY_VERIFY(dialog->property("opened").toBool());
