@@ -196,6 +196,12 @@ void AppController::onRxFlushTimeout()
         m_rxFlushTimer->start(int(RxFlushMs - quiet));
         return;
     }
+    // After the window was busy for longer than the pause, the rest of the
+    // line may be waiting unread: the pause is only over once it is read.
+    if (m_serial.hasUnreadInput()) {
+        m_rxFlushTimer->start(RxFlushMs);
+        return;
+    }
     flushRxLineBuffer();
 }
 

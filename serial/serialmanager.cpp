@@ -7,6 +7,7 @@
 
 #if defined(Q_OS_UNIX)
 #include <poll.h>
+#include <sys/ioctl.h>
 #endif
 
 namespace {
@@ -185,6 +186,24 @@ QList<SerialPortEntry> SerialManager::availablePorts()
 QList<int> SerialManager::standardBaudRates()
 {
     return {9600, 19200, 57600, 115200, 230400};
+}
+
+bool SerialManager::hasUnreadInput() const
+{
+    if (!m_port.isOpen()) {
+        return false;
+    }
+    if (m_port.bytesAvailable() > 0) {
+        return true;
+    }
+#if defined(Q_OS_UNIX)
+    // The port reads only when its notifier runs; until then the bytes sit
+    // in the terminal's own queue.
+    int queued = 0;
+    return ::ioctl(int(m_port.handle()), FIONREAD, &queued) == 0 && queued > 0;
+#else
+    return false;
+#endif
 }
 
 void SerialManager::handleReadyRead()

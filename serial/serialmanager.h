@@ -30,6 +30,10 @@ public:
     /// Bytes written but not yet handed to the device.
     qint64 bytesToWrite() const;
 
+    /// Whether received bytes wait to be read: they came while the event
+    /// loop was busy, and dataReceived() has not reported them yet.
+    bool hasUnreadInput() const;
+
     QString portSummary() const;
     SerialConfig activeConfig() const { return m_active; }
 

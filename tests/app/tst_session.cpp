@@ -8,6 +8,7 @@
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 #include <functional>
@@ -214,6 +215,38 @@ private slots:
         controller.closePort();
         QCOMPARE(controller.logStore().entries().size(), rx.size() + 2);
         QCOMPARE(changed.count(), 1);
+    }
+
+    void busyWindowKeepsTheLineWhole_data()
+    {
+        QTest::addColumn<QByteArray>("rest");
+        QTest::newRow("line completed while busy") << QByteArray(" half\n");
+        QTest::newRow("line extended while busy") << QByteArray(" half");
+    }
+
+    // The window is busy past the pause while the rest of a line arrives:
+    // once it gets back to it, the rest is read before the pause is judged,
+    // so the line is not cut in two.
+    void busyWindowKeepsTheLineWhole()
+    {
+        QFETCH(QByteArray, rest);
+
+        korveltest::SocatPair pair;
+        QVERIFY2(pair.start(), qPrintable(pair.error()));
+        AppController controller;
+        QVERIFY(openDefault(controller, pair.appPath()));
+        Device device(pair.devicePath());
+        QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+
+        const QByteArray first("first");
+        whenReceived(controller, first, [&] {
+            device.port.write(rest);
+            device.port.waitForBytesWritten(1000);
+            QThread::msleep(3 * AppController::RxFlushMs); // the busy window
+        });
+        QCOMPARE(device.port.write(first), qint64(first.size()));
+        const QStringList expected{opened(pair.appPath()), QStringLiteral("RX:first half")};
+        QTRY_COMPARE_WITH_TIMEOUT(describe(controller.logStore()), expected, 5000);
     }
 
     void disconnectReportsBeforeFlushing()

@@ -6,6 +6,7 @@
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -79,6 +80,7 @@ private slots:
     void failedOpenKeepsPreviousConfiguration_data();
     void failedOpenKeepsPreviousConfiguration();
     void closedManagerIsQuiet();
+    void unreadInputIsSeenUntilRead();
     void closeKeepsSummaryOfLastPort();
     void destroyingOpenManagerEmitsClosedOnce();
     void disconnectClosesOnce();
@@ -267,6 +269,40 @@ void TestSerialManager::closedManagerIsQuiet()
     QCOMPARE(manager.write(QByteArrayLiteral("hello\r\n")), qint64(-1));
     manager.close();
     QCOMPARE(log.events, QStringList());
+}
+
+// Bytes that came while the event loop was busy are seen as waiting, and no
+// longer once the manager has read and reported them.
+void TestSerialManager::unreadInputIsSeenUntilRead()
+{
+    SerialManager manager;
+    QVERIFY(!manager.hasUnreadInput());
+    QString error;
+    QVERIFY2(manager.open(makeConfig(m_pair->appPath(), 115200, 8, 0, 1, 0), &error),
+             qPrintable(error));
+    QVERIFY(!manager.hasUnreadInput());
+
+    QSerialPort device(m_pair->devicePath());
+    QVERIFY2(device.open(QIODevice::ReadWrite), qPrintable(device.errorString()));
+    QByteArray received;
+    connect(&manager, &SerialManager::dataReceived, this,
+            [&](const QByteArray& chunk) { received += chunk; });
+    const QByteArray sent("waiting");
+    QCOMPARE(device.write(sent), qint64(sent.size()));
+    QVERIFY(device.waitForBytesWritten(1000));
+
+    // No event loop runs here, as in a busy window: the bytes stay unread.
+    QDeadlineTimer deadline(5000);
+    while (!manager.hasUnreadInput() && !deadline.hasExpired()) {
+        QThread::msleep(5);
+    }
+    QVERIFY(manager.hasUnreadInput());
+    QVERIFY(received.isEmpty());
+
+    QTRY_COMPARE_WITH_TIMEOUT(received, sent, 5000);
+    QVERIFY(!manager.hasUnreadInput());
+    manager.close();
+    QVERIFY(!manager.hasUnreadInput());
 }
 
 void TestSerialManager::closeKeepsSummaryOfLastPort()
