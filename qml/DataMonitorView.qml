@@ -555,49 +555,49 @@ Item {
                 }
 
                 // A selected line is drawn by an editor, which can show part of
-                // a line (also across wrapped rows) as selected.
-                Loader {
-                    active: row.selected
+                // a line (also across wrapped rows) as selected. It holds text
+                // only while its row is selected, so the rows that are not cost
+                // no second layout.
+                TextEdit {
+                    id: selectedLine
+
+                    // select() itself reports a text change.
+                    property bool selecting: false
+
+                    function showSelection() {
+                        if (selectedLine.selecting || !row.selected)
+                            return
+                        selectedLine.selecting = true
+                        selectedLine.select(row.selectionFrom, row.selectionTo)
+                        selectedLine.selecting = false
+                    }
+
+                    objectName: "selectedLine"
                     width: plain.width
-                    sourceComponent: TextEdit {
-                        id: selectedLine
+                    visible: row.selected
+                    text: row.selected ? row.lineText : ""
+                    textFormat: TextEdit.PlainText
+                    readOnly: true
+                    selectByMouse: false
+                    activeFocusOnPress: false
+                    wrapMode: root.wrapLines ? TextEdit.Wrap : TextEdit.NoWrap
+                    font.family: AppController.logFontFamily
+                    font.pixelSize: AppController.logFontSize
+                    color: Theme.consoleText
+                    selectionColor: Theme.accentFill
+                    selectedTextColor: Theme.accentForeground
 
-                        // select() itself reports a text change.
-                        property bool selecting: false
+                    onTextChanged: selectedLine.showSelection()
 
-                        function showSelection() {
-                            if (selectedLine.selecting)
-                                return
-                            selectedLine.selecting = true
-                            selectedLine.select(row.selectionFrom, row.selectionTo)
-                            selectedLine.selecting = false
+                    Connections {
+                        target: row
+
+                        function onSelectionFromChanged() {
+                            selectedLine.showSelection()
                         }
 
-                        text: row.lineText
-                        textFormat: TextEdit.PlainText
-                        readOnly: true
-                        selectByMouse: false
-                        activeFocusOnPress: false
-                        wrapMode: root.wrapLines ? TextEdit.Wrap : TextEdit.NoWrap
-                        font.family: AppController.logFontFamily
-                        font.pixelSize: AppController.logFontSize
-                        color: Theme.consoleText
-                        selectionColor: Theme.accent
-                        selectedTextColor: Theme.accentForeground
-
-                        Component.onCompleted: selectedLine.showSelection()
-                        onTextChanged: selectedLine.showSelection()
-
-                        Connections {
-                            target: row
-
-                            function onSelectionFromChanged() {
-                                selectedLine.showSelection()
-                            }
-
-                            function onSelectionToChanged() {
-                                selectedLine.showSelection()
-                            }
+                        function onSelectionToChanged() {
+                            selectedLine.showSelection()
                         }
                     }
                 }
@@ -804,7 +804,7 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 4
                 radius: 5
-                color: Theme.accent
+                color: Theme.accentFill
                 visible: item.highlighted
             }
         }

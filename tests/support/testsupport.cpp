@@ -7,8 +7,10 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 
 namespace korveltest {
 
@@ -119,6 +121,14 @@ void isolateSettings()
         QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QSettings().clear();
+}
+
+void failOnQmlWarnings()
+{
+    // The engine names the document and line ("qrc:/…/Main.qml:12:5: …"), or
+    // says it has no document to name.
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral(R"(\.qml(:\d+)*: |^<Unknown File>: |^QML )")));
 }
 
 Simulator::~Simulator()

@@ -81,6 +81,11 @@ private:
 /// identity, so a test never reads or writes the user's settings.
 void isolateSettings();
 
+/// From now until the end of the running test function, every warning of the
+/// QML engine (a failed binding, a type error in a handler, a component that
+/// cannot be made) fails it. Window tests call it from init().
+void failOnQmlWarnings();
+
 /// korvel-devsim as a child process, ended when the object goes. The first
 /// line it prints is the path of the terminal end of its pseudo-terminal.
 class Simulator
