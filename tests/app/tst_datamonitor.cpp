@@ -223,6 +223,7 @@ private slots:
     void copyPartialSelectionAcrossLines();
     void selectedLinesShowTheirText_data();
     void selectedLinesShowTheirText();
+    void pauseBarCountsAndWarns();
     void contextMenuCopyAndClear();
     void horizontalBarOnlyWithoutWrapping();
     void unchangedRowsAreNotLaidOutAgain_data();
@@ -826,6 +827,52 @@ void TestDataMonitor::selectedLinesShowTheirText()
     QVERIFY(middleEditor);
     QCOMPARE(middleEditor->property("selectedText").toString(),
              middle->property("lineText").toString());
+}
+
+// While paused, a bar over the lines counts what came in meanwhile, says
+// when the full log begins to drop the lines in view, and resumes.
+void TestDataMonitor::pauseBarCountsAndWarns()
+{
+    appendRx(0, 40);
+    QVERIFY(settle());
+    QQuickItem* bar = find("pauseBar");
+    QVERIFY(bar);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(bar->height(), 0.0);
+
+    m_monitor->setProperty("paused", true);
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(bar->height() > 0);
+    QCOMPARE(find("pauseText")->property("text").toString(),
+             QStringLiteral("Paused · 0 new lines"));
+    QQuickItem* dropping = find("pauseDroppingText");
+    QVERIFY(!dropping->isVisible());
+
+    appendRx(40, 1);
+    QVERIFY(settle());
+    QTRY_COMPARE(find("pauseText")->property("text").toString(),
+                 QStringLiteral("Paused · 1 new line"));
+    appendRx(41, 99);
+    QVERIFY(settle());
+    QTRY_COMPARE(find("pauseText")->property("text").toString(),
+                 QStringLiteral("Paused · 100 new lines"));
+    QVERIFY(!dropping->isVisible());
+
+    // Enough to push the lines that were in view out of the log.
+    for (int i = 0; i < LogManager::Capacity; i += 500) {
+        appendRx(1000 + i, 500);
+        QVERIFY(settle());
+    }
+    QTRY_VERIFY(dropping->isVisible());
+    QVERIFY(m_monitor->property("paused").toBool());
+
+    QQuickItem* resume = find("resumeButton");
+    QVERIFY(resume);
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {},
+                      windowPoint(resume, QPointF(resume->width() / 2, resume->height() / 2)));
+    QVERIFY(!m_monitor->property("paused").toBool());
+    QTRY_VERIFY(!bar->isVisible());
+    QTRY_VERIFY(stickToBottom());
 }
 
 void TestDataMonitor::contextMenuCopyAndClear()

@@ -64,6 +64,7 @@ private slots:
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         QVERIFY(m_ui.load(kWatched));

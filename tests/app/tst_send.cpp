@@ -145,6 +145,36 @@ private slots:
         QCOMPARE(controller.draftText(), draft);
     }
 
+    // The hex dump of a TX entry shows the line end that went out, as an RX
+    // entry's does; the history remembers the mode of the send.
+    void txEntryKeepsItsLineEnd_data()
+    {
+        QTest::addColumn<QString>("draft");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<QString>("dumped");
+        QTest::newRow("text") << "AT" << false << "41 54 0D 0A";
+        QTest::newRow("text ending in its own line feed") << "AT\n" << false << "41 54 0A";
+        QTest::newRow("hex") << "01 03" << true << "01 03";
+    }
+
+    void txEntryKeepsItsLineEnd()
+    {
+        QFETCH(QString, draft);
+        QFETCH(bool, hex);
+        QFETCH(QString, dumped);
+        AppController& controller = *m_controller;
+        Device device(m_pair->devicePath());
+        controller.setDraftText(draft);
+        controller.setSendAsHex(hex);
+        controller.sendManualText();
+        QTRY_VERIFY_WITH_TIMEOUT(!device.received.isEmpty(), 5000);
+        const QList<LogEntry>& entries = controller.logStore().entries();
+        QCOMPARE(entries.size(), 1);
+        const QString line = LogManager::formatLine(entries.at(0), LogFileFormat::Hex);
+        QVERIFY2(line.endsWith(QStringLiteral("] TX  ") + dumped), qPrintable(line));
+        QCOMPARE(controller.commandHistoryModel()->sentAsAt(0), hex ? SentAs::Hex : SentAs::Text);
+    }
+
     // A hex draft that is not hex goes nowhere: nothing on the wire, no echo,
     // no history; the draft stays and an error line says what is wrong.
     void malformedHexIsRefused_data()

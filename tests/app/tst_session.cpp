@@ -277,10 +277,11 @@ private slots:
             QCOMPARE(changed.count(), 1);
         }
 
-        QCOMPARE(describe(controller.logStore()),
-                 (QStringList{opened(pair.appPath()), QStringLiteral("RX:line"),
-                              QStringLiteral("ERR:Serial port disconnected."),
-                              QStringLiteral("RX:half a line")}));
+        QCOMPARE(
+            describe(controller.logStore()),
+            (QStringList{opened(pair.appPath()), QStringLiteral("RX:line"),
+                         QStringLiteral("RX:half a line"),
+                         QStringLiteral("ERR:Serial port %1 disconnected.").arg(pair.appPath())}));
         QCOMPARE(controller.portStatusText(), pair.appPath() + QStringLiteral(" CLOSED"));
         QCOMPARE(controller.portSummary(), kDash);
         // The port is gone; a later close request has nothing to do.

@@ -12,6 +12,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace korveltest {
 
 QStringList describe(const LogManager& log)
@@ -121,6 +124,31 @@ void isolateSettings()
         QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QSettings().clear();
+}
+
+namespace {
+
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& foreground, const QColor& background)
+{
+    const double a = foreground.alphaF();
+    const QColor laid =
+        QColor::fromRgbF(float(foreground.redF() * a + background.redF() * (1 - a)),
+                         float(foreground.greenF() * a + background.greenF() * (1 - a)),
+                         float(foreground.blueF() * a + background.blueF() * (1 - a)));
+    const double l1 = luminance(laid);
+    const double l2 = luminance(background);
+    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
 }
 
 void failOnQmlWarnings()
