@@ -346,6 +346,7 @@ private slots:
         QVERIFY(!isOpen("templateMenu"));
 
         // Deleting asks first; Cancel keeps it.
+        QVERIFY(object("deleteTemplateDialog"));
         clickCommand(0, Qt::RightButton);
         QTRY_VERIFY(isOpen("templateMenu"));
         click("templateDeleteItem");
@@ -402,11 +403,12 @@ private slots:
         }
         showPage(1);
         controller()->setSendAsHex(true);
-        QVERIFY(item("sendHexRadio")->property("checked").toBool());
         // Row 0 is the template when there is one; else a library command.
         clickCommand(0);
         QTRY_VERIFY(!controller()->draftText().isEmpty());
         QCOMPARE(controller()->sendAsHex(), hexAfter);
+        // The send box shows the mode it now has.
+        QVERIFY(item("sendHexRadio"));
         QCOMPARE(item("sendHexRadio")->property("checked").toBool(), hexAfter);
         const QString toast = object("statusToast")->property("visibleText").toString();
         QCOMPARE(toast.contains(QStringLiteral("ASCII")), !hexAfter);

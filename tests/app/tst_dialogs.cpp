@@ -13,12 +13,15 @@
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QImage>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using korveltest::MainWindowDriver;
 
@@ -115,6 +118,34 @@ class TestDialogs : public QObject
         return text ? text->property("font").value<QFont>().pixelSize() : -1;
     }
 
+    // The part of the window an open popup covers, once drawn.
+    QImage grabPopup(QObject* popup) const
+    {
+        auto* content = popup->property("contentItem").value<QQuickItem*>();
+        QQuickItem* frame = content ? content->parentItem() : nullptr;
+        if (!frame) {
+            return {};
+        }
+        QTest::qWait(100); // the scene graph catches up with the switch
+        const QRect area =
+            frame->mapRectToScene(QRectF(0, 0, frame->width(), frame->height())).toRect();
+        return m_ui.window()->grabWindow().copy(area);
+    }
+
+    static int differingPixels(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size() || a.isNull()) {
+            return std::numeric_limits<int>::max();
+        }
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
     // The controls and labels of an open dialog whose palette is not the
     // window's (which follows the theme), by dialog, type, name and role.
     QStringList stalePalettes(const char* dialog, QObject* popup) const
@@ -137,6 +168,15 @@ class TestDialogs : public QObject
                     continue;
                 }
                 ++checked;
+                // A group's title is drawn in the text colour.
+                if (next->inherits("QQuickGroupBox")) {
+                    auto* title = next->property("label").value<QQuickItem*>();
+                    if (title && title->property("color") != expected->property("windowText")) {
+                        stale << QStringLiteral("%1: group title drawn %2")
+                                     .arg(QString::fromLatin1(dialog),
+                                          title->property("color").value<QColor>().name());
+                    }
+                }
                 for (const char* role : roles) {
                     if (palette->property(role) != expected->property(role)) {
                         stale << QStringLiteral("%1: %2 %3 %4")
@@ -579,7 +619,25 @@ private slots:
             waitOpened(dialog);
 
             controller()->setThemeMode(to);
-            stale += stalePalettes(dialog, popup);
+            // Told in short: how many, and the first few.
+            if (const QStringList found = stalePalettes(dialog, popup); !found.isEmpty()) {
+                stale << QStringLiteral("%1 in the old theme, e.g. %2")
+                             .arg(found.size())
+                             .arg(found.mid(0, 3).join(QLatin1String("; ")));
+            }
+            // Drawn as a dialog opened in the new theme is drawn.
+            const QImage switched = grabPopup(popup);
+            QMetaObject::invokeMethod(popup, "close");
+            waitClosed(dialog);
+            QVERIFY(QMetaObject::invokeMethod(popup, opener));
+            waitOpened(dialog);
+            const QImage fresh = grabPopup(popup);
+            const int differing = differingPixels(switched, fresh);
+            if (differing > switched.width() * switched.height() / 200) {
+                stale << QStringLiteral("%1: %2 pixels drawn otherwise than when opened afresh")
+                             .arg(QString::fromLatin1(dialog))
+                             .arg(differing);
+            }
 
             QMetaObject::invokeMethod(popup, "close");
             QMetaObject::invokeMethod(settings, "close");

@@ -240,6 +240,7 @@ private slots:
         QQuickItem* ascii = item("sendAsciiRadio");
         QQuickItem* hex = item("sendHexRadio");
         QQuickItem* crc = item("sendCrcCheck");
+        QVERIFY(ascii && hex && crc);
         QVERIFY(ascii->isVisible() && hex->isVisible() && crc->isVisible());
         QVERIFY(ascii->property("checked").toBool());
 

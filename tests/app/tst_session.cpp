@@ -249,7 +249,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(describe(controller.logStore()), expected, 5000);
     }
 
-    void disconnectReportsBeforeFlushing()
+    // A hang-up in the middle of a line: the part that came is logged, then
+    // the disconnect, which names the port.
+    void partialLineComesBeforeTheDisconnect()
     {
         korveltest::SocatPair pair;
         QVERIFY2(pair.start(), qPrintable(pair.error()));
