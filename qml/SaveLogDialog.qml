@@ -42,6 +42,9 @@ Dialog {
         root.errorText = ""
     }
 
+    // Opened from the keyboard (Ctrl+S), the keys go to the file name.
+    onOpened: fileNameField.forceActiveFocus()
+
     // The file name's extension follows the format chosen.
     onFormatChanged: fileNameField.text = root.baseNameFor(fileNameField.text) + root.extensions[root.format]
 

@@ -447,6 +447,8 @@ private slots:
         click("saveLogToolButton");
         waitOpened("saveLogDialog");
         QQuickItem* name = item("fileNameField");
+        // The keys start in the file name.
+        QTRY_VERIFY(name->hasActiveFocus());
         const QString suggested = controller()->suggestedLogBaseName();
         QCOMPARE(name->property("text").toString(), suggested + QStringLiteral(".log"));
         click("formatCsv");
