@@ -192,7 +192,7 @@ private slots:
 
     // The simulator hangs up while replies keep arriving, so a partial line
     // (replies carry no line feed) is pending when the port goes away.
-    void hangUpReportsThenFlushes()
+    void hangUpLogsThePartialReplyThenReports()
     {
         Simulator sim;
         QVERIFY2(sim.start({QStringLiteral("--modbus"), QStringLiteral("--hangup-after"),
