@@ -8,6 +8,7 @@
 #include "log/loglistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
+#include "serial/reconnectwatcher.h"
 #include "serial/serialdefaultsgate.h"
 #include "settings/languagemanager.h"
 
@@ -30,6 +31,11 @@ AppController::AppController(QObject* parent)
     m_continuousLog = new ContinuousLogState(&m_log, this);
     m_commandModel = new CommandListModel(&m_library, &m_settings, this);
     m_portListModel = new PortListModel(this);
+    m_reconnect = new ReconnectWatcher(&m_serial, m_portListModel, this);
+    m_reconnect->setEnabled(m_settings.autoReconnect());
+    connect(m_reconnect, &ReconnectWatcher::waitingChanged, this,
+            &AppController::onReconnectWaitingChanged);
+    connect(m_reconnect, &ReconnectWatcher::reconnected, this, &AppController::onReconnected);
     const QStringList recentPaths = m_settings.recentPortPaths();
     if (!recentPaths.isEmpty()) {
         m_portListModel->setPaths(recentPaths);
@@ -54,11 +60,11 @@ AppController::AppController(QObject* parent)
     m_defaultsGate = new SerialDefaultsGate(this);
     connect(this, &AppController::currentModelChanged, this, [this] {
         m_defaultsGate->modelChosen(serialDefaultsForModel(currentModelId()),
-                                    m_serial.isOpen() || m_reconnectWaiting);
+                                    m_serial.isOpen() || m_reconnect->waiting());
     });
     connect(
         this, &AppController::connectionChanged, this,
-        [this] { m_defaultsGate->setSessionRunning(m_serial.isOpen() || m_reconnectWaiting); },
+        [this] { m_defaultsGate->setSessionRunning(m_serial.isOpen() || m_reconnect->waiting()); },
         Qt::QueuedConnection);
     connect(m_defaultsGate, &SerialDefaultsGate::apply, this,
             &AppController::onSerialDefaultsApplied);
@@ -67,9 +73,6 @@ AppController::AppController(QObject* parent)
     connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);
     m_batchTimer = new QTimer(this);
     connect(m_batchTimer, &QTimer::timeout, this, &AppController::onBatchTick);
-    m_rxFlushTimer = new QTimer(this);
-    m_rxFlushTimer->setSingleShot(true);
-    connect(m_rxFlushTimer, &QTimer::timeout, this, &AppController::onRxFlushTimeout);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
     connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);
@@ -78,13 +81,12 @@ AppController::AppController(QObject* parent)
 
     connect(&m_serial, &SerialManager::dataReceived, this, &AppController::handleIncomingData);
     connect(&m_serial, &SerialManager::errorOccurred, this, [this](const QString& message) {
-        if (!m_quietOpen) {
+        if (!m_reconnect->attempting()) {
             m_log.append(LogKind::ERR, message.toUtf8());
         }
     });
     connect(&m_serial, &SerialManager::opened, this, [this] { emit connectionChanged(); });
     connect(&m_serial, &SerialManager::closed, this, &AppController::onPortClosed);
-    connect(&m_serial, &SerialManager::deviceLost, this, &AppController::onDeviceLost);
     connect(&m_serial, &SerialManager::unsentBytesDiscarded, this, [this](qint64 bytes) {
         m_log.append(LogKind::ERR,
                      tr("%1 bytes that had not gone out yet were discarded.").arg(bytes).toUtf8());

@@ -9,12 +9,13 @@
 #include "log/continuouslogstate.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
+#include "log/rxlineassembler.h"
 #include "serial/portlistmodel.h"
+#include "serial/reconnectwatcher.h"
 #include "serial/serialmanager.h"
 #include "settings/settingsstore.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -125,7 +126,7 @@ public:
     /// another is selected.
     QString missingPortName() const { return m_missingPortName; }
     /// The device of the session went away and the window waits for it.
-    bool reconnectWaiting() const { return m_reconnectWaiting; }
+    bool reconnectWaiting() const { return m_reconnect->waiting(); }
     bool autoReconnect() const;
     void setAutoReconnect(bool on);
 
@@ -266,7 +267,6 @@ public:
     void applyStartupOptions(const StartupOptions& options);
     void handleIncomingData(const QByteArray& data);
     void flushRxLineBuffer();
-    void onRxFlushTimeout();
     QByteArray composeAsciiPayload(const QString& text, bool withCrc) const;
     /// The bytes of hex digits: blanks and the separators , ; : - split the
     /// text into tokens, each read on its own after an optional 0x prefix (a
@@ -292,10 +292,8 @@ public:
     static constexpr qint64 MaxQueuedBytes = 4 * 1024 * 1024;
     /// Longest draft (in UTF-8 bytes) that the send history keeps.
     static constexpr int HistoryTextLimit = 4096;
-    /// Cut-off for a received line without a line feed.
-    static constexpr int RxLineLimit = 8192;
-    /// Silence after which a partial received line is logged.
-    static constexpr int RxFlushMs = 80;
+    static constexpr int RxLineLimit = RxLineAssembler::MaxLineBytes;
+    static constexpr int RxFlushMs = RxLineAssembler::PauseMs;
     static constexpr int PortPollMs = 2000;
     /// The port poll while waiting for a device to come back: soon enough
     /// not to miss much of what a device prints while it boots.
@@ -335,15 +333,11 @@ signals:
 
 private:
     void onPortClosed();
-    void onDeviceLost();
-    /// Reopens the session's device when the port list shows it again.
-    void tryReconnect();
+    void onReconnectWaitingChanged();
+    void onReconnected(const SerialConfig& config);
     /// What the port poll does: a refresh of the port list off this thread.
     void pollPorts();
     void onPortsRefreshed(bool changed);
-    void stopWaiting();
-    /// Keeps what identifies the opened device, to know it when it returns.
-    void recordSession(const SerialConfig& config);
     void rememberPortPath(const QString& path);
     /// The listed name of @p name (a by-id path selects its listed port),
     /// else @p name itself.
@@ -382,15 +376,14 @@ private:
     /// Sets the application machine's state and message and notifies once.
     void setAppUpdateState(const QString& state, const QString& message);
 
-    QByteArray m_rxBuffer;
-    QTimer* m_rxFlushTimer = nullptr;
-    // Since the last chunk that left a partial line in m_rxBuffer.
-    QElapsedTimer m_rxSinceChunk;
     QTimer* m_portPollTimer = nullptr;
     DeviceLibrary m_library;
     SettingsStore m_settings;
     SerialManager m_serial;
     LogManager m_log;
+    RxLineAssembler m_rxLines{&m_log, [this] {
+                                  return m_serial.hasUnreadInput();
+                              }};
 
     DeviceLibraryUpdateClient* m_libraryUpdater = nullptr;
     QString m_libraryUpdateState = QStringLiteral("idle");
@@ -414,6 +407,7 @@ private:
     ContinuousLogState* m_continuousLog = nullptr;
     CommandListModel* m_commandModel = nullptr;
     PortListModel* m_portListModel = nullptr;
+    ReconnectWatcher* m_reconnect = nullptr;
     CommandHistoryModel* m_historyModel = nullptr;
     HistoryRecall* m_historyRecall = nullptr;
     BatchCommandModel* m_batchModel = nullptr;
@@ -427,12 +421,7 @@ private:
 
     QString m_selectedPortName;
     QString m_missingPortName;
-    SerialConfig m_sessionConfig;
-    SerialPortEntry m_sessionIdentity;
-    bool m_reconnectWaiting = false;
     bool m_reselectOnReconnect = false;
-    // Reconnect attempts fail quietly until the device is ready.
-    bool m_quietOpen = false;
     QString m_draftText;
     bool m_echoTx = true;
     bool m_sendAsHex = false;

@@ -154,13 +154,13 @@ void AppController::onSerialDefaultsApplied(const QVariantMap& defaults, bool de
         return;
     }
     SerialConfig shown;
-    shown.portName = m_sessionConfig.portName;
+    shown.portName = m_reconnect->session().portName;
     shown.baudRate = defaults.value(QStringLiteral("baudRate")).toInt();
     shown.dataBits = defaults.value(QStringLiteral("dataBits")).toInt();
     shown.parity = defaults.value(QStringLiteral("parity")).toInt();
     shown.stopBits = defaults.value(QStringLiteral("stopBits")).toInt();
     shown.flowControl = defaults.value(QStringLiteral("flowControl")).toInt();
-    if (shown == m_sessionConfig) {
+    if (shown == m_reconnect->session()) {
         return; // what the panel showed all along
     }
     m_log.append(LogKind::SYS, tr("Serial settings of %1 now shown for the next open: %2")

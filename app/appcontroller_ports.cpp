@@ -8,8 +8,6 @@
 
 #include <QTimer>
 
-#include <algorithm>
-
 bool AppController::autoReconnect() const
 {
     return m_settings.autoReconnect();
@@ -21,9 +19,10 @@ void AppController::setAutoReconnect(bool on)
         return;
     }
     m_settings.setAutoReconnect(on);
+    m_reconnect->setEnabled(on);
     emit autoReconnectChanged();
     // Turned off while waiting: the session ends as a close would end it.
-    if (!on && m_reconnectWaiting) {
+    if (!on && m_reconnect->waiting()) {
         closePort();
     }
 }
@@ -74,44 +73,23 @@ void AppController::applyStartupOptions(const StartupOptions& options)
              config.parity, config.stopBits, config.flowControl);
 }
 
-void AppController::onDeviceLost()
+void AppController::onReconnectWaitingChanged()
 {
-    if (!m_settings.autoReconnect() || m_sessionConfig.portName.isEmpty()) {
-        return;
+    const bool waiting = m_reconnect->waiting();
+    m_portPollTimer->setInterval(waiting ? ReconnectPollMs : PortPollMs);
+    if (waiting) {
+        // The chooser loses the port while it is away; it gets it back with the device.
+        const QString& opened = m_reconnect->session().portName;
+        m_reselectOnReconnect = m_selectedPortName == opened ||
+                                m_selectedPortName == m_reconnect->sessionDevice().portName;
     }
-    m_reconnectWaiting = true;
-    // The chooser loses the port while it is away; it gets it back with the device.
-    m_reselectOnReconnect = m_selectedPortName == m_sessionConfig.portName ||
-                            m_selectedPortName == m_sessionIdentity.portName;
-    m_portPollTimer->setInterval(ReconnectPollMs);
     emit connectionChanged();
 }
 
-void AppController::tryReconnect()
+void AppController::onReconnected(const SerialConfig& config)
 {
-    const QList<SerialPortEntry>& ports = m_portListModel->ports();
-    const auto found = std::find_if(ports.cbegin(), ports.cend(), [this](const auto& entry) {
-        return PortIdentity::sameDevice(m_sessionIdentity, entry);
-    });
-    if (found == ports.cend()) {
-        return;
-    }
-    SerialConfig config = m_sessionConfig;
-    config.portName = PortIdentity::reopenName(m_sessionConfig.portName, *found);
-
-    // A device that has just appeared may not take an open yet; the next
-    // poll tries again, and failed tries leave nothing in the log.
-    m_reconnectWaiting = false;
-    m_quietOpen = true;
-    const bool reopened = m_serial.open(config, nullptr);
-    m_quietOpen = false;
-    if (!reopened) {
-        m_reconnectWaiting = true;
-        return;
-    }
     m_portPollTimer->setInterval(PortPollMs);
     m_settings.setLastSerialConfig(config);
-    recordSession(config);
     m_log.append(
         LogKind::SYS,
         tr("%1 reconnected \u00b7 %2").arg(config.portName, m_serial.portSummary()).toUtf8());
@@ -122,19 +100,6 @@ void AppController::tryReconnect()
     if (m_reselectOnReconnect) {
         setSelectedPortName(listedNameFor(config.portName));
     }
-}
-
-void AppController::stopWaiting()
-{
-    m_reconnectWaiting = false;
-    m_portPollTimer->setInterval(PortPollMs);
-    emit connectionChanged();
-}
-
-void AppController::recordSession(const SerialConfig& config)
-{
-    m_sessionConfig = config;
-    m_sessionIdentity = PortIdentity::identityFor(config.portName, m_portListModel->ports());
 }
 
 void AppController::rememberPortPath(const QString& path)

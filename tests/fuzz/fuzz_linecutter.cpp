@@ -3,7 +3,8 @@
 // the pending partial line never reaches the cut-off.
 #include "fuzzsupport.h"
 
-#include "app/appcontroller.h"
+#include "log/logmanager.h"
+#include "log/rxlineassembler.h"
 
 namespace {
 
@@ -28,16 +29,12 @@ void drain(LogManager& log, QByteArray& rebuilt)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    AppController& controller = fuzz::controller();
-    LogManager& log = controller.logStore();
-    static const bool viewsDetached = [&log] {
-        // The monitor's model would lay out every line it is told about;
-        // that is the view's business (and its own target's), and it would
-        // cut the inputs per second a hundredfold.
-        return QObject::disconnect(&log, nullptr, nullptr, nullptr);
-    }();
-    Q_UNUSED(viewsDetached);
-    controller.flushRxLineBuffer();
+    fuzz::ensureApplication();
+    // No monitor model listens: laying out every line is the view's business
+    // (and its own target's), and it would cut the inputs per second a hundredfold.
+    static LogManager& log = *new LogManager;
+    static RxLineAssembler& assembler = *new RxLineAssembler(&log);
+    assembler.flush();
     log.clear();
 
     fuzz::Input input(data, size);
@@ -50,18 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const size_t length = 1 + ((size_t(shape & 0x7f) << 8) | input.byte()) % 4096;
         const QByteArray chunk = input.take(length);
         sent += chunk;
-        controller.handleIncomingData(chunk);
+        assembler.feed(chunk);
         if (shape & 0x80) {
-            controller.flushRxLineBuffer(); // a pause: the timer fires
+            assembler.flush(); // a pause: the timer fires
         }
         drain(log, rebuilt);
         FUZZ_CHECK(sent.startsWith(rebuilt), QStringLiteral("entries differ from the input"));
         const QByteArray pending = sent.mid(rebuilt.size());
         FUZZ_CHECK(!pending.contains('\n'), QStringLiteral("a complete line was kept back"));
-        FUZZ_CHECK(pending.size() < AppController::RxLineLimit,
+        FUZZ_CHECK(pending.size() < RxLineAssembler::MaxLineBytes,
                    QStringLiteral("pending %1 bytes").arg(pending.size()));
     }
-    controller.flushRxLineBuffer();
+    assembler.flush();
     drain(log, rebuilt);
     FUZZ_CHECK(
         rebuilt == sent,

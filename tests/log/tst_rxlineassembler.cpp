@@ -1,12 +1,11 @@
 // The receive path: received chunks cut into RX log lines at line feeds, a
 // partial line logged after a pause or at the size limit, no byte lost.
-#include "app/appcontroller.h"
-#include "settings/languagemanager.h"
+#include "log/logmanager.h"
+#include "log/rxlineassembler.h"
 #include "support/testsupport.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -26,18 +25,11 @@ constexpr int kFlushBound = 3000;
 
 } // namespace
 
-class TestLineCutter : public QObject
+class TestRxLineAssembler : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        korveltest::isolateSettings();
-        LanguageManager::instance().setLanguage(QStringLiteral("en"));
-    }
-    void init() { QSettings().clear(); }
-
     void cutsLines_data();
     void cutsLines();
     void remembersLineEnds_data();
@@ -45,9 +37,10 @@ private slots:
     void longLineIsCutIntoBoundedEntries();
     void pauseIsCountedFromTheLastChunk();
     void bytesAreConserved();
+    void pauseWaitsForUnreadInput();
 };
 
-void TestLineCutter::cutsLines_data()
+void TestRxLineAssembler::cutsLines_data()
 {
     QTest::addColumn<QList<QByteArray>>("steps");
     // Lines logged as soon as the last chunk is handled.
@@ -79,20 +72,20 @@ void TestLineCutter::cutsLines_data()
         << L{QByteArray(9000, 'z'), QByteArray(100, 'w')};
 }
 
-void TestLineCutter::cutsLines()
+void TestRxLineAssembler::cutsLines()
 {
     QFETCH(QList<QByteArray>, steps);
     QFETCH(QList<QByteArray>, atOnce);
     QFETCH(QList<QByteArray>, afterPause);
 
-    AppController controller;
-    const LogManager& log = controller.logStore();
+    LogManager log;
+    RxLineAssembler assembler(&log);
     for (const QByteArray& step : steps) {
         if (step.isNull()) {
             const qsizetype before = log.entries().size();
             QTRY_VERIFY_WITH_TIMEOUT(log.entries().size() > before, kFlushBound);
         } else {
-            controller.handleIncomingData(step);
+            assembler.feed(step);
         }
     }
     QCOMPARE(rxLines(log), atOnce);
@@ -100,13 +93,13 @@ void TestLineCutter::cutsLines()
 
     QTRY_COMPARE_WITH_TIMEOUT(rxLines(log), afterPause, kFlushBound);
     // Nothing is left behind once the pause has passed.
-    controller.flushRxLineBuffer();
+    assembler.flush();
     QCOMPARE(rxLines(log), afterPause);
 }
 
 // Each RX entry remembers the line end it lost, so that the hex view can show
 // every byte that came in.
-void TestLineCutter::remembersLineEnds_data()
+void TestRxLineAssembler::remembersLineEnds_data()
 {
     QTest::addColumn<QList<QByteArray>>("steps");
     QTest::addColumn<QStringList>("entries"); // hex as the hex view shows it
@@ -123,21 +116,21 @@ void TestLineCutter::remembersLineEnds_data()
         << L{QByteArray::fromHex("0103020A017F24")} << QStringList{"01 03 02 0A", "01 7F 24"};
 }
 
-void TestLineCutter::remembersLineEnds()
+void TestRxLineAssembler::remembersLineEnds()
 {
     QFETCH(QList<QByteArray>, steps);
     QFETCH(QStringList, entries);
-    AppController controller;
-    const LogManager& log = controller.logStore();
+    LogManager log;
+    RxLineAssembler assembler(&log);
     for (const QByteArray& step : steps) {
         if (step.isNull()) {
             const qsizetype before = log.entries().size();
             QTRY_VERIFY_WITH_TIMEOUT(log.entries().size() > before, kFlushBound);
         } else {
-            controller.handleIncomingData(step);
+            assembler.feed(step);
         }
     }
-    controller.flushRxLineBuffer();
+    assembler.flush();
     QStringList hex;
     for (const LogEntry& entry : log.entries()) {
         hex << entry.hexText();
@@ -147,10 +140,10 @@ void TestLineCutter::remembersLineEnds()
 
 // A sender that never sends a line feed: every entry is cut at the limit, the
 // buffer never grows past it, and the rest follows after the pause.
-void TestLineCutter::longLineIsCutIntoBoundedEntries()
+void TestRxLineAssembler::longLineIsCutIntoBoundedEntries()
 {
-    AppController controller;
-    const LogManager& log = controller.logStore();
+    LogManager log;
+    RxLineAssembler assembler(&log);
     const int total = 1024 * 1024;
     const int chunk = 1000;
     QByteArray sent;
@@ -160,19 +153,19 @@ void TestLineCutter::longLineIsCutIntoBoundedEntries()
             piece[i] = char('A' + (offset + i) % 26);
         }
         sent += piece;
-        controller.handleIncomingData(piece);
+        assembler.feed(piece);
     }
     const QList<QByteArray> cut = rxLines(log);
     QVERIFY(!cut.isEmpty());
     for (const QByteArray& entry : cut) {
-        QVERIFY2(entry.size() >= AppController::RxLineLimit, QByteArray::number(entry.size()));
-        QVERIFY2(entry.size() < AppController::RxLineLimit + chunk,
+        QVERIFY2(entry.size() >= RxLineAssembler::MaxLineBytes, QByteArray::number(entry.size()));
+        QVERIFY2(entry.size() < RxLineAssembler::MaxLineBytes + chunk,
                  QByteArray::number(entry.size()));
     }
     const qsizetype logged =
         std::accumulate(cut.begin(), cut.end(), qsizetype(0),
                         [](qsizetype n, const QByteArray& e) { return n + e.size(); });
-    QVERIFY(total - logged < AppController::RxLineLimit);
+    QVERIFY(total - logged < RxLineAssembler::MaxLineBytes);
 
     QTRY_COMPARE_WITH_TIMEOUT(rxLines(log).size(), cut.size() + 1, kFlushBound);
     QCOMPARE(rxLines(log).join(), sent);
@@ -180,11 +173,11 @@ void TestLineCutter::longLineIsCutIntoBoundedEntries()
 
 // The pause is measured from the chunk that last extended the partial line,
 // not from the one that started it.
-void TestLineCutter::pauseIsCountedFromTheLastChunk()
+void TestRxLineAssembler::pauseIsCountedFromTheLastChunk()
 {
-    AppController controller;
-    const LogManager& log = controller.logStore();
-    controller.handleIncomingData("a");
+    LogManager log;
+    RxLineAssembler assembler(&log);
+    assembler.feed("a");
 
     QElapsedTimer gap;
     gap.start();
@@ -194,7 +187,7 @@ void TestLineCutter::pauseIsCountedFromTheLastChunk()
     feeder.setInterval(15);
     connect(&feeder, &QTimer::timeout, this, [&] {
         longestGap = qMax(longestGap, gap.restart());
-        controller.handleIncomingData("a");
+        assembler.feed("a");
         if (++fed == 20) {
             feeder.stop();
         }
@@ -203,7 +196,7 @@ void TestLineCutter::pauseIsCountedFromTheLastChunk()
     QTRY_VERIFY_WITH_TIMEOUT(!feeder.isActive(), 10000);
     const qsizetype loggedWhileFeeding = log.entries().size();
     QTRY_COMPARE_WITH_TIMEOUT(log.entries().size(), loggedWhileFeeding + 1, kFlushBound);
-    if (longestGap >= AppController::RxFlushMs - 10) {
+    if (longestGap >= RxLineAssembler::PauseMs - 10) {
         QSKIP("the event loop stalled between two chunks; the pause cannot be judged");
     }
     QCOMPARE(rxLines(log), QList<QByteArray>{QByteArray(20, 'a')});
@@ -211,7 +204,7 @@ void TestLineCutter::pauseIsCountedFromTheLastChunk()
 
 // Random binary garbage in random chunks, with flushes at random moments:
 // every RX entry followed by the line end it lost must give back the input.
-void TestLineCutter::bytesAreConserved()
+void TestRxLineAssembler::bytesAreConserved()
 {
     QRandomGenerator random(0x6b6f7276);
     const QList<QByteArray> pieces = {
@@ -230,8 +223,8 @@ void TestLineCutter::bytesAreConserved()
         }
     }
 
-    AppController controller;
-    const LogManager& log = controller.logStore();
+    LogManager log;
+    RxLineAssembler assembler(&log);
 
     // Which entries may have lost a lone CR or nothing: only the last entry of
     // a call can be a flushed partial line.
@@ -245,17 +238,17 @@ void TestLineCutter::bytesAreConserved()
         const qsizetype size =
             random.bounded(20) == 0 ? random.bounded(1, 9000) : random.bounded(1, 200);
         const qsizetype before = log.entries().size();
-        controller.handleIncomingData(input.mid(at, size));
+        assembler.feed(input.mid(at, size));
         noteCall(before);
         at += size;
         if (random.bounded(10) == 0) {
             const qsizetype beforeFlush = log.entries().size();
-            controller.flushRxLineBuffer();
+            assembler.flush();
             noteCall(beforeFlush);
         }
     }
     const qsizetype beforeFlush = log.entries().size();
-    controller.flushRxLineBuffer();
+    assembler.flush();
     noteCall(beforeFlush);
 
     const QList<LogEntry>& entries = log.entries();
@@ -283,5 +276,21 @@ void TestLineCutter::bytesAreConserved()
                              [](qsizetype n, const LogEntry& e) { return n + e.data.size(); }));
 }
 
-QTEST_MAIN(TestLineCutter)
-#include "tst_linecutter.moc"
+// While the port still holds unread bytes the pause has not really begun
+// (the window was busy, not the sender): the partial line waits for them.
+void TestRxLineAssembler::pauseWaitsForUnreadInput()
+{
+    LogManager log;
+    int unreadChecks = 0;
+    // Two checks find input waiting; the third finds the port drained.
+    RxLineAssembler assembler(&log, [&unreadChecks] { return ++unreadChecks <= 2; });
+    assembler.feed("partial");
+    QCOMPARE(assembler.pendingSize(), qsizetype(7));
+
+    QTRY_COMPARE_WITH_TIMEOUT(rxLines(log), QList<QByteArray>{"partial"}, kFlushBound);
+    QCOMPARE(unreadChecks, 3);
+    QCOMPARE(assembler.pendingSize(), qsizetype(0));
+}
+
+QTEST_MAIN(TestRxLineAssembler)
+#include "tst_rxlineassembler.moc"
