@@ -2,6 +2,7 @@
 
 #include "buildinfo.h"
 #include "library/batchcommandmodel.h"
+#include "library/batchrunner.h"
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
 #include "library/historyrecall.h"
@@ -54,6 +55,9 @@ AppController::AppController(QObject* parent)
                                          }},
                                         this);
     m_batchModel = new BatchCommandModel(&m_settings, this);
+    m_batchRunner = new BatchRunner(
+        &m_serial, &m_log, [this](const BatchStep& step) { writeBatchStep(step); }, this);
+    connect(m_batchRunner, &BatchRunner::stateChanged, this, &AppController::batchStateChanged);
 
     // A model chosen during a session shows its serial settings once it ends;
     // the end is judged after the unplug handling has decided whether to wait.
@@ -71,8 +75,6 @@ AppController::AppController(QObject* parent)
 
     m_repeatTimer = new QTimer(this);
     connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);
-    m_batchTimer = new QTimer(this);
-    connect(m_batchTimer, &QTimer::timeout, this, &AppController::onBatchTick);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
     connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);

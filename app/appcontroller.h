@@ -25,6 +25,7 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+class BatchRunner;
 class DeviceLibraryUpdateClient;
 class SerialDefaultsGate;
 class QTimer;
@@ -198,7 +199,7 @@ public:
 
     // Batches
     bool batchRunning() const;
-    int runningBatchRow() const { return m_runningBatchRow; }
+    int runningBatchRow() const;
     QString batchProgressText() const;
     /// The name of the batch that runs; empty while none does.
     QString runningBatchName() const;
@@ -278,7 +279,6 @@ public:
     /// for text (composeAsciiPayload), none for hex digits or for text that
     /// ends in a line feed of its own (which the entry holds already).
     static LineEnd sentLineEnd(const QString& draft, bool hex);
-    void sendNextBatchStep();
     void applyDownloadedAppUpdate(const QString& filePath);
     static QFont buildApplicationFont(const QString& family, int pixelSize);
 
@@ -356,7 +356,6 @@ private:
     /// Writes a composed payload unless the port's queue would grow past
     /// MaxQueuedBytes; a refusal is logged and returns false.
     bool writePayload(const QByteArray& payload);
-    void onBatchTick();
     void writeBatchStep(const BatchStep& step);
     void createUpdateClients();
     void onLibraryCheckFinished(bool ok, bool updateAvailable, const QString& remoteVersion,
@@ -411,13 +410,9 @@ private:
     CommandHistoryModel* m_historyModel = nullptr;
     HistoryRecall* m_historyRecall = nullptr;
     BatchCommandModel* m_batchModel = nullptr;
+    BatchRunner* m_batchRunner = nullptr;
     SerialDefaultsGate* m_defaultsGate = nullptr;
     QTimer* m_repeatTimer = nullptr;
-    QTimer* m_batchTimer = nullptr;
-
-    BatchCommand m_runningBatch;
-    int m_batchStepIndex = 0;
-    int m_runningBatchRow = -1;
 
     QString m_selectedPortName;
     QString m_missingPortName;
@@ -430,7 +425,5 @@ private:
     int m_repeatIntervalMs = 1000;
     // Repeat send waits for the port to take what it has before the next tick.
     bool m_repeatAwaitingDrain = false;
-    // So does a batch before its next step.
-    bool m_batchAwaitingDrain = false;
     bool m_settingsFailureReported = false;
 };

@@ -7,8 +7,6 @@
 
 #include <QTimer>
 
-#include <algorithm>
-
 void AppController::setDraftText(const QString& text)
 {
     if (text == m_draftText) {
@@ -283,12 +281,6 @@ void AppController::onBytesWritten()
         m_repeatAwaitingDrain = false;
         if (m_repeatSendEnabled && m_serial.isOpen()) {
             m_repeatTimer->start(m_repeatIntervalMs);
-        }
-    }
-    if (m_batchAwaitingDrain) {
-        m_batchAwaitingDrain = false;
-        if (batchRunning()) {
-            m_batchTimer->start(std::max(0, m_runningBatch.intervalMs));
         }
     }
 }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "library/records.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class LogManager;
+class SerialManager;
+
+/// Runs one batch at a time: its steps go out one after another, the first
+/// at once and then one per interval. A tick that finds earlier bytes still
+/// waiting to go out sends nothing; the runner rests until the port reports
+/// them gone, so a short interval never queues steps faster than the line
+/// drains them. Composing and echoing a step is the writer's business; the
+/// runner logs when a batch starts, stops early and finishes.
+class BatchRunner : public QObject
+{
+    Q_OBJECT
+
+public:
+    using StepWriter = std::function<void(const BatchStep&)>;
+
+    BatchRunner(SerialManager* serial, LogManager* log, StepWriter writeStep,
+                QObject* parent = nullptr);
+
+    bool running() const { return m_row >= 0; }
+    /// The row of the batch list the running batch was started from; -1 for none.
+    int row() const { return m_row; }
+    /// The running batch; an empty record while none runs.
+    const BatchCommand& batch() const { return m_batch; }
+    /// How many of the running batch's steps went out.
+    int stepsSent() const { return m_stepsSent; }
+
+    /// Stops what runs and starts @p batch, listed at @p row. A batch
+    /// without steps does nothing; with the port closed, the refusal is logged.
+    void start(const BatchCommand& batch, int row);
+    /// Stops the running batch; "stopped" is logged unless it had finished.
+    void stop();
+    /// Row @p row of the batch list is going: the running batch stops if it
+    /// is that one, and keeps pointing at its own row if that moves up.
+    void rowRemoved(int row);
+
+signals:
+    /// Started, stopped, or a step went out.
+    void stateChanged();
+
+private:
+    void sendNextStep();
+    void onTick();
+    void onBytesWritten();
+
+    SerialManager* m_serial;
+    LogManager* m_log;
+    StepWriter m_writeStep;
+    QTimer m_timer;
+    BatchCommand m_batch;
+    int m_stepsSent = 0;
+    int m_row = -1;
+    bool m_awaitingDrain = false;
+};
