@@ -279,6 +279,8 @@ public:
     /// for text (composeAsciiPayload), none for hex digits or for text that
     /// ends in a line feed of its own (which the entry holds already).
     static LineEnd sentLineEnd(const QString& draft, bool hex);
+    /// Sends the running batch's next step without waiting for its interval.
+    void sendNextBatchStep();
     void applyDownloadedAppUpdate(const QString& filePath);
     static QFont buildApplicationFont(const QString& family, int pixelSize);
 

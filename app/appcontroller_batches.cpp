@@ -64,6 +64,11 @@ void AppController::stopBatchCommand()
     m_batchRunner->stop();
 }
 
+void AppController::sendNextBatchStep()
+{
+    m_batchRunner->sendNextStep();
+}
+
 // A step goes out exactly as a manual send of the same text with the same
 // hex and CRC choices would, but without touching the draft or the history.
 // A step that cannot be sent (hex that is not hex, a port that does not take

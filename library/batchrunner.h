@@ -42,13 +42,15 @@ public:
     /// Row @p row of the batch list is going: the running batch stops if it
     /// is that one, and keeps pointing at its own row if that moves up.
     void rowRemoved(int row);
+    /// Sends the next step now, without waiting for the interval; the last
+    /// one finishes the batch.
+    void sendNextStep();
 
 signals:
     /// Started, stopped, or a step went out.
     void stateChanged();
 
 private:
-    void sendNextStep();
     void onTick();
     void onBytesWritten();
 
