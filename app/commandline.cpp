@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "buildinfo.h"
 #include "serial/serialoptions.h"
 
 #include <QCommandLineParser>

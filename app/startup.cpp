@@ -2,6 +2,7 @@
 
 #include "app/appcontroller.h"
 #include "app/rendererchoice.h"
+#include "buildinfo.h"
 #include "settings/languagemanager.h"
 #include "settings/settingsstore.h"
 
@@ -50,7 +51,7 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     QCoreApplication::setOrganizationName(QStringLiteral("Korvel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("korvel.io"));
     QCoreApplication::setApplicationName(QStringLiteral("KorvelSerialAssistant"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_APP_VERSION));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     // Ties the window to its desktop entry (and icon) where the desktop asks.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.korvel.SerialAssistant"));

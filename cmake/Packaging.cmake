@@ -12,7 +12,10 @@ endif()
 
 install(FILES data/linux/${KORVEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/linux/${KORVEL_APP_ID}.metainfo.xml
+# The AppStream metadata and the man pages name the project's version.
+configure_file(data/linux/${KORVEL_APP_ID}.metainfo.xml.in
+               ${KORVEL_VERSIONED_DOCS}/${KORVEL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${KORVEL_VERSIONED_DOCS}/${KORVEL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon: the SVG as it is, and PNGs of the usual sizes rendered from it
@@ -41,12 +44,13 @@ foreach(_page KorvelSerialAssistant.1 korvel-devsim.1)
     if(_page STREQUAL "korvel-devsim.1" AND NOT KORVEL_INSTALL_DEVSIM)
         continue()
     endif()
+    configure_file(docs/${_page}.in ${KORVEL_VERSIONED_DOCS}/${_page} @ONLY)
     set(_out "${CMAKE_CURRENT_BINARY_DIR}/man/${_page}.gz")
     add_custom_command(
         OUTPUT "${_out}"
         COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/man"
-        COMMAND ${KORVEL_GZIP} -9 -n -c "${CMAKE_CURRENT_SOURCE_DIR}/docs/${_page}" > "${_out}"
-        DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/docs/${_page}"
+        COMMAND ${KORVEL_GZIP} -9 -n -c "${KORVEL_VERSIONED_DOCS}/${_page}" > "${_out}"
+        DEPENDS "${KORVEL_VERSIONED_DOCS}/${_page}"
         VERBATIM)
     list(APPEND _korvel_man_pages "${_out}")
 endforeach()

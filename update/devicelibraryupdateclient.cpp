@@ -1,5 +1,6 @@
 #include "update/devicelibraryupdateclient.h"
 
+#include "buildinfo.h"
 #include "settings/languagemanager.h"
 #include "update/servicerequest.h"
 

@@ -2,6 +2,7 @@
 // download with progress, cancel, and the end of the download on this platform; and which
 // requests carry the services' keys.
 #include "app/appcontroller.h"
+#include "buildinfo.h"
 #include "support/testsupport.h"
 #include "support/updatefixture.h"
 #include "update/softwareupdateclient.h"

@@ -3,6 +3,7 @@
 // device at start-up, and the options reaching the real window.
 #include "app/appcontroller.h"
 #include "app/commandline.h"
+#include "buildinfo.h"
 #include "serial/portlistmodel.h"
 #include "settings/languagemanager.h"
 #include "support/mainwindowdriver.h"
@@ -14,6 +15,7 @@
 #include <QQuickItem>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -84,6 +86,8 @@ private slots:
     void binaryOpensAtStartUp();
     void optionsReachTheWindow_data();
     void optionsReachTheWindow();
+    void documentsNameTheVersion_data();
+    void documentsNameTheVersion();
 };
 
 void TestCommandLine::parse_data()
@@ -136,7 +140,8 @@ void TestCommandLine::mistakes_data()
     const QString rates = QStringLiteral(
         "300, 600, 900, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200, 230400, "
         "460800, 921600");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "KorvelSerialAssistant 0.7.8.1\n"
+    QTest::newRow("version") << QStringList{"--version"} << 0
+                             << "KorvelSerialAssistant " KORVEL_APP_VERSION "\n"
                              << "";
     QTest::newRow("baud not a number")
         << QStringList{"--baud", "abc"} << 2 << ""
@@ -185,8 +190,8 @@ void TestCommandLine::binaryEndsWithoutWindow_data()
                           << "";
     QTest::newRow("short help") << QStringList{"-h"} << 0 << "  --open"
                                 << "";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "KorvelSerialAssistant 0.7.8.1"
-                             << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0
+                             << "KorvelSerialAssistant " KORVEL_APP_VERSION << "";
     QTest::newRow("bad baud") << QStringList{"--baud", "abc", "--open"} << 2 << ""
                               << "KorvelSerialAssistant: --baud: \"abc\"";
     QTest::newRow("port without value") << QStringList{"--open", "--port"} << 2 << ""
@@ -334,6 +339,41 @@ void TestCommandLine::optionsReachTheWindow()
         QCOMPARE(describe(controller->logStore()).constFirst(),
                  opened(expectedPort, shownBaud + QStringLiteral(" 8-N-1")));
     }
+}
+
+// The AppStream metadata and the man pages are made from templates with the
+// version the program reports.
+void TestCommandLine::documentsNameTheVersion_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("AppStream metadata") << "io.korvel.SerialAssistant.metainfo.xml";
+    QTest::newRow("application man page") << "KorvelSerialAssistant.1";
+    QTest::newRow("simulator man page") << "korvel-devsim.1";
+}
+
+void TestCommandLine::documentsNameTheVersion()
+{
+    QFETCH(QString, file);
+    const QByteArray text = fileBytes(QStringLiteral(KORVEL_VERSIONED_DOCS "/") + file);
+    QVERIFY2(!text.isEmpty(), qPrintable(file));
+    QString version;
+    if (file.endsWith(QLatin1String(".xml"))) {
+        // The newest release comes first.
+        QXmlStreamReader xml(text);
+        while (!xml.atEnd() && version.isEmpty()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement &&
+                xml.name() == QLatin1String("release")) {
+                version = xml.attributes().value(QLatin1String("version")).toString();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    } else {
+        // .TH NAME SECTION DATE SOURCE MANUAL; the source names the version.
+        const QList<QByteArray> fields = text.left(text.indexOf('\n')).split('"');
+        QVERIFY(fields.size() > 3);
+        version = QString::fromUtf8(fields.at(3)).section(QLatin1Char(' '), -1);
+    }
+    QCOMPARE(version, QStringLiteral(KORVEL_APP_VERSION));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -2,6 +2,7 @@
 // download and apply, the cache, the model choice afterwards, with the service address given as
 // a ".env" file would give it.
 #include "app/appcontroller.h"
+#include "buildinfo.h"
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
 #include "support/testsupport.h"

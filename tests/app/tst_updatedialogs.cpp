@@ -2,6 +2,7 @@
 // library update from the settings dialog, step by step as the user sees it, and the application
 // update dialog with its offer, progress, cancel and outcome.
 #include "app/appcontroller.h"
+#include "buildinfo.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 #include "support/updatefixture.h"

@@ -1,5 +1,6 @@
 // The device library client against korvel-update-server on 127.0.0.1: the requests it sends,
 // how it reads the answers, and every failure it reports.
+#include "buildinfo.h"
 #include "settings/languagemanager.h"
 #include "support/updateserverprocess.h"
 #include "update/devicelibraryupdateclient.h"

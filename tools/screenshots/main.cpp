@@ -9,6 +9,7 @@
 // updates once in every other interface language.
 #include "app/appcontroller.h"
 #include "app/startup.h"
+#include "buildinfo.h"
 #include "library/commandlistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portaccess.h"
@@ -695,7 +696,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KorvelScreenshots"));
     QCoreApplication::setApplicationName(QStringLiteral("korvel-screenshots"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_APP_VERSION));
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
     QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
