@@ -56,18 +56,21 @@ QList<BatchStep> BatchCommandModel::stepsFromVariant(const QVariantList& list)
     return steps;
 }
 
+bool BatchCommandModel::canSaveBatch(const QString& name, const QVariantList& steps) const
+{
+    return !name.trimmed().isEmpty() && !stepsFromVariant(steps).isEmpty();
+}
+
 void BatchCommandModel::addBatchCommand(const QString& name, int intervalMs,
                                         const QVariantList& steps)
 {
-    const QString trimmed = name.trimmed();
-    QList<BatchStep> converted = stepsFromVariant(steps);
-    if (trimmed.isEmpty() || converted.isEmpty()) {
+    if (!canSaveBatch(name, steps)) {
         return;
     }
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_batches.append({QUuid::createUuid().toString(QUuid::WithoutBraces), trimmed,
-                      std::max(0, intervalMs), std::move(converted)});
+    m_batches.append({QUuid::createUuid().toString(QUuid::WithoutBraces), name.trimmed(),
+                      std::max(0, intervalMs), stepsFromVariant(steps)});
     endInsertRows();
     save();
 }
@@ -78,15 +81,13 @@ void BatchCommandModel::updateBatchCommand(int row, const QString& name, int int
     if (row < 0 || row >= m_batches.size()) {
         return;
     }
-    const QString trimmed = name.trimmed();
-    QList<BatchStep> converted = stepsFromVariant(steps);
-    if (trimmed.isEmpty() || converted.isEmpty()) {
+    if (!canSaveBatch(name, steps)) {
         return;
     }
     BatchCommand& batch = m_batches[row];
-    batch.name = trimmed;
+    batch.name = name.trimmed();
     batch.intervalMs = std::max(0, intervalMs);
-    batch.steps = std::move(converted);
+    batch.steps = stepsFromVariant(steps);
     emit dataChanged(index(row), index(row));
     save();
 }

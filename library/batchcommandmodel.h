@@ -31,7 +31,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    /// Appends a batch; a blank name or no non-blank step does nothing.
+    /// Whether a batch of this name and these steps (maps as stepsForRow()
+    /// gives them) is saved: a name and a step that is not blank.
+    Q_INVOKABLE bool canSaveBatch(const QString& name, const QVariantList& steps) const;
+    /// Appends a batch; one that canSaveBatch() refuses does nothing.
     Q_INVOKABLE void addBatchCommand(const QString& name, int intervalMs,
                                      const QVariantList& steps);
     Q_INVOKABLE void updateBatchCommand(int row, const QString& name, int intervalMs,

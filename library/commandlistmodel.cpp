@@ -193,32 +193,33 @@ void CommandListModel::moveRow(int from, int to)
     m_settings->setCommandOrder(order);
 }
 
+bool CommandListModel::canSaveTemplate(const QString& name, const QString& content) const
+{
+    return !name.trimmed().isEmpty() && !content.trimmed().isEmpty();
+}
+
 void CommandListModel::addCustomTemplate(const QString& name, const QString& content)
 {
-    const QString trimmedName = name.trimmed();
-    const QString trimmedContent = content.trimmed();
-    if (trimmedName.isEmpty() || trimmedContent.isEmpty()) {
+    if (!canSaveTemplate(name, content)) {
         return;
     }
     QList<CustomCommandTemplate> stored = m_settings->customTemplates();
     stored.append(
-        {QUuid::createUuid().toString(QUuid::WithoutBraces), trimmedName, trimmedContent});
+        {QUuid::createUuid().toString(QUuid::WithoutBraces), name.trimmed(), content.trimmed()});
     storeTemplates(stored);
 }
 
 void CommandListModel::updateCustomTemplate(int row, const QString& name, const QString& content)
 {
     const DeviceCommand* command = templateAt(row);
-    const QString trimmedName = name.trimmed();
-    const QString trimmedContent = content.trimmed();
-    if (!command || trimmedName.isEmpty() || trimmedContent.isEmpty()) {
+    if (!command || !canSaveTemplate(name, content)) {
         return;
     }
     QList<CustomCommandTemplate> stored = m_settings->customTemplates();
     const qsizetype at = indexOfTemplate(stored, command->id);
     if (at >= 0) {
-        stored[at].name = trimmedName;
-        stored[at].content = trimmedContent;
+        stored[at].name = name.trimmed();
+        stored[at].content = content.trimmed();
     }
     storeTemplates(stored);
 }

@@ -54,6 +54,10 @@ public:
 
     /// Moves a row and remembers the new order of every visible row.
     Q_INVOKABLE void moveRow(int from, int to);
+    /// Whether a template of this name and content is saved: neither blank.
+    Q_INVOKABLE bool canSaveTemplate(const QString& name, const QString& content) const;
+    /// Adds a template (name and content trimmed); one that canSaveTemplate()
+    /// refuses does nothing.
     Q_INVOKABLE void addCustomTemplate(const QString& name, const QString& content);
     Q_INVOKABLE void updateCustomTemplate(int row, const QString& name, const QString& content);
     Q_INVOKABLE void removeCustomTemplate(int row);

@@ -1,5 +1,7 @@
 #include "log/logviewrows.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 LogViewRows::LogViewRows(LogListModel* source)
@@ -121,6 +123,20 @@ int LogViewRows::rowOfLine(double lineNumber, int column) const
         return -1;
     }
     return int(m_shownEnd - 1 - segment);
+}
+
+QString LogViewRows::copyTextBetween(double anchorLine, int anchorColumn, double cursorLine,
+                                     int cursorColumn) const
+{
+    return stripLineColumns(textBetween(anchorLine, anchorColumn, cursorLine, cursorColumn));
+}
+
+QString LogViewRows::stripLineColumns(const QString& text)
+{
+    static const QRegularExpression columns(
+        QStringLiteral("^(?:\\d{2}:\\d{2}:\\d{2}  )?(?:(?:TX|RX)   |(?:SYS|ERR)  )"),
+        QRegularExpression::MultilineOption);
+    return QString(text).remove(columns);
 }
 
 QString LogViewRows::textBetween(double anchorLine, int anchorColumn, double cursorLine,

@@ -86,6 +86,13 @@ public:
     /// start of the oldest line held; one past the newest line to its end.
     Q_INVOKABLE QString textBetween(double anchorLine, int anchorColumn, double cursorLine,
                                     int cursorColumn) const;
+    /// What copying the text between two points gives: textBetween() without
+    /// the time and kind columns that begin its lines (stripLineColumns()).
+    Q_INVOKABLE QString copyTextBetween(double anchorLine, int anchorColumn, double cursorLine,
+                                        int cursorColumn) const;
+    /// @p text without the columns a line of the monitor begins with: the
+    /// time ("14:03:27  ", when shown) and the kind ("RX   ", "SYS  ").
+    static QString stripLineColumns(const QString& text);
 
     /// Passes the gathered changes on now rather than at the next interval.
     Q_INVOKABLE void update();

@@ -363,7 +363,8 @@ Item {
                 objectName: "templateSaveButton"
                 text: qsTr("Save")
                 palette: Theme.palette
-                enabled: templateName.text.trim() !== "" && templateContent.text.trim() !== ""
+                enabled: AppController.commandModel.canSaveTemplate(templateName.text,
+                                                                    templateContent.text)
                 onClicked: templateEditor.accept()
             }
         }
@@ -637,7 +638,7 @@ Item {
                 const step = stepModel.get(i)
                 steps.push({ text: step.text, isHex: step.isHex, crc: step.crc })
             }
-            if (steps.every(step => step.text.trim() === ""))
+            if (!AppController.batchCommandModel.canSaveBatch(batchName.text, steps))
                 return
             if (batchEditor.row >= 0)
                 AppController.updateBatchCommand(batchEditor.row, batchName.text, batchInterval.value, steps)

@@ -85,17 +85,12 @@ Item {
         return (n / 1073741824).toFixed(1) + " GB"
     }
 
-    function stripLineColumns(text) {
-        return text.replace(/^(?:\d{2}:\d{2}:\d{2}  )?(?:(?:TX|RX)   |(?:SYS|ERR)  )/gm, "")
-    }
-
     function copyLog() {
         const selected = root.hasSelection
-                ? root.rows.textBetween(root.selectionAnchorLine, root.selectionAnchorColumn,
-                                        root.selectionCursorLine, root.selectionCursorColumn)
+                ? root.rows.copyTextBetween(root.selectionAnchorLine, root.selectionAnchorColumn,
+                                            root.selectionCursorLine, root.selectionCursorColumn)
                 : ""
-        clipboardHelper.text = selected !== "" ? root.stripLineColumns(selected)
-                                               : AppController.logModel.fullPlainDump()
+        clipboardHelper.text = selected !== "" ? selected : AppController.logModel.fullPlainDump()
         clipboardHelper.selectAll()
         clipboardHelper.copy()
         clipboardHelper.text = ""

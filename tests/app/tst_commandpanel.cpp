@@ -311,13 +311,13 @@ private slots:
         QTRY_VERIFY(isOpen("templateEditor"));
         QCOMPARE(editor->property("title").toString(), QStringLiteral("New template"));
         QQuickItem* save = item("templateSaveButton");
+        // The model decides what can be saved (tst_commandlistmodel); the
+        // button follows its answer as the fields change.
         QVERIFY(!save->isEnabled());
         click("templateName");
         m_ui.typeText(QStringLiteral("  Reset  "));
         QVERIFY(!save->isEnabled());
         click("templateContent");
-        m_ui.typeText(QStringLiteral("   "));
-        QVERIFY(!save->isEnabled());
         m_ui.typeText(QStringLiteral("AT+RST"));
         QVERIFY(save->isEnabled());
         m_ui.click(save);

@@ -197,8 +197,6 @@ private slots:
     void init();
     void cleanupTestCase();
 
-    void stripLineColumns_data();
-    void stripLineColumns();
     void formatBytes_data();
     void formatBytes();
     void formatCount_data();
@@ -305,48 +303,6 @@ void TestDataMonitor::cleanupTestCase()
 {
     m_dialogWindow.reset();
     m_window.reset();
-}
-
-void TestDataMonitor::stripLineColumns_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("rx with time") << "14:03:27  RX   hello"
-                                  << "hello";
-    QTest::newRow("tx with time") << "14:03:27  TX   AT+GMR"
-                                  << "AT+GMR";
-    QTest::newRow("sys with time") << "14:03:27  SYS  /dev/ttyUSB0 opened"
-                                   << "/dev/ttyUSB0 opened";
-    QTest::newRow("err without time") << "ERR  write failed"
-                                      << "write failed";
-    QTest::newRow("rx without time") << "RX   ok"
-                                     << "ok";
-    QTest::newRow("sys needs two spaces only") << "SYS   x"
-                                               << " x";
-    QTest::newRow("rx with two spaces is no column") << "RX  ok"
-                                                     << "RX  ok";
-    QTest::newRow("no tag") << "hello world"
-                            << "hello world";
-    QTest::newRow("time without tag") << "14:03:27  hello"
-                                      << "14:03:27  hello";
-    QTest::newRow("tag later in line") << "abc RX   def"
-                                       << "abc RX   def";
-    QTest::newRow("only first column") << "RX   RX   twice"
-                                       << "RX   twice";
-    QTest::newRow("multi-line")
-        << "10:00:00  TX   ping\n10:00:01  RX   pong\nplain line\n10:00:02  ERR  lost\n"
-        << "ping\npong\nplain line\nlost\n";
-    QTest::newRow("mixed with and without time") << "RX   a\n12:00:00  SYS  b"
-                                                 << "a\nb";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void TestDataMonitor::stripLineColumns()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(call(m_monitor, "stripLineColumns", text).toString(), expected);
 }
 
 void TestDataMonitor::formatBytes_data()

@@ -82,6 +82,8 @@ private slots:
 
         BatchCommandModel model(&m_settings);
         QAbstractItemModelTester tester(&model);
+        // The batch editor asks the same before it saves.
+        QVERIFY(model.canSaveBatch(name, steps));
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         model.addBatchCommand(name, interval, steps);
         QCOMPARE(inserted.count(), 1);
@@ -112,6 +114,8 @@ private slots:
         QTest::newRow("blank name") << " \t" << QVariantList{step("AT")};
         QTest::newRow("no steps") << "B" << QVariantList{};
         QTest::newRow("blank steps only") << "B" << QVariantList{step(" "), step("\n")};
+        QTest::newRow("no-break spaces only") << "B" << QVariantList{step("\u00a0\u3000")};
+        QTest::newRow("steps that are not maps") << "B" << QVariantList{QVariant(42), QVariant()};
     }
 
     void refusedInputChangesNothing()
@@ -119,6 +123,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QVariantList, steps);
         BatchCommandModel model(&m_settings);
+        QVERIFY(!model.canSaveBatch(name, steps));
         model.addBatchCommand(QStringLiteral("Keep"), 250, {step("K")});
         const QByteArray before = storedBytes();
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);

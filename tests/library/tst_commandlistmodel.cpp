@@ -315,6 +315,9 @@ private slots:
     void addedTemplatesAreTrimmedWithBracelessIds()
     {
         auto model = make();
+        // The template editor asks the same before it offers to save.
+        QVERIFY(model->canSaveTemplate(QStringLiteral("  Reset device \n"),
+                                       QStringLiteral("\tAT+RST  ")));
         model->addCustomTemplate(QStringLiteral("  Reset device \n"), QStringLiteral("\tAT+RST  "));
         const QList<CustomCommandTemplate> stored = m_settings.customTemplates();
         QCOMPARE(stored.size(), 1);
@@ -341,6 +344,8 @@ private slots:
                                        << " \n\t";
         QTest::newRow("both empty") << ""
                                     << "";
+        QTest::newRow("no-break spaces") << "Name"
+                                         << "\u00a0\u3000";
     }
 
     void blankTemplatesAreRefused()
@@ -349,6 +354,7 @@ private slots:
         QFETCH(QString, content);
         storeTemplates({{"t1", "Keep", "K"}});
         auto model = make();
+        QVERIFY(!model->canSaveTemplate(name, content));
         QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
         model->addCustomTemplate(name, content);
         model->updateCustomTemplate(0, name, content);

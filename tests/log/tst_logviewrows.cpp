@@ -69,6 +69,8 @@ private slots:
     void textBetween_data();
     void textBetween();
     void textBetweenEvictedAndPastEnd();
+    void stripLineColumns_data();
+    void stripLineColumns();
     void displaySwitchAndClearReset();
     void bulkReachesRowsThroughReset();
     void itemModelTester();
@@ -331,14 +333,23 @@ void TestLogViewRows::textBetween_data()
     QTest::addColumn<double>("cursorLine");
     QTest::addColumn<int>("cursorColumn");
     QTest::addColumn<QString>("expected");
+    // What copying the same stretch gives: without the kind columns.
+    QTest::addColumn<QString>("copied");
     // Lines (without timestamps): "RX   alpha", "TX   beta", "SYS  gamma".
-    QTest::newRow("one line, part") << 0.0 << 5 << 0.0 << 8 << "alp";
-    QTest::newRow("one line, backwards") << 0.0 << 8 << 0.0 << 5 << "alp";
-    QTest::newRow("two lines") << 0.0 << 7 << 1.0 << 7 << "pha\nTX   be";
-    QTest::newRow("three lines, backwards") << 2.0 << 3 << 0.0 << 0 << "RX   alpha\nTX   beta\nSYS";
-    QTest::newRow("whole lines") << 0.0 << 0 << 2.0 << 10 << "RX   alpha\nTX   beta\nSYS  gamma";
-    QTest::newRow("column past the end") << 1.0 << 5 << 1.0 << 99 << "beta";
-    QTest::newRow("nothing") << 1.0 << 4 << 1.0 << 4 << "";
+    QTest::newRow("one line, part") << 0.0 << 5 << 0.0 << 8 << "alp"
+                                    << "alp";
+    QTest::newRow("one line, backwards") << 0.0 << 8 << 0.0 << 5 << "alp"
+                                         << "alp";
+    QTest::newRow("two lines") << 0.0 << 7 << 1.0 << 7 << "pha\nTX   be"
+                               << "pha\nbe";
+    QTest::newRow("three lines, backwards") << 2.0 << 3 << 0.0 << 0 << "RX   alpha\nTX   beta\nSYS"
+                                            << "alpha\nbeta\nSYS";
+    QTest::newRow("whole lines") << 0.0 << 0 << 2.0 << 10 << "RX   alpha\nTX   beta\nSYS  gamma"
+                                 << "alpha\nbeta\ngamma";
+    QTest::newRow("column past the end") << 1.0 << 5 << 1.0 << 99 << "beta"
+                                         << "beta";
+    QTest::newRow("nothing") << 1.0 << 4 << 1.0 << 4 << ""
+                             << "";
 }
 
 void TestLogViewRows::textBetween()
@@ -348,11 +359,55 @@ void TestLogViewRows::textBetween()
     QFETCH(double, cursorLine);
     QFETCH(int, cursorColumn);
     QFETCH(QString, expected);
+    QFETCH(QString, copied);
     m_log->append(LogKind::RX, "alpha");
     m_log->append(LogKind::TX, "beta");
     m_log->append(LogKind::SYS, "gamma");
     rows()->update();
     QCOMPARE(rows()->textBetween(anchorLine, anchorColumn, cursorLine, cursorColumn), expected);
+    QCOMPARE(rows()->copyTextBetween(anchorLine, anchorColumn, cursorLine, cursorColumn), copied);
+}
+
+void TestLogViewRows::stripLineColumns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("rx with time") << "14:03:27  RX   hello"
+                                  << "hello";
+    QTest::newRow("tx with time") << "14:03:27  TX   AT+GMR"
+                                  << "AT+GMR";
+    QTest::newRow("sys with time") << "14:03:27  SYS  /dev/ttyUSB0 opened"
+                                   << "/dev/ttyUSB0 opened";
+    QTest::newRow("err without time") << "ERR  write failed"
+                                      << "write failed";
+    QTest::newRow("rx without time") << "RX   ok"
+                                     << "ok";
+    QTest::newRow("sys needs two spaces only") << "SYS   x"
+                                               << " x";
+    QTest::newRow("rx with two spaces is no column") << "RX  ok"
+                                                     << "RX  ok";
+    QTest::newRow("no tag") << "hello world"
+                            << "hello world";
+    QTest::newRow("time without tag") << "14:03:27  hello"
+                                      << "14:03:27  hello";
+    QTest::newRow("tag later in line") << "abc RX   def"
+                                       << "abc RX   def";
+    QTest::newRow("only first column") << "RX   RX   twice"
+                                       << "RX   twice";
+    QTest::newRow("multi-line")
+        << "10:00:00  TX   ping\n10:00:01  RX   pong\nplain line\n10:00:02  ERR  lost\n"
+        << "ping\npong\nplain line\nlost\n";
+    QTest::newRow("mixed with and without time") << "RX   a\n12:00:00  SYS  b"
+                                                 << "a\nb";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestLogViewRows::stripLineColumns()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(LogViewRows::stripLineColumns(text), expected);
 }
 
 void TestLogViewRows::textBetweenEvictedAndPastEnd()
