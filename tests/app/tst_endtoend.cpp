@@ -2,7 +2,6 @@
 // request or a Modbus frame, read the answer from the log, close, and lose
 // the device while it is still talking.
 #include "app/appcontroller.h"
-#include "settings/languagemanager.h"
 #include "support/testsupport.h"
 #include "util/crc16.h"
 
@@ -25,23 +24,6 @@ using namespace korveltest;
 
 const QByteArray kReadRegister0Reply = QByteArray::fromHex("01030200017984");
 
-// Runs @p action on the next pass of the event loop once @p count bytes have
-// been received, i.e. while they are still a pending partial line.
-void whenReceived(AppController& controller, qsizetype count, std::function<void()> action)
-{
-    auto got = std::make_shared<qsizetype>(0);
-    auto conn = std::make_shared<QMetaObject::Connection>();
-    *conn = QObject::connect(&controller.serialManager(), &SerialManager::dataReceived, &controller,
-                             [=, &controller](const QByteArray& chunk) {
-                                 *got += chunk.size();
-                                 if (*got >= count) {
-                                     QObject::disconnect(*conn);
-                                     QMetaObject::invokeMethod(&controller, action,
-                                                               Qt::QueuedConnection);
-                                 }
-                             });
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -49,11 +31,7 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        korveltest::isolateSettings();
-        LanguageManager::instance().setLanguage(QStringLiteral("en"));
-    }
+    void initTestCase() { korveltest::isolateSettingsInEnglish(); }
     void init() { QSettings().clear(); }
 
     void jsonRequestGetsAJsonLine_data()

@@ -130,7 +130,7 @@ private slots:
 
     void cleanupTestCase() { m_ui.unload(); }
 
-    void opensAsSpecified()
+    void opensAtItsDefaultSizeOnTheFirstPage()
     {
         QCOMPARE(m_window->size(), QSize(1356, 896));
         QCOMPARE(m_window->minimumSize(), QSize(896, 636));

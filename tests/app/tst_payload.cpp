@@ -1,7 +1,6 @@
 // Turning a draft into the bytes that go to the port, the CRC echo, and what
 // a send does without an open port. No port is involved.
 #include "app/appcontroller.h"
-#include "settings/languagemanager.h"
 #include "support/testsupport.h"
 
 #include <QSettings>
@@ -13,11 +12,7 @@ class TestPayload : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        korveltest::isolateSettings();
-        LanguageManager::instance().setLanguage(QStringLiteral("en"));
-    }
+    void initTestCase() { korveltest::isolateSettingsInEnglish(); }
     void init() { QSettings().clear(); }
 
     void asciiPayload_data()

@@ -1,7 +1,6 @@
 // The controller's port session on real pseudo-terminals: opening, closing,
 // losing the device, switching ports, and what each leaves in the log.
 #include "app/appcontroller.h"
-#include "settings/languagemanager.h"
 #include "support/testsupport.h"
 
 #include <QFileInfo>
@@ -29,25 +28,6 @@ QString lastEntries(const LogManager& log)
         .arg(lines.mid(qMax<qsizetype>(0, lines.size() - 4)).join(QStringLiteral(" | ")));
 }
 
-// Runs @p action on the next pass of the event loop once the controller has
-// handled @p expected received bytes, i.e. while they are still a pending
-// partial line (its flush timer has just been started).
-void whenReceived(AppController& controller, const QByteArray& expected,
-                  std::function<void()> action)
-{
-    auto got = std::make_shared<QByteArray>();
-    auto conn = std::make_shared<QMetaObject::Connection>();
-    *conn = QObject::connect(&controller.serialManager(), &SerialManager::dataReceived, &controller,
-                             [=, &controller](const QByteArray& chunk) {
-                                 *got += chunk;
-                                 if (got->size() >= expected.size()) {
-                                     QObject::disconnect(*conn);
-                                     QMetaObject::invokeMethod(&controller, action,
-                                                               Qt::QueuedConnection);
-                                 }
-                             });
-}
-
 } // namespace
 
 class TestSession : public QObject
@@ -55,11 +35,7 @@ class TestSession : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        korveltest::isolateSettings();
-        LanguageManager::instance().setLanguage(QStringLiteral("en"));
-    }
+    void initTestCase() { korveltest::isolateSettingsInEnglish(); }
     void init() { QSettings().clear(); }
 
     void openLogsAnnouncesAndStores_data()
@@ -200,7 +176,7 @@ private slots:
         QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
         QSignalSpy changed(&controller, &AppController::connectionChanged);
 
-        whenReceived(controller, fromDevice, [&] { controller.closePort(); });
+        whenReceived(controller, fromDevice.size(), [&] { controller.closePort(); });
         QCOMPARE(device.port.write(fromDevice), qint64(fromDevice.size()));
         QTRY_VERIFY_WITH_TIMEOUT(!controller.portOpen(), 5000);
 
@@ -239,7 +215,7 @@ private slots:
         QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
 
         const QByteArray first("first");
-        whenReceived(controller, first, [&] {
+        whenReceived(controller, first.size(), [&] {
             device.port.write(rest);
             device.port.waitForBytesWritten(1000);
             QThread::msleep(3 * AppController::RxFlushMs); // the busy window
@@ -263,7 +239,7 @@ private slots:
             Device device(pair.devicePath());
             QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
             const QByteArray fromDevice("line\r\nhalf a line\r");
-            whenReceived(controller, fromDevice, [&] { pair.stop(); });
+            whenReceived(controller, fromDevice.size(), [&] { pair.stop(); });
             QCOMPARE(device.port.write(fromDevice), qint64(fromDevice.size()));
             QVERIFY(device.port.waitForBytesWritten(5000));
             QSignalSpy changed(&controller, &AppController::connectionChanged);
@@ -309,7 +285,7 @@ private slots:
             lastEntryAtSignal << describe(controller.logStore()).constLast();
         });
         bool secondOpened = false;
-        whenReceived(controller, "tail", [&] {
+        whenReceived(controller, 4, [&] {
             secondOpened = controller.openPort(second.appPath(), 57600, 8, 0, 1, 0);
         });
         QCOMPARE(device.port.write("tail"), qint64(4));

@@ -2,6 +2,7 @@
 
 #include "app/appcontroller.h"
 #include "log/logmanager.h"
+#include "settings/languagemanager.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -88,6 +89,21 @@ bool openDefault(AppController& controller, const QString& port)
     return controller.openPort(port, 115200, 8, 0, 1, 0);
 }
 
+void whenReceived(AppController& controller, qsizetype count, std::function<void()> action)
+{
+    auto got = std::make_shared<qsizetype>(0);
+    auto conn = std::make_shared<QMetaObject::Connection>();
+    *conn = QObject::connect(&controller.serialManager(), &SerialManager::dataReceived, &controller,
+                             [=, &controller](const QByteArray& chunk) {
+                                 *got += chunk.size();
+                                 if (*got >= count) {
+                                     QObject::disconnect(*conn);
+                                     QMetaObject::invokeMethod(&controller, action,
+                                                               Qt::QueuedConnection);
+                                 }
+                             });
+}
+
 Device::Device(const QString& path)
     : port(path)
 {
@@ -124,6 +140,12 @@ void isolateSettings()
         QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QSettings().clear();
+}
+
+void isolateSettingsInEnglish()
+{
+    isolateSettings();
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
 }
 
 namespace {

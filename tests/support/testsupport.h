@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class AppController;
@@ -36,6 +37,10 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray sampleLibrary();
 /// Opens @p port at 115200 8-N-1 without flow control.
 bool openDefault(AppController& controller, const QString& port);
+/// Runs @p action on the next pass of the event loop once the controller's
+/// port has received @p count bytes, i.e. while they are still a pending
+/// partial line (its pause timer has just started).
+void whenReceived(AppController& controller, qsizetype count, std::function<void()> action);
 
 /// The test's end of the line: a second QSerialPort on the device side that
 /// gathers everything it receives.
@@ -81,6 +86,9 @@ private:
 /// Points QSettings at a fresh folder of its own and sets the application
 /// identity, so a test never reads or writes the user's settings.
 void isolateSettings();
+/// isolateSettings(), and the program's texts in English: how the suites
+/// that drive a controller begin.
+void isolateSettingsInEnglish();
 
 /// The WCAG 2.1 contrast ratio of two colours (1 to 21); a translucent
 /// @p foreground is laid over @p background first.
