@@ -241,6 +241,7 @@ private slots:
 
     void looksLikeTextItems_data();
     void looksLikeTextItems();
+    void asciiRowsSkipTheLayout();
     void selectionLooksLikeTextEdit_data();
     void selectionLooksLikeTextEdit();
     void movingEqualsDrawingAgain_data();
@@ -272,7 +273,20 @@ void TestMonitorSurface::looksLikeTextItems_data()
         "tab\there, then a line long enough to wrap twice in a narrow view: " +
             QByteArray(80, 'x') + " end",
     };
+    QByteArray everyCharacter;
+    for (char c = 0x20; c <= 0x7e; ++c) {
+        everyCharacter += c;
+    }
+    // A line longer than a row of the model: its second row starts with
+    // right-to-left text.
+    QByteArray rightToLeft = "RTL ";
+    while (rightToLeft.size() < LogViewRows::SegmentLength + 40) {
+        rightToLeft += "\xd8\xa8\xd8\xa8 ";
+    }
     QTest::newRow("plain, dark") << plain << true << true << 13;
+    QTest::newRow("every printable character")
+        << QList<QByteArray>{everyCharacter, everyCharacter.mid(40)} << false << true << 13;
+    QTest::newRow("right-to-left row") << QList<QByteArray>{rightToLeft} << false << true << 13;
     QTest::newRow("plain, light") << plain << true << false << 13;
     QTest::newRow("mixed, wrapped") << mixed << true << true << 13;
     QTest::newRow("mixed, unwrapped") << mixed << false << false << 13;
@@ -296,6 +310,27 @@ void TestMonitorSurface::looksLikeTextItems()
         drawnByTextItems(rowTexts(*rig.model.viewRows()), size, wrap, look, fontSize);
     QVERIFY(size.width() * size.height() - pixelsOf(expected, QColor(look.background)) > 500);
     QVERIFY2(drawn == expected, qPrintable(firstDifference(drawn, expected)));
+}
+
+void TestMonitorSurface::asciiRowsSkipTheLayout()
+{
+    Rig rig;
+    rig.append(numbered(0, 20));
+    rig.grab();
+    const RowRenderer& renderer = rig.surface->renderer();
+    QCOMPARE(renderer.quickRows(), rig.surface->rowsDrawn());
+    QCOMPARE(renderer.laidOutRows(), 0);
+
+    // Wrapped over two lines, not ASCII, or selected: laid out in full.
+    rig.append({numbered(20, 1, 110).constFirst(), "caf\xc3\xa9"});
+    rig.grab();
+    rig.surface->setSelectionStartLine(19);
+    rig.surface->setSelectionStartColumn(2);
+    rig.surface->setSelectionEndLine(19);
+    rig.surface->setSelectionEndColumn(6);
+    rig.grab();
+    QCOMPARE(renderer.laidOutRows(), 3);
+    QCOMPARE(renderer.quickRows() + renderer.laidOutRows(), rig.surface->rowsDrawn());
 }
 
 void TestMonitorSurface::selectionLooksLikeTextEdit_data()

@@ -233,6 +233,15 @@ MONITOR_SELECTION_SETTER(setSelectionEndColumn, int, m_selectionEndColumn)
 
 void MonitorSurface::relayout()
 {
+    // Laid out on the next pass of the event loop, before the frame it asks
+    // for: an item that asks for a frame while Qt Quick polishes it gets a
+    // second frame after this one. The polish request only makes sure that
+    // no frame is drawn before the layout, whoever asked for it.
+    if (m_layoutPending) {
+        return;
+    }
+    m_layoutPending = true;
+    QMetaObject::invokeMethod(this, &MonitorSurface::layOut, Qt::QueuedConnection);
     polish();
 }
 
@@ -296,6 +305,9 @@ const RenderedRow& MonitorSurface::row(int index, Key* keyOut)
     }
     RowStyle style = m_style;
     style.width = int(width());
+    if (m_renderer.style() != style) {
+        m_renderer.setStyle(style);
+    }
     auto kept = m_kept.find(key);
     if (kept == m_kept.end()) {
         auto drawn = m_drawn.find(key);
@@ -308,7 +320,7 @@ const RenderedRow& MonitorSurface::row(int index, Key* keyOut)
             int to = 0;
             selectionIn(key, text.size(), &from, &to);
             ++m_rowsDrawn;
-            return *m_kept.insert(key, RowRenderer::render(style, text, from, to));
+            return *m_kept.insert(key, m_renderer.render(text, from, to));
         }
     }
     int from = 0;
@@ -316,19 +328,29 @@ const RenderedRow& MonitorSurface::row(int index, Key* keyOut)
     selectionIn(key, kept->text.size(), &from, &to);
     if (from != kept->selectionFrom || to != kept->selectionTo) {
         ++m_rowsDrawn;
-        *kept = RowRenderer::render(style, kept->text, from, to);
+        *kept = m_renderer.render(kept->text, from, to);
     }
     return *kept;
 }
 
 void MonitorSurface::updatePolish()
 {
+    layOut();
+}
+
+void MonitorSurface::layOut()
+{
+    if (!m_layoutPending) {
+        return;
+    }
+    m_layoutPending = false;
     RowStyle style = m_style;
     style.width = int(width());
     if (style != m_drawnStyle) {
         m_drawn.clear();
         m_kept.clear();
         m_drawnStyle = style;
+        m_renderer.setStyle(style);
     }
     // Rows drawn by a scroll since the last frame count as drawn too.
     for (auto it = m_kept.cbegin(); it != m_kept.cend(); ++it) {
@@ -439,8 +461,14 @@ void MonitorSurface::drawFrame(QPainter* painter, const QVector<FrameRow>& frame
         const int from = qMax(0, -row.y);
         const int to = qMin(row.image.height(), size.height() - row.y);
         if (to > from) {
-            const QRect source(0, from, qMin(row.image.width(), size.width()), to - from);
-            painter->drawImage(QPoint(0, row.y + from), row.image, source);
+            // The image ends with the row's text; the rest is background.
+            const int inked = qMin(row.image.width(), size.width());
+            painter->drawImage(QPoint(0, row.y + from), row.image,
+                               QRect(0, from, inked, to - from));
+            if (inked < size.width()) {
+                painter->fillRect(QRect(inked, row.y + from, size.width() - inked, to - from),
+                                  background);
+            }
         }
         y = row.y + row.image.height();
     }
@@ -600,8 +628,7 @@ QVariantMap MonitorSurface::hitTest(qreal x, qreal y) const
     }
     const QString text = textOf(*hit);
     const qreal rowX = qMax<qreal>(0, x) + (m_drawnStyle.wrap ? 0 : m_drawnStyle.contentX);
-    return point(hit->line,
-                 hit->column + RowRenderer::positionAt(m_drawnStyle, text, {rowX, y - hit->y}));
+    return point(hit->line, hit->column + m_renderer.positionAt(text, {rowX, y - hit->y}));
 }
 
 void MonitorSurface::redrawAll()

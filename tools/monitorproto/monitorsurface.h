@@ -126,6 +126,8 @@ public:
 
     /// Rows drawn since the item was made (to show what a refresh costs).
     qint64 rowsDrawn() const { return m_rowsDrawn; }
+    /// How the rows were drawn: from the glyph table, or laid out in full.
+    const RowRenderer& renderer() const { return m_renderer; }
     /// Rows in the current frame, from the top.
     int rowsInSight() const { return int(m_frame.size()); }
 
@@ -183,6 +185,8 @@ private:
     /// The view moved or the rows changed: a new frame is laid out before
     /// the next one is drawn.
     void relayout();
+    /// Lays out the frame: which rows are in sight, and where.
+    void layOut();
     void onRowsUpdated();
     void onRowsReset();
     void updateScrollBar(int topIndex, int count);
@@ -190,6 +194,7 @@ private:
     LogViewRows* m_rows = nullptr;
     RowStyle m_style;
     RowStyle m_drawnStyle;
+    RowRenderer m_renderer;
     bool m_paused = false;
     bool m_following = true;
     Technique m_technique = Technique::RenderNode;
@@ -213,6 +218,7 @@ private:
     QHash<Key, RenderedRow> m_kept;
     QVector<FrameRow> m_frame;
     bool m_frameChanged = false;
+    bool m_layoutPending = false;
     qint64 m_rowsDrawn = 0;
     int m_rowsInserted = 0;
     PaintedRows* m_painted = nullptr;

@@ -1,5 +1,7 @@
 #include "rowrenderer.h"
 
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -15,71 +17,189 @@ bool RowStyle::operator==(const RowStyle& other) const
 namespace {
 
 // Set up as a Qt Quick text item lays out its text, so that a row looks as
-// one of those would.
+// one of those would. Unwrapped, a text item is as wide as its text, so a
+// right-to-left row starts at the left edge as well.
 void layOut(QTextLayout& layout, const RowStyle& style)
 {
     QTextOption option;
     option.setWrapMode(style.wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                   : QTextOption::NoWrap);
+    if (!style.wrap) {
+        option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    }
     option.setUseDesignMetrics(true);
     layout.setTextOption(option);
     layout.setCacheEnabled(false);
     layout.beginLayout();
     qreal y = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        if (style.wrap) {
-            line.setLineWidth(style.width);
-        } else {
-            line.setLineWidth(1 << 24); // far wider than any row gets
-        }
+        line.setLineWidth(style.wrap ? style.width : 1 << 24); // far wider than any row gets
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
     layout.endLayout();
 }
 
+// Sequences that fonts made for code often draw as one glyph or move
+// closer: a font that does either here is not drawn from the table.
+constexpr auto LigatureProbe =
+    u"-> => != == <= >= www fi fl ff :: // /* && || ++ -- ... << >> <- |> AV To";
+
 } // namespace
 
-namespace RowRenderer {
+void RowRenderer::setStyle(const RowStyle& style)
+{
+    const bool fontChanged = style.font != m_style.font || !m_rawFont.isValid();
+    m_style = style;
+    if (!fontChanged) {
+        return;
+    }
+    m_quick = false;
+    m_inkMargin = std::ceil(qMax<qreal>(0, -QFontMetricsF(style.font).minRightBearing())) + 1;
 
-RenderedRow render(const RowStyle& style, const QString& text, int selectionFrom, int selectionTo)
+    // The table comes from the text layout itself, with the glyphs it
+    // chooses and the positions it gives them.
+    QString ascii;
+    for (char16_t c = FirstAscii; c <= LastAscii; ++c) {
+        ascii += QChar(c);
+    }
+    RowStyle oneLine = style;
+    oneLine.wrap = false;
+    QTextLayout layout(ascii, style.font);
+    layOut(layout, oneLine);
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (layout.lineCount() != 1 || runs.size() != 1 ||
+        runs.constFirst().glyphIndexes().size() != ascii.size()) {
+        return;
+    }
+    m_rawFont = runs.constFirst().rawFont();
+    m_ascent = layout.lineAt(0).ascent();
+    m_lineHeight = layout.lineAt(0).height();
+    const QList<quint32> glyphs = runs.constFirst().glyphIndexes();
+    const QList<QPointF> positions = runs.constFirst().positions();
+    const QList<QPointF> advances =
+        m_rawFont.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        m_glyphs[i] = glyphs.at(i);
+        m_advances[i] = advances.at(i).x();
+        // Fixed pitch, positioned one after the other, each with its own
+        // glyph: no kerning, no ligatures.
+        if (glyphs.at(i) == 0 || m_advances[i] != m_advances[0] ||
+            positions.at(i).x() != i * m_advances[0]) {
+            return;
+        }
+    }
+    QTextLayout probe(QString::fromUtf16(LigatureProbe), style.font);
+    layOut(probe, oneLine);
+    const QList<QGlyphRun> probeRuns = probe.glyphRuns();
+    if (probeRuns.size() != 1 ||
+        probeRuns.constFirst().glyphIndexes().size() != probe.text().size()) {
+        return;
+    }
+    for (qsizetype i = 0; i < probe.text().size(); ++i) {
+        const char16_t c = probe.text().at(i).unicode();
+        if (probeRuns.constFirst().glyphIndexes().at(i) != m_glyphs[c - FirstAscii] ||
+            probeRuns.constFirst().positions().at(i).x() != i * m_advances[0]) {
+            return;
+        }
+    }
+    m_quick = true;
+}
+
+RenderedRow RowRenderer::render(const QString& text, int selectionFrom, int selectionTo) const
 {
     RenderedRow row;
     row.text = text;
     row.selectionFrom = selectionFrom;
     row.selectionTo = qMax(selectionFrom, selectionTo);
-
-    QTextLayout layout(text, style.font);
-    layOut(layout, style);
-    qreal height = 0;
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        height += line.height();
-        row.naturalWidth = qMax(row.naturalWidth, line.naturalTextWidth());
+    if (row.selectionTo > row.selectionFrom || !drawQuickly(text, &row)) {
+        drawLaidOut(text, &row);
     }
-    // Whole pixels, so that moving a row moves its pixels unchanged.
-    row.image = QImage(qMax(1, style.width), qMax(1, int(std::ceil(height))), QImage::Format_RGB32);
-    row.image.fill(style.background);
-
-    QPainter painter(&row.image);
-    painter.setPen(style.text);
-    QList<QTextLayout::FormatRange> selections;
-    if (row.selectionTo > row.selectionFrom) {
-        QTextLayout::FormatRange range;
-        range.start = row.selectionFrom;
-        range.length = row.selectionTo - row.selectionFrom;
-        range.format.setBackground(style.selection);
-        range.format.setForeground(style.selectedText);
-        selections << range;
-    }
-    layout.draw(&painter, QPointF(style.wrap ? 0 : -style.contentX, 0), selections);
     return row;
 }
 
-int positionAt(const RowStyle& style, const QString& text, QPointF point)
+QImage RowRenderer::rowImage(qreal inkRight, qreal height) const
 {
-    QTextLayout layout(text, style.font);
-    layOut(layout, style);
+    const int width = qBound(1, int(std::ceil(inkRight + m_inkMargin)), qMax(1, m_style.width));
+    // Whole pixels, so that moving a row moves its pixels unchanged.
+    QImage image(width, qMax(1, int(std::ceil(height))), QImage::Format_RGB32);
+    image.fill(m_style.background);
+    return image;
+}
+
+bool RowRenderer::drawQuickly(const QString& text, RenderedRow* row) const
+{
+    if (!m_quick) {
+        return false;
+    }
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    const qreal shift = m_style.wrap ? 0 : m_style.contentX;
+    qreal x = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < FirstAscii || u > LastAscii) {
+            return false;
+        }
+        glyphs.append(m_glyphs[u - FirstAscii]);
+        positions.append(QPointF(x - shift, m_ascent));
+        x += m_advances[u - FirstAscii];
+    }
+    // A row that might wrap is left to the text layout's line breaking.
+    if (m_style.wrap && x + m_inkMargin >= m_style.width) {
+        return false;
+    }
+    row->naturalWidth = x;
+    row->image = rowImage(x - shift, m_lineHeight);
+    if (!glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(m_rawFont);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        QPainter painter(&row->image);
+        painter.setPen(m_style.text);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    ++m_quickRows;
+    return true;
+}
+
+void RowRenderer::drawLaidOut(const QString& text, RenderedRow* row) const
+{
+    QTextLayout layout(text, m_style.font);
+    layOut(layout, m_style);
+    qreal height = 0;
+    qreal inkRight = 0;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        height += line.height();
+        row->naturalWidth = qMax(row->naturalWidth, line.naturalTextWidth());
+        inkRight = qMax(inkRight, line.naturalTextRect().right());
+    }
+    const qreal shift = m_style.wrap ? 0 : m_style.contentX;
+    row->image = rowImage(inkRight - shift, height);
+
+    QPainter painter(&row->image);
+    painter.setPen(m_style.text);
+    QList<QTextLayout::FormatRange> selections;
+    if (row->selectionTo > row->selectionFrom) {
+        QTextLayout::FormatRange range;
+        range.start = row->selectionFrom;
+        range.length = row->selectionTo - row->selectionFrom;
+        range.format.setBackground(m_style.selection);
+        range.format.setForeground(m_style.selectedText);
+        selections << range;
+    }
+    layout.draw(&painter, QPointF(-shift, 0), selections);
+    ++m_laidOutRows;
+}
+
+int RowRenderer::positionAt(const QString& text, QPointF point) const
+{
+    QTextLayout layout(text, m_style.font);
+    layOut(layout, m_style);
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         if (point.y() < line.y() + line.height() || i == layout.lineCount() - 1) {
@@ -88,5 +208,3 @@ int positionAt(const RowStyle& style, const QString& text, QPointF point)
     }
     return 0;
 }
-
-} // namespace RowRenderer

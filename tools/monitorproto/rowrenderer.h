@@ -4,7 +4,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QRawFont>
 #include <QString>
+
+#include <array>
 
 /// How the monitor's rows look: the font, the colours, whether long rows
 /// wrap, and the width of the viewport they are drawn for.
@@ -27,7 +30,8 @@ struct RowStyle
 /// One row drawn once, kept while it stays in sight.
 struct RenderedRow
 {
-    /// The viewport's width, the row's height; opaque, in the background colour.
+    /// The row's pixels from the viewport's left edge to the right end of
+    /// its text (the rest of the row is background), opaque.
     QImage image;
     QString text;
     /// Width of the row's text unwrapped, for the horizontal scroll bar.
@@ -37,15 +41,47 @@ struct RenderedRow
     int selectionTo = 0;
 };
 
-/// Lays out and draws rows of text as the monitor's text items do.
-namespace RowRenderer {
+/// Lays out and draws rows of text as the monitor's text items do: the
+/// same line breaks, glyph positions and pixels. A row of printable ASCII
+/// that fits on one line (the bulk of what devices send) is drawn from a
+/// table of glyphs and advances, without the text layout's shaping; any
+/// other row goes through the full text layout.
+class RowRenderer
+{
+public:
+    const RowStyle& style() const { return m_style; }
+    void setStyle(const RowStyle& style);
 
-/// Draws @p text, with the characters [selectionFrom, selectionTo) selected.
-RenderedRow render(const RowStyle& style, const QString& text, int selectionFrom = 0,
-                   int selectionTo = 0);
+    /// Draws @p text, with the characters [selectionFrom, selectionTo) selected.
+    RenderedRow render(const QString& text, int selectionFrom = 0, int selectionTo = 0) const;
 
-/// The character position in @p text nearest to @p point (row coordinates,
-/// the view's horizontal scroll already added).
-int positionAt(const RowStyle& style, const QString& text, QPointF point);
+    /// The character position in @p text nearest to @p point (row coordinates,
+    /// the view's horizontal scroll already added).
+    int positionAt(const QString& text, QPointF point) const;
 
-} // namespace RowRenderer
+    /// Rows drawn the quick way, and the full way, so far.
+    qint64 quickRows() const { return m_quickRows; }
+    qint64 laidOutRows() const { return m_laidOutRows; }
+
+private:
+    static constexpr char16_t FirstAscii = 0x20;
+    static constexpr char16_t LastAscii = 0x7e;
+
+    bool drawQuickly(const QString& text, RenderedRow* row) const;
+    void drawLaidOut(const QString& text, RenderedRow* row) const;
+    QImage rowImage(qreal inkRight, qreal height) const;
+
+    RowStyle m_style;
+    // Printable ASCII: each character's glyph and advance in the font, and
+    // the height and baseline of one line; valid when m_quick is.
+    bool m_quick = false;
+    QRawFont m_rawFont;
+    std::array<quint32, LastAscii - FirstAscii + 1> m_glyphs{};
+    std::array<qreal, LastAscii - FirstAscii + 1> m_advances{};
+    qreal m_ascent = 0;
+    qreal m_lineHeight = 0;
+    // How far a glyph may reach right of its advance.
+    qreal m_inkMargin = 1;
+    mutable qint64 m_quickRows = 0;
+    mutable qint64 m_laidOutRows = 0;
+};

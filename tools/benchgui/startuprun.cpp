@@ -1,0 +1,176 @@
+#include "startuprun.h"
+
+#include "app/startup.h"
+#include "monitorproto.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+template <typename T> T medianOf(QList<T> values)
+{
+    if (values.isEmpty()) {
+        return T{};
+    }
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+long residentKiBOf(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    return -1;
+}
+
+// Index just past the brace that closes the one at @p open, skipping
+// strings and comments; -1 when it is never closed.
+qsizetype closingBrace(const QString& text, qsizetype open)
+{
+    int depth = 0;
+    for (qsizetype i = open; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'"' || c == u'\'') {
+            for (++i; i < text.size() && text.at(i) != c; ++i) {
+                if (text.at(i) == u'\\') {
+                    ++i;
+                }
+            }
+        } else if (c == u'/' && i + 1 < text.size() && text.at(i + 1) == u'/') {
+            i = text.indexOf(u'\n', i);
+            if (i < 0) {
+                return -1;
+            }
+        } else if (c == u'{') {
+            ++depth;
+        } else if (c == u'}' && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+double StartupFigures::median() const
+{
+    return medianOf(seconds);
+}
+
+double StartupFigures::fastest() const
+{
+    return seconds.isEmpty() ? 0 : *std::min_element(seconds.cbegin(), seconds.cend());
+}
+
+double StartupFigures::slowest() const
+{
+    return seconds.isEmpty() ? 0 : *std::max_element(seconds.cbegin(), seconds.cend());
+}
+
+long StartupFigures::medianResident() const
+{
+    return medianOf(residentKiB);
+}
+
+StartupFigures measureStartups(const QString& program, const QStringList& arguments, int runs,
+                               int restMs, const QProcessEnvironment& extra)
+{
+    StartupFigures figures;
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    QString rules = environment.value(QStringLiteral("QT_LOGGING_RULES"));
+    rules += QStringLiteral("%1qt.scenegraph.time.renderloop=true")
+                 .arg(rules.isEmpty() ? QString() : QStringLiteral(";"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), rules);
+    environment.insert(extra);
+
+    for (int run = 0; run <= runs; ++run) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setReadChannel(QProcess::StandardError);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, arguments);
+        if (!process.waitForStarted(10000)) {
+            figures.failure = QStringLiteral("%1 did not start").arg(program);
+            return figures;
+        }
+        bool shown = false;
+        QByteArray pending;
+        while (!shown && process.state() == QProcess::Running && clock.elapsed() < 30000) {
+            process.waitForReadyRead(100);
+            pending += process.readAllStandardError();
+            shown = pending.contains("Frame rendered") || pending.contains("frame rendered");
+        }
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        if (!shown) {
+            figures.failure = QStringLiteral("no frame within 30 s: %1")
+                                  .arg(QString::fromLocal8Bit(pending.right(400)));
+            process.kill();
+            process.waitForFinished(5000);
+            return figures;
+        }
+        QThread::msleep(restMs);
+        const long resident = residentKiBOf(process.processId());
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+        if (run > 0) {
+            figures.seconds << seconds;
+            figures.residentKiB << resident;
+        }
+    }
+    return figures;
+}
+
+QString mainDocumentWithout(const QStringList& blocks, bool prototypeMonitor)
+{
+    QFile file(QStringLiteral(":/qt/qml/Korvel/qml/Main.qml"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QStringLiteral("import \"effects\""),
+                 QStringLiteral("import \"qrc:/qt/qml/Korvel/qml/effects\""));
+    for (const QString& block : blocks) {
+        const qsizetype start = text.indexOf(u'\n' + block);
+        if (start < 0) {
+            return {};
+        }
+        const qsizetype end = closingBrace(text, text.indexOf(u'{', start));
+        if (end < 0) {
+            return {};
+        }
+        text.remove(start, end - start);
+    }
+    if (prototypeMonitor) {
+        text.replace(QStringLiteral("import Korvel\n"),
+                     QStringLiteral("import Korvel\nimport KorvelProto\n"));
+        text.replace(QStringLiteral("DataMonitorView {"), QStringLiteral("MonitorProto {"));
+    }
+    return text;
+}
+
+int runStartupChild(int argc, char* argv[], const QString& file)
+{
+    registerMonitorPrototype();
+    return runKorvelApplication(argc, argv, QUrl::fromLocalFile(file));
+}
