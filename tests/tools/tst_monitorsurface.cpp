@@ -7,6 +7,8 @@
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
 #include "log/logviewrows.h"
+#include "monitorcounters.h"
+#include "monitorproto.h"
 #include "monitorsurface.h"
 
 #include <QFontMetricsF>
@@ -43,7 +45,8 @@ struct Rig
 {
     explicit Rig(QSize size = {400, 200}, bool wrap = true, const Look& look = Dark,
                  int fontSize = 13,
-                 MonitorSurface::Technique technique = MonitorSurface::Technique::RenderNode)
+                 MonitorSurface::Technique technique = MonitorSurface::Technique::RenderNode,
+                 bool withBar = false)
     {
         model.setShowTimestamp(false);
         window.resize(size);
@@ -58,6 +61,11 @@ struct Rig
         surface->setSelectionColor(QColor(look.selection));
         surface->setSelectedTextColor(QColor(look.selectedText));
         surface->setRows(model.viewRows());
+        if (withBar) {
+            surface->setBarWidth(8);
+            surface->setBarTrackColor(QColor(0x33, 0x38, 0x3f, 77));
+            surface->setBarThumbColor(QColor(0x6b, 0x72, 0x80, 115));
+        }
         window.show();
     }
 
@@ -237,11 +245,20 @@ class TestMonitorSurface : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
+    void initTestCase()
+    {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        registerMonitorPrototype();
+    }
 
     void looksLikeTextItems_data();
     void looksLikeTextItems();
     void asciiRowsSkipTheLayout();
+    void scrollBarShowsWhereTheViewIs();
+    void countersLookLikeTextItems_data();
+    void countersLookLikeTextItems();
+    void formatBytes_data();
+    void formatBytes();
     void selectionLooksLikeTextEdit_data();
     void selectionLooksLikeTextEdit();
     void movingEqualsDrawingAgain_data();
@@ -333,6 +350,165 @@ void TestMonitorSurface::asciiRowsSkipTheLayout()
     QCOMPARE(renderer.quickRows() + renderer.laidOutRows(), rig.surface->rowsDrawn());
 }
 
+void TestMonitorSurface::scrollBarShowsWhereTheViewIs()
+{
+    Rig rig({400, 200}, true, Dark, 13, MonitorSurface::Technique::RenderNode, true);
+    rig.append(numbered(0, 100));
+    const auto thumbAt = [&](const QImage& image) {
+        // Rows of the bar's column where the thumb is: lighter than the track.
+        QList<int> rows;
+        for (int y = 0; y < image.height(); ++y) {
+            if (qGray(image.pixel(396, y)) > 60) {
+                rows << y;
+            }
+        }
+        return rows;
+    };
+    QList<int> thumb = thumbAt(rig.grab());
+    QVERIFY(!thumb.isEmpty());
+    QCOMPARE(thumb.constLast(), 199); // following: at the bottom
+    const int length = int(thumb.size());
+    QVERIFY2(qAbs(length - 200 * rig.surface->rowsInSight() / 100) <= 2,
+             qPrintable(QString::number(length)));
+
+    rig.surface->scrollToOldest();
+    thumb = thumbAt(rig.grab());
+    QCOMPARE(thumb.constFirst(), 0);
+    QCOMPARE(thumb.size(), length);
+    // Text under the bar shows through its track.
+    QVERIFY(qGray(rig.grab().pixel(396, 150)) < 60);
+}
+
+void TestMonitorSurface::countersLookLikeTextItems_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("windowWidth");
+
+    QTest::newRow("a few lines") << 3 << true << 400;
+    QTest::newRow("kilobytes, light") << 200 << false << 400;
+    // Anchored to the right edge of an odd width: the figures sit on
+    // fractional pixels.
+    QTest::newRow("fractional place") << 37 << true << 401;
+}
+
+void TestMonitorSurface::countersLookLikeTextItems()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, dark);
+    QFETCH(int, windowWidth);
+    const Look& look = dark ? Dark : Light;
+    const QColor muted = dark ? QColor("#6b7280") : QColor("#7a7a7d");
+
+    LogManager log;
+    LogListModel model(&log);
+    log.appendBatch(LogKind::RX, numbered(0, lines));
+    log.append(LogKind::TX, "AT+RESET");
+    model.viewRows()->update();
+
+    // The header as the application's monitor has it, with its text items
+    // or with the item in their place.
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(R"(
+import QtQuick
+import KorvelProto
+Item {
+    id: header
+    property bool items
+    property color muted
+    property color background
+    property var model
+    height: 34
+    MonitorCounters {
+        id: counters
+        anchors.right: parent.right
+        anchors.rightMargin: 16
+        anchors.verticalCenter: parent.verticalCenter
+        visible: !header.items
+        model: header.model
+        font.family: "DejaVu Sans Mono"
+        font.pixelSize: 11
+        color: header.muted
+        backgroundColor: header.background
+    }
+    Row {
+        anchors.right: parent.right
+        anchors.rightMargin: 16
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 14
+        visible: header.items
+        Repeater {
+            model: counters.text.split("\t")
+            Text {
+                required property string modelData
+                text: modelData
+                font.family: "DejaVu Sans Mono"
+                font.pixelSize: 11
+                color: header.muted
+            }
+        }
+    }
+}
+)",
+                      QUrl(QStringLiteral("qrc:/test/header.qml")));
+    const auto grab = [&](bool items) {
+        QQuickWindow window;
+        window.resize(windowWidth, 34);
+        window.setColor(QColor(look.background));
+        std::unique_ptr<QObject> header(component.createWithInitialProperties(
+            {{QStringLiteral("items"), items},
+             {QStringLiteral("muted"), muted},
+             {QStringLiteral("background"), QColor(look.background)},
+             {QStringLiteral("model"), QVariant::fromValue(&model)}}));
+        auto* item = qobject_cast<QQuickItem*>(header.get());
+        if (!item) {
+            qWarning() << component.errorString();
+            return QImage();
+        }
+        item->setParentItem(window.contentItem());
+        item->setWidth(windowWidth);
+        window.show();
+        if (!items) {
+            const auto* counters = item->findChild<MonitorCounters*>();
+            const QString expected = QStringLiteral("%1 lines\tRx %2\tTx 8 B")
+                                         .arg(lines + 1)
+                                         .arg(MonitorCounters::formatBytes(double(log.rxBytes())));
+            if (counters->text() != expected) {
+                qWarning() << counters->text() << "instead of" << expected;
+                return QImage();
+            }
+        }
+        return window.grabWindow();
+    };
+    const QImage drawn = grab(false);
+    const QImage expected = grab(true);
+    QVERIFY(!drawn.isNull());
+    QVERIFY(34 * windowWidth - pixelsOf(expected, QColor(look.background)) > 100);
+    QVERIFY2(drawn == expected, qPrintable(firstDifference(drawn, expected)));
+}
+
+void TestMonitorSurface::formatBytes_data()
+{
+    QTest::addColumn<double>("bytes");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("none") << 0.0 << "0 B";
+    QTest::newRow("just under a kilobyte") << 1023.0 << "1023 B";
+    QTest::newRow("a kilobyte") << 1024.0 << "1.0 KB";
+    QTest::newRow("rounded up into the next tenth") << 1024.0 * 1.96 << "2.0 KB";
+    QTest::newRow("just under a megabyte") << 1048575.0 << "1024.0 KB";
+    QTest::newRow("megabytes") << 1048576.0 * 3.25 << "3.3 MB";
+    QTest::newRow("gigabytes") << 1073741824.0 * 12 << "12.0 GB";
+}
+
+void TestMonitorSurface::formatBytes()
+{
+    QFETCH(double, bytes);
+    QFETCH(QString, shown);
+    QCOMPARE(MonitorCounters::formatBytes(bytes), shown);
+}
+
 void TestMonitorSurface::selectionLooksLikeTextEdit_data()
 {
     QTest::addColumn<bool>("wrap");
@@ -384,14 +560,17 @@ void TestMonitorSurface::movingEqualsDrawingAgain_data()
     QTest::addColumn<int>("linesPerRefresh");
     QTest::addColumn<int>("lineLength");
     QTest::addColumn<MonitorSurface::Technique>("technique");
+    QTest::addColumn<bool>("withBar");
 
     const auto node = MonitorSurface::Technique::RenderNode;
-    QTest::newRow("one line") << true << 1 << 30 << node;
-    QTest::newRow("three lines") << true << 3 << 30 << node;
-    QTest::newRow("more than the view") << true << 20 << 30 << node;
-    QTest::newRow("lines of several rows") << true << 2 << 110 << node;
-    QTest::newRow("unwrapped") << false << 3 << 110 << node;
-    QTest::newRow("painted item") << true << 3 << 30 << MonitorSurface::Technique::PaintedItem;
+    QTest::newRow("one line") << true << 1 << 30 << node << false;
+    QTest::newRow("three lines") << true << 3 << 30 << node << false;
+    QTest::newRow("more than the view") << true << 20 << 30 << node << false;
+    QTest::newRow("lines of several rows") << true << 2 << 110 << node << false;
+    QTest::newRow("unwrapped") << false << 3 << 110 << node << false;
+    QTest::newRow("with its scroll bar") << true << 3 << 110 << node << true;
+    QTest::newRow("painted item") << true << 3 << 30 << MonitorSurface::Technique::PaintedItem
+                                  << true;
 }
 
 void TestMonitorSurface::movingEqualsDrawingAgain()
@@ -400,10 +579,11 @@ void TestMonitorSurface::movingEqualsDrawingAgain()
     QFETCH(int, linesPerRefresh);
     QFETCH(int, lineLength);
     QFETCH(MonitorSurface::Technique, technique);
+    QFETCH(bool, withBar);
     const QSize size(400, 200);
 
-    Rig moving(size, wrap, Dark, 13, technique);
-    Rig again(size, wrap, Dark, 13, technique);
+    Rig moving(size, wrap, Dark, 13, technique, withBar);
+    Rig again(size, wrap, Dark, 13, technique, withBar);
     again.surface->setRows(moving.model.viewRows());
     moving.append(numbered(0, 30, lineLength));
     moving.grab();

@@ -22,32 +22,9 @@ Item {
                                              || (root.selectionAnchorLine === root.selectionCursorLine
                                                  && root.selectionAnchorColumn <= root.selectionCursorColumn)
 
-    // Header figures, refreshed together with the rows.
-    property double shownLineCount: 0
-    property double shownRxBytes: 0
-    property double shownTxBytes: 0
-
     readonly property var rows: AppController.logModel.viewRows
 
     signal saveLogRequested
-
-    Component.onCompleted: root.refreshHeader()
-
-    function formatBytes(n) {
-        if (n < 1024)
-            return Number(n).toFixed(0) + " B"
-        if (n < 1024 * 1024)
-            return (n / 1024).toFixed(1) + " KB"
-        if (n < 1024 * 1024 * 1024)
-            return (n / 1048576).toFixed(1) + " MB"
-        return (n / 1073741824).toFixed(1) + " GB"
-    }
-
-    function refreshHeader() {
-        root.shownLineCount = AppController.logModel.totalLineCount
-        root.shownRxBytes = AppController.logModel.rxBytes
-        root.shownTxBytes = AppController.logModel.txBytes
-    }
 
     function startSelection(x, y) {
         const hit = surface.hitTest(x, y)
@@ -63,14 +40,6 @@ Item {
             return
         root.selectionCursorLine = hit.line
         root.selectionCursorColumn = hit.column
-    }
-
-    Connections {
-        target: root.rows
-
-        function onUpdated() {
-            root.refreshHeader()
-        }
     }
 
     Binding {
@@ -112,32 +81,19 @@ Item {
             color: Theme.consoleMuted
         }
 
-        Row {
+        MonitorCounters {
             anchors.right: parent.right
             anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
+            model: AppController.logModel
+            linesFormat: qsTr("%1 lines")
+            rxFormat: qsTr("Rx %1")
+            txFormat: qsTr("Tx %1")
+            font.family: Theme.monoFont
+            font.pixelSize: 11
+            color: Theme.consoleMuted
+            backgroundColor: Theme.consoleBackground
             spacing: 14
-
-            Text {
-                text: qsTr("%1 lines").arg(Number(root.shownLineCount).toFixed(0))
-                font.family: Theme.monoFont
-                font.pixelSize: 11
-                color: Theme.consoleMuted
-            }
-
-            Text {
-                text: qsTr("Rx %1").arg(root.formatBytes(root.shownRxBytes))
-                font.family: Theme.monoFont
-                font.pixelSize: 11
-                color: Theme.consoleMuted
-            }
-
-            Text {
-                text: qsTr("Tx %1").arg(root.formatBytes(root.shownTxBytes))
-                font.family: Theme.monoFont
-                font.pixelSize: 11
-                color: Theme.consoleMuted
-            }
         }
     }
 
@@ -171,6 +127,10 @@ Item {
             selectionStartColumn: root.selectionForward ? root.selectionAnchorColumn : root.selectionCursorColumn
             selectionEndLine: root.selectionForward ? root.selectionCursorLine : root.selectionAnchorLine
             selectionEndColumn: root.selectionForward ? root.selectionCursorColumn : root.selectionAnchorColumn
+            barWidth: 8
+            barTrackColor: Qt.rgba(Theme.consoleBorder.r, Theme.consoleBorder.g, Theme.consoleBorder.b, 0.3)
+            barThumbColor: Qt.rgba(Theme.consoleMuted.r, Theme.consoleMuted.g, Theme.consoleMuted.b,
+                                   verticalBar.pressed ? 0.9 : verticalBar.hovered ? 0.7 : 0.45)
             activeFocusOnTab: true
 
             Keys.onPressed: event => {
@@ -211,7 +171,8 @@ Item {
             onPositionChanged: mouse => root.moveSelection(mouse.x, mouse.y)
         }
 
-        MonitorScrollBar {
+        // The surface draws this bar; the control only takes the pointer.
+        F.ScrollBar {
             id: verticalBar
 
             // Over the rows' right edge, as on a list view.
@@ -220,8 +181,15 @@ Item {
             anchors.bottom: surface.bottom
             orientation: Qt.Vertical
             policy: F.ScrollBar.AlwaysOn
+            padding: 0
             size: surface.scrollSize
             position: surface.scrollPosition
+            contentItem: Item {
+                implicitWidth: 8
+            }
+            background: Item {
+                implicitWidth: 8
+            }
 
             onPositionChanged: {
                 if (verticalBar.pressed)

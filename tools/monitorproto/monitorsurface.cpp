@@ -5,13 +5,8 @@
 #include <QPainter>
 #include <QQuickPaintedItem>
 #include <QQuickWindow>
-#include <QSGImageNode>
-#include <QSGRenderNode>
-#include <QSGRendererInterface>
-#include <QSGTexture>
 
 #include <algorithm>
-#include <memory>
 
 // The painted-item way: Qt Quick gives the item an image of its own to
 // paint into, which the renderer then copies into the frame.
@@ -25,82 +20,11 @@ public:
         setOpaquePainting(true);
     }
 
-    void paint(QPainter* painter) override
-    {
-        MonitorSurface::drawFrame(painter, m_surface->m_frame, size().toSize(),
-                                  m_surface->m_drawnStyle.background);
-    }
+    void paint(QPainter* painter) override { drawPicture(painter, m_surface->m_picture); }
 
 private:
     MonitorSurface* m_surface;
 };
-
-namespace {
-
-// Under the software renderer: the row images go straight into the
-// window's frame, with the painter the renderer draws with.
-class RowsRenderNode : public QSGRenderNode
-{
-public:
-    explicit RowsRenderNode(QQuickWindow* window)
-        : m_window(window)
-    {}
-
-    void render(const RenderState* state) override
-    {
-        auto* painter = static_cast<QPainter*>(m_window->rendererInterface()->getResource(
-            m_window, QSGRendererInterface::PainterResource));
-        if (!painter) {
-            return;
-        }
-        painter->save();
-        const QRegion* clip = state->clipRegion();
-        if (clip && !clip->isEmpty()) {
-            painter->setClipRegion(*clip, Qt::ReplaceClip); // before the transform
-        }
-        painter->setTransform(matrix()->toTransform());
-        painter->setOpacity(inheritedOpacity());
-        MonitorSurface::drawFrame(painter, frame, size, background);
-        painter->restore();
-    }
-    StateFlags changedStates() const override { return {}; }
-    RenderingFlags flags() const override { return BoundedRectRendering | OpaqueRendering; }
-    QRectF rect() const override { return QRectF(QPointF(), QSizeF(size)); }
-
-    QVector<MonitorSurface::FrameRow> frame;
-    QSize size;
-    QColor background;
-
-private:
-    QQuickWindow* m_window;
-};
-
-// Under a GPU renderer: the frame drawn into an image that becomes the
-// texture of one image node; this node owns the texture.
-class RowsTextureNode : public QSGNode
-{
-public:
-    explicit RowsTextureNode(QQuickWindow* window)
-        : m_image(window->createImageNode())
-    {
-        appendChildNode(m_image);
-    }
-    ~RowsTextureNode() override { delete m_texture; }
-
-    void setFrame(QQuickWindow* window, const QImage& frame)
-    {
-        std::unique_ptr<QSGTexture> previous(m_texture);
-        m_texture = window->createTextureFromImage(frame, QQuickWindow::TextureIsOpaque);
-        m_image->setTexture(m_texture);
-        m_image->setRect(QRectF(QPointF(), frame.size()));
-    }
-
-private:
-    QSGImageNode* m_image;
-    QSGTexture* m_texture = nullptr;
-};
-
-} // namespace
 
 MonitorSurface::MonitorSurface(QQuickItem* parent)
     : QQuickItem(parent)
@@ -231,6 +155,64 @@ MONITOR_SELECTION_SETTER(setSelectionEndLine, double, m_selectionEndLine)
 MONITOR_SELECTION_SETTER(setSelectionEndColumn, int, m_selectionEndColumn)
 #undef MONITOR_SELECTION_SETTER
 
+void MonitorSurface::setBarWidth(int width)
+{
+    if (m_bar.width == width) {
+        return;
+    }
+    m_bar.width = width;
+    m_bar.thumbImage = {};
+    relayout();
+    emit barChanged();
+}
+
+void MonitorSurface::setBarTrackColor(const QColor& color)
+{
+    if (m_bar.track == color) {
+        return;
+    }
+    m_bar.track = color;
+    relayout();
+    emit barChanged();
+}
+
+void MonitorSurface::setBarThumbColor(const QColor& color)
+{
+    if (m_bar.thumb == color) {
+        return;
+    }
+    m_bar.thumb = color;
+    m_bar.thumbImage = {};
+    relayout();
+    emit barChanged();
+}
+
+bool MonitorSurface::placeThumb()
+{
+    const int track = int(height());
+    const int y = qRound(m_scrollPosition * track);
+    const int h = qMax(m_bar.width, qRound(m_scrollSize * track));
+    const bool drawn = m_bar.width <= 0 || !m_bar.thumbImage.isNull();
+    if (drawn && y == m_bar.thumbY && h == m_bar.thumbHeight) {
+        return false;
+    }
+    m_bar.thumbY = y;
+    m_bar.thumbHeight = h;
+    m_bar.thumbImage = QImage();
+    if (m_bar.width > 0 && h > 0) {
+        // As a rounded Qt Quick rectangle of the thumb's colour draws it.
+        m_bar.thumbImage = QImage(m_bar.width, h, QImage::Format_ARGB32_Premultiplied);
+        m_bar.thumbImage.fill(Qt::transparent);
+        QPainter painter(&m_bar.thumbImage);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(m_bar.thumb);
+        const qreal radius = qMin(m_bar.width, h) / 2.0;
+        painter.drawRoundedRect(QRectF(0, 0, m_bar.width, h), radius, radius);
+    }
+    return true;
+}
+
 void MonitorSurface::relayout()
 {
     // Laid out on the next pass of the event loop, before the frame it asks
@@ -360,7 +342,7 @@ void MonitorSurface::layOut()
 
     const int viewHeight = int(height());
     const int count = m_rows ? m_rows->rowCount() : 0;
-    QVector<FrameRow> frame;
+    QVector<PictureRow> frame;
     int top = -1;
     if (count > 0 && style.width > 0 && viewHeight > 0) {
         if (!m_following || m_paused) {
@@ -394,7 +376,7 @@ void MonitorSurface::layOut()
             std::reverse(frame.begin(), frame.end());
             if (y > 0) {
                 // Fewer rows than fill the view: they start at its top.
-                for (FrameRow& f : frame) {
+                for (PictureRow& f : frame) {
                     f.y -= y;
                 }
             }
@@ -419,14 +401,17 @@ void MonitorSurface::layOut()
     }
     m_frame = std::move(frame);
     m_frameChanged = false;
-    if (changed) {
+    updateScrollBar(top, count);
+    changed = placeThumb() || changed;
+    if (changed || m_picture.size != size().toSize() || m_picture.background != style.background ||
+        m_picture.bar.track != m_bar.track) {
+        m_picture = {m_frame, size().toSize(), style.background, m_bar};
         if (m_painted) {
             m_painted->update();
         } else {
             update();
         }
     }
-    updateScrollBar(top, count);
     if (widest != m_widestRow) {
         m_widestRow = widest;
         emit widestRowChanged();
@@ -449,58 +434,13 @@ void MonitorSurface::updateScrollBar(int topIndex, int count)
     }
 }
 
-void MonitorSurface::drawFrame(QPainter* painter, const QVector<FrameRow>& frame, QSize size,
-                               const QColor& background)
-{
-    int y = 0;
-    for (const FrameRow& row : frame) {
-        if (row.y > y) {
-            painter->fillRect(QRect(0, y, size.width(), row.y - y), background);
-        }
-        // Only the part inside the item: rows at the edges are cut.
-        const int from = qMax(0, -row.y);
-        const int to = qMin(row.image.height(), size.height() - row.y);
-        if (to > from) {
-            // The image ends with the row's text; the rest is background.
-            const int inked = qMin(row.image.width(), size.width());
-            painter->drawImage(QPoint(0, row.y + from), row.image,
-                               QRect(0, from, inked, to - from));
-            if (inked < size.width()) {
-                painter->fillRect(QRect(inked, row.y + from, size.width() - inked, to - from),
-                                  background);
-            }
-        }
-        y = row.y + row.image.height();
-    }
-    if (y < size.height()) {
-        painter->fillRect(QRect(0, y, size.width(), size.height() - y), background);
-    }
-}
-
 QSGNode* MonitorSurface::updatePaintNode(QSGNode* old, UpdatePaintNodeData*)
 {
     if (m_technique == Technique::PaintedItem || width() <= 0 || height() <= 0) {
         delete old;
         return nullptr;
     }
-    QQuickWindow* win = window();
-    const QSize size = this->size().toSize();
-    if (win->rendererInterface()->graphicsApi() == QSGRendererInterface::Software) {
-        auto* node = old ? static_cast<RowsRenderNode*>(old) : new RowsRenderNode(win);
-        node->frame = m_frame;
-        node->size = size;
-        node->background = m_drawnStyle.background;
-        node->markDirty(QSGNode::DirtyMaterial);
-        return node;
-    }
-    auto* node = old ? static_cast<RowsTextureNode*>(old) : new RowsTextureNode(win);
-    QImage image(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        drawFrame(&painter, m_frame, size, m_drawnStyle.background);
-    }
-    node->setFrame(win, image);
-    return node;
+    return updatePictureNode(window(), old, m_picture);
 }
 
 void MonitorSurface::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
@@ -604,8 +544,8 @@ QVariantMap MonitorSurface::hitTest(qreal x, qreal y) const
         return {};
     }
     y = qBound<qreal>(0, y, height() - 1);
-    const FrameRow* hit = nullptr;
-    for (const FrameRow& f : m_frame) {
+    const PictureRow* hit = nullptr;
+    for (const PictureRow& f : m_frame) {
         if (y >= f.y && y < f.y + f.image.height()) {
             hit = &f;
         }
@@ -614,16 +554,16 @@ QVariantMap MonitorSurface::hitTest(qreal x, qreal y) const
         return QVariantMap{{QStringLiteral("line"), double(line)},
                            {QStringLiteral("column"), int(column)}};
     };
-    const auto textOf = [this](const FrameRow& f) {
+    const auto textOf = [this](const PictureRow& f) {
         return m_drawn.value(Key{f.line, f.column}).text;
     };
     if (!hit) {
         // Blank space: above the oldest row, or below the newest one.
-        const FrameRow& first = m_frame.constFirst();
+        const PictureRow& first = m_frame.constFirst();
         if (y < first.y) {
             return point(first.line, first.column);
         }
-        const FrameRow& last = m_frame.constLast();
+        const PictureRow& last = m_frame.constLast();
         return point(last.line, last.column + textOf(last).size());
     }
     const QString text = textOf(*hit);

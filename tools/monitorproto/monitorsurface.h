@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitorpicture.h"
 #include "rowrenderer.h"
 
 #include <QHash>
@@ -52,6 +53,13 @@ class MonitorSurface : public QQuickItem
                    selectionChanged)
     Q_PROPERTY(int selectionEndColumn READ selectionEndColumn WRITE setSelectionEndColumn NOTIFY
                    selectionChanged)
+    // The vertical scroll bar is drawn with the rows, over their right edge
+    // (a QML item there would be painted again at every refresh, and a tall
+    // translucent fill makes Qt's raster engine hand it to worker threads);
+    // its width 0: none. The colours carry the opacity.
+    Q_PROPERTY(int barWidth READ barWidth WRITE setBarWidth NOTIFY barChanged)
+    Q_PROPERTY(QColor barTrackColor READ barTrackColor WRITE setBarTrackColor NOTIFY barChanged)
+    Q_PROPERTY(QColor barThumbColor READ barThumbColor WRITE setBarThumbColor NOTIFY barChanged)
     Q_PROPERTY(int preferredInterval READ preferredInterval NOTIFY preferredIntervalChanged)
     Q_PROPERTY(qreal scrollPosition READ scrollPosition NOTIFY scrollChanged)
     Q_PROPERTY(qreal scrollSize READ scrollSize NOTIFY scrollChanged)
@@ -105,6 +113,12 @@ public:
     void setSelectionEndLine(double line);
     int selectionEndColumn() const { return m_selectionEndColumn; }
     void setSelectionEndColumn(int column);
+    int barWidth() const { return m_bar.width; }
+    void setBarWidth(int width);
+    QColor barTrackColor() const { return m_bar.track; }
+    void setBarTrackColor(const QColor& color);
+    QColor barThumbColor() const { return m_bar.thumb; }
+    void setBarThumbColor(const QColor& color);
     int preferredInterval() const { return m_preferredInterval; }
     qreal scrollPosition() const { return m_scrollPosition; }
     qreal scrollSize() const { return m_scrollSize; }
@@ -131,20 +145,12 @@ public:
     /// Rows in the current frame, from the top.
     int rowsInSight() const { return int(m_frame.size()); }
 
-    /// One row of a frame: where its image goes.
-    struct FrameRow
-    {
-        qint64 line = -1;
-        int column = 0;
-        int y = 0;
-        QImage image;
-    };
-    /// Draws a frame of @p size: its rows, and the background where none is.
-    static void drawFrame(QPainter* painter, const QVector<FrameRow>& frame, QSize size,
-                          const QColor& background);
+    /// The frame as last laid out.
+    const MonitorPicture& picture() const { return m_picture; }
 
 signals:
     void rowsChanged();
+    void barChanged();
     void styleChanged();
     void widestRowChanged();
     void pausedChanged();
@@ -190,6 +196,8 @@ private:
     void onRowsUpdated();
     void onRowsReset();
     void updateScrollBar(int topIndex, int count);
+    /// The scroll bar's thumb where the scroll position puts it; true when it moved.
+    bool placeThumb();
 
     LogViewRows* m_rows = nullptr;
     RowStyle m_style;
@@ -216,7 +224,9 @@ private:
     // The rows drawn and in sight (or just passed over by a scroll).
     QHash<Key, RenderedRow> m_drawn;
     QHash<Key, RenderedRow> m_kept;
-    QVector<FrameRow> m_frame;
+    QVector<PictureRow> m_frame;
+    PictureBar m_bar;
+    MonitorPicture m_picture;
     bool m_frameChanged = false;
     bool m_layoutPending = false;
     qint64 m_rowsDrawn = 0;

@@ -67,14 +67,16 @@ void RowRenderer::setStyle(const RowStyle& style)
     oneLine.wrap = false;
     QTextLayout layout(ascii, style.font);
     layOut(layout, oneLine);
+    if (layout.lineCount() != 1) {
+        return;
+    }
+    m_ascent = layout.lineAt(0).ascent();
+    m_lineHeight = layout.lineAt(0).height();
     const QList<QGlyphRun> runs = layout.glyphRuns();
-    if (layout.lineCount() != 1 || runs.size() != 1 ||
-        runs.constFirst().glyphIndexes().size() != ascii.size()) {
+    if (runs.size() != 1 || runs.constFirst().glyphIndexes().size() != ascii.size()) {
         return;
     }
     m_rawFont = runs.constFirst().rawFont();
-    m_ascent = layout.lineAt(0).ascent();
-    m_lineHeight = layout.lineAt(0).height();
     const QList<quint32> glyphs = runs.constFirst().glyphIndexes();
     const QList<QPointF> positions = runs.constFirst().positions();
     const QList<QPointF> advances =
@@ -129,39 +131,22 @@ QImage RowRenderer::rowImage(qreal inkRight, qreal height) const
 
 bool RowRenderer::drawQuickly(const QString& text, RenderedRow* row) const
 {
-    if (!m_quick) {
-        return false;
-    }
+    const qreal shift = m_style.wrap ? 0 : m_style.contentX;
     QList<quint32> glyphs;
     QList<QPointF> positions;
-    glyphs.reserve(text.size());
-    positions.reserve(text.size());
-    const qreal shift = m_style.wrap ? 0 : m_style.contentX;
-    qreal x = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < FirstAscii || u > LastAscii) {
-            return false;
-        }
-        glyphs.append(m_glyphs[u - FirstAscii]);
-        positions.append(QPointF(x - shift, m_ascent));
-        x += m_advances[u - FirstAscii];
-    }
-    // A row that might wrap is left to the text layout's line breaking.
-    if (m_style.wrap && x + m_inkMargin >= m_style.width) {
+    qreal width = 0;
+    if (!quickGlyphs(text, -shift, m_ascent, &glyphs, &positions, &width)) {
         return false;
     }
-    row->naturalWidth = x;
-    row->image = rowImage(x - shift, m_lineHeight);
-    if (!glyphs.isEmpty()) {
-        QGlyphRun run;
-        run.setRawFont(m_rawFont);
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
-        QPainter painter(&row->image);
-        painter.setPen(m_style.text);
-        painter.drawGlyphRun(QPointF(0, 0), run);
+    // A row that might wrap is left to the text layout's line breaking.
+    if (m_style.wrap && width + m_inkMargin >= m_style.width) {
+        return false;
     }
+    row->naturalWidth = width;
+    row->image = rowImage(width - shift, m_lineHeight);
+    QPainter painter(&row->image);
+    painter.setPen(m_style.text);
+    drawGlyphs(&painter, glyphs, positions);
     ++m_quickRows;
     return true;
 }
@@ -194,6 +179,73 @@ void RowRenderer::drawLaidOut(const QString& text, RenderedRow* row) const
     }
     layout.draw(&painter, QPointF(-shift, 0), selections);
     ++m_laidOutRows;
+}
+
+bool RowRenderer::quickGlyphs(const QString& text, qreal x, qreal y, QList<quint32>* glyphs,
+                              QList<QPointF>* positions, qreal* width) const
+{
+    if (!m_quick) {
+        return false;
+    }
+    glyphs->reserve(text.size());
+    positions->reserve(text.size());
+    const qreal start = x;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < FirstAscii || u > LastAscii) {
+            return false;
+        }
+        glyphs->append(m_glyphs[u - FirstAscii]);
+        positions->append(QPointF(x, y));
+        x += m_advances[u - FirstAscii];
+    }
+    *width = x - start;
+    return true;
+}
+
+qreal RowRenderer::textWidth(const QString& text) const
+{
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    qreal width = 0;
+    if (quickGlyphs(text, 0, 0, &glyphs, &positions, &width)) {
+        return width;
+    }
+    QTextLayout layout(text, m_style.font);
+    RowStyle oneLine = m_style;
+    oneLine.wrap = false;
+    layOut(layout, oneLine);
+    return layout.lineCount() > 0 ? layout.lineAt(0).naturalTextWidth() : 0;
+}
+
+void RowRenderer::drawText(QPainter* painter, QPointF topLeft, const QString& text) const
+{
+    painter->setPen(m_style.text);
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    qreal width = 0;
+    if (quickGlyphs(text, topLeft.x(), topLeft.y() + m_ascent, &glyphs, &positions, &width)) {
+        drawGlyphs(painter, glyphs, positions);
+        return;
+    }
+    QTextLayout layout(text, m_style.font);
+    RowStyle oneLine = m_style;
+    oneLine.wrap = false;
+    layOut(layout, oneLine);
+    layout.draw(painter, topLeft);
+}
+
+void RowRenderer::drawGlyphs(QPainter* painter, const QList<quint32>& glyphs,
+                             const QList<QPointF>& positions) const
+{
+    if (glyphs.isEmpty()) {
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(m_rawFont);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter->drawGlyphRun(QPointF(0, 0), run);
 }
 
 int RowRenderer::positionAt(const QString& text, QPointF point) const

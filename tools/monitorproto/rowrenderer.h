@@ -7,6 +7,8 @@
 #include <QRawFont>
 #include <QString>
 
+class QPainter;
+
 #include <array>
 
 /// How the monitor's rows look: the font, the colours, whether long rows
@@ -59,6 +61,14 @@ public:
     /// the view's horizontal scroll already added).
     int positionAt(const QString& text, QPointF point) const;
 
+    /// Width of @p text on one line, its height and how far a glyph may
+    /// reach past its advance.
+    qreal textWidth(const QString& text) const;
+    qreal lineHeight() const { return m_lineHeight; }
+    int inkMargin() const { return int(m_inkMargin); }
+    /// Draws @p text on one line from @p topLeft, as a text item there would.
+    void drawText(QPainter* painter, QPointF topLeft, const QString& text) const;
+
     /// Rows drawn the quick way, and the full way, so far.
     qint64 quickRows() const { return m_quickRows; }
     qint64 laidOutRows() const { return m_laidOutRows; }
@@ -67,6 +77,13 @@ private:
     static constexpr char16_t FirstAscii = 0x20;
     static constexpr char16_t LastAscii = 0x7e;
 
+    /// The glyphs of @p text from the table, placed from (x, y) on the
+    /// baseline, and its width; false when the text is not all printable
+    /// ASCII or the font is not drawn from the table.
+    bool quickGlyphs(const QString& text, qreal x, qreal y, QList<quint32>* glyphs,
+                     QList<QPointF>* positions, qreal* width) const;
+    void drawGlyphs(QPainter* painter, const QList<quint32>& glyphs,
+                    const QList<QPointF>& positions) const;
     bool drawQuickly(const QString& text, RenderedRow* row) const;
     void drawLaidOut(const QString& text, RenderedRow* row) const;
     QImage rowImage(qreal inkRight, qreal height) const;
