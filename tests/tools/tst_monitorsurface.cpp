@@ -309,6 +309,10 @@ void TestMonitorSurface::looksLikeTextItems_data()
     QTest::newRow("mixed, unwrapped") << mixed << false << false << 13;
     QTest::newRow("mixed, large font") << mixed << true << false << 20;
     QTest::newRow("mixed, small font") << mixed << true << true << 9;
+    // Arabic letters reach below the line here: over the next row, as a
+    // text item draws them.
+    QTest::newRow("ink past the line, wrapped") << mixed << true << true << 18;
+    QTest::newRow("ink past the line, unwrapped") << mixed << false << false << 18;
 }
 
 void TestMonitorSurface::looksLikeTextItems()

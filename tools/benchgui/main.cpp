@@ -9,6 +9,7 @@
 #include "app/rendererchoice.h"
 #include "benchsupport.h"
 #include "floodrun.h"
+#include "maindocument.h"
 #include "monitorproto.h"
 #include "repaintrun.h"
 #include "startuprun.h"

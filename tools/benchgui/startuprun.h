@@ -28,13 +28,6 @@ struct StartupFigures
 StartupFigures measureStartups(const QString& program, const QStringList& arguments, int runs,
                                int restMs, const QProcessEnvironment& extra = {});
 
-/// The main window's document with some of its parts taken out, to see
-/// what creating them at start costs: each of @p blocks names an object
-/// declaration as it starts a line ("SaveLogDialog {"), taken out whole.
-/// With @p prototypeMonitor, the data monitor is the prototype's. Relative
-/// imports are made absolute, so the result loads from any folder.
-QString mainDocumentWithout(const QStringList& blocks, bool prototypeMonitor);
-
 /// Runs the application's start-up on the document in @p file (a child of
 /// measureStartups(), started with --startup-child).
 int runStartupChild(int argc, char* argv[], const QString& file);

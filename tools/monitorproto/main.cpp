@@ -4,6 +4,7 @@
 // in both themes, wrapped or not, in hex, with a selection.
 #include "app/appcontroller.h"
 #include "app/rendererchoice.h"
+#include "maindocument.h"
 #include "monitorproto.h"
 #include "monitorsurface.h"
 
@@ -85,8 +86,9 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     const QCommandLineOption viewOption(
         QStringLiteral("view"),
-        QStringLiteral("proto, today, both (side by side), or a comma-separated list of "
-                       "proto and today (default both)."),
+        QStringLiteral("proto, today, both (side by side), a comma-separated list of proto and "
+                       "today, or main (the main window) or main-proto (the main window with the "
+                       "prototype monitor) (default both)."),
         QStringLiteral("which"), QStringLiteral("both"));
     const QCommandLineOption widthOption(QStringLiteral("width"),
                                          QStringLiteral("Window width (default 800 a monitor)."),
@@ -103,6 +105,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption noWrapOption(QStringLiteral("no-wrap"),
                                           QStringLiteral("Long lines do not wrap."));
     const QCommandLineOption hexOption(QStringLiteral("hex"), QStringLiteral("Hex view."));
+    const QCommandLineOption noTimeOption(QStringLiteral("no-time"),
+                                          QStringLiteral("Lines without their time of arrival."));
     const QCommandLineOption fontSizeOption(QStringLiteral("font-size"),
                                             QStringLiteral("Monitor font size in pixels."),
                                             QStringLiteral("px"));
@@ -117,8 +121,8 @@ int main(int argc, char* argv[])
                                         QStringLiteral("Open this port at 921600 baud."),
                                         QStringLiteral("path"));
     parser.addOptions({viewOption, widthOption, techniqueOption, themeOption, linesOption,
-                       noWrapOption, hexOption, fontSizeOption, selectOption, screenshotOption,
-                       portOption});
+                       noWrapOption, hexOption, noTimeOption, fontSizeOption, selectOption,
+                       screenshotOption, portOption});
     parser.process(app);
 
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
@@ -163,7 +167,13 @@ Window {
                      : 800 * int(view.split(',').size() + (view == QLatin1String("both"))))
             .arg(monitors);
     QQmlComponent component(&engine);
-    component.setData(document.toUtf8(), QUrl(QStringLiteral("qrc:/monitorproto/window.qml")));
+    if (view.startsWith(QLatin1String("main"))) {
+        // The application's main window, with its monitor or the prototype.
+        component.setData(mainDocumentWithout({}, view == QLatin1String("main-proto")).toUtf8(),
+                          QUrl(QStringLiteral("qrc:/monitorproto/Main.qml")));
+    } else {
+        component.setData(document.toUtf8(), QUrl(QStringLiteral("qrc:/monitorproto/window.qml")));
+    }
     std::unique_ptr<QObject> root(component.create());
     auto* window = qobject_cast<QQuickWindow*>(root.get());
     if (!window) {
@@ -178,7 +188,9 @@ Window {
         controller->setLogFontSize(parser.value(fontSizeOption).toInt());
     }
     controller->logModel()->setHexMode(parser.isSet(hexOption));
-    for (const QString& name : {QStringLiteral("today"), QStringLiteral("proto")}) {
+    controller->logModel()->setShowTimestamp(!parser.isSet(noTimeOption));
+    for (const QString& name :
+         {QStringLiteral("today"), QStringLiteral("proto"), QStringLiteral("monitor")}) {
         if (QQuickItem* monitor = findByName(window->contentItem(), name)) {
             monitor->setProperty("wrapLines", !parser.isSet(noWrapOption));
             if (name == QLatin1String("proto") &&

@@ -135,7 +135,7 @@ void MonitorCounters::draw()
             x += m_renderer.textWidth(text) + m_spacing;
         }
     }
-    m_picture.rows = {PictureRow{0, 0, 0, image}};
+    m_picture.rows = {PictureRow{0, 0, 0, image, {}, {}}};
     m_picture.size = image.size();
     m_picture.background = m_style.background;
     update();

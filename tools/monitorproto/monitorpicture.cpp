@@ -140,6 +140,17 @@ void drawPicture(QPainter* painter, const MonitorPicture& picture)
         y = row.y + row.image.height();
     }
     fillGap(qMax(y, 0), size.height());
+    // Ink that leaves a row lies over its neighbours, as with text items.
+    for (const PictureRow& row : picture.rows) {
+        const auto overlay = [&](const QImage& ink, int top) {
+            const QRect inside = QRect(QPoint(0, top), ink.size()) & QRect(QPoint(), size);
+            if (!ink.isNull() && !inside.isEmpty()) {
+                painter->drawImage(inside.topLeft(), ink, inside.translated(0, -top));
+            }
+        };
+        overlay(row.inkAbove, row.y - row.inkAbove.height());
+        overlay(row.inkBelow, row.y + row.image.height());
+    }
 }
 
 QSGNode* updatePictureNode(QQuickWindow* window, QSGNode* old, const MonitorPicture& picture)

@@ -16,6 +16,9 @@ struct PictureRow
     int column = 0;
     int y = 0;
     QImage image;
+    /// Ink past the row's top and bottom, drawn over its neighbours.
+    QImage inkAbove;
+    QImage inkBelow;
 };
 
 /// A vertical scroll bar over the right edge: track and thumb, the colours

@@ -356,9 +356,10 @@ void MonitorSurface::layOut()
             int y = -m_anchorOffset;
             for (int i = top; i >= 0 && y < viewHeight; --i) {
                 Key key{};
-                const QImage image = row(i, &key).image;
-                frame.append({key.line, key.column, y, image});
-                y += image.height();
+                const RenderedRow& drawn = row(i, &key);
+                frame.append(
+                    {key.line, key.column, y, drawn.image, drawn.inkAbove, drawn.inkBelow});
+                y += drawn.image.height();
             }
             if (y < viewHeight) {
                 top = -1; // the newest row is in sight: no blank space below it
@@ -369,9 +370,10 @@ void MonitorSurface::layOut()
             int y = viewHeight;
             for (int i = 0; i < count && y > 0; ++i) {
                 Key key{};
-                const QImage image = row(i, &key).image;
-                y -= image.height();
-                frame.append({key.line, key.column, y, image});
+                const RenderedRow& drawn = row(i, &key);
+                y -= drawn.image.height();
+                frame.append(
+                    {key.line, key.column, y, drawn.image, drawn.inkAbove, drawn.inkBelow});
             }
             std::reverse(frame.begin(), frame.end());
             if (y > 0) {

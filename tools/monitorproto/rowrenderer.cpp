@@ -105,6 +105,29 @@ void RowRenderer::setStyle(const RowStyle& style)
             return;
         }
     }
+    // Rows from the table keep their ink inside the row: no glyph may
+    // reach past it, baseline rounded.
+    const int margin = int(std::ceil(m_lineHeight / 2));
+    QImage ink(int(std::ceil(layout.lineAt(0).naturalTextWidth())) + 2 * int(m_inkMargin),
+               int(std::ceil(m_lineHeight)) + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    {
+        QPainter painter(&ink);
+        painter.setPen(Qt::black);
+        layout.draw(&painter, QPointF(0, margin));
+    }
+    for (int y = 0; y < ink.height(); ++y) {
+        if (y == margin) {
+            y += int(std::ceil(m_lineHeight)); // the row itself
+        }
+        const auto* line =
+            reinterpret_cast<const QRgb*>(ink.constScanLine(qMin(y, ink.height() - 1)));
+        for (int x = 0; x < ink.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                return;
+            }
+        }
+    }
     m_quick = true;
 }
 
@@ -178,7 +201,33 @@ void RowRenderer::drawLaidOut(const QString& text, RenderedRow* row) const
         selections << range;
     }
     layout.draw(&painter, QPointF(-shift, 0), selections);
+    painter.end();
     ++m_laidOutRows;
+
+    // Ink that leaves the row (a mark or descender, or the baseline's
+    // rounding) is drawn again into a band above or below it, where only
+    // what lies outside the row shows; the band is kept when it is not empty.
+    const int rowHeight = row->image.height();
+    const int margin = int(std::ceil(m_lineHeight / 2));
+    const auto band = [&](int top) {
+        QImage image(row->image.width(), margin, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter ink(&image);
+        ink.setPen(m_style.text);
+        layout.draw(&ink, QPointF(-shift, -top), selections);
+        ink.end();
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(line[x]) != 0) {
+                    return image;
+                }
+            }
+        }
+        return QImage();
+    };
+    row->inkAbove = band(-margin);
+    row->inkBelow = band(rowHeight);
 }
 
 bool RowRenderer::quickGlyphs(const QString& text, qreal x, qreal y, QList<quint32>* glyphs,

@@ -41,6 +41,11 @@ struct RenderedRow
     /// The characters drawn as selected, [from, to); from == to: none.
     int selectionFrom = 0;
     int selectionTo = 0;
+    /// Ink that reaches past the row's top or bottom (some scripts' marks
+    /// and descenders), on a transparent background, drawn over the rows
+    /// next to it as a text item's would be; usually none.
+    QImage inkAbove;
+    QImage inkBelow;
 };
 
 /// Lays out and draws rows of text as the monitor's text items do: the
