@@ -82,7 +82,7 @@ struct Rig
     // The line number under a point of the surface; -1 without rows.
     double lineAt(qreal x, qreal y) const
     {
-        return surface->hitTest(x, y).value(QStringLiteral("line"), -1.0).toDouble();
+        return surface->hitTest(x, y).toMap().value(QStringLiteral("line"), -1.0).toDouble();
     }
 
     QImage grab() { return window.grabWindow(); }
@@ -744,13 +744,15 @@ void TestMonitorSurface::hitTest()
     QFETCH(int, column);
 
     Rig rig;
-    QVERIFY(rig.surface->hitTest(1, 1).isEmpty());
+    QVERIFY(rig.surface->hitTest(1, 1).toMap().isEmpty());
     rig.append(numbered(0, 3));
     rig.grab();
     const QFontMetricsF metrics(monitorFont(13));
     const QVariantMap hit =
-        rig.surface->hitTest(pointInCells.x() * metrics.horizontalAdvance(QLatin1Char('x')),
-                             pointInCells.y() * metrics.height());
+        rig.surface
+            ->hitTest(pointInCells.x() * metrics.horizontalAdvance(QLatin1Char('x')),
+                      pointInCells.y() * metrics.height())
+            .toMap();
     QCOMPARE(hit.value(QStringLiteral("line")).toDouble(), line);
     QCOMPARE(hit.value(QStringLiteral("column")).toInt(), column);
 }

@@ -540,7 +540,7 @@ void MonitorSurface::scrollToPosition(qreal position)
     scrollBy(0);
 }
 
-QVariantMap MonitorSurface::hitTest(qreal x, qreal y) const
+QVariant MonitorSurface::hitTest(qreal x, qreal y) const
 {
     if (m_frame.isEmpty()) {
         return {};
@@ -553,8 +553,8 @@ QVariantMap MonitorSurface::hitTest(qreal x, qreal y) const
         }
     }
     const auto point = [](qint64 line, qsizetype column) {
-        return QVariantMap{{QStringLiteral("line"), double(line)},
-                           {QStringLiteral("column"), int(column)}};
+        return QVariant(QVariantMap{{QStringLiteral("line"), double(line)},
+                                    {QStringLiteral("column"), int(column)}});
     };
     const auto textOf = [this](const PictureRow& f) {
         return m_drawn.value(Key{f.line, f.column}).text;

@@ -134,7 +134,7 @@ public:
     /// The line number and column under a point of the item, as
     /// {"line": n, "column": c}; an empty map without rows. Blank space above
     /// the oldest row gives its start, below the newest row its end.
-    Q_INVOKABLE QVariantMap hitTest(qreal x, qreal y) const;
+    Q_INVOKABLE QVariant hitTest(qreal x, qreal y) const;
     /// Forgets every row drawn, so that the next frame draws all of them.
     Q_INVOKABLE void redrawAll();
 
