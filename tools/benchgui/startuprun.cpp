@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "monitorproto.h"
+#include "tools/shared/residentmemory.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,20 +22,6 @@ template <typename T> T medianOf(QList<T> values)
     }
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
-}
-
-long residentKiBOf(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
 }
 
 } // namespace
@@ -100,7 +87,7 @@ StartupFigures measureStartups(const QString& program, const QStringList& argume
             return figures;
         }
         QThread::msleep(restMs);
-        const long resident = residentKiBOf(process.processId());
+        const long resident = residentKiB(process.processId());
         process.terminate();
         if (!process.waitForFinished(5000)) {
             process.kill();
