@@ -100,13 +100,13 @@ void drawPicture(QPainter* painter, const MonitorPicture& picture)
 {
     const QSize size = picture.size;
     const PictureBar& bar = picture.bar;
-    // The scroll bar over the lines [top, bottom) of what was just drawn.
-    const auto drawBar = [&](int top, int bottom) {
+    // The scroll bar's thumb over the lines [top, bottom) of what was just
+    // drawn; rows carry the track, gaps get it here.
+    const auto drawThumb = [&](int top, int bottom) {
         if (bar.width <= 0 || bottom <= top) {
             return;
         }
         const int x = size.width() - bar.width;
-        fillStrip(painter, QRect(x, top, bar.width, bottom - top), bar.track);
         const int from = qMax(top, bar.thumbY);
         const int to = qMin(bottom, bar.thumbY + bar.thumbHeight);
         if (to > from) {
@@ -117,7 +117,11 @@ void drawPicture(QPainter* painter, const MonitorPicture& picture)
     const auto fillGap = [&](int top, int bottom) {
         if (bottom > top) {
             fillStrip(painter, QRect(0, top, size.width(), bottom - top), picture.background);
-            drawBar(top, bottom);
+            if (bar.width > 0) {
+                fillStrip(painter, QRect(size.width() - bar.width, top, bar.width, bottom - top),
+                          bar.track);
+            }
+            drawThumb(top, bottom);
         }
     };
     int y = 0;
@@ -127,7 +131,7 @@ void drawPicture(QPainter* painter, const MonitorPicture& picture)
         const int from = qMax(0, -row.y);
         const int to = qMin(row.image.height(), size.height() - row.y);
         if (to > from) {
-            // The image ends with the row's text; the rest is background.
+            // A row narrower than the item leaves background to its right.
             const int inked = qMin(row.image.width(), size.width());
             copyStrip(painter, QPoint(0, row.y + from), row.image,
                       QRect(0, from, inked, to - from));
@@ -135,7 +139,7 @@ void drawPicture(QPainter* painter, const MonitorPicture& picture)
                 fillStrip(painter, QRect(inked, row.y + from, size.width() - inked, to - from),
                           picture.background);
             }
-            drawBar(row.y + from, row.y + to);
+            drawThumb(row.y + from, row.y + to);
         }
         y = row.y + row.image.height();
     }

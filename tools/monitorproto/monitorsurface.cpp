@@ -287,6 +287,8 @@ const RenderedRow& MonitorSurface::row(int index, Key* keyOut)
     }
     RowStyle style = m_style;
     style.width = int(width());
+    style.barWidth = m_bar.width;
+    style.barTrack = m_bar.track;
     if (m_renderer.style() != style) {
         m_renderer.setStyle(style);
     }
@@ -328,6 +330,8 @@ void MonitorSurface::layOut()
     m_layoutPending = false;
     RowStyle style = m_style;
     style.width = int(width());
+    style.barWidth = m_bar.width;
+    style.barTrack = m_bar.track;
     if (style != m_drawnStyle) {
         m_drawn.clear();
         m_kept.clear();

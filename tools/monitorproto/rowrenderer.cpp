@@ -11,7 +11,8 @@ bool RowStyle::operator==(const RowStyle& other) const
 {
     return font == other.font && text == other.text && background == other.background &&
            selection == other.selection && selectedText == other.selectedText &&
-           wrap == other.wrap && width == other.width && contentX == other.contentX;
+           wrap == other.wrap && width == other.width && contentX == other.contentX &&
+           barWidth == other.barWidth && barTrack == other.barTrack;
 }
 
 namespace {
@@ -143,11 +144,13 @@ RenderedRow RowRenderer::render(const QString& text, int selectionFrom, int sele
     return row;
 }
 
-QImage RowRenderer::rowImage(qreal inkRight, qreal height) const
+QImage RowRenderer::rowImage(qreal height) const
 {
-    const int width = qBound(1, int(std::ceil(inkRight + m_inkMargin)), qMax(1, m_style.width));
-    // Whole pixels, so that moving a row moves its pixels unchanged.
-    QImage image(width, qMax(1, int(std::ceil(height))), QImage::Format_RGB32);
+    // As wide as the viewport: a frame then copies each row whole, which
+    // costs less than copying its text and filling the rest (a fill under
+    // the renderer's clip goes span by span). Whole pixels high, so that
+    // moving a row moves its pixels unchanged.
+    QImage image(qMax(1, m_style.width), qMax(1, int(std::ceil(height))), QImage::Format_RGB32);
     image.fill(m_style.background);
     return image;
 }
@@ -166,10 +169,11 @@ bool RowRenderer::drawQuickly(const QString& text, RenderedRow* row) const
         return false;
     }
     row->naturalWidth = width;
-    row->image = rowImage(width - shift, m_lineHeight);
+    row->image = rowImage(m_lineHeight);
     QPainter painter(&row->image);
     painter.setPen(m_style.text);
     drawGlyphs(&painter, glyphs, positions);
+    drawTrack(&painter, row->image.height());
     ++m_quickRows;
     return true;
 }
@@ -179,15 +183,13 @@ void RowRenderer::drawLaidOut(const QString& text, RenderedRow* row) const
     QTextLayout layout(text, m_style.font);
     layOut(layout, m_style);
     qreal height = 0;
-    qreal inkRight = 0;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         height += line.height();
         row->naturalWidth = qMax(row->naturalWidth, line.naturalTextWidth());
-        inkRight = qMax(inkRight, line.naturalTextRect().right());
     }
     const qreal shift = m_style.wrap ? 0 : m_style.contentX;
-    row->image = rowImage(inkRight - shift, height);
+    row->image = rowImage(height);
 
     QPainter painter(&row->image);
     painter.setPen(m_style.text);
@@ -201,6 +203,7 @@ void RowRenderer::drawLaidOut(const QString& text, RenderedRow* row) const
         selections << range;
     }
     layout.draw(&painter, QPointF(-shift, 0), selections);
+    drawTrack(&painter, row->image.height());
     painter.end();
     ++m_laidOutRows;
 
@@ -295,6 +298,14 @@ void RowRenderer::drawGlyphs(QPainter* painter, const QList<quint32>& glyphs,
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
     painter->drawGlyphRun(QPointF(0, 0), run);
+}
+
+void RowRenderer::drawTrack(QPainter* painter, int height) const
+{
+    if (m_style.barWidth > 0) {
+        painter->fillRect(QRect(m_style.width - m_style.barWidth, 0, m_style.barWidth, height),
+                          m_style.barTrack);
+    }
 }
 
 int RowRenderer::positionAt(const QString& text, QPointF point) const

@@ -24,6 +24,10 @@ struct RowStyle
     int width = 0;
     /// Unwrapped rows: how far the view is scrolled to the right.
     int contentX = 0;
+    /// The track of a scroll bar over the rows' right edge, drawn into each
+    /// row (so that a frame need not draw it strip by strip); width 0: none.
+    int barWidth = 0;
+    QColor barTrack;
 
     bool operator==(const RowStyle& other) const;
     bool operator!=(const RowStyle& other) const { return !(*this == other); }
@@ -32,8 +36,7 @@ struct RowStyle
 /// One row drawn once, kept while it stays in sight.
 struct RenderedRow
 {
-    /// The row's pixels from the viewport's left edge to the right end of
-    /// its text (the rest of the row is background), opaque.
+    /// The row's pixels, as wide as the viewport, opaque.
     QImage image;
     QString text;
     /// Width of the row's text unwrapped, for the horizontal scroll bar.
@@ -91,7 +94,9 @@ private:
                     const QList<QPointF>& positions) const;
     bool drawQuickly(const QString& text, RenderedRow* row) const;
     void drawLaidOut(const QString& text, RenderedRow* row) const;
-    QImage rowImage(qreal inkRight, qreal height) const;
+    QImage rowImage(qreal height) const;
+    /// The scroll bar's track over the right edge of a row just drawn.
+    void drawTrack(QPainter* painter, int height) const;
 
     RowStyle m_style;
     // Printable ASCII: each character's glyph and advance in the font, and
