@@ -10,12 +10,15 @@ struct StartupFigures
 {
     QList<double> seconds;
     QList<long> residentKiB;
+    /// CPU time of all the program's threads up to its first frame.
+    QList<double> cpuSeconds;
     QString failure;
 
     double median() const;
     double fastest() const;
     double slowest() const;
     long medianResident() const;
+    double medianCpu() const;
 };
 
 /// Starts @p program @p runs times (after one start that is not counted,
