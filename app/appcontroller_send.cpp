@@ -4,6 +4,7 @@
 
 #include "library/commandhistorymodel.h"
 #include "util/crc16.h"
+#include "util/textbounds.h"
 
 #include <QTimer>
 
@@ -12,6 +13,17 @@
 void AppController::setDraftText(const QString& text)
 {
     if (text == m_draftText) {
+        return;
+    }
+    if (text.size() > TextBounds::Command) {
+        // Laying such a text out would hold the window up for seconds; the box is told to
+        // show the draft it had.
+        m_log.append(LogKind::ERR, tr("Not put into the send box: %L1 characters are more than a "
+                                      "command may be (%L2).")
+                                       .arg(text.size())
+                                       .arg(TextBounds::Command)
+                                       .toUtf8());
+        emit draftTextChanged();
         return;
     }
     m_draftText = text;
@@ -223,7 +235,7 @@ void AppController::sendManualText()
         payload = composeAsciiPayload(draft, m_crcEnabled);
         echo = utf8 + crcEchoSuffix(utf8, m_crcEnabled).toUtf8();
     }
-    if (!writePayload(payload)) {
+    if (!writePayload(payload, m_echoTx ? echo.size() : 0)) {
         return;
     }
     if (m_echoTx) {
@@ -236,7 +248,7 @@ void AppController::sendManualText()
     }
 }
 
-bool AppController::writePayload(const QByteArray& payload)
+bool AppController::writePayload(const QByteArray& payload, qint64 countedBytes)
 {
     const qint64 waiting = m_serial.bytesToWrite();
     if (waiting + payload.size() > MaxQueuedBytes) {
@@ -252,6 +264,7 @@ bool AppController::writePayload(const QByteArray& payload)
         return false;
     }
     m_serial.write(payload);
+    m_txLedger.queued(payload.size(), countedBytes);
     return true;
 }
 
