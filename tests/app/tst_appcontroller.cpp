@@ -50,7 +50,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         g_ports.clear();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }

@@ -70,7 +70,7 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         systemPorts().clear();
     }
 

@@ -116,7 +116,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         g_ports.clear();
     }

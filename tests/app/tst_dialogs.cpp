@@ -118,7 +118,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     }
 

@@ -64,7 +64,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         QVERIFY(m_ui.load(kWatched));
     }

@@ -80,7 +80,7 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         QVERIFY(m_window.load(kWatched));
     }
     void cleanup()

@@ -101,7 +101,7 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         systemPorts().clear();
     }
 

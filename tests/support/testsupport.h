@@ -77,9 +77,12 @@ private:
     EnvConfig m_config;
 };
 
-/// Points QSettings at a fresh folder of its own and sets the application
-/// identity, so a test never reads or writes the user's settings.
+/// Points QSettings and the kept device library at a fresh folder of their
+/// own and sets the application identity, so a test never reads or writes
+/// the user's settings.
 void isolateSettings();
+/// Forgets every setting and the kept device library.
+void clearSettings();
 
 /// korvel-devsim as a child process, ended when the object goes. The first
 /// line it prints is the path of the terminal end of its pseudo-terminal.
