@@ -7,6 +7,7 @@
 #include "library/records.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
+#include "log/txledger.h"
 #include "serial/portlistmodel.h"
 #include "serial/serialmanager.h"
 #include "settings/settingsstore.h"
@@ -164,6 +165,8 @@ public:
 
     // Manual send
     QString draftText() const { return m_draftText; }
+    /// Refuses (with an ERR line, and a change signal so the box shows the draft again) a text
+    /// longer than TextBounds::Command.
     void setDraftText(const QString& text);
     bool echoTx() const { return m_echoTx; }
     void setEchoTx(bool on);
@@ -202,6 +205,9 @@ public:
     Q_INVOKABLE QString commandNameForRow(int row) const;
     Q_INVOKABLE QVariantList paramsForRow(int row) const;
     Q_INVOKABLE QString previewCommand(int row, const QVariantMap& values) const;
+    /// Why the row's command cannot be filled in with @p values (it would be too long for the
+    /// send box), or an empty text when it can.
+    Q_INVOKABLE QString previewProblem(int row, const QVariantMap& values) const;
     Q_INVOKABLE void loadCommandWithParamsIntoDraft(int row, const QVariantMap& values);
     Q_INVOKABLE void addCustomTemplate(const QString& name, const QString& content);
     Q_INVOKABLE void updateCustomTemplate(int row, const QString& name, const QString& content);
@@ -318,14 +324,18 @@ private:
     QString listedNameFor(const QString& name) const;
     void onLanguageChanged(const QString& code);
     void onContinuousLogFailed(const QString& path, const QString& reason);
+    void onContinuousLogRecovered(const QString& path, qint64 lines, const QString& reason);
+    void onContinuousLinesLost(const QString& path, qint64 lines, const QString& reason);
     void onSettingsWriteFailed(const QString& fileName);
-    /// An ERR line in the log and the status bar, for problems the user must hear of.
-    void tellUser(const QString& message);
+    /// An ERR line (or another @p kind) in the log and the status bar, for problems the user
+    /// must hear of.
+    void tellUser(const QString& message, LogKind kind = LogKind::ERR);
     void onRepeatTick();
     void onBytesWritten();
     /// Writes a composed payload unless the port's queue would grow past
-    /// MaxQueuedBytes; a refusal is logged and returns false.
-    bool writePayload(const QByteArray& payload);
+    /// MaxQueuedBytes; a refusal is logged and returns false. The Tx counter
+    /// is to count @p countedBytes for it (its echo).
+    bool writePayload(const QByteArray& payload, qint64 countedBytes);
     void onBatchTick();
     void writeBatchStep(const BatchStep& step);
     void createUpdateClients();
@@ -355,6 +365,7 @@ private:
     SettingsStore m_settings;
     SerialManager m_serial;
     LogManager m_log;
+    TxLedger m_txLedger;
 
     DeviceLibraryUpdateClient* m_libraryUpdater = nullptr;
     QString m_libraryUpdateState = QStringLiteral("idle");
@@ -371,6 +382,7 @@ private:
     double m_appUpdateProgress = 0.0;
     // What the last application check offered, for the install step.
     QString m_offeredDownloadUrl;
+    qlonglong m_offeredFileSize = 0;
     QString m_offeredSha256;
     QString m_offeredVersion;
 
