@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // One message of a catalogue (.ts): where it belongs and what it says.
@@ -19,6 +21,10 @@ struct Message
     QString source;
     QString comment;
     QString translation;
+    // Every form of a text with a count (%n), in the catalogue's order; the one translation of
+    // any other. translation is the first.
+    QStringList forms;
+    bool numerus = false;
     bool unfinished = false;
     // Kept by the catalogue for a text that is no longer in the sources.
     bool retired = false;
@@ -65,7 +71,9 @@ Catalogue readCatalogue(const QString& path)
             if (name == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (name == QLatin1String("message")) {
-                message = Message{context, {}, {}, {}, false, false};
+                message = Message{context, {}, {}, {}, {}, false, false, false};
+                message.numerus =
+                    xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             } else if (name == QLatin1String("source")) {
                 message.source = xml.readElementText();
             } else if (name == QLatin1String("comment")) {
@@ -75,8 +83,14 @@ Catalogue readCatalogue(const QString& path)
                 message.unfinished = type == QLatin1String("unfinished");
                 message.retired =
                     type == QLatin1String("vanished") || type == QLatin1String("obsolete");
-                // Plural forms arrive as <numerusform> children; all of them count.
-                message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (message.numerus) {
+                    while (xml.readNextStartElement()) {
+                        message.forms << xml.readElementText();
+                    }
+                } else {
+                    message.forms << xml.readElementText();
+                }
+                message.translation = message.forms.value(0);
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
             catalogue.messages << message;
@@ -269,7 +283,9 @@ void TstCatalogues::everyMessageTranslated()
     for (const Message& message : catalogue.messages) {
         if (message.unfinished) {
             problems << QStringLiteral("unfinished: ") + message.key();
-        } else if (message.translation.trimmed().isEmpty()) {
+        } else if (message.forms.isEmpty() ||
+                   std::any_of(message.forms.cbegin(), message.forms.cend(),
+                               [](const QString& form) { return form.trimmed().isEmpty(); })) {
             problems << QStringLiteral("empty: ") + message.key();
         }
     }
@@ -289,11 +305,13 @@ void TstCatalogues::placeholdersKept()
     QStringList problems;
     for (const Message& message : catalogue.messages) {
         const QStringList expected = placeholders(message.source);
-        const QStringList found = placeholders(message.translation);
-        if (found != expected) {
-            problems << QStringLiteral("%1: has %2, needs %3")
-                            .arg(message.key(), found.join(QLatin1Char(' ')),
-                                 expected.join(QLatin1Char(' ')));
+        for (const QString& form : message.forms) {
+            const QStringList found = placeholders(form);
+            if (found != expected) {
+                problems << QStringLiteral("%1: has %2, needs %3")
+                                .arg(message.key(), found.join(QLatin1Char(' ')),
+                                     expected.join(QLatin1Char(' ')));
+            }
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
@@ -442,11 +460,26 @@ void TstCatalogues::builtCatalogueIsInstalled()
         const QByteArray context = message.context.toUtf8();
         const QByteArray source = message.source.toUtf8();
         const QByteArray comment = message.comment.toUtf8();
-        const QString shown =
-            QCoreApplication::translate(context.constData(), source.constData(),
-                                        message.comment.isEmpty() ? nullptr : comment.constData());
-        if (shown != message.translation) {
-            problems << message.key() + QLatin1String(" shows ") + shown;
+        const char* disambiguation = message.comment.isEmpty() ? nullptr : comment.constData();
+        if (!message.numerus) {
+            const QString shown = QCoreApplication::translate(context.constData(),
+                                                              source.constData(), disambiguation);
+            if (shown != message.translation) {
+                problems << message.key() + QLatin1String(" shows ") + shown;
+            }
+            continue;
+        }
+        // A count picks one of the forms, with the number in place of %n.
+        for (const int n : {0, 1, 2, 5, 21, 1000}) {
+            const QString shown = QCoreApplication::translate(
+                context.constData(), source.constData(), disambiguation, n);
+            const bool known =
+                std::any_of(message.forms.cbegin(), message.forms.cend(), [&](QString form) {
+                    return form.replace(QLatin1String("%n"), QString::number(n)) == shown;
+                });
+            if (!known) {
+                problems << message.key() + QLatin1String(" shows ") + shown;
+            }
         }
     }
     LanguageManager::instance().setLanguage(QStringLiteral("en"));
