@@ -201,6 +201,10 @@ public:
     Q_INVOKABLE void closePort();
     Q_INVOKABLE void sendManualText();
     Q_INVOKABLE void clearDraft();
+    /// Whether pasting the clipboard into the send box, which keeps @p keptLength characters of
+    /// its text, would make the draft longer than TextBounds::Command; then the refusal is
+    /// logged and the paste is to be dropped.
+    Q_INVOKABLE bool refuseLongPaste(int keptLength);
     Q_INVOKABLE void loadCommandIntoDraft(int row);
     Q_INVOKABLE QString commandNameForRow(int row) const;
     Q_INVOKABLE QVariantList paramsForRow(int row) const;
@@ -332,6 +336,8 @@ private:
     void tellUser(const QString& message, LogKind kind = LogKind::ERR);
     void onRepeatTick();
     void onBytesWritten();
+    /// The ERR line for a draft of @p length characters, too long for the send box.
+    void refuseLongDraft(qsizetype length);
     /// Writes a composed payload unless the port's queue would grow past
     /// MaxQueuedBytes; a refusal is logged and returns false. The Tx counter
     /// is to count @p countedBytes for it (its echo).

@@ -6,9 +6,20 @@
 #include "util/crc16.h"
 #include "util/textbounds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <algorithm>
+
+void AppController::refuseLongDraft(qsizetype length)
+{
+    m_log.append(LogKind::ERR, tr("Not put into the send box: %L1 characters are more than a "
+                                  "command may be (%L2).")
+                                   .arg(length)
+                                   .arg(TextBounds::Command)
+                                   .toUtf8());
+}
 
 void AppController::setDraftText(const QString& text)
 {
@@ -18,16 +29,24 @@ void AppController::setDraftText(const QString& text)
     if (text.size() > TextBounds::Command) {
         // Laying such a text out would hold the window up for seconds; the box is told to
         // show the draft it had.
-        m_log.append(LogKind::ERR, tr("Not put into the send box: %L1 characters are more than a "
-                                      "command may be (%L2).")
-                                       .arg(text.size())
-                                       .arg(TextBounds::Command)
-                                       .toUtf8());
+        refuseLongDraft(text.size());
         emit draftTextChanged();
         return;
     }
     m_draftText = text;
     emit draftTextChanged();
+}
+
+bool AppController::refuseLongPaste(int keptLength)
+{
+    // The box lays a pasted text out before it reports the change, which for a megabyte takes
+    // a minute: a paste that would make the draft too long never reaches it.
+    const qsizetype length = qsizetype(keptLength) + QGuiApplication::clipboard()->text().size();
+    if (length <= TextBounds::Command) {
+        return false;
+    }
+    refuseLongDraft(length);
+    return true;
 }
 
 void AppController::clearDraft()

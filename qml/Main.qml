@@ -652,12 +652,17 @@ ApplicationWindow {
                                         AppController.draftText = sendBox.text
                                 }
                                 Component.onCompleted: sendBox.text = AppController.draftText
-                                // Ctrl+Enter sends; Enter alone starts a new line.
+                                // Ctrl+Enter sends; Enter alone starts a new line. A paste
+                                // that would make the draft too long is dropped before the
+                                // box lays it out.
                                 Keys.onPressed: event => {
                                     if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
                                             && (event.modifiers & Qt.ControlModifier)) {
                                         event.accepted = true
                                         AppController.sendManualText()
+                                    } else if (event.matches(StandardKey.Paste)) {
+                                        event.accepted = AppController.refuseLongPaste(
+                                            sendBox.length - sendBox.selectedText.length)
                                     }
                                 }
 

@@ -10,6 +10,8 @@
 #include "support/updatefixture.h"
 #include "util/textbounds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -149,6 +151,7 @@ class TestHostileUpdates : public QObject
     // as @p name in the theme of the test row, to be looked at.
     void windowDraws(const QString& name)
     {
+        QTest::qWait(300); // the monitor's header and text follow on their own timers
         const QImage frame = m_ui.window()->grabWindow();
         QVERIFY(!frame.isNull());
         const QString folder = qEnvironmentVariable("KORVEL_TEST_SHOTS");
@@ -267,6 +270,39 @@ private slots:
         const QModelIndex first = controller()->commandModel()->index(0);
         QVERIFY(first.data(CommandListModel::NameRole).toString().endsWith(TextBounds::cutMark()));
         windowDraws(QStringLiteral("long-texts"));
+    }
+
+    // A paste that would make the draft longer than the send box takes never reaches the box,
+    // which would lay the whole text out first (a minute for a megabyte); one that fits goes in.
+    void longPasteDropped_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("fits with what the box keeps") << int(TextBounds::Command) - 5 << true;
+        QTest::newRow("one character too many") << int(TextBounds::Command) - 4 << false;
+        QTest::newRow("a megabyte") << 1024 * 1024 << false;
+    }
+
+    void longPasteDropped()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, taken);
+        QVERIFY(load(QByteArray()));
+        controller()->setDraftText(QStringLiteral("AT+X="));
+        QGuiApplication::clipboard()->setText(QString(size, QLatin1Char('p')));
+        m_ui.click(item("sendBox"));
+        QTRY_VERIFY(item("sendBox")->hasActiveFocus());
+        QTest::keyClick(m_ui.window(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(m_ui.window(), Qt::Key_V, Qt::ControlModifier);
+        const QString expected = taken ? QStringLiteral("AT+X=") + QString(size, QLatin1Char('p'))
+                                       : QStringLiteral("AT+X=");
+        QTRY_COMPARE(controller()->draftText().size(), expected.size());
+        QCOMPARE(controller()->draftText(), expected);
+        QCOMPARE(text("sendBox"), expected);
+        QCOMPARE(korveltest::describe(controller()->logStore())
+                     .filter(QStringLiteral("ERR:Not put into the send box"))
+                     .size(),
+                 taken ? 0 : 1);
     }
 
     // Release notes of a third of a megabyte are shown as their first pages, with the mark.
