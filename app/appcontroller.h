@@ -201,17 +201,10 @@ public:
     Q_INVOKABLE void closePort();
     Q_INVOKABLE void sendManualText();
     Q_INVOKABLE void clearDraft();
-    /// Whether pasting the clipboard into the send box, which keeps @p keptLength characters of
-    /// its text, would make the draft longer than TextBounds::Command; then the refusal is
-    /// logged and the paste is to be dropped.
-    Q_INVOKABLE bool refuseLongPaste(int keptLength);
     Q_INVOKABLE void loadCommandIntoDraft(int row);
     Q_INVOKABLE QString commandNameForRow(int row) const;
     Q_INVOKABLE QVariantList paramsForRow(int row) const;
     Q_INVOKABLE QString previewCommand(int row, const QVariantMap& values) const;
-    /// Why the row's command cannot be filled in with @p values (it would be too long for the
-    /// send box), or an empty text when it can.
-    Q_INVOKABLE QString previewProblem(int row, const QVariantMap& values) const;
     Q_INVOKABLE void loadCommandWithParamsIntoDraft(int row, const QVariantMap& values);
     Q_INVOKABLE void addCustomTemplate(const QString& name, const QString& content);
     Q_INVOKABLE void updateCustomTemplate(int row, const QString& name, const QString& content);
@@ -245,6 +238,13 @@ public:
     /// selects it in the port list.
     Q_INVOKABLE bool openPortPath(const QString& path, int baudRate, int dataBits, int parity,
                                   int stopBits, int flowControl);
+    /// Why the row's command cannot be filled in with @p values (it would be too long for the
+    /// send box), or an empty text when it can.
+    Q_INVOKABLE QString previewProblem(int row, const QVariantMap& values) const;
+    /// Whether pasting the clipboard into the send box, which keeps @p keptLength characters of
+    /// its text, would make the draft longer than TextBounds::Command; then the refusal is
+    /// logged and the paste is to be dropped.
+    Q_INVOKABLE bool refuseLongPaste(int keptLength);
 
     // Not visible to QML.
     void reconcileSelectedPort();

@@ -158,7 +158,9 @@ private slots:
                                    "cancelAppUpdateDownload",
                                    "urlForLocalPath",
                                    "localPathForUrl",
-                                   "openPortPath"};
+                                   "openPortPath",
+                                   "previewProblem",
+                                   "refuseLongPaste"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Method), expected);
     }
 
