@@ -15,7 +15,7 @@ QString cut(const QString& text, qsizetype limit)
         return text;
     }
     qsizetype kept = limit;
-    if (kept > 0 && text.at(kept - 1).isHighSurrogate()) {
+    if (kept > 0 && text.at(kept - 1).isHighSurrogate() && text.at(kept).isLowSurrogate()) {
         --kept;
     }
     return text.left(kept) + cutMark();

@@ -20,7 +20,7 @@ constexpr qsizetype Command = 64 * 1024;
 QString cutMark();
 
 /// @p text when it holds at most @p limit characters; otherwise its first @p limit characters
-/// (never half a surrogate pair) followed by cutMark().
+/// (one fewer where the bound would split a surrogate pair) followed by cutMark().
 QString cut(const QString& text, qsizetype limit);
 
 } // namespace TextBounds

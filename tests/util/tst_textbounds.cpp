@@ -26,6 +26,9 @@ private slots:
         QTest::newRow("pair before the cut")
             << QStringLiteral("ab\U0001F600cd") << 4 << QStringLiteral("ab\U0001F600") + mark;
         QTest::newRow("no room at all") << QStringLiteral("abc") << 0 << mark;
+        // Lone surrogates (broken text from outside) are characters like others.
+        const QString lone = QString(QChar(0xD800)) + QChar(0xD801) + QChar(0xD802);
+        QTest::newRow("lone high surrogates") << lone << 2 << lone.left(2) + mark;
     }
 
     void cut()
