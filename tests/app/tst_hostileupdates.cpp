@@ -170,6 +170,7 @@ private slots:
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     }

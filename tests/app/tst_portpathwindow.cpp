@@ -80,6 +80,7 @@ private slots:
     }
     void init()
     {
+        korveltest::failOnQmlWarnings();
         korveltest::clearSettings();
         QVERIFY(m_window.load(kWatched));
     }

@@ -1,0 +1,31 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DataMonitorView</name>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>Paused · %n new line</numerusform>
+            <numerusform>Paused · %n new lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAboutDialog</name>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n command</numerusform>
+            <numerusform>%n commands</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
