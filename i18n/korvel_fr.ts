@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Send mode switched to ASCII: this command is text.</source>
-        <translation>Mode d'envoi passé en ASCII : cette commande est du texte.</translation>
+        <translation>Mode d&apos;envoi passé en ASCII : cette commande est du texte.</translation>
     </message>
     <message>
         <source>Serial settings of %1 now shown for the next open: %2</source>
@@ -956,7 +956,7 @@
     </message>
     <message>
         <source>Saving stops logging to %1</source>
-        <translation>L'enregistrement arrête la journalisation dans %1</translation>
+        <translation>L&apos;enregistrement arrête la journalisation dans %1</translation>
     </message>
 </context>
 <context>

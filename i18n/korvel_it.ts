@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
-        <translation>Eliminare il modello «%1»? L'operazione non può essere annullata.</translation>
+        <translation>Eliminare il modello «%1»? L&apos;operazione non può essere annullata.</translation>
     </message>
 </context>
 <context>

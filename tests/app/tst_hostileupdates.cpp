@@ -105,8 +105,8 @@ class TestHostileUpdates : public QObject
         return m_ui.load(kWatched);
     }
 
-    // "Check for updates", then "Download and apply" in the settings dialog, as the user does.
-    void downloadLibraryThroughTheDialog()
+    // "Check for updates" in the settings dialog, as the user does.
+    void checkLibraryThroughTheDialog()
     {
         click("settingsToolButton");
         waitOpened("settingsDialog");
@@ -114,6 +114,11 @@ class TestHostileUpdates : public QObject
         waitOpened("libraryUpdateDialog");
         QTRY_COMPARE_WITH_TIMEOUT(controller()->libraryUpdateState(),
                                   QStringLiteral("updateAvailable"), 15000);
+    }
+
+    // "Download and apply" once the check found a library.
+    void downloadCheckedLibrary()
+    {
         click("downloadLibraryButton");
         QTRY_COMPARE_WITH_TIMEOUT(controller()->libraryUpdateState(), QStringLiteral("upToDate"),
                                   30000);
@@ -201,7 +206,8 @@ private slots:
         UpdateServerProcess server;
         QVERIFY2(m_fx.serveLibrary(server, hostileLibrary()), qPrintable(server.error()));
         QVERIFY(load("DEVICE_LIBRARY_API_BASE_URL=" + server.baseUrl().toUtf8() + '\n'));
-        downloadLibraryThroughTheDialog();
+        checkLibraryThroughTheDialog();
+        downloadCheckedLibrary();
         QCOMPARE(controller()->libraryVersion(), QStringLiteral("hostile-1"));
         closeLibraryDialogs();
 
@@ -249,18 +255,11 @@ private slots:
         const QString version = TextBounds::cut(
             QStringLiteral("9.0-") + QString(extra, QLatin1Char('v')), TextBounds::Caption);
 
-        click("settingsToolButton");
-        waitOpened("settingsDialog");
-        click("checkLibraryButton");
-        waitOpened("libraryUpdateDialog");
-        QTRY_COMPARE_WITH_TIMEOUT(controller()->libraryUpdateState(),
-                                  QStringLiteral("updateAvailable"), 15000);
+        checkLibraryThroughTheDialog();
         QCOMPARE(controller()->remoteLibraryVersion(), version);
         QCOMPARE(text("libraryUpdateMessage"),
                  QStringLiteral("Version %1 is available.").arg(version));
-        click("downloadLibraryButton");
-        QTRY_COMPARE_WITH_TIMEOUT(controller()->libraryUpdateState(), QStringLiteral("upToDate"),
-                                  30000);
+        downloadCheckedLibrary();
         QCOMPARE(text("libraryVersionLabel"), version);
         closeLibraryDialogs();
 
