@@ -4,9 +4,12 @@
 #include "library/batchcommandmodel.h"
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
+#include "library/historyrecall.h"
+#include "library/librarycache.h"
 #include "log/loglistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
+#include "serial/serialdefaultsgate.h"
 #include "settings/languagemanager.h"
 
 #include <QCoreApplication>
@@ -16,8 +19,12 @@ AppController::AppController(QObject* parent)
     : QObject(parent)
 {
     // The last downloaded library when it still parses, else the built-in one.
-    const QString cached = m_settings.cachedLibraryJson();
-    if (cached.isEmpty() || !m_library.loadFromJsonText(cached.toUtf8())) {
+    const LibraryCache cache;
+    QByteArray cached = cache.migrateFrom(m_settings);
+    if (cached.isEmpty()) {
+        cached = cache.load();
+    }
+    if (cached.isEmpty() || !m_library.loadFromJsonText(cached)) {
         m_library.loadFromResource(QStringLiteral(":/data/devices.json"));
     }
 
@@ -25,6 +32,7 @@ AppController::AppController(QObject* parent)
     LanguageManager::instance().setLanguage(m_settings.language());
 
     m_logModel = new LogListModel(&m_log, this);
+    m_continuousLog = new ContinuousLogState(&m_log, this);
     m_commandModel = new CommandListModel(&m_library, &m_settings, this);
     m_portListModel = new PortListModel(this);
     const QStringList recentPaths = m_settings.recentPortPaths();
@@ -36,7 +44,29 @@ AppController::AppController(QObject* parent)
     reconcileSelectedPort();
 
     m_historyModel = new CommandHistoryModel(&m_settings, this);
+    m_historyRecall = new HistoryRecall(m_historyModel,
+                                        {[this] { return m_draftText; },
+                                         [this](const QString& text) { setDraftText(text); },
+                                         [this] { return m_sendAsHex; },
+                                         [this](bool hex) {
+                                             setSendAsHex(hex);
+                                         }},
+                                        this);
     m_batchModel = new BatchCommandModel(&m_settings, this);
+
+    // A model chosen during a session shows its serial settings once it ends;
+    // the end is judged after the unplug handling has decided whether to wait.
+    m_defaultsGate = new SerialDefaultsGate(this);
+    connect(this, &AppController::currentModelChanged, this, [this] {
+        m_defaultsGate->modelChosen(serialDefaultsForModel(currentModelId()),
+                                    m_serial.isOpen() || m_reconnectWaiting);
+    });
+    connect(
+        this, &AppController::connectionChanged, this,
+        [this] { m_defaultsGate->setSessionRunning(m_serial.isOpen() || m_reconnectWaiting); },
+        Qt::QueuedConnection);
+    connect(m_defaultsGate, &SerialDefaultsGate::apply, this,
+            &AppController::onSerialDefaultsApplied);
 
     m_repeatTimer = new QTimer(this);
     connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);
@@ -60,7 +90,11 @@ AppController::AppController(QObject* parent)
     connect(&m_serial, &SerialManager::opened, this, [this] { emit connectionChanged(); });
     connect(&m_serial, &SerialManager::closed, this, &AppController::onPortClosed);
     connect(&m_serial, &SerialManager::deviceLost, this, &AppController::onDeviceLost);
+    connect(&m_serial, &SerialManager::opened, this, [this] { m_txLedger.clear(); });
+    connect(&m_serial, &SerialManager::bytesWritten, this,
+            [this](qint64 bytes) { m_txLedger.written(bytes); });
     connect(&m_serial, &SerialManager::unsentBytesDiscarded, this, [this](qint64 bytes) {
+        m_log.uncountTx(m_txLedger.discarded(bytes));
         m_log.append(LogKind::ERR,
                      tr("%1 bytes that had not gone out yet were discarded.").arg(bytes).toUtf8());
     });
@@ -69,6 +103,9 @@ AppController::AppController(QObject* parent)
     connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
             &AppController::onLanguageChanged);
     connect(&m_log, &LogManager::continuousLogFailed, this, &AppController::onContinuousLogFailed);
+    connect(&m_log, &LogManager::continuousLogRecovered, this,
+            &AppController::onContinuousLogRecovered);
+    connect(&m_log, &LogManager::continuousLinesLost, this, &AppController::onContinuousLinesLost);
     connect(&SettingsWriteMonitor::instance(), &SettingsWriteMonitor::writeFailed, this,
             &AppController::onSettingsWriteFailed);
 
@@ -166,11 +203,11 @@ void AppController::onSettingsWriteFailed(const QString& fileName)
                  .arg(fileName));
 }
 
-void AppController::tellUser(const QString& message)
+void AppController::tellUser(const QString& message, LogKind kind)
 {
     // Posted: the log may be in the middle of an append when this comes.
     QMetaObject::invokeMethod(
-        this, [this, message] { m_log.append(LogKind::ERR, message.toUtf8()); },
+        this, [this, kind, message] { m_log.append(kind, message.toUtf8()); },
         Qt::QueuedConnection);
     emit statusMessage(message);
 }

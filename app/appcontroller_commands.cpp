@@ -4,6 +4,8 @@
 #include "app/appcontroller.h"
 
 #include "library/commandlistmodel.h"
+#include "serial/serialmanager.h"
+#include "util/textbounds.h"
 
 namespace {
 
@@ -60,10 +62,23 @@ int AppController::commandCount() const
     return m_library.commandCount();
 }
 
+void AppController::loadIntoDraft(const QString& text, bool textCommand)
+{
+    setDraftText(text);
+    // A text the send box refused leaves the send mode as it was.
+    if (textCommand && m_sendAsHex && m_draftText == text) {
+        setSendAsHex(false);
+        emit statusMessage(tr("Send mode switched to ASCII: this command is text."));
+    }
+}
+
+// A library command is text (or JSON); a template is whatever the user wrote,
+// so only one that cannot go out as hex digits turns the mode to ASCII.
 void AppController::loadCommandIntoDraft(int row)
 {
     if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
-        setDraftText(command->sendText());
+        const QString text = command->sendText();
+        loadIntoDraft(text, !command->isCustom || composeHexPayload(text, false).isEmpty());
     }
 }
 
@@ -78,10 +93,15 @@ QVariantList AppController::paramsForRow(int row) const
     QVariantList params;
     if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
         for (const CommandParam& param : command->params) {
-            params.append(QVariantMap{{QStringLiteral("key"), param.key},
-                                      {QStringLiteral("label"), param.label.text()},
-                                      {QStringLiteral("hint"), param.hint},
-                                      {QStringLiteral("defaultValue"), param.defaultValue}});
+            // The hint is only shown (the command falls back to the library's own); the default
+            // is the field's value, and one too long for the send box fails the preview as it
+            // is, cut or not.
+            params.append(QVariantMap{
+                {QStringLiteral("key"), param.key},
+                {QStringLiteral("label"), param.label.text()},
+                {QStringLiteral("hint"), TextBounds::cut(param.hint, TextBounds::Caption)},
+                {QStringLiteral("defaultValue"),
+                 TextBounds::cut(param.defaultValue, TextBounds::Command)}});
         }
     }
     return params;
@@ -90,13 +110,30 @@ QVariantList AppController::paramsForRow(int row) const
 QString AppController::previewCommand(int row, const QVariantMap& values) const
 {
     const DeviceCommand* command = m_commandModel->commandAt(row);
-    return command ? command->resolve(stringValues(values)) : QString();
+    return command ? command->resolve(stringValues(values)).value_or(QString()) : QString();
+}
+
+QString AppController::previewProblem(int row, const QVariantMap& values) const
+{
+    const DeviceCommand* command = m_commandModel->commandAt(row);
+    if (!command || command->resolve(stringValues(values))) {
+        return {};
+    }
+    return tr("Filled in, this command would be longer than %L1 characters, more than a command "
+              "may be; check the values.")
+        .arg(TextBounds::Command);
 }
 
 void AppController::loadCommandWithParamsIntoDraft(int row, const QVariantMap& values)
 {
-    if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
-        setDraftText(command->resolve(stringValues(values)));
+    const DeviceCommand* command = m_commandModel->commandAt(row);
+    if (!command) {
+        return;
+    }
+    if (const std::optional<QString> text = command->resolve(stringValues(values))) {
+        loadIntoDraft(*text, true);
+    } else {
+        m_log.append(LogKind::ERR, previewProblem(row, values).toUtf8());
     }
 }
 
@@ -132,4 +169,25 @@ QVariantMap AppController::serialDefaultsForModel(const QString& modelId) const
             {QStringLiteral("parity"), model->parity},
             {QStringLiteral("stopBits"), model->stopBits},
             {QStringLiteral("flowControl"), model->flowControl}};
+}
+
+void AppController::onSerialDefaultsApplied(const QVariantMap& defaults, bool deferred)
+{
+    emit serialDefaultsRequested(defaults);
+    if (!deferred || !defaults.value(QStringLiteral("present")).toBool()) {
+        return;
+    }
+    SerialConfig shown;
+    shown.portName = m_sessionConfig.portName;
+    shown.baudRate = defaults.value(QStringLiteral("baudRate")).toInt();
+    shown.dataBits = defaults.value(QStringLiteral("dataBits")).toInt();
+    shown.parity = defaults.value(QStringLiteral("parity")).toInt();
+    shown.stopBits = defaults.value(QStringLiteral("stopBits")).toInt();
+    shown.flowControl = defaults.value(QStringLiteral("flowControl")).toInt();
+    if (shown == m_sessionConfig) {
+        return; // what the panel showed all along
+    }
+    m_log.append(LogKind::SYS, tr("Serial settings of %1 now shown for the next open: %2")
+                                   .arg(currentModelId(), SerialManager::summaryFor(shown))
+                                   .toUtf8());
 }

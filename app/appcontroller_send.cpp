@@ -4,18 +4,49 @@
 
 #include "library/commandhistorymodel.h"
 #include "util/crc16.h"
+#include "util/textbounds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <algorithm>
+
+void AppController::refuseLongDraft(qsizetype length)
+{
+    m_log.append(LogKind::ERR, tr("Not put into the send box: %L1 characters are more than a "
+                                  "command may be (%L2).")
+                                   .arg(length)
+                                   .arg(TextBounds::Command)
+                                   .toUtf8());
+}
 
 void AppController::setDraftText(const QString& text)
 {
     if (text == m_draftText) {
         return;
     }
+    if (text.size() > TextBounds::Command) {
+        // Laying such a text out would hold the window up for seconds; the box is told to
+        // show the draft it had.
+        refuseLongDraft(text.size());
+        emit draftTextChanged();
+        return;
+    }
     m_draftText = text;
     emit draftTextChanged();
+}
+
+bool AppController::refuseLongPaste(int keptLength)
+{
+    // The box lays a pasted text out before it reports the change, which for a megabyte takes
+    // a minute: a paste that would make the draft too long never reaches it.
+    const qsizetype length = qsizetype(keptLength) + QGuiApplication::clipboard()->text().size();
+    if (length <= TextBounds::Command) {
+        return false;
+    }
+    refuseLongDraft(length);
+    return true;
 }
 
 void AppController::clearDraft()
@@ -197,6 +228,11 @@ QString AppController::crcEchoSuffix(const QByteArray& bytes, bool withCrc) cons
     return QStringLiteral(" [CRC %1]").arg(QString::fromLatin1(crc));
 }
 
+LineEnd AppController::sentLineEnd(const QString& draft, bool hex)
+{
+    return !hex && !draft.endsWith(QLatin1Char('\n')) ? LineEnd::CrLf : LineEnd::None;
+}
+
 void AppController::sendManualText()
 {
     const QString draft = m_draftText;
@@ -223,20 +259,20 @@ void AppController::sendManualText()
         payload = composeAsciiPayload(draft, m_crcEnabled);
         echo = utf8 + crcEchoSuffix(utf8, m_crcEnabled).toUtf8();
     }
-    if (!writePayload(payload)) {
+    if (!writePayload(payload, m_echoTx ? echo.size() : 0)) {
         return;
     }
     if (m_echoTx) {
-        m_log.append(LogKind::TX, echo);
+        m_log.append(LogKind::TX, echo, sentLineEnd(draft, m_sendAsHex));
     }
     if (utf8.size() > HistoryTextLimit) {
         emit statusMessage(tr("Sent; not kept in the history, as it is longer than 4 KiB."));
     } else {
-        m_historyModel->push(draft);
+        m_historyModel->push(draft, m_sendAsHex ? SentAs::Hex : SentAs::Text);
     }
 }
 
-bool AppController::writePayload(const QByteArray& payload)
+bool AppController::writePayload(const QByteArray& payload, qint64 countedBytes)
 {
     const qint64 waiting = m_serial.bytesToWrite();
     if (waiting + payload.size() > MaxQueuedBytes) {
@@ -252,6 +288,7 @@ bool AppController::writePayload(const QByteArray& payload)
         return false;
     }
     m_serial.write(payload);
+    m_txLedger.queued(payload.size(), countedBytes);
     return true;
 }
 

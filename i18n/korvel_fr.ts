@@ -222,6 +222,40 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>La mise à jour automatique n&apos;est pas encore prise en charge sur cette plateforme — téléchargez la nouvelle version manuellement.</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>Non placé dans la zone d&apos;envoi&#xa0;: %L1 caractères, c&apos;est plus que ne peut en compter une commande (%L2).</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>Une fois complétée, cette commande dépasserait %L1 caractères, plus que ne peut en compter une commande&#xa0;; vérifiez les valeurs.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>Le journal continu %1 est de nouveau écrit. Lignes qui n&apos;ont pas pu y être écrites&#xa0;: %n (%2)&#xa0;; une ligne du fichier indique l&apos;endroit.</numerusform>
+            <numerusform>Le journal continu %1 est de nouveau écrit. Lignes qui n&apos;ont pas pu y être écrites&#xa0;: %n (%2)&#xa0;; une ligne du fichier indique l&apos;endroit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Lignes qui n&apos;ont jamais atteint le journal continu %1&#xa0;: %n (%2).</numerusform>
+            <numerusform>Lignes qui n&apos;ont jamais atteint le journal continu %1&#xa0;: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>La nouvelle bibliothèque de commandes est utilisée, mais elle n&apos;a pas pu être conservée pour le prochain démarrage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>Mode d&apos;envoi passé en ASCII : cette commande est du texte.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>Paramètres série de %1 affichés pour la prochaine ouverture : %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +375,14 @@
         <source>Add step</source>
         <translation>Ajouter une étape</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Supprimer le modèle</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Supprimer le modèle « %1 » ? Cette action est irréversible.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +472,21 @@
         <source>Save log…</source>
         <translation>Enregistrer le journal…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>En pause · %n nouvelle ligne</numerusform>
+            <numerusform>En pause · %n nouvelles lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>Le journal est plein : les lignes affichées sont supprimées.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +559,30 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>Pilote USB-série utilisé par la plupart des appareils Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>La bibliothèque dépasse %1 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>le disque n&apos;a pas suivi le rythme des lignes</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Lignes qui n&apos;ont pas pu être écrites ici&#xa0;: %n (%1)</numerusform>
+            <numerusform>Lignes qui n&apos;ont pas pu être écrites ici&#xa0;: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +672,32 @@
         <translation>Commandes</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>Saisissez les données à envoyer…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>Envoyer (Ctrl+Entrée)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>Historique</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>Historique d&apos;envoi</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>Effacer l&apos;historique</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>Aucun historique pour l&apos;instant</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>Arrêter la journalisation continue</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>Effacer le moniteur</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Fermer le port</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Ouvrir le port</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +769,14 @@
         <source>PATH</source>
         <translation>CHEMIN</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 a disparu</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>Choisissez un port</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +815,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>impossible de lancer le script de mise à jour %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Il dépasse %1 octets.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +888,27 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>Le transfert ne s&apos;est pas terminé à temps (%n s).</numerusform>
+            <numerusform>Le transfert ne s&apos;est pas terminé à temps (%n s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>La réponse dépasse %1 octets, plus que cette requête ne peut en nécessiter.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>Le téléchargement n&apos;a pas progressé pendant %n s.</numerusform>
+            <numerusform>Le téléchargement n&apos;a pas progressé pendant %n s.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +950,71 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>Journalisation en cours dans %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>L&apos;enregistrement arrête la journalisation dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Saisissez les données à envoyer…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>Envoyer en</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Entrée envoie · Maj+Entrée nouvelle ligne</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Entrée envoie</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Envoyer (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>Historique d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Effacer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Aucun historique pour l&apos;instant</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>Port série déconnecté.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>Port série %1 déconnecté.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1142,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>La clé d&apos;API du fichier .env contient un caractère de contrôle (par exemple NUL ou un saut de ligne)&#xa0;; elle n&apos;a pas été envoyée.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1223,6 @@
         <translation>Appareils</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 modèles · %2 commandes</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
@@ -1054,6 +1233,28 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Entrée envoie (Maj+Entrée pour une nouvelle ligne)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n modèle</numerusform>
+            <numerusform>%n modèles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n commande</numerusform>
+            <numerusform>%n commandes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1282,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>L&apos;adresse du paquet «&#xa0;%1&#xa0;» n&apos;est pas une adresse http ou https&#xa0;; rien n&apos;a été téléchargé.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>Le paquet dépasse les %1 octets annoncés par le service de mise à jour.</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1325,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>Cette mise à jour est nécessaire pour continuer à utiliser l&apos;application.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>Ouvrir la page de téléchargement</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>Lot %1 · étape %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>Journalisation dans %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — cliquez pour ouvrir son dossier</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,40 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>L&apos;aggiornamento automatico non è ancora supportato su questa piattaforma — scarica manualmente la nuova versione.</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>Non inserito nella casella di invio: %L1 caratteri sono più di quanti ne possa avere un comando (%L2).</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>Compilato, questo comando supererebbe i %L1 caratteri, più di quanti ne possa avere un comando; controlla i valori.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>Il log continuo %1 viene di nuovo scritto. Righe che non è stato possibile scrivervi: %n (%2); una riga nel file indica il punto.</numerusform>
+            <numerusform>Il log continuo %1 viene di nuovo scritto. Righe che non è stato possibile scrivervi: %n (%2); una riga nel file indica il punto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Righe che non hanno mai raggiunto il log continuo %1: %n (%2).</numerusform>
+            <numerusform>Righe che non hanno mai raggiunto il log continuo %1: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>La nuova libreria di comandi è in uso, ma non è stato possibile conservarla per il prossimo avvio: %1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>Modalità di invio impostata su ASCII: questo comando è testo.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>Impostazioni seriali di %1 mostrate per la prossima apertura: %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +375,14 @@
         <source>Add step</source>
         <translation>Aggiungi passaggio</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Elimina il modello</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Eliminare il modello «%1»? L&apos;operazione non può essere annullata.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +472,21 @@
         <source>Save log…</source>
         <translation>Salva log…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>In pausa · %n nuova riga</numerusform>
+            <numerusform>In pausa · %n nuove righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>Il registro è pieno: le righe visualizzate vengono scartate.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +559,30 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>Driver USB-seriale usato dalla maggior parte dei dispositivi Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>La libreria supera i %1 byte.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>il disco non ha tenuto il passo con le righe</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Righe che non è stato possibile scrivere qui: %n (%1)</numerusform>
+            <numerusform>Righe che non è stato possibile scrivere qui: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +672,32 @@
         <translation>Comandi</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>Digita i dati da inviare…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>Invia (Ctrl+Invio)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>Cronologia</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>Cronologia invii</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>Cancella cronologia</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>Ancora nessuna cronologia</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>Interrompi la registrazione continua</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>Cancella il monitor</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Chiudi porta</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Apri porta</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>Cerca aggiornamenti…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +769,14 @@
         <source>PATH</source>
         <translation>PERCORSO</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 non è più presente</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>Scegli una porta</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +815,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>impossibile avviare lo script di aggiornamento %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Supera i %1 byte.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +888,27 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>Il trasferimento non è terminato in tempo (%n s).</numerusform>
+            <numerusform>Il trasferimento non è terminato in tempo (%n s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>La risposta supera i %1 byte, più di quanto questa richiesta possa richiedere.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>Il download non è avanzato per %n s.</numerusform>
+            <numerusform>Il download non è avanzato per %n s.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +950,71 @@
         <source>Save</source>
         <translation>Salva</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>Registrazione in corso in %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>Il salvataggio interrompe la registrazione in %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Digita i dati da inviare…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>Invia come</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Invio invia · Maiusc+Invio nuova riga</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Invio invia</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Invia (Ctrl+Invio)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>Cronologia invii</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Cancella cronologia</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Ancora nessuna cronologia</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>Porta seriale disconnessa.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>Porta seriale %1 disconnessa.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1142,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>La chiave API in .env contiene un carattere di controllo (come NUL o un a capo); non è stata inviata.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1223,6 @@
         <translation>Dispositivi</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 modelli · %2 comandi</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>Ripristina predefiniti</translation>
     </message>
@@ -1054,6 +1233,28 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Invio invia (Maiusc+Invio per una nuova riga)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n modello</numerusform>
+            <numerusform>%n modelli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n comando</numerusform>
+            <numerusform>%n comandi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1282,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>Impossibile scrivere in %1: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>L&apos;indirizzo del pacchetto &quot;%1&quot; non è un indirizzo http o https; non è stato scaricato nulla.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>Il pacchetto supera i %1 byte annunciati dal servizio di aggiornamento.</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1325,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>Questo aggiornamento è necessario per continuare a usare l&apos;app.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>Apri la pagina di download</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>Batch %1 · passo %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>Registrazione in %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — fai clic per aprire la cartella</translation>
     </message>
 </context>
 </TS>

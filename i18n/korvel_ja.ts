@@ -222,6 +222,38 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>このプラットフォームでは自動更新にまだ対応していません。新しいバージョンを手動でダウンロードしてください。</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>送信ボックスに入れませんでした: %L1 文字はコマンドの上限（%L2）を超えています。</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>値を入れるとこのコマンドは %L1 文字を超え、コマンドの上限を上回ります。値を確認してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>連続ログ %1 への書き込みが再開しました。書き込めなかった行: %n（%2）。ファイル内の 1 行がその位置を示しています。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>連続ログ %1 に届かなかった行: %n（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>新しいコマンドライブラリを使用中ですが、次回の起動用に保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>送信モードを ASCII に切り替えました：このコマンドはテキストです。</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>%1 のシリアル設定を次回のオープン用に表示しました：%2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +373,14 @@
         <source>Add step</source>
         <translation>ステップを追加</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>テンプレートを削除</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>テンプレート「%1」を削除しますか？元に戻せません。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +470,20 @@
         <source>Save log…</source>
         <translation>ログを保存…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>一時停止中 · 新しい行 %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>ログが満杯です：表示中の行が削除されています。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +556,29 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>ほとんどの Korvel デバイスで使われている USB-シリアル変換ドライバー</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>ライブラリが %1 バイトを超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>ディスクの書き込みが行の到着に追いつきませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>ここに書き込めなかった行: %n（%1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +668,32 @@
         <translation>デバイスコマンド</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>送信するデータを入力…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>送信 (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>履歴</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>送信履歴</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>履歴をクリア</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>履歴はまだありません</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>ポートを開けませんでした</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>連続記録を停止</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>モニターをクリア</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>ポートを閉じる</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>ポートを開く</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>アップデートを確認…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +765,14 @@
         <source>PATH</source>
         <translation>パス</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>ポートを選択</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +811,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>更新スクリプト %1 を起動できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>%1 バイトを超えています。</translation>
     </message>
 </context>
 <context>
@@ -792,6 +884,25 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>転送が時間内に終わりませんでした（%n 秒）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>応答が %1 バイトを超えており、この要求に必要な量を上回っています。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>ダウンロードが %n 秒間進みませんでした。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +944,71 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>現在 %1 に記録中</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>保存すると %1 への記録を停止します</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>送信するデータを入力…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>送信形式</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter で送信 · Shift+Enter で改行</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter で送信</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>送信 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>送信履歴</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>履歴をクリア</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>履歴はまだありません</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>シリアルポートが切断されました。</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>シリアルポート %1 が切断されました。</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1136,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env の API キーに制御文字（NUL や改行など）が含まれているため、送信しませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1217,6 @@
         <translation>デバイス</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 モデル · %2 コマンド</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>既定値に戻す</translation>
     </message>
@@ -1054,6 +1227,26 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter で送信（Shift+Enter で改行）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n モデル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n コマンド</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1274,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>パッケージのアドレス「%1」は http または https のアドレスではないため、何も取得しませんでした。</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>パッケージが更新サービスの告知した %1 バイトを超えています。</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1317,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>アプリを引き続き使用するには、この更新が必要です。</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>ダウンロードページを開く</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>バッチ %1 · ステップ %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>%1 に記録中</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — クリックでフォルダーを開く</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,38 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>이 플랫폼에서는 아직 자동 업데이트를 지원하지 않습니다. 새 버전을 직접 다운로드하세요.</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>보내기 상자에 넣지 않았습니다: %L1자는 명령이 가질 수 있는 길이(%L2)보다 깁니다.</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>값을 채우면 이 명령은 %L1자보다 길어져 명령의 한도를 넘습니다. 값을 확인하세요.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>연속 로그 %1에 다시 쓰고 있습니다. 쓰지 못한 줄: %n (%2). 파일 안의 한 줄이 그 위치를 표시합니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>연속 로그 %1에 닿지 못한 줄: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>새 명령 라이브러리를 사용 중이지만 다음 시작을 위해 보관하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>전송 모드를 ASCII로 바꿨습니다: 이 명령은 텍스트입니다.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>다음 열기를 위해 %1의 시리얼 설정을 표시합니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +373,14 @@
         <source>Add step</source>
         <translation>단계 추가</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>템플릿 삭제</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>템플릿 &quot;%1&quot;을(를) 삭제할까요? 되돌릴 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +470,20 @@
         <source>Save log…</source>
         <translation>로그 저장…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>일시 정지됨 · 새 줄 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>로그가 가득 찼습니다: 보고 있는 줄이 삭제되고 있습니다.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +556,29 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>대부분의 Korvel 장치에서 사용하는 USB-시리얼 드라이버</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>라이브러리가 %1바이트보다 큽니다.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>디스크가 줄의 속도를 따라가지 못했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>여기에 쓰지 못한 줄: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +668,32 @@
         <translation>장치 명령</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>보낼 데이터를 입력하세요…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>보내기(Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>기록</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>보낸 기록</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>기록 지우기</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>아직 기록이 없습니다</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>포트를 열지 못했습니다</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>연속 기록 중지</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>모니터 지우기</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>포트 닫기</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>포트 열기</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>업데이트 확인…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +765,14 @@
         <source>PATH</source>
         <translation>경로</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1이(가) 사라졌습니다</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>포트 선택</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +811,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>업데이트 스크립트 %1을(를) 시작할 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>일반 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>%1바이트보다 큽니다.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +884,25 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>전송이 제시간에 끝나지 않았습니다(%n초).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>응답이 %1바이트보다 커서 이 요청에 필요한 양을 넘습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>다운로드가 %n초 동안 진행되지 않았습니다.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +944,71 @@
         <source>Save</source>
         <translation>저장</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>현재 %1에 기록 중</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>저장하면 %1에 대한 기록이 중지됩니다</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>보낼 데이터를 입력하세요…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>전송 형식</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter로 전송 · Shift+Enter로 줄 바꿈</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter로 전송</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>보내기(Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>보낸 기록</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>기록 지우기</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>아직 기록이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>시리얼 포트 연결이 끊어졌습니다.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>시리얼 포트 %1의 연결이 끊어졌습니다.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1136,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env의 API 키에 제어 문자(NUL이나 줄 바꿈 등)가 있어 보내지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1217,6 @@
         <translation>장치</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>모델 %1개 · 명령 %2개</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>기본값 복원</translation>
     </message>
@@ -1054,6 +1227,26 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter로 전송 (Shift+Enter로 줄 바꿈)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>모델 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>명령 %n개</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1274,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>%1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>패키지 주소 &apos;%1&apos;은(는) http 또는 https 주소가 아니어서 아무것도 받지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>패키지가 업데이트 서비스가 알린 %1바이트보다 큽니다.</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1317,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>앱을 계속 사용하려면 이 업데이트가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>다운로드 페이지 열기</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>일괄 %1 · 단계 %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>%1에 기록 중</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — 클릭하면 폴더를 엽니다</translation>
     </message>
 </context>
 </TS>

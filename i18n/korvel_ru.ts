@@ -222,6 +222,42 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>На этой платформе самообновление пока не поддерживается — загрузите новую версию вручную.</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>Не помещено в поле отправки: %L1 символов — больше, чем может быть в команде (%L2).</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>После подстановки команда будет длиннее %L1 символов — больше, чем допустимо для команды; проверьте значения.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>Непрерывный журнал %1 снова записывается. Строк, которые не удалось в него записать: %n (%2); место отмечено строкой в файле.</numerusform>
+            <numerusform>Непрерывный журнал %1 снова записывается. Строк, которые не удалось в него записать: %n (%2); место отмечено строкой в файле.</numerusform>
+            <numerusform>Непрерывный журнал %1 снова записывается. Строк, которые не удалось в него записать: %n (%2); место отмечено строкой в файле.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Строк, так и не попавших в непрерывный журнал %1: %n (%2).</numerusform>
+            <numerusform>Строк, так и не попавших в непрерывный журнал %1: %n (%2).</numerusform>
+            <numerusform>Строк, так и не попавших в непрерывный журнал %1: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>Новая библиотека команд используется, но её не удалось сохранить для следующего запуска: %1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>Режим отправки переключён на ASCII: эта команда — текст.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>Параметры порта для %1 показаны для следующего открытия: %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +377,14 @@
         <source>Add step</source>
         <translation>Добавить шаг</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Удалить шаблон</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Удалить шаблон «%1»? Это действие нельзя отменить.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +474,22 @@
         <source>Save log…</source>
         <translation>Сохранить журнал…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>Пауза · %n новая строка</numerusform>
+            <numerusform>Пауза · %n новые строки</numerusform>
+            <numerusform>Пауза · %n новых строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>Журнал заполнен: видимые строки удаляются.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +562,31 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>Драйвер USB-UART, который используют большинство устройств Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>Библиотека больше %1 байт.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>диск не успевал записывать строки</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
+            <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
+            <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +676,32 @@
         <translation>Команды</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>Введите данные для отправки…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>Отправить (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>История</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>История отправки</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>Очистить историю</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>История пока пуста</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>Не удалось открыть порт</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>Остановить непрерывную запись</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>Очистить монитор</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Закрыть порт</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Открыть порт</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>Проверить обновления…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +773,14 @@
         <source>PATH</source>
         <translation>ПУТЬ</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 пропал</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>Выберите порт</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +819,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>не удалось запустить сценарий обновления %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Он больше %1 байт.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +892,29 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>Передача не завершилась вовремя (%n с).</numerusform>
+            <numerusform>Передача не завершилась вовремя (%n с).</numerusform>
+            <numerusform>Передача не завершилась вовремя (%n с).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>Ответ больше %1 байт — больше, чем может понадобиться для этого запроса.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>Загрузка не продвигалась %n с.</numerusform>
+            <numerusform>Загрузка не продвигалась %n с.</numerusform>
+            <numerusform>Загрузка не продвигалась %n с.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +956,71 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>Сейчас идёт запись в %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>Сохранение остановит запись в %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Введите данные для отправки…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>Отправлять как</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter отправляет · Shift+Enter — новая строка</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter отправляет</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Отправить (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>История отправки</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Очистить историю</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>История пока пуста</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>Последовательный порт отключён.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>Последовательный порт %1 отключён.</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1148,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>Ключ API в .env содержит управляющий символ (например, NUL или перевод строки); он не был отправлен.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1229,6 @@
         <translation>Устройства</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>моделей: %1 · команд: %2</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>Сбросить настройки</translation>
     </message>
@@ -1054,6 +1239,30 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter отправляет (Shift+Enter — новая строка)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n модель</numerusform>
+            <numerusform>%n модели</numerusform>
+            <numerusform>%n моделей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n команда</numerusform>
+            <numerusform>%n команды</numerusform>
+            <numerusform>%n команд</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1290,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>Не удаётся записать в %1: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>Адрес пакета «%1» не является адресом http или https; ничего не загружено.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>Пакет больше заявленных службой обновлений %1 байт.</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1333,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>Без этого обновления продолжить работу с приложением нельзя.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>Открыть страницу загрузки</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>Пакет %1 · шаг %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>Запись в %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — щёлкните, чтобы открыть папку</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,38 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>此平台暂不支持自动更新——请手动下载新版本。</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>未放入发送框：%L1 个字符超过了命令允许的长度（%L2）。</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>填入参数后，此命令将超过 %L1 个字符，超出命令允许的长度；请检查参数值。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>连续日志 %1 已恢复写入。未能写入的行：%n（%2）；文件中有一行标出了位置。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>未能写入连续日志 %1 的行：%n（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>新的命令库已在使用，但无法保存以供下次启动使用：%1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>发送模式已切换为 ASCII：此命令为文本。</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>已显示 %1 的串口设置，供下次打开使用：%2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +373,14 @@
         <source>Add step</source>
         <translation>添加步骤</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>删除模板</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>删除模板“%1”？此操作无法撤销。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +470,20 @@
         <source>Save log…</source>
         <translation>保存日志…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>已暂停 · %n 行新数据</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>日志已满：正在显示的行正被丢弃。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +556,29 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>大多数 Korvel 设备使用的 USB 转串口驱动</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>该库大于 %1 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>磁盘写入跟不上行的速度</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>此处未能写入的行：%n（%1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +668,32 @@
         <translation>设备指令</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>输入要发送的数据…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>发送 (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>历史</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>发送历史</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>清空历史</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>暂无历史记录</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>打开串口失败</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>停止持续记录</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>清空监视器</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>关闭串口</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>打开串口</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>检查更新…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +765,14 @@
         <source>PATH</source>
         <translation>路径</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 已消失</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>请选择端口</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +811,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>无法启动更新脚本 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>它大于 %1 字节。</translation>
     </message>
 </context>
 <context>
@@ -792,6 +884,25 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>传输未能按时完成（%n 秒）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>响应大于 %1 字节，超出了此请求可能需要的大小。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>下载在 %n 秒内没有进展。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +944,71 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>当前正在记录到 %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>保存将停止记录到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>输入要发送的数据…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>发送格式</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter 发送 · Shift+Enter 换行</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter 发送</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>发送 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>发送历史</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>清空历史</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>暂无历史记录</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>串口已断开。</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>串口 %1 已断开。</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1136,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env 中的 API 密钥含有控制字符（如 NUL 或换行符），未发送。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1217,6 @@
         <translation>设备</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 个型号 · %2 条指令</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -1054,6 +1227,26 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter 发送（Shift+Enter 换行）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n 个型号</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n 条命令</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1274,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>软件包地址“%1”不是 http 或 https 地址，未下载任何内容。</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>软件包大于更新服务声明的 %1 字节。</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1317,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>必须安装此更新才能继续使用本应用。</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>打开下载页面</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>批处理 %1 · 第 %2 步</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>正在记录到 %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — 单击打开所在文件夹</translation>
     </message>
 </context>
 </TS>

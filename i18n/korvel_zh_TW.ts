@@ -222,6 +222,38 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>此平台尚不支援自動更新——請手動下載新版本。</translation>
     </message>
+    <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>未放入傳送框：%L1 個字元超過了命令允許的長度（%L2）。</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>填入參數後，此命令將超過 %L1 個字元，超出命令允許的長度；請檢查參數值。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>連續日誌 %1 已恢復寫入。未能寫入的行：%n（%2）；檔案中有一行標出了位置。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>未能寫入連續日誌 %1 的行：%n（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>新的命令庫已在使用，但無法保存以供下次啟動使用：%1</translation>
+    </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>傳送模式已切換為 ASCII：此命令為文字。</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>已顯示 %1 的序列埠設定，供下次開啟使用：%2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +373,14 @@
         <source>Add step</source>
         <translation>新增步驟</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>刪除範本</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>刪除範本「%1」？此操作無法復原。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -430,6 +470,20 @@
         <source>Save log…</source>
         <translation>儲存記錄…</translation>
     </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>已暫停 · %n 行新資料</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>日誌已滿：正在顯示的行正被捨棄。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -502,6 +556,29 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>大多數 Korvel 裝置使用的 USB 轉序列埠驅動程式</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>該庫大於 %1 位元組。</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>磁碟寫入跟不上行的速度</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>此處未能寫入的行：%n（%1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -591,36 +668,32 @@
         <translation>裝置指令</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>輸入要傳送的資料…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>傳送 (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>歷史記錄</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>傳送歷史記錄</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>清除歷史記錄</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>尚無歷史記錄</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>無法開啟序列埠</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>停止持續記錄</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>清除監視器</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>關閉序列埠</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>開啟序列埠</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>檢查更新…</translation>
     </message>
 </context>
 <context>
@@ -692,6 +765,14 @@
         <source>PATH</source>
         <translation>路徑</translation>
     </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 已消失</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>請選擇連接埠</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -730,6 +811,17 @@
     <message>
         <source>could not start the updater script %1</source>
         <translation>無法啟動更新指令碼 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>它大於 %1 位元組。</translation>
     </message>
 </context>
 <context>
@@ -792,6 +884,25 @@
     </message>
 </context>
 <context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>傳輸未能按時完成（%n 秒）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>回應大於 %1 位元組，超出此請求可能需要的大小。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>下載在 %n 秒內沒有進展。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveLogDialog</name>
     <message>
         <source>Save session log</source>
@@ -833,12 +944,71 @@
         <source>Save</source>
         <translation>儲存</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>目前正在記錄到 %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>儲存將停止記錄到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>輸入要傳送的資料…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>傳送格式</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter 傳送 · Shift+Enter 換行</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter 傳送</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>傳送 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>歷史記錄</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>傳送歷史記錄</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>清除歷史記錄</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>尚無歷史記錄</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>序列埠已中斷連線。</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>序列埠 %1 已中斷連線。</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1136,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env 中的 API 金鑰含有控制字元（如 NUL 或換行），未傳送。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1040,10 +1217,6 @@
         <translation>裝置</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 個型號 · %2 個指令</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>還原預設值</translation>
     </message>
@@ -1054,6 +1227,26 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter 傳送（Shift+Enter 換行）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n 個型號</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n 條命令</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1274,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>套件位址「%1」不是 http 或 https 位址，未下載任何內容。</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>套件大於更新服務宣告的 %1 位元組。</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1317,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>必須安裝此更新才能繼續使用本應用程式。</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>開啟下載頁面</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>批次 %1 · 第 %2 步</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>正在記錄到 %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — 按一下開啟所在資料夾</translation>
     </message>
 </context>
 </TS>

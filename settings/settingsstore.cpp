@@ -28,6 +28,7 @@ const QString kCommandOrder = QStringLiteral("send/commandOrder");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
 const QString kLastLogDirectory = QStringLiteral("log/lastDirectory");
 const QString kHistory = QStringLiteral("send/history");
+const QString kHistoryModes = QStringLiteral("send/historyModes");
 const QString kContinuous = QStringLiteral("log/continuousEnabled");
 const QString kCustomTemplates = QStringLiteral("send/customTemplates");
 const QString kBatchCommands = QStringLiteral("send/batchCommands");
@@ -241,6 +242,16 @@ void SettingsStore::setCommandHistory(const QStringList& history)
     write(kHistory, history);
 }
 
+QStringList SettingsStore::commandHistoryModes() const
+{
+    return read(kHistoryModes, QStringList()).toStringList();
+}
+
+void SettingsStore::setCommandHistory(const QStringList& history, const QStringList& modes)
+{
+    writeAll({{kHistory, history}, {kHistoryModes, modes}});
+}
+
 bool SettingsStore::continuousLoggingEnabled() const
 {
     return read(kContinuous, false).toBool();
@@ -430,6 +441,11 @@ void SettingsStore::setCachedLibraryJson(const QString& json)
     write(kCachedLibrary, json);
 }
 
+void SettingsStore::removeCachedLibraryJson()
+{
+    writeAll({}, {kCachedLibrary});
+}
+
 QDateTime SettingsStore::lastLibraryCheckAt() const
 {
     return read(kLastCheckAt, QDateTime()).toDateTime();
@@ -454,6 +470,7 @@ namespace {
 
 const QString kRecentPortPaths = QStringLiteral("serial/recentPaths");
 const QString kAutoReconnect = QStringLiteral("serial/autoReconnect");
+const QString kEnterSends = QStringLiteral("send/enterSends");
 
 } // namespace
 
@@ -475,4 +492,14 @@ bool SettingsStore::autoReconnect() const
 void SettingsStore::setAutoReconnect(bool enabled)
 {
     write(kAutoReconnect, enabled);
+}
+
+bool SettingsStore::enterSends() const
+{
+    return read(kEnterSends, false).toBool();
+}
+
+void SettingsStore::setEnterSends(bool enabled)
+{
+    write(kEnterSends, enabled);
 }

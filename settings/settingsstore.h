@@ -56,6 +56,12 @@ public:
 
     QStringList commandHistory() const;
     void setCommandHistory(const QStringList& history);
+    /// How the history's texts were sent ("send/historyModes", beside the
+    /// texts so that a version that knows only "send/history" still reads
+    /// them); see CommandHistoryModel for the entries' form.
+    QStringList commandHistoryModes() const;
+    /// Writes the texts and their modes in one go.
+    void setCommandHistory(const QStringList& history, const QStringList& modes);
 
     bool continuousLoggingEnabled() const;
     void setContinuousLoggingEnabled(bool enabled);
@@ -94,8 +100,11 @@ public:
     /// Forgets the language, both fonts and the theme; everything else stays.
     void resetDisplayPreferences();
 
+    /// A downloaded library as earlier versions kept it here; it now has a file of its own
+    /// (LibraryCache), and this is read only to move it there.
     QString cachedLibraryJson() const;
     void setCachedLibraryJson(const QString& json);
+    void removeCachedLibraryJson();
 
     QDateTime lastLibraryCheckAt() const;
     void setLastLibraryCheckAt(const QDateTime& at);
@@ -111,6 +120,11 @@ public:
     /// ("serial/autoReconnect", on unless the user turned it off).
     bool autoReconnect() const;
     void setAutoReconnect(bool enabled);
+
+    /// Whether Enter alone sends the draft, Shift+Enter then starting a new
+    /// line ("send/enterSends", off unless the user turned it on).
+    bool enterSends() const;
+    void setEnterSends(bool enabled);
 
     /// The default language for a system locale name such as "zh_TW":
     /// the first table entry with the same language part, else "en".

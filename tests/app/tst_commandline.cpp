@@ -70,7 +70,8 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        korveltest::failOnQmlWarnings();
+        korveltest::clearSettings();
         systemPorts().clear();
     }
 

@@ -80,7 +80,8 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        korveltest::failOnQmlWarnings();
+        korveltest::clearSettings();
         QVERIFY(m_window.load(kWatched));
     }
     void cleanup()
