@@ -64,7 +64,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         g_ports.clear();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }

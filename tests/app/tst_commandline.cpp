@@ -73,7 +73,7 @@ private slots:
     void init()
     {
         korveltest::failOnQmlWarnings();
-        QSettings().clear();
+        korveltest::clearSettings();
         systemPorts().clear();
     }
 

@@ -32,7 +32,7 @@ class TestEndToEnd : public QObject
 
 private slots:
     void initTestCase() { korveltest::isolateSettingsInEnglish(); }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void jsonRequestGetsAJsonLine_data()
     {

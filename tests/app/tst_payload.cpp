@@ -13,7 +13,7 @@ class TestPayload : public QObject
 
 private slots:
     void initTestCase() { korveltest::isolateSettingsInEnglish(); }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void asciiPayload_data()
     {

@@ -36,7 +36,7 @@ class TestSession : public QObject
 
 private slots:
     void initTestCase() { korveltest::isolateSettingsInEnglish(); }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void openLogsAnnouncesAndStores_data()
     {
