@@ -4,6 +4,7 @@
 // versions, descriptions, names and release notes. None of it may crash the window or reach a
 // text item whole.
 #include "app/appcontroller.h"
+#include "buildinfo.h"
 #include "library/commandlistmodel.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
