@@ -5,6 +5,7 @@
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
 #include "library/records.h"
+#include "log/fieldmonitor.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
 #include "serial/portlistmodel.h"
@@ -94,6 +95,8 @@ class AppController : public QObject
     Q_PROPERTY(int runningBatchRow READ runningBatchRow NOTIFY batchStateChanged)
     Q_PROPERTY(QString batchProgressText READ batchProgressText NOTIFY batchStateChanged)
     Q_PROPERTY(LogListModel* logModel READ logModel CONSTANT)
+    /// The fields panel: the received lines' fields as a table and a plot.
+    Q_PROPERTY(FieldMonitor* fields READ fields CONSTANT)
     Q_PROPERTY(CommandListModel* commandModel READ commandModel CONSTANT)
     Q_PROPERTY(PortListModel* portListModel READ portListModel CONSTANT)
     Q_PROPERTY(CommandHistoryModel* commandHistoryModel READ commandHistoryModel CONSTANT)
@@ -184,6 +187,7 @@ public:
     // Models
     BatchCommandModel* batchCommandModel() const { return m_batchModel; }
     LogListModel* logModel() const { return m_logModel; }
+    FieldMonitor* fields() const { return m_fields; }
     CommandListModel* commandModel() const { return m_commandModel; }
     PortListModel* portListModel() const { return m_portListModel; }
     CommandHistoryModel* commandHistoryModel() const { return m_historyModel; }
@@ -375,6 +379,7 @@ private:
     QString m_offeredVersion;
 
     LogListModel* m_logModel = nullptr;
+    FieldMonitor* m_fields = nullptr;
     CommandListModel* m_commandModel = nullptr;
     PortListModel* m_portListModel = nullptr;
     CommandHistoryModel* m_historyModel = nullptr;

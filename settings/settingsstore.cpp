@@ -476,3 +476,19 @@ void SettingsStore::setAutoReconnect(bool enabled)
 {
     write(kAutoReconnect, enabled);
 }
+
+namespace {
+
+const QString kFieldsPanel = QStringLiteral("view/fieldsPanel");
+
+} // namespace
+
+bool SettingsStore::fieldsPanelShown() const
+{
+    return read(kFieldsPanel, true).toBool();
+}
+
+void SettingsStore::setFieldsPanelShown(bool shown)
+{
+    write(kFieldsPanel, shown);
+}

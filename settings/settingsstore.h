@@ -112,6 +112,11 @@ public:
     bool autoReconnect() const;
     void setAutoReconnect(bool enabled);
 
+    /// Whether the panel of received fields (their table and plot) is shown
+    /// ("view/fieldsPanel", shown unless the user hid it).
+    bool fieldsPanelShown() const;
+    void setFieldsPanelShown(bool shown);
+
     /// The default language for a system locale name such as "zh_TW":
     /// the first table entry with the same language part, else "en".
     static QString languageForLocaleName(const QString& localeName);
