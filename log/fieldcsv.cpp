@@ -56,7 +56,7 @@ bool write(const FieldStore& store, QIODevice& device)
         if (time != stampTime) {
             stampTime = time;
             stamp = QDateTime::fromMSecsSinceEpoch(time, QTimeZone::utc())
-                        .toString(Qt::ISODateWithMs)
+                        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"))
                         .toLatin1();
         }
         // The lines of one arrival share a time: the n-th sample of each

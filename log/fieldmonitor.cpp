@@ -59,19 +59,19 @@ QString FieldMonitor::composeNotice() const
         if (refused > m_store.refusedNames().size()) {
             names += QStringLiteral(", \u2026");
         }
-        parts
-            << (refused >= FieldStore::MaxRefusedNames
-                    ? tr("Only the first %1 fields are kept; at least %n more were not added: %2.",
-                         nullptr, refused)
-                    : tr("Only the first %1 fields are kept; %n more were not added: %2.", nullptr,
-                         refused))
-                   .arg(FieldStore::MaxFields)
-                   .arg(names);
+        // English reads the same for any count; catalogues have plural forms.
+        parts << (refused >= FieldStore::MaxRefusedNames
+                      ? tr("Only the first %1 fields are kept. Not added (%n or more): %2.",
+                           nullptr, refused)
+                      : tr("Only the first %1 fields are kept. Not added (%n): %2.", nullptr,
+                           refused))
+                     .arg(FieldStore::MaxFields)
+                     .arg(names);
     }
     const FieldStore::LineCounts& lines = m_store.lineCounts();
     const qint64 unread = lines.brokenJson + lines.tooDeep + lines.tooLong;
     if (unread > 0) {
-        parts << tr("%n line(s) not read: broken JSON, nested deeper than %1 levels or longer "
+        parts << tr("Lines not read (%n): broken JSON, nested deeper than %1 levels or longer "
                     "than %2 KiB.",
                     nullptr, int(qMin<qint64>(unread, std::numeric_limits<int>::max())))
                      .arg(FieldExtractor::MaxDepth)

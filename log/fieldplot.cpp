@@ -254,16 +254,16 @@ void FieldPlot::shownTimes(qint64& from, qint64& to) const
 {
     const FieldStore& store = m_monitor->store();
     to = m_paused ? m_pausedAt : store.lastTime();
-    if (m_windowSeconds > 0) {
-        from = to - qint64(m_windowSeconds) * 1000 + 1;
-        return;
-    }
+    // Until the samples fill the window they fill the width.
     from = to;
     for (const int index : store.plottedFields()) {
         const SampleSeries& samples = store.field(index).samples;
         if (!samples.isEmpty()) {
             from = qMin(from, samples.timeAt(samples.first()));
         }
+    }
+    if (m_windowSeconds > 0) {
+        from = qMax(from, to - qint64(m_windowSeconds) * 1000 + 1);
     }
     if (to - from < 1000) {
         from = to - 999;

@@ -29,8 +29,8 @@ class FieldPlot : public QQuickPaintedItem
     QML_ELEMENT
 
     Q_PROPERTY(FieldMonitor* monitor READ monitor WRITE setMonitor NOTIFY monitorChanged)
-    /// The time shown: the last windowSeconds up to the newest line; 0 shows
-    /// every kept sample.
+    /// The time shown: the last windowSeconds up to the newest line (less
+    /// while the samples span less); 0 shows every kept sample.
     Q_PROPERTY(
         int windowSeconds READ windowSeconds WRITE setWindowSeconds NOTIFY windowSecondsChanged)
     /// A paused plot stays as it is while samples are still taken in.

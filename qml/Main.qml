@@ -342,6 +342,14 @@ ApplicationWindow {
                         checked: monitor.paused
                         onToggled: monitor.paused = checked
                     }
+
+                    MenuItem {
+                        objectName: "fieldsMenuItem"
+                        text: qsTr("Fields and plot")
+                        checkable: true
+                        checked: AppController.fields.shown
+                        onToggled: AppController.fields.shown = checked
+                    }
                 }
 
                 Menu {
@@ -411,6 +419,15 @@ ApplicationWindow {
                         text: qsTr("Clear")
                         icon.source: "qrc:/icons/clear.svg"
                         onClicked: AppController.logModel.clear()
+                    }
+
+                    CompactToolButton {
+                        objectName: "fieldsToolButton"
+                        text: qsTr("Fields and plot")
+                        icon.source: "qrc:/icons/fields.svg"
+                        checkable: true
+                        checked: AppController.fields.shown
+                        onToggled: AppController.fields.shown = checked
                     }
 
                     ToolBarSeparator {}
@@ -614,6 +631,12 @@ ApplicationWindow {
                         Layout.fillHeight: true
                         wrapLines: serialPanel.wrapLines
                         onSaveLogRequested: saveLogDialog.open()
+                        onJsonRequested: lineNumber => jsonLineDialog.showLine(lineNumber)
+                    }
+
+                    FieldsPanel {
+                        Layout.fillWidth: true
+                        visible: AppController.fields.shown
                     }
 
                     CommandParamsPanel {
@@ -1001,6 +1024,10 @@ ApplicationWindow {
         id: saveLogDialog
 
         objectName: "saveLogDialog"
+    }
+
+    JsonLineDialog {
+        id: jsonLineDialog
     }
 
     SettingsAboutDialog {

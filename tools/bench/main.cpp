@@ -4,10 +4,12 @@
 // state (the store is full, so every batch also evicts).
 //
 // With --library it measures the device library instead: loading a large
-// vendor document, and one search keystroke in the command list.
+// vendor document, and one search keystroke in the command list. With
+// --fields, reading the fields of typical sensor lines into the field store.
 #include "app/appcontroller.h"
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
+#include "log/fieldstore.h"
 #include "log/loglistmodel.h"
 #include "settings/settingsstore.h"
 #include "tools/shared/residentmemory.h"
@@ -199,6 +201,86 @@ int runLibraryBench()
     return 0;
 }
 
+// Typical lines of sensors, with readings that change from line to line:
+// the JSON report of the issue's example device, the simulator's nested
+// report with an array, a label:value line and a line of bare numbers.
+QList<QByteArray> sensorLines(int count, const QString& shape)
+{
+    QList<QByteArray> lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray t = QByteArray::number(20 + (i % 97) * 0.1, 'f', 1);
+        const QByteArray h = QByteArray::number(40 + (i % 31));
+        const QByteArray lux = QByteArray::number(300 + (i % 211));
+        const int kind = shape == QLatin1String("json")      ? 0
+                         : shape == QLatin1String("nested")  ? 1
+                         : shape == QLatin1String("pairs")   ? 2
+                         : shape == QLatin1String("numbers") ? 3
+                                                             : i % 4;
+        switch (kind) {
+        case 0:
+            lines << R"({"event":"report","seq":)" + QByteArray::number(i) + R"(,"temperature":)" +
+                         t + R"(,"humidity":)" + h + R"(,"light":{"lux":)" + lux +
+                         R"(,"ir":12},"wifi":{"rssi":-61}})";
+            break;
+        case 1:
+            lines << R"({"event":"report","seq":)" + QByteArray::number(i) + R"(,"temperature":)" +
+                         t + R"(,"humidity":)" + h + R"(,"light":{"lux":)" + lux +
+                         R"(,"ir":31},"wifi":{"rssi":-58},)" + R"("accel":[0.01,-0.02,0.98]})";
+            break;
+        case 2:
+            lines << "seq:" + QByteArray::number(i) + " temperature:" + t + " humidity:" + h +
+                         " light:" + lux;
+            break;
+        default:
+            lines << t + ',' + h + ',' + lux;
+            break;
+        }
+    }
+    return lines;
+}
+
+// Reading fields: batches of 20 lines (what a read of the port holds at a
+// few hundred lines a second) into one store, in steady state.
+int runFieldsBench(double megabytes)
+{
+    std::printf("fields: lines read into the field store, batches of 20 lines\n");
+    double mixedMBps = 0;
+    for (const QString& shape :
+         {QStringLiteral("json"), QStringLiteral("nested"), QStringLiteral("pairs"),
+          QStringLiteral("numbers"), QStringLiteral("mixed")}) {
+        const QList<QByteArray> lines = sensorLines(1 << 14, shape);
+        qint64 periodBytes = 0;
+        for (const QByteArray& line : lines) {
+            periodBytes += line.size() + 2; // with the line end the device sent
+        }
+        FieldStore store;
+        qint64 time = 1'700'000'000'000;
+        auto feedOnce = [&] {
+            for (qsizetype i = 0; i < lines.size(); i += 20) {
+                store.addLines(time, lines.mid(i, 20));
+                time += 5;
+            }
+        };
+        feedOnce(); // the fields exist from now on
+        const qint64 target = qint64(megabytes * 1e6);
+        qint64 fed = 0;
+        QElapsedTimer timer;
+        timer.start();
+        while (fed < target) {
+            feedOnce();
+            fed += periodBytes;
+        }
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        const double mbps = double(fed) / 1e6 / seconds;
+        std::printf("fields_%s_MBps: %.1f (%.0f lines/s, %d fields)\n", qPrintable(shape), mbps,
+                    double(fed) / double(periodBytes) * lines.size() / seconds, store.count());
+        mixedMBps = mbps;
+    }
+    std::printf("fields_MBps: %.1f\n", mixedMBps);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -237,11 +319,19 @@ int main(int argc, char* argv[])
     parser.addOption(memoryLines);
     parser.addOption(libraryMode);
     parser.addOption(chunkOption);
+    QCommandLineOption fieldsMode(
+        QStringLiteral("fields"),
+        QStringLiteral("Measure reading the fields of sensor lines (JSON, nested JSON, "
+                       "label:value, bare numbers and a mix) instead; --megabytes per shape."));
     parser.addOption(noFeedOption);
+    parser.addOption(fieldsMode);
     parser.process(app);
     if (parser.isSet(libraryMode)) {
         QSettings().clear();
         return runLibraryBench();
+    }
+    if (parser.isSet(fieldsMode)) {
+        return runFieldsBench(parser.value(megabytes).toDouble());
     }
 
     constexpr int lineLength = 40;
