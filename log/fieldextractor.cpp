@@ -111,9 +111,79 @@ qint64 decimalExponent(const char* p, const char* end)
     return exponent;
 }
 
+// The common case quickly and exactly: at most 15 significant digits and a
+// power of ten up to 22 are both doubles, so one multiplication or division
+// rounds correctly. False for anything else.
+bool parseSimpleDouble(const char* p, const char* end, double& value)
+{
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negative = p < end && *p == '-';
+    if (negative) {
+        ++p;
+    }
+    quint64 mantissa = 0;
+    int significant = 0;
+    int exponent = 0;
+    bool digits = false;
+    bool point = false;
+    for (; p < end; ++p) {
+        if (*p == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!isDigit(*p)) {
+            break;
+        }
+        digits = true;
+        if (mantissa != 0 || *p != '0') {
+            if (++significant > 15) {
+                return false;
+            }
+            mantissa = mantissa * 10 + quint64(*p - '0');
+        }
+        if (point) {
+            --exponent;
+        }
+    }
+    if (!digits) {
+        return false;
+    }
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negativeExponent = p < end && *p == '-';
+        if (p < end && (*p == '+' || *p == '-')) {
+            ++p;
+        }
+        int written = 0;
+        bool exponentDigits = false;
+        for (; p < end && isDigit(*p); ++p) {
+            exponentDigits = true;
+            written = qMin(written * 10 + (*p - '0'), 100000);
+        }
+        if (!exponentDigits) {
+            return false;
+        }
+        exponent += negativeExponent ? -written : written;
+    }
+    if (p != end || exponent < -22 || exponent > 22) {
+        return false;
+    }
+    double result = double(mantissa);
+    if (mantissa != 0) {
+        result = exponent < 0 ? result / powers[-exponent] : result * powers[exponent];
+    }
+    value = negative ? -result : result;
+    return true;
+}
+
 bool parseDouble(const char* begin, const char* end, double& value, bool& outOfRange)
 {
     outOfRange = false;
+    if (parseSimpleDouble(begin, end, value)) {
+        return true;
+    }
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range && result.ptr == end) {
@@ -168,11 +238,11 @@ FieldExtractor::NumberText readCheckedNumber(const char* begin, const char* end,
 }
 
 // The decimal digits of a small count, without an allocation.
-void appendNumber(QByteArray& out, int number)
+void appendNumber(std::string& out, int number)
 {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, number);
-    out.append(digits, result.ptr - digits);
+    out.append(digits, size_t(result.ptr - digits));
 }
 
 } // namespace
@@ -213,7 +283,7 @@ FieldExtractor::NumberText FieldExtractor::readLooseNumber(const char* begin, co
 struct JsonFieldHandler
 {
     FieldExtractor& extractor;
-    QByteArray prefix;
+    std::string& prefix;
     // Length of the prefix at the start of each open object or array.
     qsizetype starts[FieldExtractor::MaxDepth + 2] = {};
     int depth = 0;
@@ -222,8 +292,8 @@ struct JsonFieldHandler
               bool escaped)
     {
         FieldExtractor::Field field;
-        field.pathOffset = extractor.m_paths.size();
-        field.pathSize = prefix.size();
+        field.pathOffset = qsizetype(extractor.m_paths.size());
+        field.pathSize = qsizetype(prefix.size());
         field.kind = kind;
         field.value = value;
         field.raw = raw;
@@ -233,31 +303,31 @@ struct JsonFieldHandler
         extractor.m_fields.push_back(field);
     }
 
-    void beginObject() { starts[++depth] = prefix.size(); }
-    void beginArray() { starts[++depth] = prefix.size(); }
-    void endObject() { prefix.truncate(starts[depth--]); }
-    void endArray() { prefix.truncate(starts[depth--]); }
+    void beginObject() { starts[++depth] = qsizetype(prefix.size()); }
+    void beginArray() { starts[++depth] = qsizetype(prefix.size()); }
+    void endObject() { prefix.resize(size_t(starts[depth--])); }
+    void endArray() { prefix.resize(size_t(starts[depth--])); }
 
     void key(const char* b, const char* e, bool escaped)
     {
         const qsizetype start = starts[depth];
-        prefix.truncate(start);
+        prefix.resize(size_t(start));
         if (start > 0) {
-            prefix.append('.');
+            prefix.push_back('.');
         }
         if (escaped) {
             JsonScan::appendUnescaped(prefix, b, e);
         } else {
-            prefix.append(b, e - b);
+            prefix.append(b, size_t(e - b));
         }
     }
 
     void item(int index)
     {
-        prefix.truncate(starts[depth]);
-        prefix.append('[');
+        prefix.resize(size_t(starts[depth]));
+        prefix.push_back('[');
         appendNumber(prefix, index);
-        prefix.append(']');
+        prefix.push_back(']');
     }
 
     void number(const char* b, const char* e)
@@ -332,8 +402,8 @@ FieldExtractor::Shape FieldExtractor::extract(QByteArrayView line)
 
 FieldExtractor::Shape FieldExtractor::extractJson(const char* begin, const char* end)
 {
-    JsonFieldHandler handler{*this, {}};
-    handler.prefix.reserve(256);
+    m_prefix.clear();
+    JsonFieldHandler handler{*this, m_prefix};
     JsonScan::Options options;
     options.maxDepth = MaxDepth;
     options.allowNonFinite = true;
@@ -373,7 +443,7 @@ FieldExtractor::Shape FieldExtractor::extractPlotterLine(const char* begin, cons
         const char* value = token;
         const char* valueEnd = tokenEnd;
         Field field;
-        field.pathOffset = m_paths.size();
+        field.pathOffset = qsizetype(m_paths.size());
         if (labelled) {
             if (tokenEnd == token) {
                 return Shape::Other;
@@ -387,11 +457,11 @@ FieldExtractor::Shape FieldExtractor::extractPlotterLine(const char* begin, cons
                 ++p;
             }
             valueEnd = p;
-            m_paths.append(token, tokenEnd - token);
+            m_paths.append(token, size_t(tokenEnd - token));
         } else {
             appendNumber(m_paths, position);
         }
-        field.pathSize = m_paths.size() - field.pathOffset;
+        field.pathSize = qsizetype(m_paths.size()) - field.pathOffset;
         field.raw = value;
         field.rawSize = valueEnd - value;
         const NumberText number = readLooseNumber(value, valueEnd, field.value);

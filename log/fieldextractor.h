@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <string>
 #include <vector>
 
 /// Reads the fields of one received line, in one of three shapes:
@@ -59,7 +60,7 @@ public:
     /// The name of a field, as UTF-8 (JSON escapes resolved).
     QByteArrayView path(const Field& field) const
     {
-        return QByteArrayView(m_paths.constData() + field.pathOffset, field.pathSize);
+        return QByteArrayView(m_paths.data() + field.pathOffset, field.pathSize);
     }
 
     enum class NumberText : quint8 { Number, BeyondRange, NotANumber };
@@ -77,5 +78,8 @@ private:
     Shape extractPlotterLine(const char* begin, const char* end);
 
     std::vector<Field> m_fields;
-    QByteArray m_paths;
+    // The names of the fields, one after the other, and the name of the
+    // object or array being read; kept between lines to save allocations.
+    std::string m_paths;
+    std::string m_prefix;
 };

@@ -105,7 +105,8 @@ FieldStore::Changes FieldStore::addLines(qint64 time, const QList<QByteArray>& l
 FieldStore::Changes FieldStore::addLine(qint64 time, QByteArrayView line)
 {
     Changes changes;
-    switch (m_extractor.extract(line)) {
+    const FieldExtractor::Shape shape = m_extractor.extract(line);
+    switch (shape) {
     case FieldExtractor::Shape::Json:
         ++m_lines.json;
         break;
@@ -138,8 +139,9 @@ FieldStore::Changes FieldStore::addLine(qint64 time, QByteArrayView line)
     const int before = int(m_fields.size());
     const int refusedBefore = m_refusedCount;
     m_lineIndices.resize(size_t(count));
+    std::vector<CacheEntry>& layout = layoutFor(shape);
     for (int k = 0; k < count; ++k) {
-        m_lineIndices[size_t(k)] = resolve(k, m_extractor.path(values[size_t(k)]));
+        m_lineIndices[size_t(k)] = resolve(layout, k, m_extractor.path(values[size_t(k)]));
     }
     // A name given twice in one line: the last value counts, as in most
     // JSON readers.
@@ -168,10 +170,33 @@ FieldStore::Changes FieldStore::addLine(qint64 time, QByteArrayView line)
     return changes;
 }
 
-int FieldStore::resolve(int position, QByteArrayView key)
+std::vector<FieldStore::CacheEntry>& FieldStore::layoutFor(FieldExtractor::Shape shape)
 {
-    if (position < int(m_cache.size())) {
-        const CacheEntry& cached = m_cache[size_t(position)];
+    const std::vector<FieldExtractor::Field>& values = m_extractor.fields();
+    const QByteArrayView first = values.empty() ? QByteArrayView() : m_extractor.path(values[0]);
+    Layout* oldest = &m_layouts[0];
+    for (Layout& layout : m_layouts) {
+        if (layout.shape == shape && !layout.entries.empty() &&
+            layout.entries[0].key.size() == first.size() &&
+            std::memcmp(layout.entries[0].key.constData(), first.data(), size_t(first.size())) ==
+                0) {
+            layout.used = m_lineSerial;
+            return layout.entries;
+        }
+        if (layout.used < oldest->used) {
+            oldest = &layout;
+        }
+    }
+    oldest->shape = shape;
+    oldest->used = m_lineSerial;
+    oldest->entries.clear();
+    return oldest->entries;
+}
+
+int FieldStore::resolve(std::vector<CacheEntry>& layout, int position, QByteArrayView key)
+{
+    if (position < int(layout.size())) {
+        const CacheEntry& cached = layout[size_t(position)];
         if (cached.key.size() == key.size() &&
             std::memcmp(cached.key.constData(), key.data(), size_t(key.size())) == 0) {
             return cached.index;
@@ -191,10 +216,10 @@ int FieldStore::resolve(int position, QByteArrayView key)
         }
     }
     if (position < CachedPositions) {
-        if (position >= int(m_cache.size())) {
-            m_cache.resize(size_t(position) + 1);
+        if (position >= int(layout.size())) {
+            layout.resize(size_t(position) + 1);
         }
-        m_cache[size_t(position)] = {key.toByteArray(), index};
+        layout[size_t(position)] = {key.toByteArray(), index};
     }
     return index;
 }
@@ -266,7 +291,9 @@ void FieldStore::clear()
 {
     m_fields.clear();
     m_index.clear();
-    m_cache.clear();
+    for (Layout& layout : m_layouts) {
+        layout = Layout();
+    }
     m_refused.clear();
     m_refusedNames.clear();
     m_refusedCount = 0;
@@ -292,10 +319,10 @@ QString FieldStore::latestText(int index) const
         return f.latestValue != 0 ? QStringLiteral("true") : QStringLiteral("false");
     case ValueKind::Text:
         if (f.latestEscaped) {
-            QByteArray text;
+            std::string text;
             JsonScan::appendUnescaped(text, f.latestRaw.constData(),
                                       f.latestRaw.constData() + f.latestRaw.size());
-            return QString::fromUtf8(text);
+            return QString::fromUtf8(text.data(), qsizetype(text.size()));
         }
         return QString::fromUtf8(f.latestRaw);
     case ValueKind::NoNumber:

@@ -130,23 +130,34 @@ public:
     QList<int> plottedFields() const;
 
 private:
-    int resolve(int position, QByteArrayView key);
-    void refuse(QByteArrayView key);
-    void apply(Field& field, const FieldExtractor::Field& value, qint64 time, Changes& changes);
-    int freeColour(int colours) const;
-
     struct CacheEntry
     {
         QByteArray key;
         int index = -1;
     };
 
+    int resolve(std::vector<CacheEntry>& layout, int position, QByteArrayView key);
+    /// The remembered names of lines like this one (same shape and first
+    /// name), or a fresh place for them in place of the least recent.
+    std::vector<CacheEntry>& layoutFor(FieldExtractor::Shape shape);
+    void refuse(QByteArrayView key);
+    void apply(Field& field, const FieldExtractor::Field& value, qint64 time, Changes& changes);
+    int freeColour(int colours) const;
+
     FieldExtractor m_extractor;
     std::vector<Field> m_fields;
     QHash<QByteArray, int> m_index;
-    // The names of the previous line by position: a device prints the same
-    // fields in the same order, so most names are found without hashing.
-    std::vector<CacheEntry> m_cache;
+    // The names of recent lines by position, for a few kinds of line: a
+    // device prints the same fields in the same order, so most names are
+    // found without hashing.
+    struct Layout
+    {
+        FieldExtractor::Shape shape = FieldExtractor::Shape::Other;
+        quint64 used = 0;
+        std::vector<CacheEntry> entries;
+    };
+    static constexpr int Layouts = 4;
+    Layout m_layouts[Layouts];
     std::vector<int> m_lineIndices;
     QSet<QByteArray> m_refused;
     QStringList m_refusedNames;

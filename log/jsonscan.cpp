@@ -21,28 +21,28 @@ unsigned readHex4(const char* p)
                     hexValue(p[3]));
 }
 
-void appendCodePoint(QByteArray& out, char32_t c)
+void appendCodePoint(std::string& out, char32_t c)
 {
     if (c < 0x80) {
-        out.append(char(c));
+        out.push_back(char(c));
     } else if (c < 0x800) {
-        out.append(char(0xC0 | (c >> 6)));
-        out.append(char(0x80 | (c & 0x3F)));
+        out.push_back(char(0xC0 | (c >> 6)));
+        out.push_back(char(0x80 | (c & 0x3F)));
     } else if (c < 0x10000) {
-        out.append(char(0xE0 | (c >> 12)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        out.push_back(char(0xE0 | (c >> 12)));
+        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (c & 0x3F)));
     } else {
-        out.append(char(0xF0 | (c >> 18)));
-        out.append(char(0x80 | ((c >> 12) & 0x3F)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        out.push_back(char(0xF0 | (c >> 18)));
+        out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (c & 0x3F)));
     }
 }
 
 } // namespace
 
-void appendUnescaped(QByteArray& out, const char* begin, const char* end)
+void appendUnescaped(std::string& out, const char* begin, const char* end)
 {
     const char* p = begin;
     while (p < end) {
@@ -50,7 +50,7 @@ void appendUnescaped(QByteArray& out, const char* begin, const char* end)
         while (backslash < end && *backslash != '\\') {
             ++backslash;
         }
-        out.append(p, backslash - p);
+        out.append(p, size_t(backslash - p));
         if (backslash >= end) {
             return;
         }
@@ -61,19 +61,19 @@ void appendUnescaped(QByteArray& out, const char* begin, const char* end)
         const char c = *p++;
         switch (c) {
         case 'b':
-            out.append('\b');
+            out.push_back('\b');
             break;
         case 'f':
-            out.append('\f');
+            out.push_back('\f');
             break;
         case 'n':
-            out.append('\n');
+            out.push_back('\n');
             break;
         case 'r':
-            out.append('\r');
+            out.push_back('\r');
             break;
         case 't':
-            out.append('\t');
+            out.push_back('\t');
             break;
         case 'u': {
             if (end - p < 4) {
@@ -95,7 +95,7 @@ void appendUnescaped(QByteArray& out, const char* begin, const char* end)
             break;
         }
         default: // " \ /
-            out.append(c);
+            out.push_back(c);
             break;
         }
     }

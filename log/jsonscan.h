@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QtGlobal>
+
+#include <string>
 
 /// A JSON reader that builds no tree: it walks one buffer and tells a
 /// handler what it meets, in the order written. Keys keep their order and
@@ -51,7 +52,7 @@ struct Outcome
 /// Appends the UTF-8 of a string's content as written between its quotes
 /// (escapes already checked by Reader), its escapes resolved. A lone
 /// surrogate becomes U+FFFD.
-void appendUnescaped(QByteArray& out, const char* begin, const char* end);
+void appendUnescaped(std::string& out, const char* begin, const char* end);
 
 /// Length of the valid UTF-8 sequence at @p p (at most @p end), or 0 when
 /// none starts there.

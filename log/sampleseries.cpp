@@ -18,28 +18,22 @@ qsizetype SampleSeries::levelOffset(int level)
 
 void SampleSeries::append(qint64 time, double value)
 {
-    if (m_end > m_first) {
-        time = qMax(time, timeAt(m_end - 1));
+    if (m_end > m_first && time < m_lastTime) {
+        time = m_lastTime;
     }
-    if (m_end == m_base + qint64(m_chunks.size()) * ChunkSize) {
+    m_lastTime = time;
+    if (m_end == m_capacityEnd) {
         m_chunks.push_back(m_spare ? std::move(m_spare) : std::make_unique<Chunk>());
+        m_capacityEnd += ChunkSize;
     }
     Chunk& chunk = *m_chunks.back();
-    const qsizetype offset = qsizetype((m_end - m_base) % ChunkSize);
+    const qsizetype offset = qsizetype(m_end - (m_capacityEnd - ChunkSize));
     chunk.times[offset] = time;
     chunk.values[offset] = value;
-    for (int level = 0; level < Levels; ++level) {
-        const qsizetype block = SmallestBlock << level;
-        const qsizetype slot = levelOffset(level) + offset / block;
-        if (offset % block == 0) {
-            chunk.mins[slot] = value;
-            chunk.maxs[slot] = value;
-        } else {
-            chunk.mins[slot] = qMin(chunk.mins[slot], value);
-            chunk.maxs[slot] = qMax(chunk.maxs[slot], value);
-        }
-    }
     ++m_end;
+    if ((offset + 1) % SmallestBlock == 0) {
+        completeBlocks(chunk, offset + 1);
+    }
     if (size() > m_capacity) {
         ++m_first;
         if (m_first - m_base == ChunkSize) {
@@ -50,6 +44,27 @@ void SampleSeries::append(qint64 time, double value)
     }
 }
 
+void SampleSeries::completeBlocks(Chunk& chunk, qsizetype end)
+{
+    // The smallest block from its samples, each larger one from its halves.
+    const qsizetype first = end - SmallestBlock;
+    double low = chunk.values[first];
+    double high = low;
+    for (qsizetype i = first + 1; i < end; ++i) {
+        low = qMin(low, chunk.values[i]);
+        high = qMax(high, chunk.values[i]);
+    }
+    qsizetype slot = levelOffset(0) + first / SmallestBlock;
+    chunk.mins[slot] = low;
+    chunk.maxs[slot] = high;
+    for (int level = 1; level < Levels && end % (SmallestBlock << level) == 0; ++level) {
+        const qsizetype half = levelOffset(level - 1) + 2 * (end / (SmallestBlock << level) - 1);
+        slot = levelOffset(level) + end / (SmallestBlock << level) - 1;
+        chunk.mins[slot] = qMin(chunk.mins[half], chunk.mins[half + 1]);
+        chunk.maxs[slot] = qMax(chunk.maxs[half], chunk.maxs[half + 1]);
+    }
+}
+
 void SampleSeries::clear()
 {
     if (!m_spare && !m_chunks.empty()) {
@@ -57,8 +72,10 @@ void SampleSeries::clear()
     }
     m_chunks.clear();
     m_base = 0;
+    m_capacityEnd = 0;
     m_first = 0;
     m_end = 0;
+    m_lastTime = 0;
 }
 
 qint64 SampleSeries::timeAt(qint64 n) const

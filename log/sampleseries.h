@@ -9,8 +9,9 @@
 /// The kept samples of one numeric field: times (ms since the epoch, never
 /// decreasing) and values, at most a capacity of them, the oldest dropped
 /// first. Samples are numbered from 0 since the last clear; a number keeps
-/// its sample while older ones are dropped. Besides the samples, each run of
-/// 16, 32, … 4096 samples keeps its smallest and largest value, so that the
+/// its sample while older ones are dropped. Besides the samples, each whole
+/// run of 16, 32, … 4096 samples keeps its smallest and largest value (worked
+/// out once, when its last sample comes in), so that the
 /// extremes of any range are found in time that grows with the logarithm of
 /// its length: a plot asks for one range per pixel column and does not read
 /// every sample it shows.
@@ -85,13 +86,18 @@ private:
 
     const Chunk& chunkOf(qint64 n) const { return *m_chunks[size_t((n - m_base) / ChunkSize)]; }
     static qsizetype levelOffset(int level);
+    /// Works out the extremes of the blocks that end at @p end (an offset in
+    /// the chunk), now that their last sample is in.
+    static void completeBlocks(Chunk& chunk, qsizetype end);
 
     qsizetype m_capacity;
     std::deque<std::unique_ptr<Chunk>> m_chunks;
     // One emptied chunk is kept for reuse, so that a full series that drops
     // and adds samples allocates nothing.
     std::unique_ptr<Chunk> m_spare;
-    qint64 m_base = 0; // number of the first sample of the first chunk
+    qint64 m_base = 0;        // number of the first sample of the first chunk
+    qint64 m_capacityEnd = 0; // one past the last sample the chunks have room for
+    qint64 m_lastTime = 0;
     qint64 m_first = 0;
     qint64 m_end = 0;
 };

@@ -207,7 +207,7 @@ Item {
                     text: qsTr("Hide fields")
                     display: AbstractButton.TextOnly
                     contentItem: Label {
-                        text: "\u2715"
+                        text: "✕"
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         color: Theme.consoleMuted

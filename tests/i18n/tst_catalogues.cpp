@@ -19,6 +19,9 @@ struct Message
     QString source;
     QString comment;
     QString translation;
+    // A text with a count (%n): its plural forms, as many as the language
+    // has; translation holds them one per line.
+    QStringList forms;
     bool unfinished = false;
     // Kept by the catalogue for a text that is no longer in the sources.
     bool retired = false;
@@ -65,7 +68,7 @@ Catalogue readCatalogue(const QString& path)
             if (name == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (name == QLatin1String("message")) {
-                message = Message{context, {}, {}, {}, false, false};
+                message = Message{context, {}, {}, {}, {}, false, false};
             } else if (name == QLatin1String("source")) {
                 message.source = xml.readElementText();
             } else if (name == QLatin1String("comment")) {
@@ -75,8 +78,20 @@ Catalogue readCatalogue(const QString& path)
                 message.unfinished = type == QLatin1String("unfinished");
                 message.retired =
                     type == QLatin1String("vanished") || type == QLatin1String("obsolete");
-                // Plural forms arrive as <numerusform> children; all of them count.
-                message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                // Plural forms arrive as <numerusform> children.
+                while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != name) {
+                    if (xml.isCharacters()) {
+                        message.translation += xml.text();
+                    } else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                        message.forms << xml.readElementText();
+                    }
+                    if (xml.atEnd()) {
+                        break;
+                    }
+                }
+                if (!message.forms.isEmpty()) {
+                    message.translation = message.forms.join(QLatin1Char('\n'));
+                }
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
             catalogue.messages << message;
@@ -289,11 +304,15 @@ void TstCatalogues::placeholdersKept()
     QStringList problems;
     for (const Message& message : catalogue.messages) {
         const QStringList expected = placeholders(message.source);
-        const QStringList found = placeholders(message.translation);
-        if (found != expected) {
-            problems << QStringLiteral("%1: has %2, needs %3")
-                            .arg(message.key(), found.join(QLatin1Char(' ')),
-                                 expected.join(QLatin1Char(' ')));
+        const QStringList texts =
+            message.forms.isEmpty() ? QStringList{message.translation} : message.forms;
+        for (const QString& text : texts) {
+            const QStringList found = placeholders(text);
+            if (found != expected) {
+                problems << QStringLiteral("%1: has %2, needs %3")
+                                .arg(message.key(), found.join(QLatin1Char(' ')),
+                                     expected.join(QLatin1Char(' ')));
+            }
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
@@ -442,9 +461,22 @@ void TstCatalogues::builtCatalogueIsInstalled()
         const QByteArray context = message.context.toUtf8();
         const QByteArray source = message.source.toUtf8();
         const QByteArray comment = message.comment.toUtf8();
+        const char* disambiguation = message.comment.isEmpty() ? nullptr : comment.constData();
+        if (!message.forms.isEmpty()) {
+            // A count picks one of the plural forms, with the count in it.
+            for (const int n : {0, 1, 2, 5, 21}) {
+                const QString shown = QCoreApplication::translate(
+                    context.constData(), source.constData(), disambiguation, n);
+                QStringList candidates = message.forms;
+                candidates.replaceInStrings(QStringLiteral("%n"), QString::number(n));
+                if (!candidates.contains(shown)) {
+                    problems << message.key() + QLatin1String(" shows ") + shown;
+                }
+            }
+            continue;
+        }
         const QString shown =
-            QCoreApplication::translate(context.constData(), source.constData(),
-                                        message.comment.isEmpty() ? nullptr : comment.constData());
+            QCoreApplication::translate(context.constData(), source.constData(), disambiguation);
         if (shown != message.translation) {
             problems << message.key() + QLatin1String(" shows ") + shown;
         }

