@@ -9,13 +9,13 @@
 #include <QSaveFile>
 
 #include <limits>
+#include <utility>
 
 FieldMonitor::FieldMonitor(LogManager* log, QObject* parent)
     : QObject(parent)
     , m_log(log)
     , m_model(new FieldTableModel(&m_store, this))
 {
-    m_refresh.setInterval(RefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &FieldMonitor::onRefresh);
     connect(m_model, &FieldTableModel::plottedChanged, this, &FieldMonitor::plottedChanged);
     // Line numbers start again at 0 after the log is cleared.
@@ -155,8 +155,11 @@ void FieldMonitor::take(const FieldStore::Changes& changes)
     if (changes.samples) {
         emit samplesAdded();
     }
-    if (!m_refresh.isActive()) {
-        m_refresh.start();
+    if (changes.values) {
+        m_changed = true;
+        if (!m_refresh.isActive() || m_refresh.interval() != RefreshMs) {
+            m_refresh.start(RefreshMs);
+        }
     }
 }
 
@@ -180,12 +183,11 @@ void FieldMonitor::onRefresh()
     const qint64 time = now();
     m_model->refresh(time);
     updateNotice();
-    // Rates fall to zero once nothing came for a while; then nothing changes.
-    qint64 latest = 0;
-    for (int i = 0; i < m_store.count(); ++i) {
-        latest = qMax(latest, m_store.field(i).latestTime);
-    }
-    if (time - latest > UpdateRate::WindowMs + RefreshMs) {
+    // While nothing comes only the rates change, as they fall to zero: a
+    // slower refresh does for them, and none once they are zero.
+    if (time - m_store.lastTime() > UpdateRate::WindowMs + UpdateRate::BucketMs) {
         m_refresh.stop();
+    } else if (!std::exchange(m_changed, false)) {
+        m_refresh.setInterval(QuietRefreshMs);
     }
 }

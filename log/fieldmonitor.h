@@ -31,8 +31,10 @@ class FieldMonitor : public QObject
     Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
 
 public:
-    /// The table follows the store at most this often.
+    /// The table follows the store at most this often…
     static constexpr int RefreshMs = 250;
+    /// …and this often while no line comes, until the rates are zero.
+    static constexpr int QuietRefreshMs = 1000;
 
     explicit FieldMonitor(LogManager* log, QObject* parent = nullptr);
 
@@ -87,6 +89,8 @@ private:
     QTimer m_refresh;
     QMetaObject::Connection m_feed;
     bool m_shown = false;
+    // A line changed a value since the last refresh.
+    bool m_changed = false;
     QString m_notice;
     // The log's number for the next line not read yet.
     qint64 m_readUpTo = 0;

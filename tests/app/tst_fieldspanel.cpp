@@ -8,6 +8,8 @@
 #include "support/testsupport.h"
 
 #include <QClipboard>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
@@ -17,6 +19,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -64,15 +67,25 @@ double contrast(const QColor& a, const QColor& b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
-int pixelsNear(const QImage& image, const QColor& colour, const QRect& area)
+// Pixels of a line drawn in @p colour on @p background inside @p area: an
+// antialiased line's pixels lie between the two, at least partly covered.
+int pixelsNear(const QImage& image, const QColor& colour, const QColor& background,
+               const QRect& area)
 {
+    const double dr = colour.red() - background.red();
+    const double dg = colour.green() - background.green();
+    const double db = colour.blue() - background.blue();
+    const double length2 = dr * dr + dg * dg + db * db;
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) +
-                    qAbs(c.blue() - colour.blue()) <
-                40) {
+            const double pr = c.red() - background.red();
+            const double pg = c.green() - background.green();
+            const double pb = c.blue() - background.blue();
+            const double share = (pr * dr + pg * dg + pb * db) / length2;
+            const double off = std::hypot(pr - share * dr, pg - share * dg, pb - share * db);
+            if (share >= 0.4 && share <= 1.1 && off < 20) {
                 ++count;
             }
         }
@@ -91,6 +104,89 @@ private:
 
     QQuickItem* item(const char* name) const { return m_ui.item(QLatin1String(name)); }
     FieldMonitor* fields() const { return m_ui.controller()->fields(); }
+
+    // The plot's drawing area in the window, less its border.
+    QRect plotRect() const
+    {
+        QQuickItem* plot = item("fieldPlot");
+        const QRectF area = plot->property("plotArea").toRectF();
+        return plot->mapRectToScene(area).toRect().adjusted(2, 2, -2, -2);
+    }
+
+    // Every series of the legend shows in its colour across at least half
+    // the plot's width: empty when so, else what each series has.
+    QString seriesDrawn() const
+    {
+        QQuickItem* plot = item("fieldPlot");
+        QString missing;
+        const bool drawn = QTest::qWaitFor(
+            [&] {
+                missing.clear();
+                const QImage image = m_ui.window()->grabWindow();
+                for (const QVariant& entry : plot->property("legend").toList()) {
+                    const QColor colour = entry.toMap().value("colour").value<QColor>();
+                    const int pixels = pixelsNear(image, colour, background(), plotRect());
+                    if (pixels < plotRect().width() / 2) {
+                        missing += QStringLiteral("%1: %2 pixels; ")
+                                       .arg(entry.toMap().value("name").toString())
+                                       .arg(pixels);
+                    }
+                }
+                return missing.isEmpty();
+            },
+            5000);
+        return drawn ? QString() : missing;
+    }
+
+    // The file dialog opens; a name is given in it and accepted.
+    bool saveThroughDialog(const QString& name, const QString& path) const
+    {
+        QObject* dialog = m_ui.object(name);
+        if (!dialog ||
+            !QTest::qWaitFor([dialog] { return dialog->property("visible").toBool(); })) {
+            return false;
+        }
+        // Without a native dialog the window shows Qt Quick's own, which
+        // holds the choice until it is accepted.
+        QObject* shown = nullptr;
+        for (QObject* child : m_ui.window()->findChildren<QObject*>()) {
+            if (child->inherits("QQuickFileDialogImpl") && child->property("visible").toBool()) {
+                shown = child;
+            }
+        }
+        if (!shown) {
+            return false;
+        }
+        shown->setProperty("selectedFile", QUrl::fromLocalFile(path));
+        QMetaObject::invokeMethod(shown, "accept");
+        return QTest::qWaitFor([dialog] { return !dialog->property("visible").toBool(); });
+    }
+
+    QColor background() const
+    {
+        return item("fieldPlot")->property("backgroundColour").value<QColor>();
+    }
+
+    // As a user would: the time choice set to every kept sample, so that a
+    // short run spans the plot.
+    void showEverySample()
+    {
+        QQuickItem* choice = item("plotWindowChoice");
+        QTRY_VERIFY(choice->isVisible());
+        choice->setProperty("currentIndex", 3);
+        QTRY_COMPARE(item("fieldPlot")->property("windowSeconds").toInt(), 0);
+    }
+
+    QList<LogEntry> receivedEntries() const
+    {
+        QList<LogEntry> entries;
+        for (const LogEntry& entry : m_ui.controller()->logStore().entries()) {
+            if (entry.kind == LogKind::RX && QJsonDocument::fromJson(entry.data).isObject()) {
+                entries << entry;
+            }
+        }
+        return entries;
+    }
 
     QList<QJsonObject> receivedReports() const
     {
@@ -138,6 +234,7 @@ private slots:
         QQuickItem* table = item("fieldsTable");
         QVERIFY(table);
         QTRY_VERIFY_WITH_TIMEOUT(table->property("count").toInt() == 10, 5000);
+        showEverySample();
         QTRY_VERIFY_WITH_TIMEOUT(receivedReports().size() >= 25, 10000);
         controller->closePort();
         const QList<QJsonObject> reports = receivedReports();
@@ -194,20 +291,114 @@ private slots:
                      qPrintable(colour.value<QColor>().name()));
         }
         QCOMPARE(plot->property("legend").toList().size(), 4);
-        const QRectF area = plot->property("plotArea").toRectF();
-        const QRect inWindow = plot->mapRectToScene(area).toRect().adjusted(2, 2, -2, -2);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                const QImage image = m_ui.window()->grabWindow();
-                for (const QVariant& entry : plot->property("legend").toList()) {
-                    const QColor colour = entry.toMap().value("colour").value<QColor>();
-                    if (pixelsNear(image, colour, inWindow) < 20) {
-                        return false;
-                    }
-                }
-                return true;
-            }(),
-            5000);
+        QCOMPARE(seriesDrawn(), QString());
+    }
+
+    // Ticking and unticking rows changes what is drawn; a paused plot stays
+    // as it was while the table goes on counting; the PNG holds the plot
+    // and the CSV every kept sample; clearing empties table and plot.
+    void plotControlsAndExports()
+    {
+        QVERIFY(m_ui.load(kWatched));
+        AppController* controller = m_ui.controller();
+        korveltest::Simulator sim;
+        QVERIFY2(sim.start({"--report", "40", "--shape", "nested"}), qPrintable(sim.error()));
+        QVERIFY(korveltest::openDefault(*controller, sim.path()));
+        QQuickItem* table = item("fieldsTable");
+        QQuickItem* plot = item("fieldPlot");
+        QTRY_VERIFY_WITH_TIMEOUT(table->property("count").toInt() == 10, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(receivedReports().size() >= 30, 10000);
+        const auto legendNames = [plot] {
+            QStringList names;
+            for (const QVariant& entry : plot->property("legend").toList()) {
+                names << entry.toMap().value("name").toString();
+            }
+            return names;
+        };
+        QTRY_COMPARE(legendNames(),
+                     (QStringList{"temperature", "humidity", "light.lux", "light.ir"}));
+
+        const QColor temperatureColour =
+            plot->property("legend").toList().constFirst().toMap().value("colour").value<QColor>();
+        QCOMPARE(seriesDrawn(), QString());
+        // Row 1 is seq (not plotted at first), row 2 temperature.
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("plotCheck1")));
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("plotCheck2")));
+        QTRY_COMPARE(legendNames(), (QStringList{"seq", "humidity", "light.lux", "light.ir"}));
+        QCOMPARE(seriesDrawn(), QString());
+        QTRY_COMPARE(
+            pixelsNear(m_ui.window()->grabWindow(), temperatureColour, background(), plotRect()),
+            0);
+
+        // Paused, the plot keeps its picture while samples still come in.
+        const auto samplesOf = [&](int row) {
+            return fields()->store().field(row).updates;
+        };
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("plotPauseButton")));
+        QTRY_VERIFY(plot->property("paused").toBool());
+        QTest::qWait(100);
+        const QImage frozen = m_ui.window()->grabWindow().copy(plotRect());
+        const qint64 before = samplesOf(1);
+        QTRY_VERIFY_WITH_TIMEOUT(samplesOf(1) >= before + 10, 5000);
+        QCOMPARE(m_ui.window()->grabWindow().copy(plotRect()), frozen);
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("plotPauseButton")));
+        QTRY_VERIFY(m_ui.window()->grabWindow().copy(plotRect()) != frozen);
+
+        controller->closePort();
+        const QList<LogEntry> received = receivedEntries();
+        QTRY_COMPARE(samplesOf(1), qint64(received.size()));
+
+        // The PNG: the plot's size, every plotted series in it.
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("plot.png"));
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("plotPngButton")));
+        QVERIFY(saveThroughDialog(QStringLiteral("plotPngDialog"), png));
+        QTRY_VERIFY(QFileInfo::exists(png));
+        const QImage saved(png);
+        QVERIFY(!saved.isNull());
+        QCOMPARE(saved.size() / saved.devicePixelRatio(),
+                 QSize(int(plot->width()), int(plot->height())));
+        const QRect savedArea =
+            plot->property("plotArea").toRectF().toRect().adjusted(2, 2, -2, -2);
+        for (const QVariant& entry : plot->property("legend").toList()) {
+            const QColor colour = entry.toMap().value("colour").value<QColor>();
+            QVERIFY2(pixelsNear(saved.scaled(int(plot->width()), int(plot->height())), colour,
+                                background(), savedArea) > savedArea.width() / 2,
+                     qPrintable(entry.toMap().value("name").toString()));
+        }
+        QTRY_VERIFY(item("fieldsExportText")->property("text").toString().contains(png));
+
+        // The CSV: a row per received report, its time and every number.
+        const QString csv = dir.filePath(QStringLiteral("samples.csv"));
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("fieldsCsvButton")));
+        QVERIFY(saveThroughDialog(QStringLiteral("fieldsCsvDialog"), csv));
+        QTRY_VERIFY(QFileInfo::exists(csv));
+        QList<QByteArray> rows = korveltest::fileBytes(csv).split('\n');
+        QCOMPARE(rows.takeLast(), QByteArray());
+        const QStringList numeric{"seq",       "temperature", "humidity", "light.lux", "light.ir",
+                                  "wifi.rssi", "accel[0]",    "accel[1]", "accel[2]"};
+        QStringList header{"time"};
+        for (const QString& name : numeric) {
+            header << '"' + name + '"';
+        }
+        QCOMPARE(QString::fromUtf8(rows.takeFirst()), header.join(','));
+        QCOMPARE(rows.size(), received.size());
+        for (int i = 0; i < rows.size(); ++i) {
+            const QList<QByteArray> cells = rows.at(i).split(',');
+            QCOMPARE(cells.size(), header.size());
+            QCOMPARE(QDateTime::fromString(QString::fromLatin1(cells.at(0)), Qt::ISODateWithMs),
+                     received.at(i).time);
+            QMap<QString, QJsonValue> values;
+            flatten(QJsonDocument::fromJson(received.at(i).data).object(), QString(), values);
+            for (int c = 0; c < numeric.size(); ++c) {
+                QCOMPARE(cells.at(c + 1).toDouble(), values.value(numeric.at(c)).toDouble());
+            }
+        }
+
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("fieldsClearButton")));
+        QTRY_COMPARE(table->property("count").toInt(), 0);
+        QTRY_VERIFY(plot->property("legend").toList().isEmpty());
+        QCOMPARE(fields()->fieldCount(), 0);
     }
 
     // Hidden, the panel reads nothing at all; shown again from the tool bar

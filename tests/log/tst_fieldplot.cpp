@@ -115,8 +115,11 @@ private slots:
         // a, b, c and d are plotted unasked; d is let go again.
         m_monitor->fields()->setPlotted(3, false);
         const QImage image = render();
+        // A one-pixel antialiased line across the plot keeps its full colour
+        // in at least one column out of every few; the rest are blends.
+        const int across = area().width() / 16;
         for (int i = 0; i < 3; ++i) {
-            QVERIFY2(pixelsOf(image, kColours.at(i), area()) > 100,
+            QVERIFY2(pixelsOf(image, kColours.at(i), area()) > across,
                      qPrintable(QString::number(pixelsOf(image, kColours.at(i), area()))));
         }
         QCOMPARE(pixelsOf(image, kColours.at(3), area()), 0);

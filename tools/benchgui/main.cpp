@@ -502,22 +502,23 @@ Window {
                         inFile == logged ? "none lost" : "MISMATCH");
             r.ok = r.ok && inFile == logged;
         }
-        // 921600 baud: at most 0.35 CPU seconds per MB and no stall over
+        // 921600 baud: at most 0.35 CPU seconds per MB of the numbered lines
+        // (JSON reports: at most 25 % more with the fields panel and its
+        // plot than with the monitor alone in this run) and no stall over
         // 10 ms; unthrottled: no stall over 30 ms; always: no line lost.
         bool met = r.ok;
         if (rate == 92160) {
-            met = met && r.cpuMsPerMB <= 350.0 && r.longestStallMs <= 10.0;
+            met = met && (json || r.cpuMsPerMB <= 350.0) && r.longestStallMs <= 10.0;
         } else if (rate == 0) {
             met = met && r.longestStallMs <= 30.0;
         }
-        // The panel and its plot: at most 25 % more CPU per MB than the
-        // monitor alone in this run, and the 921600 baud stall limit.
         if (!run.fieldsShown) {
             monitorAloneMsPerMB[rate] = r.cpuMsPerMB;
-        } else if (monitorAloneMsPerMB.contains(rate) && monitorAloneMsPerMB[rate] > 0) {
+        } else if (monitorAloneMsPerMB.value(rate) > 0) {
             const double growth = 100.0 * (r.cpuMsPerMB / monitorAloneMsPerMB[rate] - 1.0);
-            std::printf("  against alone   %+.0f %% cpu per MB (at most +25 %%)\n", growth);
-            met = r.ok && growth <= 25.0 && (rate != 92160 || r.longestStallMs <= 10.0);
+            std::printf("  against alone   %+.0f %% cpu per MB%s\n", growth,
+                        rate == 92160 ? " (at most +25 %)" : "");
+            met = met && (rate != 92160 || growth <= 25.0);
         }
         std::printf("  target          %s\n", met ? "met" : "MISSED");
         std::fflush(stdout);
