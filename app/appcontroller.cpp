@@ -4,9 +4,11 @@
 #include "library/batchcommandmodel.h"
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
+#include "library/historyrecall.h"
 #include "log/loglistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
+#include "serial/serialdefaultsgate.h"
 #include "settings/languagemanager.h"
 
 #include <QCoreApplication>
@@ -27,6 +29,7 @@ AppController::AppController(QObject* parent)
     m_logModel = new LogListModel(&m_log, this);
     // Reads the fields of received lines while its panel is shown.
     m_fields = new FieldMonitor(&m_log, this);
+    m_continuousLog = new ContinuousLogState(&m_log, this);
     m_commandModel = new CommandListModel(&m_library, &m_settings, this);
     m_portListModel = new PortListModel(this);
     const QStringList recentPaths = m_settings.recentPortPaths();
@@ -38,7 +41,29 @@ AppController::AppController(QObject* parent)
     reconcileSelectedPort();
 
     m_historyModel = new CommandHistoryModel(&m_settings, this);
+    m_historyRecall = new HistoryRecall(m_historyModel,
+                                        {[this] { return m_draftText; },
+                                         [this](const QString& text) { setDraftText(text); },
+                                         [this] { return m_sendAsHex; },
+                                         [this](bool hex) {
+                                             setSendAsHex(hex);
+                                         }},
+                                        this);
     m_batchModel = new BatchCommandModel(&m_settings, this);
+
+    // A model chosen during a session shows its serial settings once it ends;
+    // the end is judged after the unplug handling has decided whether to wait.
+    m_defaultsGate = new SerialDefaultsGate(this);
+    connect(this, &AppController::currentModelChanged, this, [this] {
+        m_defaultsGate->modelChosen(serialDefaultsForModel(currentModelId()),
+                                    m_serial.isOpen() || m_reconnectWaiting);
+    });
+    connect(
+        this, &AppController::connectionChanged, this,
+        [this] { m_defaultsGate->setSessionRunning(m_serial.isOpen() || m_reconnectWaiting); },
+        Qt::QueuedConnection);
+    connect(m_defaultsGate, &SerialDefaultsGate::apply, this,
+            &AppController::onSerialDefaultsApplied);
 
     m_repeatTimer = new QTimer(this);
     connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);

@@ -4,8 +4,10 @@
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
+#include "library/historyrecall.h"
 #include "library/records.h"
 #include "log/fieldmonitor.h"
+#include "log/continuouslogstate.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
 #include "serial/portlistmodel.h"
@@ -24,6 +26,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class DeviceLibraryUpdateClient;
+class SerialDefaultsGate;
 class QTimer;
 class SoftwareUpdateClient;
 struct StartupOptions;
@@ -66,6 +69,8 @@ class AppController : public QObject
     Q_PROPERTY(bool appUpdateAvailable READ appUpdateAvailable NOTIFY appUpdateStateChanged)
     Q_PROPERTY(bool appUpdateForced READ appUpdateForced NOTIFY appUpdateStateChanged)
     Q_PROPERTY(double appUpdateProgress READ appUpdateProgress NOTIFY appUpdateProgressChanged)
+    Q_PROPERTY(bool selfUpdateSupported READ selfUpdateSupported CONSTANT)
+    Q_PROPERTY(QUrl downloadPageUrl READ downloadPageUrl CONSTANT)
     Q_PROPERTY(QString currentLanguage READ currentLanguage WRITE setCurrentLanguage NOTIFY
                    currentLanguageChanged)
     Q_PROPERTY(
@@ -78,12 +83,14 @@ class AppController : public QObject
     Q_PROPERTY(QString themeMode READ themeMode WRITE setThemeMode NOTIFY themeModeChanged)
     Q_PROPERTY(QString selectedPortName READ selectedPortName WRITE setSelectedPortName NOTIFY
                    selectedPortNameChanged)
+    Q_PROPERTY(QString missingPortName READ missingPortName NOTIFY selectedPortNameChanged)
     Q_PROPERTY(bool ch340DriverInstalled READ ch340DriverInstalled CONSTANT)
     Q_PROPERTY(QString ch340DriverUrl READ ch340DriverUrl CONSTANT)
     Q_PROPERTY(bool ch340DriverHintDismissed READ ch340DriverHintDismissed WRITE
                    setCh340DriverHintDismissed NOTIFY ch340DriverHintDismissedChanged)
     Q_PROPERTY(QString draftText READ draftText WRITE setDraftText NOTIFY draftTextChanged)
     Q_PROPERTY(bool echoTx READ echoTx WRITE setEchoTx NOTIFY echoTxChanged)
+    Q_PROPERTY(bool enterSends READ enterSends WRITE setEnterSends NOTIFY enterSendsChanged)
     Q_PROPERTY(bool sendAsHex READ sendAsHex WRITE setSendAsHex NOTIFY sendAsHexChanged)
     Q_PROPERTY(bool crcEnabled READ crcEnabled WRITE setCrcEnabled NOTIFY crcEnabledChanged)
     Q_PROPERTY(bool repeatSendEnabled READ repeatSendEnabled WRITE setRepeatSendEnabled NOTIFY
@@ -94,12 +101,15 @@ class AppController : public QObject
     Q_PROPERTY(bool batchRunning READ batchRunning NOTIFY batchStateChanged)
     Q_PROPERTY(int runningBatchRow READ runningBatchRow NOTIFY batchStateChanged)
     Q_PROPERTY(QString batchProgressText READ batchProgressText NOTIFY batchStateChanged)
+    Q_PROPERTY(QString runningBatchName READ runningBatchName NOTIFY batchStateChanged)
     Q_PROPERTY(LogListModel* logModel READ logModel CONSTANT)
     /// The fields panel: the received lines' fields as a table and a plot.
     Q_PROPERTY(FieldMonitor* fields READ fields CONSTANT)
+    Q_PROPERTY(ContinuousLogState* continuousLog READ continuousLog CONSTANT)
     Q_PROPERTY(CommandListModel* commandModel READ commandModel CONSTANT)
     Q_PROPERTY(PortListModel* portListModel READ portListModel CONSTANT)
     Q_PROPERTY(CommandHistoryModel* commandHistoryModel READ commandHistoryModel CONSTANT)
+    Q_PROPERTY(HistoryRecall* historyRecall READ historyRecall CONSTANT)
     Q_PROPERTY(bool reconnectWaiting READ reconnectWaiting NOTIFY connectionChanged)
     Q_PROPERTY(
         bool autoReconnect READ autoReconnect WRITE setAutoReconnect NOTIFY autoReconnectChanged)
@@ -114,6 +124,9 @@ public:
     QString portSummary() const;
     QString selectedPortName() const { return m_selectedPortName; }
     void setSelectedPortName(const QString& name);
+    /// The port that was selected until it left the port list; empty once
+    /// another is selected.
+    QString missingPortName() const { return m_missingPortName; }
     /// The device of the session went away and the window waits for it.
     bool reconnectWaiting() const { return m_reconnectWaiting; }
     bool autoReconnect() const;
@@ -144,6 +157,10 @@ public:
     bool appUpdateAvailable() const { return m_appUpdateAvailable; }
     bool appUpdateForced() const { return m_appUpdateForced; }
     double appUpdateProgress() const { return m_appUpdateProgress; }
+    /// Whether this platform installs a downloaded update itself (Windows);
+    /// elsewhere an offer leads to the download page instead.
+    bool selfUpdateSupported() const;
+    QUrl downloadPageUrl() const;
 
     // Display preferences
     QString currentLanguage() const;
@@ -170,6 +187,8 @@ public:
     void setDraftText(const QString& text);
     bool echoTx() const { return m_echoTx; }
     void setEchoTx(bool on);
+    bool enterSends() const;
+    void setEnterSends(bool on);
     bool sendAsHex() const { return m_sendAsHex; }
     void setSendAsHex(bool on);
     bool crcEnabled() const { return m_crcEnabled; }
@@ -183,14 +202,18 @@ public:
     bool batchRunning() const;
     int runningBatchRow() const { return m_runningBatchRow; }
     QString batchProgressText() const;
+    /// The name of the batch that runs; empty while none does.
+    QString runningBatchName() const;
 
     // Models
     BatchCommandModel* batchCommandModel() const { return m_batchModel; }
     LogListModel* logModel() const { return m_logModel; }
     FieldMonitor* fields() const { return m_fields; }
+    ContinuousLogState* continuousLog() const { return m_continuousLog; }
     CommandListModel* commandModel() const { return m_commandModel; }
     PortListModel* portListModel() const { return m_portListModel; }
     CommandHistoryModel* commandHistoryModel() const { return m_historyModel; }
+    HistoryRecall* historyRecall() const { return m_historyRecall; }
 
     Q_INVOKABLE QStringList availableFontFamilies() const;
     Q_INVOKABLE void restoreDefaultSettings();
@@ -255,6 +278,10 @@ public:
     /// digit at all, gives an empty result and the reason in @p error.
     QByteArray composeHexPayload(const QString& text, bool withCrc, QString* error = nullptr) const;
     QString crcEchoSuffix(const QByteArray& bytes, bool withCrc) const;
+    /// The line end that composing @p draft adds, for its TX entry: CR LF
+    /// for text (composeAsciiPayload), none for hex digits or for text that
+    /// ends in a line feed of its own (which the entry holds already).
+    static LineEnd sentLineEnd(const QString& draft, bool hex);
     void sendNextBatchStep();
     void applyDownloadedAppUpdate(const QString& filePath);
     static QFont buildApplicationFont(const QString& family, int pixelSize);
@@ -290,6 +317,7 @@ signals:
     void themeModeChanged();
     void draftTextChanged();
     void echoTxChanged();
+    void enterSendsChanged();
     void sendAsHexChanged();
     void crcEnabledChanged();
     void repeatSendChanged();
@@ -304,6 +332,10 @@ signals:
     void autoReconnectChanged();
     /// The command line chose a baud rate for the serial panel to show.
     void baudRateRequested(int baudRate);
+    /// The serial panel is to show these serial settings of a device model
+    /// (as serialDefaultsForModel gives them); chosen during a session, they
+    /// come when it ends.
+    void serialDefaultsRequested(const QVariantMap& defaults);
 
 private:
     void onPortClosed();
@@ -320,7 +352,11 @@ private:
     /// The listed name of @p name (a by-id path selects its listed port),
     /// else @p name itself.
     QString listedNameFor(const QString& name) const;
+    /// Puts a command's text into the draft; a text command cannot go out
+    /// as hex, so the send mode turns to ASCII for it (and says so).
+    void loadIntoDraft(const QString& text, bool textCommand);
     void onLanguageChanged(const QString& code);
+    void onSerialDefaultsApplied(const QVariantMap& defaults, bool deferred);
     void onContinuousLogFailed(const QString& path, const QString& reason);
     void onSettingsWriteFailed(const QString& fileName);
     /// An ERR line in the log and the status bar, for problems the user must hear of.
@@ -380,10 +416,13 @@ private:
 
     LogListModel* m_logModel = nullptr;
     FieldMonitor* m_fields = nullptr;
+    ContinuousLogState* m_continuousLog = nullptr;
     CommandListModel* m_commandModel = nullptr;
     PortListModel* m_portListModel = nullptr;
     CommandHistoryModel* m_historyModel = nullptr;
+    HistoryRecall* m_historyRecall = nullptr;
     BatchCommandModel* m_batchModel = nullptr;
+    SerialDefaultsGate* m_defaultsGate = nullptr;
     QTimer* m_repeatTimer = nullptr;
     QTimer* m_batchTimer = nullptr;
 
@@ -392,6 +431,7 @@ private:
     int m_runningBatchRow = -1;
 
     QString m_selectedPortName;
+    QString m_missingPortName;
     SerialConfig m_sessionConfig;
     SerialPortEntry m_sessionIdentity;
     bool m_reconnectWaiting = false;

@@ -21,6 +21,11 @@ QString AppController::batchProgressText() const
     return tr("%1 / %2").arg(m_batchStepIndex).arg(m_runningBatch.steps.size());
 }
 
+QString AppController::runningBatchName() const
+{
+    return batchRunning() ? m_runningBatch.name : QString();
+}
+
 void AppController::addBatchCommand(const QString& name, int intervalMs, const QVariantList& steps)
 {
     m_batchModel->addBatchCommand(name, intervalMs, steps);
@@ -136,7 +141,7 @@ void AppController::writeBatchStep(const BatchStep& step)
         echo = utf8 + crcEchoSuffix(utf8, step.crc).toUtf8();
     }
     if (writePayload(payload) && m_echoTx) {
-        m_log.append(LogKind::TX, echo);
+        m_log.append(LogKind::TX, echo, sentLineEnd(step.text, step.isHex));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/appcontroller.h"
 
 #include "library/commandlistmodel.h"
+#include "serial/serialmanager.h"
 
 namespace {
 
@@ -60,10 +61,22 @@ int AppController::commandCount() const
     return m_library.commandCount();
 }
 
+void AppController::loadIntoDraft(const QString& text, bool textCommand)
+{
+    setDraftText(text);
+    if (textCommand && m_sendAsHex) {
+        setSendAsHex(false);
+        emit statusMessage(tr("Send mode switched to ASCII: this command is text."));
+    }
+}
+
+// A library command is text (or JSON); a template is whatever the user wrote,
+// so only one that cannot go out as hex digits turns the mode to ASCII.
 void AppController::loadCommandIntoDraft(int row)
 {
     if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
-        setDraftText(command->sendText());
+        const QString text = command->sendText();
+        loadIntoDraft(text, !command->isCustom || composeHexPayload(text, false).isEmpty());
     }
 }
 
@@ -96,7 +109,7 @@ QString AppController::previewCommand(int row, const QVariantMap& values) const
 void AppController::loadCommandWithParamsIntoDraft(int row, const QVariantMap& values)
 {
     if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
-        setDraftText(command->resolve(stringValues(values)));
+        loadIntoDraft(command->resolve(stringValues(values)), true);
     }
 }
 
@@ -132,4 +145,25 @@ QVariantMap AppController::serialDefaultsForModel(const QString& modelId) const
             {QStringLiteral("parity"), model->parity},
             {QStringLiteral("stopBits"), model->stopBits},
             {QStringLiteral("flowControl"), model->flowControl}};
+}
+
+void AppController::onSerialDefaultsApplied(const QVariantMap& defaults, bool deferred)
+{
+    emit serialDefaultsRequested(defaults);
+    if (!deferred || !defaults.value(QStringLiteral("present")).toBool()) {
+        return;
+    }
+    SerialConfig shown;
+    shown.portName = m_sessionConfig.portName;
+    shown.baudRate = defaults.value(QStringLiteral("baudRate")).toInt();
+    shown.dataBits = defaults.value(QStringLiteral("dataBits")).toInt();
+    shown.parity = defaults.value(QStringLiteral("parity")).toInt();
+    shown.stopBits = defaults.value(QStringLiteral("stopBits")).toInt();
+    shown.flowControl = defaults.value(QStringLiteral("flowControl")).toInt();
+    if (shown == m_sessionConfig) {
+        return; // what the panel showed all along
+    }
+    m_log.append(LogKind::SYS, tr("Serial settings of %1 now shown for the next open: %2")
+                                   .arg(currentModelId(), SerialManager::summaryFor(shown))
+                                   .toUtf8());
 }

@@ -79,7 +79,7 @@ QString AppController::saveLog(const QString& directory, const QString& baseFile
 
     m_settings.setLastLogDirectory(directory);
     m_settings.setContinuousLoggingEnabled(autoRotate);
-    m_log.setContinuousLogging(autoRotate, directory, baseFileName);
+    m_log.setContinuousLogging(autoRotate, directory, LogManager::dailyBaseName(baseFileName));
     emit statusMessage(tr("Log saved to %1").arg(path));
     return {};
 }

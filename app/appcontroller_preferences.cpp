@@ -132,3 +132,17 @@ void AppController::restoreDefaultSettings()
     emit systemFontChanged();
     emit themeModeChanged();
 }
+
+bool AppController::enterSends() const
+{
+    return m_settings.enterSends();
+}
+
+void AppController::setEnterSends(bool on)
+{
+    if (on == m_settings.enterSends()) {
+        return;
+    }
+    m_settings.setEnterSends(on);
+    emit enterSendsChanged();
+}

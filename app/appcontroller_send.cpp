@@ -197,6 +197,11 @@ QString AppController::crcEchoSuffix(const QByteArray& bytes, bool withCrc) cons
     return QStringLiteral(" [CRC %1]").arg(QString::fromLatin1(crc));
 }
 
+LineEnd AppController::sentLineEnd(const QString& draft, bool hex)
+{
+    return !hex && !draft.endsWith(QLatin1Char('\n')) ? LineEnd::CrLf : LineEnd::None;
+}
+
 void AppController::sendManualText()
 {
     const QString draft = m_draftText;
@@ -227,12 +232,12 @@ void AppController::sendManualText()
         return;
     }
     if (m_echoTx) {
-        m_log.append(LogKind::TX, echo);
+        m_log.append(LogKind::TX, echo, sentLineEnd(draft, m_sendAsHex));
     }
     if (utf8.size() > HistoryTextLimit) {
         emit statusMessage(tr("Sent; not kept in the history, as it is longer than 4 KiB."));
     } else {
-        m_historyModel->push(draft);
+        m_historyModel->push(draft, m_sendAsHex ? SentAs::Hex : SentAs::Text);
     }
 }
 

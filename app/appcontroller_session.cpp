@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const QString kNoName = QStringLiteral("\u2014");
@@ -52,6 +54,7 @@ void AppController::setSelectedPortName(const QString& name)
         return;
     }
     m_selectedPortName = name;
+    m_missingPortName.clear();
     emit selectedPortNameChanged();
 }
 
@@ -79,7 +82,9 @@ void AppController::reconcileSelectedPort()
 {
     if (!m_selectedPortName.isEmpty()) {
         if (m_portListModel->indexOfPortName(m_selectedPortName) < 0) {
-            setSelectedPortName(QString());
+            // The chooser names the port that went, until another is chosen.
+            m_missingPortName = std::exchange(m_selectedPortName, QString());
+            emit selectedPortNameChanged();
         }
         return;
     }

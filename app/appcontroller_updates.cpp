@@ -184,6 +184,20 @@ void AppController::onLibraryFetchFinished(bool ok, const QString& version,
 // Application
 // ---------------------------------------------------------------------------
 
+bool AppController::selfUpdateSupported() const
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
+QUrl AppController::downloadPageUrl() const
+{
+    return QUrl(QStringLiteral("https://korvel.example/download"));
+}
+
 void AppController::checkForAppUpdate()
 {
     if (m_appUpdater->baseUrl().isEmpty()) {

@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>La mise à jour automatique n&apos;est pas encore prise en charge sur cette plateforme — téléchargez la nouvelle version manuellement.</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>Mode d&apos;envoi passé en ASCII : cette commande est du texte.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>Paramètres série de %1 affichés pour la prochaine ouverture : %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>Ajouter une étape</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Supprimer le modèle</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Supprimer le modèle « %1 » ? Cette action est irréversible.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,21 @@
     <message>
         <source>Save log…</source>
         <translation>Enregistrer le journal…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>En pause · %n nouvelle ligne</numerusform>
+            <numerusform>En pause · %n nouvelles lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>Le journal est plein : les lignes affichées sont supprimées.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -819,36 +850,32 @@
         <translation>Commandes</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>Saisissez les données à envoyer…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>Envoyer (Ctrl+Entrée)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>Historique</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>Historique d&apos;envoi</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>Effacer l&apos;historique</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>Aucun historique pour l&apos;instant</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>Arrêter la journalisation continue</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>Effacer le moniteur</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Fermer le port</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Ouvrir le port</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -923,6 +950,14 @@
     <message>
         <source>PATH</source>
         <translation>CHEMIN</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 a disparu</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>Choisissez un port</translation>
     </message>
 </context>
 <context>
@@ -1065,12 +1100,71 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>Journalisation en cours dans %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>L&apos;enregistrement arrête la journalisation dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Saisissez les données à envoyer…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>Envoyer en</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Entrée envoie · Maj+Entrée nouvelle ligne</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Entrée envoie</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Envoyer (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>Historique d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Effacer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Aucun historique pour l&apos;instant</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>Port série déconnecté.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>Port série %1 déconnecté.</translation>
     </message>
 </context>
 <context>
@@ -1272,10 +1366,6 @@
         <translation>Appareils</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 modèles · %2 commandes</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
@@ -1286,6 +1376,28 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Entrée envoie (Maj+Entrée pour une nouvelle ligne)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n modèle</numerusform>
+            <numerusform>%n modèles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n commande</numerusform>
+            <numerusform>%n commandes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1460,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>Cette mise à jour est nécessaire pour continuer à utiliser l&apos;application.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>Ouvrir la page de téléchargement</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>Lot %1 · étape %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>Journalisation dans %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — cliquez pour ouvrir son dossier</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>L&apos;aggiornamento automatico non è ancora supportato su questa piattaforma — scarica manualmente la nuova versione.</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>Modalità di invio impostata su ASCII: questo comando è testo.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>Impostazioni seriali di %1 mostrate per la prossima apertura: %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>Aggiungi passaggio</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Elimina il modello</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Eliminare il modello «%1»? L&apos;operazione non può essere annullata.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,21 @@
     <message>
         <source>Save log…</source>
         <translation>Salva log…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>In pausa · %n nuova riga</numerusform>
+            <numerusform>In pausa · %n nuove righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>Il registro è pieno: le righe visualizzate vengono scartate.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -819,36 +850,32 @@
         <translation>Comandi</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>Digita i dati da inviare…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>Invia (Ctrl+Invio)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>Cronologia</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>Cronologia invii</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>Cancella cronologia</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>Ancora nessuna cronologia</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>Interrompi la registrazione continua</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>Cancella il monitor</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Chiudi porta</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Apri porta</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>Cerca aggiornamenti…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -923,6 +950,14 @@
     <message>
         <source>PATH</source>
         <translation>PERCORSO</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 non è più presente</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>Scegli una porta</translation>
     </message>
 </context>
 <context>
@@ -1065,12 +1100,71 @@
         <source>Save</source>
         <translation>Salva</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>Registrazione in corso in %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>Il salvataggio interrompe la registrazione in %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Digita i dati da inviare…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>Invia come</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Invio invia · Maiusc+Invio nuova riga</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Invio invia</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Invia (Ctrl+Invio)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>Cronologia invii</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Cancella cronologia</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Ancora nessuna cronologia</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>Porta seriale disconnessa.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>Porta seriale %1 disconnessa.</translation>
     </message>
 </context>
 <context>
@@ -1272,10 +1366,6 @@
         <translation>Dispositivi</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 modelli · %2 comandi</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>Ripristina predefiniti</translation>
     </message>
@@ -1286,6 +1376,28 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Invio invia (Maiusc+Invio per una nuova riga)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n modello</numerusform>
+            <numerusform>%n modelli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n comando</numerusform>
+            <numerusform>%n comandi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1460,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>Questo aggiornamento è necessario per continuare a usare l&apos;app.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>Apri la pagina di download</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>Batch %1 · passo %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>Registrazione in %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — fai clic per aprire la cartella</translation>
     </message>
 </context>
 </TS>

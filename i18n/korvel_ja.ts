@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>このプラットフォームでは自動更新にまだ対応していません。新しいバージョンを手動でダウンロードしてください。</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>送信モードを ASCII に切り替えました：このコマンドはテキストです。</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>%1 のシリアル設定を次回のオープン用に表示しました：%2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>ステップを追加</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>テンプレートを削除</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>テンプレート「%1」を削除しますか？元に戻せません。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,20 @@
     <message>
         <source>Save log…</source>
         <translation>ログを保存…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>一時停止中 · 新しい行 %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>ログが満杯です：表示中の行が削除されています。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -816,36 +846,32 @@
         <translation>デバイスコマンド</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>送信するデータを入力…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>送信 (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>履歴</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>送信履歴</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>履歴をクリア</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>履歴はまだありません</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>ポートを開けませんでした</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>連続記録を停止</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>モニターをクリア</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>ポートを閉じる</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>ポートを開く</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>アップデートを確認…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -920,6 +946,14 @@
     <message>
         <source>PATH</source>
         <translation>パス</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>ポートを選択</translation>
     </message>
 </context>
 <context>
@@ -1062,12 +1096,71 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>現在 %1 に記録中</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>保存すると %1 への記録を停止します</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>送信するデータを入力…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>送信形式</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter で送信 · Shift+Enter で改行</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter で送信</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>送信 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>送信履歴</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>履歴をクリア</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>履歴はまだありません</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>シリアルポートが切断されました。</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>シリアルポート %1 が切断されました。</translation>
     </message>
 </context>
 <context>
@@ -1269,10 +1362,6 @@
         <translation>デバイス</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 モデル · %2 コマンド</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>既定値に戻す</translation>
     </message>
@@ -1283,6 +1372,26 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter で送信（Shift+Enter で改行）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n モデル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n コマンド</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1454,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>アプリを引き続き使用するには、この更新が必要です。</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>ダウンロードページを開く</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>バッチ %1 · ステップ %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>%1 に記録中</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — クリックでフォルダーを開く</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>이 플랫폼에서는 아직 자동 업데이트를 지원하지 않습니다. 새 버전을 직접 다운로드하세요.</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>전송 모드를 ASCII로 바꿨습니다: 이 명령은 텍스트입니다.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>다음 열기를 위해 %1의 시리얼 설정을 표시합니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>단계 추가</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>템플릿 삭제</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>템플릿 &quot;%1&quot;을(를) 삭제할까요? 되돌릴 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,20 @@
     <message>
         <source>Save log…</source>
         <translation>로그 저장…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>일시 정지됨 · 새 줄 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>로그가 가득 찼습니다: 보고 있는 줄이 삭제되고 있습니다.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -816,36 +846,32 @@
         <translation>장치 명령</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>보낼 데이터를 입력하세요…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>보내기(Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>기록</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>보낸 기록</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>기록 지우기</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>아직 기록이 없습니다</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>포트를 열지 못했습니다</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>연속 기록 중지</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>모니터 지우기</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>포트 닫기</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>포트 열기</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>업데이트 확인…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -920,6 +946,14 @@
     <message>
         <source>PATH</source>
         <translation>경로</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1이(가) 사라졌습니다</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>포트 선택</translation>
     </message>
 </context>
 <context>
@@ -1062,12 +1096,71 @@
         <source>Save</source>
         <translation>저장</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>현재 %1에 기록 중</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>저장하면 %1에 대한 기록이 중지됩니다</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>보낼 데이터를 입력하세요…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>전송 형식</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter로 전송 · Shift+Enter로 줄 바꿈</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter로 전송</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>보내기(Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>보낸 기록</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>기록 지우기</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>아직 기록이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>시리얼 포트 연결이 끊어졌습니다.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>시리얼 포트 %1의 연결이 끊어졌습니다.</translation>
     </message>
 </context>
 <context>
@@ -1269,10 +1362,6 @@
         <translation>장치</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>모델 %1개 · 명령 %2개</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>기본값 복원</translation>
     </message>
@@ -1283,6 +1372,26 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter로 전송 (Shift+Enter로 줄 바꿈)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>모델 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>명령 %n개</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1454,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>앱을 계속 사용하려면 이 업데이트가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>다운로드 페이지 열기</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>일괄 %1 · 단계 %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>%1에 기록 중</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — 클릭하면 폴더를 엽니다</translation>
     </message>
 </context>
 </TS>

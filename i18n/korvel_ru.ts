@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>На этой платформе самообновление пока не поддерживается — загрузите новую версию вручную.</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>Режим отправки переключён на ASCII: эта команда — текст.</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>Параметры порта для %1 показаны для следующего открытия: %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>Добавить шаг</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Удалить шаблон</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Удалить шаблон «%1»? Это действие нельзя отменить.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,22 @@
     <message>
         <source>Save log…</source>
         <translation>Сохранить журнал…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>Пауза · %n новая строка</numerusform>
+            <numerusform>Пауза · %n новые строки</numerusform>
+            <numerusform>Пауза · %n новых строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>Журнал заполнен: видимые строки удаляются.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -822,36 +854,32 @@
         <translation>Команды</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>Введите данные для отправки…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>Отправить (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>История</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>История отправки</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>Очистить историю</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>История пока пуста</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>Не удалось открыть порт</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>Остановить непрерывную запись</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>Очистить монитор</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>Закрыть порт</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>Открыть порт</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>Проверить обновления…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -926,6 +954,14 @@
     <message>
         <source>PATH</source>
         <translation>ПУТЬ</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 пропал</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>Выберите порт</translation>
     </message>
 </context>
 <context>
@@ -1068,12 +1104,71 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>Сейчас идёт запись в %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>Сохранение остановит запись в %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>Введите данные для отправки…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>Отправлять как</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter отправляет · Shift+Enter — новая строка</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter отправляет</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>Отправить (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>История отправки</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Очистить историю</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>История пока пуста</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>Последовательный порт отключён.</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>Последовательный порт %1 отключён.</translation>
     </message>
 </context>
 <context>
@@ -1275,10 +1370,6 @@
         <translation>Устройства</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>моделей: %1 · команд: %2</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>Сбросить настройки</translation>
     </message>
@@ -1289,6 +1380,30 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter отправляет (Shift+Enter — новая строка)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n модель</numerusform>
+            <numerusform>%n модели</numerusform>
+            <numerusform>%n моделей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n команда</numerusform>
+            <numerusform>%n команды</numerusform>
+            <numerusform>%n команд</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1466,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>Без этого обновления продолжить работу с приложением нельзя.</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>Открыть страницу загрузки</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>Пакет %1 · шаг %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>Запись в %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — щёлкните, чтобы открыть папку</translation>
     </message>
 </context>
 </TS>

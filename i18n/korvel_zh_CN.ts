@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>此平台暂不支持自动更新——请手动下载新版本。</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>发送模式已切换为 ASCII：此命令为文本。</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>已显示 %1 的串口设置，供下次打开使用：%2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>添加步骤</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>删除模板</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>删除模板“%1”？此操作无法撤销。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,20 @@
     <message>
         <source>Save log…</source>
         <translation>保存日志…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>已暂停 · %n 行新数据</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>日志已满：正在显示的行正被丢弃。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -816,36 +846,32 @@
         <translation>设备指令</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>输入要发送的数据…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>发送 (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>历史</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>发送历史</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>清空历史</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>暂无历史记录</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>打开串口失败</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>停止持续记录</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>清空监视器</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>关闭串口</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>打开串口</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>检查更新…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -920,6 +946,14 @@
     <message>
         <source>PATH</source>
         <translation>路径</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 已消失</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>请选择端口</translation>
     </message>
 </context>
 <context>
@@ -1062,12 +1096,71 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>当前正在记录到 %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>保存将停止记录到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>输入要发送的数据…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>发送格式</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter 发送 · Shift+Enter 换行</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter 发送</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>发送 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>发送历史</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>清空历史</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>暂无历史记录</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>串口已断开。</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>串口 %1 已断开。</translation>
     </message>
 </context>
 <context>
@@ -1269,10 +1362,6 @@
         <translation>设备</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 个型号 · %2 条指令</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -1283,6 +1372,26 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter 发送（Shift+Enter 换行）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n 个型号</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n 条命令</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1454,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>必须安装此更新才能继续使用本应用。</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>打开下载页面</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>批处理 %1 · 第 %2 步</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>正在记录到 %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — 单击打开所在文件夹</translation>
     </message>
 </context>
 </TS>

@@ -222,6 +222,14 @@
         <source>Self-update isn&apos;t supported on this platform yet -- please download the new version manually.</source>
         <translation>此平台尚不支援自動更新——請手動下載新版本。</translation>
     </message>
+    <message>
+        <source>Send mode switched to ASCII: this command is text.</source>
+        <translation>傳送模式已切換為 ASCII：此命令為文字。</translation>
+    </message>
+    <message>
+        <source>Serial settings of %1 now shown for the next open: %2</source>
+        <translation>已顯示 %1 的序列埠設定，供下次開啟使用：%2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLibraryPanel</name>
@@ -341,6 +349,14 @@
         <source>Add step</source>
         <translation>新增步驟</translation>
     </message>
+    <message>
+        <source>Delete template</source>
+        <translation>刪除範本</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;? This cannot be undone.</source>
+        <translation>刪除範本「%1」？此操作無法復原。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -429,6 +445,20 @@
     <message>
         <source>Save log…</source>
         <translation>儲存記錄…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paused · %n new lines</source>
+        <translation>
+            <numerusform>已暫停 · %n 行新資料</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is full: the lines in view are being dropped.</source>
+        <translation>日誌已滿：正在顯示的行正被捨棄。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
     </message>
     <message>
         <source>Show as JSON</source>
@@ -816,36 +846,32 @@
         <translation>裝置指令</translation>
     </message>
     <message>
-        <source>Type data to send…</source>
-        <translation>輸入要傳送的資料…</translation>
-    </message>
-    <message>
-        <source>Send (Ctrl+Enter)</source>
-        <translation>傳送 (Ctrl+Enter)</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation>歷史記錄</translation>
-    </message>
-    <message>
-        <source>Send history</source>
-        <translation>傳送歷史記錄</translation>
-    </message>
-    <message>
-        <source>Clear history</source>
-        <translation>清除歷史記錄</translation>
-    </message>
-    <message>
-        <source>No history yet</source>
-        <translation>尚無歷史記錄</translation>
-    </message>
-    <message>
         <source>Failed to open port</source>
         <translation>無法開啟序列埠</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Stop continuous logging</source>
+        <translation>停止持續記錄</translation>
+    </message>
+    <message>
+        <source>Clear monitor</source>
+        <translation>清除監視器</translation>
+    </message>
+    <message>
+        <source>Close port</source>
+        <translation>關閉序列埠</translation>
+    </message>
+    <message>
+        <source>Open port</source>
+        <translation>開啟序列埠</translation>
+    </message>
+    <message>
+        <source>Check for updates…</source>
+        <translation>檢查更新…</translation>
     </message>
     <message>
         <source>Fields and plot</source>
@@ -920,6 +946,14 @@
     <message>
         <source>PATH</source>
         <translation>路徑</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 已消失</translation>
+    </message>
+    <message>
+        <source>Choose a port</source>
+        <translation>請選擇連接埠</translation>
     </message>
 </context>
 <context>
@@ -1062,12 +1096,71 @@
         <source>Save</source>
         <translation>儲存</translation>
     </message>
+    <message>
+        <source>Logging now to %1</source>
+        <translation>目前正在記錄到 %1</translation>
+    </message>
+    <message>
+        <source>Saving stops logging to %1</source>
+        <translation>儲存將停止記錄到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SendArea</name>
+    <message>
+        <source>Type data to send…</source>
+        <translation>輸入要傳送的資料…</translation>
+    </message>
+    <message>
+        <source>Send as</source>
+        <translation>傳送格式</translation>
+    </message>
+    <message>
+        <source>CRC16</source>
+        <translation>CRC16</translation>
+    </message>
+    <message>
+        <source>Enter sends · Shift+Enter new line</source>
+        <translation>Enter 傳送 · Shift+Enter 換行</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter sends</source>
+        <translation>Ctrl+Enter 傳送</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl+Enter)</source>
+        <translation>傳送 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>歷史記錄</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>傳送歷史記錄</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>清除歷史記錄</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>尚無歷史記錄</translation>
+    </message>
 </context>
 <context>
     <name>SerialManager</name>
     <message>
-        <source>Serial port disconnected.</source>
-        <translation>序列埠已中斷連線。</translation>
+        <source>Serial port %1 disconnected.</source>
+        <translation>序列埠 %1 已中斷連線。</translation>
     </message>
 </context>
 <context>
@@ -1269,10 +1362,6 @@
         <translation>裝置</translation>
     </message>
     <message>
-        <source>%1 models · %2 commands</source>
-        <translation>%1 個型號 · %2 個指令</translation>
-    </message>
-    <message>
         <source>Restore defaults</source>
         <translation>還原預設值</translation>
     </message>
@@ -1283,6 +1372,26 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>Enter sends (Shift+Enter for a new line)</source>
+        <translation>Enter 傳送（Shift+Enter 換行）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n models</source>
+        <translation>
+            <numerusform>%n 個型號</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n 條命令</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1454,29 @@
     <message>
         <source>This update is required to keep using the app.</source>
         <translation>必須安裝此更新才能繼續使用本應用程式。</translation>
+    </message>
+    <message>
+        <source>Open download page</source>
+        <translation>開啟下載頁面</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Batch %1 · step %2</source>
+        <translation>批次 %1 · 第 %2 步</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Logging to %1</source>
+        <translation>正在記錄到 %1</translation>
+    </message>
+    <message>
+        <source>%1 — click to open its folder</source>
+        <translation>%1 — 按一下開啟所在資料夾</translation>
     </message>
 </context>
 </TS>

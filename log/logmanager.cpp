@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -14,11 +15,14 @@ QString stampText(const QDateTime& time)
 // The payload as UTF-8 text on one line. A carriage return or line feed
 // inside it (a multi-line TX draft, an RX line with a stray CR, a message)
 // is written as the two characters \r or \n, so that a file has exactly one
-// line per entry and a reader that splits at line ends sees every entry.
+// line per entry and a reader that splits at line ends sees every entry; a
+// backslash is written as two, so that the file reads back to exactly the
+// payload (the two characters \ and r are not a carriage return).
 QString payloadText(const QByteArray& data)
 {
     QString payload = QString::fromUtf8(data);
-    if (data.contains('\r') || data.contains('\n')) {
+    if (data.contains('\\') || data.contains('\r') || data.contains('\n')) {
+        payload.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
         payload.replace(QLatin1Char('\r'), QLatin1String("\\r"));
         payload.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     }
@@ -244,11 +248,19 @@ void LogManager::setContinuousLogging(bool enabled, const QString& directory,
     closeContinuousFile();
     m_continuousDate = QDate();
     m_continuousFailureReported = false;
-    if (!enabled || directory.isEmpty()) {
-        return;
+    if (enabled && !directory.isEmpty()) {
+        QDir().mkpath(directory);
+        rotateContinuousFile(now().date());
     }
-    QDir().mkpath(directory);
-    rotateContinuousFile(now().date());
+    emit continuousLoggingChanged();
+}
+
+QString LogManager::dailyBaseName(const QString& baseName)
+{
+    static const QRegularExpression stamp(QStringLiteral(R"(-\d{8}(-\d{4})?$)"));
+    QString name = baseName;
+    name.remove(stamp);
+    return name;
 }
 
 QString LogManager::continuousFilePath() const
@@ -309,6 +321,7 @@ void LogManager::rotateContinuousFile(const QDate& date)
     m_continuousDate = date;
     m_continuousFailureReported = false;
     m_writer->setFile(std::move(file));
+    emit continuousLoggingChanged();
 }
 
 void LogManager::flushContinuous()

@@ -19,7 +19,8 @@ enum class LogKind : qint32 { TX = 0, RX = 1, SYS = 2, ERR = 3 };
 /// payload as hex pairs.
 enum class LogFileFormat : qint32 { Text = 0, Csv = 1, Hex = 2 };
 
-/// The line end that the receive path cut off an RX entry: none (a partial
+/// The line end that the receive path cut off an RX entry, or that a send
+/// added to a TX entry's text: none (a partial
 /// line logged after a pause or at the size limit), a line feed, a carriage
 /// return and a line feed, or a lone carriage return (a partial line that
 /// ended in one when it was logged).
@@ -27,7 +28,7 @@ enum class LineEnd : quint8 { None, Lf, CrLf, Cr };
 
 /// One line of the data log. For RX the received bytes of the line, without
 /// its line end (remembered in lineEnd); for TX, SYS and ERR the UTF-8 text
-/// to show.
+/// to show (for TX, lineEnd is what the send added to it).
 struct LogEntry
 {
     QDateTime time;
@@ -38,7 +39,8 @@ struct LogEntry
     /// The bytes of the line end, as they came in.
     static QByteArray lineEndBytes(LineEnd end);
     /// The entry's bytes as hex pairs, upper case, one blank between them;
-    /// an RX entry's line end included, so that every received byte shows.
+    /// the entry's line end included, so that every byte that came in or went
+    /// out as a line end shows.
     QString hexText() const;
 };
 Q_DECLARE_TYPEINFO(LogEntry, Q_RELOCATABLE_TYPE);
@@ -85,6 +87,11 @@ public:
     /// base name writes "korvel-yyyyMMdd.log".
     void setContinuousLogging(bool enabled, const QString& directory, const QString& baseName);
     bool continuousLoggingEnabled() const { return m_continuousEnabled; }
+    QString continuousDirectory() const { return m_continuousDirectory; }
+    /// The base name for the daily files from a name the user saved under:
+    /// a time stamp at its end ("-yyyyMMdd" or "-yyyyMMdd-HHmm", as the
+    /// suggested names carry) is dropped, since each daily file adds its date.
+    static QString dailyBaseName(const QString& baseName);
     /// The daily file being written, empty while none is open.
     QString continuousFilePath() const;
     /// Returns once every line given so far is in the daily file. The
@@ -106,6 +113,8 @@ signals:
     /// entries got, also those of a batch too large to keep. Sent after the
     /// log took them in.
     void linesReceived(const QDateTime& time, const QList<QByteArray>& lines);
+    /// Continuous logging was switched on or off, or moved to another file.
+    void continuousLoggingChanged();
     /// The daily file could not be opened or written; sent once for each
     /// file that fails, and once while opening keeps failing.
     void continuousLogFailed(const QString& path, const QString& reason);

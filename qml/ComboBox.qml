@@ -10,12 +10,30 @@ F.ComboBox {
 
     // A combo whose popup offers more than its rows opens even when empty.
     property bool opensWhenEmpty: false
+    // Where a text too long for the box is cut ("…"); paths keep their end.
+    property int elide: Text.ElideRight
+    // Whether the box shows the chosen entry cut.
+    property bool textTruncated: false
 
     leftPadding: 8
     implicitHeight: Math.max(32,
                              implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding,
                              implicitIndicatorHeight + topPadding + bottomPadding)
+
+    F.ToolTip.visible: root.hovered && !root.down && root.textTruncated
+    F.ToolTip.text: root.displayText
+    F.ToolTip.delay: 400
+
+    // The chosen entry, cut with "…" rather than clipped when it is too long.
+    contentItem: Text {
+        text: root.displayText
+        font: root.font
+        color: root.palette.buttonText
+        verticalAlignment: Text.AlignVCenter
+        elide: root.elide
+        onTruncatedChanged: root.textTruncated = truncated
+    }
 
     delegate: F.MenuItem {
         id: row
@@ -51,6 +69,14 @@ F.ComboBox {
         }
     }
 
+    // The style's panel: an edge that shows on the window's greys.
+    Binding {
+        target: root.background
+        property: "border.color"
+        value: Theme.controlOutline
+        when: root.background instanceof Rectangle
+    }
+
     // Only the style's own popup background has a border to colour; a combo
     // that brings its own background frames it itself.
     Binding {
@@ -77,5 +103,9 @@ F.ComboBox {
         visible: root.count === 0 && !root.opensWhenEmpty
         cursorShape: Qt.ArrowCursor
         acceptedButtons: Qt.AllButtons
+    }
+
+    FocusRing {
+        shown: root.visualFocus
     }
 }

@@ -51,6 +51,7 @@ Item {
         Overlay.modal: ModalDim {}
 
         header: Label {
+            palette: Theme.palette
             text: editorDialog.title
             font.bold: true
             padding: 14
@@ -264,7 +265,7 @@ Item {
         MenuItem {
             objectName: "templateDeleteItem"
             text: qsTr("Delete")
-            onTriggered: AppController.removeCustomTemplate(templateMenu.row)
+            onTriggered: deleteTemplateDialog.ask(templateMenu.row, templateMenu.name)
         }
     }
 
@@ -285,6 +286,9 @@ Item {
             templateEditor.open()
         }
 
+        // The name is what one types first.
+        onOpened: templateName.forceActiveFocus()
+
         function openForEdit(rowIndex, name, content) {
             templateEditor.row = rowIndex
             templateName.text = name
@@ -300,44 +304,48 @@ Item {
                 AppController.addCustomTemplate(templateName.text, templateContent.text)
         }
 
-        ColumnLayout {
+        ThemedContent {
             anchors.fill: parent
-            spacing: 10
 
-            FieldCaption {
-                text: qsTr("Name")
-            }
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 10
 
-            TextField {
-                id: templateName
+                FieldCaption {
+                    text: qsTr("Name")
+                }
 
-                objectName: "templateName"
-                Layout.fillWidth: true
-                color: Theme.text
-                placeholderText: qsTr("e.g. Reset device")
-                placeholderTextColor: Theme.textMuted
-            }
+                TextField {
+                    id: templateName
 
-            FieldCaption {
-                text: qsTr("Content")
-            }
+                    objectName: "templateName"
+                    Layout.fillWidth: true
+                    color: Theme.text
+                    placeholderText: qsTr("e.g. Reset device")
+                    placeholderTextColor: Theme.textMuted
+                }
 
-            TextArea {
-                id: templateContent
+                FieldCaption {
+                    text: qsTr("Content")
+                }
 
-                objectName: "templateContent"
-                Layout.fillWidth: true
-                Layout.preferredHeight: 90
-                wrapMode: TextEdit.Wrap
-                font.family: Theme.monoFont
-                color: Theme.text
-                placeholderText: qsTr("The literal text to send")
-                placeholderTextColor: Theme.textMuted
+                TextArea {
+                    id: templateContent
 
-                background: Rectangle {
-                    color: Theme.surface
-                    border.width: 1
-                    border.color: Theme.divider
+                    objectName: "templateContent"
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 90
+                    wrapMode: TextEdit.Wrap
+                    font.family: Theme.monoFont
+                    color: Theme.text
+                    placeholderText: qsTr("The literal text to send")
+                    placeholderTextColor: Theme.textMuted
+
+                    background: Rectangle {
+                        color: Theme.surface
+                        border.width: 1
+                        border.color: Theme.divider
+                    }
                 }
             }
         }
@@ -361,122 +369,182 @@ Item {
         }
     }
 
+    // Deleting a template cannot be undone: it is asked first.
+    EditorDialog {
+        id: deleteTemplateDialog
+
+        property int row: -1
+        property string name: ""
+
+        objectName: "deleteTemplateDialog"
+        title: qsTr("Delete template")
+        width: 380
+        onAccepted: AppController.removeCustomTemplate(deleteTemplateDialog.row)
+
+        function ask(rowIndex, name) {
+            deleteTemplateDialog.row = rowIndex
+            deleteTemplateDialog.name = name
+            deleteTemplateDialog.open()
+        }
+
+        contentItem: Label {
+            palette: Theme.palette
+            text: qsTr("Delete the template \"%1\"? This cannot be undone.").arg(deleteTemplateDialog.name)
+            textFormat: Text.PlainText
+            wrapMode: Text.WordWrap
+            color: Theme.text
+        }
+
+        footer: DialogButtonBox {
+            palette: Theme.palette
+
+            Button {
+                id: deleteCancel
+
+                objectName: "deleteTemplateCancel"
+                text: qsTr("Cancel")
+                palette: Theme.palette
+                onClicked: deleteTemplateDialog.reject()
+            }
+
+            Button {
+                objectName: "deleteTemplateConfirm"
+                text: qsTr("Delete")
+                palette: Theme.palette
+                onClicked: deleteTemplateDialog.accept()
+            }
+        }
+
+        // The safe answer has the keys.
+        onOpened: deleteCancel.forceActiveFocus()
+    }
+
     EditorDialog {
         id: batchWindow
 
         objectName: "batchWindow"
         title: qsTr("Batch commands")
+        // Qt 6.4 drops every wheel turn in a modal dialog opened over another
+        // modal one: while the batch editor is open over this window, this
+        // one stops being modal (the editor still blocks everything else).
+        modal: !batchEditor.visible
+        closePolicy: batchEditor.visible ? Popup.NoAutoClose
+                                         : Popup.CloseOnEscape | Popup.CloseOnPressOutside
         width: 420
         height: 460
 
-        ColumnLayout {
+        ThemedContent {
             anchors.fill: parent
-            spacing: 10
 
-            Label {
-                objectName: "noBatchesLabel"
-                Layout.fillWidth: true
-                visible: batchList.count === 0
-                text: qsTr("No batch commands yet")
-                wrapMode: Text.WordWrap
-                color: Theme.textMuted
-            }
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 10
 
-            ListView {
-                id: batchList
-
-                objectName: "batchList"
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                clip: true
-                boundsBehavior: Flickable.StopAtBounds
-                model: AppController.batchCommandModel
-
-                ScrollBar.vertical: ScrollBar {}
-
-                delegate: Rectangle {
-                    id: batchRow
-
-                    required property int index
-                    required property string name
-                    required property int stepCount
-                    required property int intervalMs
-                    readonly property bool running: batchRow.index === AppController.runningBatchRow
-
-                    width: ListView.view.width
-                    height: 56
-                    border.width: 1
-                    border.color: Theme.divider
-                    color: batchRow.running ? Theme.accentTint
-                         : batchMouse.containsMouse ? Qt.rgba(0, 0, 0, 0.04) : "transparent"
-
-                    RowLayout {
-                        anchors.fill: parent
-                        anchors.leftMargin: 16
-                        anchors.rightMargin: 16
-                        spacing: 11
-
-                        ColumnLayout {
-                            Layout.fillWidth: true
-                            spacing: 1
-
-                            Label {
-                                Layout.fillWidth: true
-                                text: batchRow.name
-                                textFormat: Text.PlainText
-                                elide: Text.ElideRight
-                                color: Theme.text
-                            }
-
-                            Label {
-                                objectName: "batchDetail"
-                                Layout.fillWidth: true
-                                text: batchRow.running ? AppController.batchProgressText
-                                                       : qsTr("%1 steps · %2 ms interval")
-                                                         .arg(batchRow.stepCount).arg(batchRow.intervalMs)
-                                elide: Text.ElideRight
-                                font.pixelSize: Theme.baseFontSize - 1
-                                color: batchRow.running ? Theme.accent700 : Theme.textMuted
-                            }
-                        }
-
-                        Label {
-                            objectName: "batchAction"
-                            text: batchRow.running ? qsTr("■ Stop") : qsTr("▶ Run")
-                            font.bold: true
-                            color: batchRow.running ? Theme.error : Theme.accent
-                        }
-                    }
-
-                    MouseArea {
-                        id: batchMouse
-
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        acceptedButtons: Qt.LeftButton | Qt.RightButton
-                        onClicked: mouse => {
-                            if (mouse.button === Qt.RightButton)
-                                batchMenu.openFor(batchRow.index, batchRow.name, batchRow.intervalMs)
-                            else if (batchRow.running)
-                                AppController.stopBatchCommand()
-                            else
-                                AppController.startBatchCommand(batchRow.index)
-                        }
-                    }
-                }
-            }
-
-            RowLayout {
-                Layout.fillWidth: true
-
-                Item {
+                Label {
+                    objectName: "noBatchesLabel"
                     Layout.fillWidth: true
+                    visible: batchList.count === 0
+                    text: qsTr("No batch commands yet")
+                    wrapMode: Text.WordWrap
+                    color: Theme.textMuted
                 }
 
-                Button {
-                    objectName: "newBatchButton"
-                    text: qsTr("New batch")
-                    onClicked: batchEditor.openNew()
+                ListView {
+                    id: batchList
+
+                    objectName: "batchList"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    clip: true
+                    boundsBehavior: Flickable.StopAtBounds
+                    model: AppController.batchCommandModel
+
+                    ScrollBar.vertical: ScrollBar {}
+
+                    delegate: Rectangle {
+                        id: batchRow
+
+                        required property int index
+                        required property string name
+                        required property int stepCount
+                        required property int intervalMs
+                        readonly property bool running: batchRow.index === AppController.runningBatchRow
+
+                        width: ListView.view.width
+                        height: 56
+                        border.width: 1
+                        border.color: Theme.divider
+                        color: batchRow.running ? Theme.accentTint
+                             : batchMouse.containsMouse ? Qt.rgba(0, 0, 0, 0.04) : "transparent"
+
+                        RowLayout {
+                            anchors.fill: parent
+                            anchors.leftMargin: 16
+                            anchors.rightMargin: 16
+                            spacing: 11
+
+                            ColumnLayout {
+                                Layout.fillWidth: true
+                                spacing: 1
+
+                                Label {
+                                    Layout.fillWidth: true
+                                    text: batchRow.name
+                                    textFormat: Text.PlainText
+                                    elide: Text.ElideRight
+                                    color: Theme.text
+                                }
+
+                                Label {
+                                    objectName: "batchDetail"
+                                    Layout.fillWidth: true
+                                    text: batchRow.running ? AppController.batchProgressText
+                                                           : qsTr("%1 steps · %2 ms interval")
+                                                             .arg(batchRow.stepCount).arg(batchRow.intervalMs)
+                                    elide: Text.ElideRight
+                                    font.pixelSize: Theme.baseFontSize - 1
+                                    color: batchRow.running ? Theme.accent700 : Theme.textMuted
+                                }
+                            }
+
+                            Label {
+                                objectName: "batchAction"
+                                text: batchRow.running ? qsTr("■ Stop") : qsTr("▶ Run")
+                                font.bold: true
+                                color: batchRow.running ? Theme.error : Theme.accent
+                            }
+                        }
+
+                        MouseArea {
+                            id: batchMouse
+
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            acceptedButtons: Qt.LeftButton | Qt.RightButton
+                            onClicked: mouse => {
+                                if (mouse.button === Qt.RightButton)
+                                    batchMenu.openFor(batchRow.index, batchRow.name, batchRow.intervalMs)
+                                else if (batchRow.running)
+                                    AppController.stopBatchCommand()
+                                else
+                                    AppController.startBatchCommand(batchRow.index)
+                            }
+                        }
+                    }
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+
+                    Item {
+                        Layout.fillWidth: true
+                    }
+
+                    Button {
+                        objectName: "newBatchButton"
+                        text: qsTr("New batch")
+                        onClicked: batchEditor.openNew()
+                    }
                 }
             }
         }
@@ -525,6 +593,8 @@ Item {
         id: batchEditor
 
         property int row: -1
+        // The step whose text field takes the focus once it is made.
+        property int focusRow: -1
 
         objectName: "batchEditor"
         title: batchEditor.row >= 0 ? qsTr("Edit batch command") : qsTr("New batch command")
@@ -535,11 +605,19 @@ Item {
             batchEditor.fill(-1, "", 500, [])
         }
 
+        // A new step comes into sight at the end of the list and takes the keys.
+        function addStep() {
+            batchEditor.focusRow = stepModel.count
+            stepModel.append({ text: "", isHex: false, crc: false })
+            stepList.positionViewAtEnd()
+        }
+
         function openForEdit(rowIndex, name, intervalMs) {
             batchEditor.fill(rowIndex, name, intervalMs, AppController.stepsForBatchRow(rowIndex))
         }
 
         function fill(rowIndex, name, intervalMs, steps) {
+            batchEditor.focusRow = -1
             batchEditor.row = rowIndex
             batchName.text = name
             batchInterval.value = intervalMs
@@ -572,153 +650,181 @@ Item {
             id: stepModel
         }
 
-        ColumnLayout {
+        ThemedContent {
             anchors.fill: parent
-            spacing: 10
 
-            FieldCaption {
-                text: qsTr("Name")
-            }
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 10
 
-            TextField {
-                id: batchName
-
-                objectName: "batchName"
-                Layout.fillWidth: true
-                color: Theme.text
-                placeholderText: qsTr("e.g. Startup sequence")
-                placeholderTextColor: Theme.textMuted
-            }
-
-            RowLayout {
-                Layout.fillWidth: true
-                spacing: 8
-
-                Label {
-                    text: qsTr("Interval")
-                    color: Theme.text
+                FieldCaption {
+                    text: qsTr("Name")
                 }
 
-                SpinBox {
-                    id: batchInterval
+                TextField {
+                    id: batchName
 
-                    objectName: "batchInterval"
-                    from: 0
-                    to: 3600000
-                    stepSize: 50
-                    editable: true
-                }
-
-                Label {
-                    text: qsTr("ms")
-                    color: Theme.text
-                }
-
-                Item {
+                    objectName: "batchName"
                     Layout.fillWidth: true
+                    color: Theme.text
+                    placeholderText: qsTr("e.g. Startup sequence")
+                    placeholderTextColor: Theme.textMuted
                 }
-            }
 
-            FieldCaption {
-                text: qsTr("Steps")
-            }
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 8
 
-            ListView {
-                id: stepList
+                    Label {
+                        text: qsTr("Interval")
+                        color: Theme.text
+                    }
 
-                objectName: "stepList"
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                clip: true
-                spacing: 6
-                boundsBehavior: Flickable.StopAtBounds
-                model: stepModel
+                    SpinBox {
+                        id: batchInterval
 
-                ScrollBar.vertical: ScrollBar {}
+                        objectName: "batchInterval"
+                        from: 0
+                        to: 3600000
+                        stepSize: 50
+                        editable: true
+                    }
 
-                delegate: Rectangle {
-                    id: stepRow
+                    Label {
+                        text: qsTr("ms")
+                        color: Theme.text
+                    }
 
-                    required property int index
-                    required property string text
-                    required property bool isHex
-                    required property bool crc
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                }
 
-                    width: ListView.view.width
-                    height: 64
-                    color: Theme.surface
-                    border.width: 1
-                    border.color: Theme.divider
+                FieldCaption {
+                    text: qsTr("Steps")
+                }
 
-                    RowLayout {
-                        anchors.fill: parent
-                        anchors.margins: 8
-                        spacing: 8
+                ListView {
+                    id: stepList
 
-                        Label {
-                            text: (stepRow.index + 1) + "."
-                            color: Theme.textMuted
-                        }
+                    objectName: "stepList"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    clip: true
+                    spacing: 6
+                    boundsBehavior: Flickable.StopAtBounds
+                    model: stepModel
 
-                        TextField {
-                            id: stepText
+                    ScrollBar.vertical: ScrollBar {}
 
-                            objectName: "stepText" + stepRow.index
-                            Layout.fillWidth: true
-                            font.family: Theme.monoFont
-                            color: Theme.text
-                            placeholderText: qsTr("Command text")
-                            placeholderTextColor: Theme.textMuted
-                            text: stepRow.text
-                            onTextEdited: stepModel.setProperty(stepRow.index, "text", stepText.text)
-                            // A loaded step shows its start, not its end.
-                            Component.onCompleted: stepText.cursorPosition = 0
-                        }
+                    delegate: Rectangle {
+                        id: stepRow
 
-                        RadioButton {
-                            objectName: "stepAscii" + stepRow.index
-                            text: "ASCII"
-                            checked: !stepRow.isHex
-                            onToggled: stepModel.setProperty(stepRow.index, "isHex", false)
-                        }
+                        required property int index
+                        required property string text
+                        required property bool isHex
+                        required property bool crc
 
-                        RadioButton {
-                            objectName: "stepHex" + stepRow.index
-                            text: "HEX"
-                            checked: stepRow.isHex
-                            onToggled: stepModel.setProperty(stepRow.index, "isHex", true)
-                        }
+                        width: ListView.view.width
+                        height: stepColumn.implicitHeight + 16
+                        color: Theme.surface
+                        border.width: 1
+                        border.color: Theme.divider
 
-                        CheckBox {
-                            id: stepCrc
+                        // The text takes the whole width; its switches sit below it.
+                        ColumnLayout {
+                            id: stepColumn
 
-                            objectName: "stepCrc" + stepRow.index
-                            text: qsTr("CRC")
-                            checked: stepRow.crc
-                            onToggled: stepModel.setProperty(stepRow.index, "crc", stepCrc.checked)
-                        }
+                            anchors.fill: parent
+                            anchors.margins: 8
+                            spacing: 4
 
-                        ToolButton {
-                            objectName: "stepRemove" + stepRow.index
-                            text: "✕"
-                            enabled: stepModel.count > 1
-                            onClicked: stepModel.remove(stepRow.index)
+                            RowLayout {
+                                Layout.fillWidth: true
+                                spacing: 8
+
+                                Label {
+                                    Layout.preferredWidth: 22
+                                    text: (stepRow.index + 1) + "."
+                                    color: Theme.textMuted
+                                }
+
+                                TextField {
+                                    id: stepText
+
+                                    objectName: "stepText" + stepRow.index
+                                    Layout.fillWidth: true
+                                    font.family: Theme.monoFont
+                                    color: Theme.text
+                                    placeholderText: qsTr("Command text")
+                                    placeholderTextColor: Theme.textMuted
+                                    text: stepRow.text
+                                    onTextEdited: stepModel.setProperty(stepRow.index, "text", stepText.text)
+                                    // A loaded step shows its start, not its end; a
+                                    // step just added takes the keys.
+                                    Component.onCompleted: {
+                                        stepText.cursorPosition = 0
+                                        if (stepRow.index === batchEditor.focusRow)
+                                            stepText.forceActiveFocus()
+                                    }
+                                }
+                            }
+
+                            RowLayout {
+                                Layout.fillWidth: true
+                                Layout.leftMargin: 30
+                                spacing: 8
+
+                                RadioButton {
+                                    objectName: "stepAscii" + stepRow.index
+                                    text: "ASCII"
+                                    checked: !stepRow.isHex
+                                    onToggled: stepModel.setProperty(stepRow.index, "isHex", false)
+                                }
+
+                                RadioButton {
+                                    objectName: "stepHex" + stepRow.index
+                                    text: "HEX"
+                                    checked: stepRow.isHex
+                                    onToggled: stepModel.setProperty(stepRow.index, "isHex", true)
+                                }
+
+                                CheckBox {
+                                    id: stepCrc
+
+                                    objectName: "stepCrc" + stepRow.index
+                                    text: qsTr("CRC")
+                                    checked: stepRow.crc
+                                    onToggled: stepModel.setProperty(stepRow.index, "crc", stepCrc.checked)
+                                }
+
+                                Item {
+                                    Layout.fillWidth: true
+                                }
+
+                                ToolButton {
+                                    objectName: "stepRemove" + stepRow.index
+                                    text: "✕"
+                                    enabled: stepModel.count > 1
+                                    onClicked: stepModel.remove(stepRow.index)
+                                }
+                            }
                         }
                     }
                 }
-            }
 
-            RowLayout {
-                Layout.fillWidth: true
-
-                Item {
+                RowLayout {
                     Layout.fillWidth: true
-                }
 
-                Button {
-                    objectName: "addStepButton"
-                    text: qsTr("Add step")
-                    onClicked: stepModel.append({ text: "", isHex: false, crc: false })
+                    Item {
+                        Layout.fillWidth: true
+                    }
+
+                    Button {
+                        objectName: "addStepButton"
+                        text: qsTr("Add step")
+                        onClicked: batchEditor.addStep()
+                    }
                 }
             }
         }

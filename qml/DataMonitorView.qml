@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Fusion as F
 import QtQuick.Controls.impl as Impl
+import QtQuick.Layouts
 import Korvel
 
 // The right-hand pane: every line of the log under a header with the line and
@@ -61,6 +62,13 @@ Item {
 
     signal saveLogRequested
     signal jsonRequested(double lineNumber)
+
+    onPausedChanged: {
+        if (root.paused)
+            pauseWatch.begin(root.topLineInView())
+        else
+            pauseWatch.end()
+    }
 
     Component.onCompleted: {
         root.refreshHeader()
@@ -140,6 +148,12 @@ Item {
         if (root.paused || !logView.stickToBottom || root.userScrolling || selectionArea.pressed)
             return
         logView.positionViewAtBeginning()
+    }
+
+    // The number of the line at the top of the viewport, -1 without lines.
+    function topLineInView() {
+        const row = logView.indexAt(0, logView.contentY + 1)
+        return row >= 0 ? root.rows.lineNumberAt(row) : -1
     }
 
     function rememberAnchor() {
@@ -420,12 +434,75 @@ Item {
         }
     }
 
+    PauseWatch {
+        id: pauseWatch
+
+        log: AppController.logModel
+    }
+
+    // While paused: how much came in meanwhile, whether the log has begun to
+    // drop the lines in sight, and the way back to following.
+    Rectangle {
+        id: pauseBar
+
+        objectName: "pauseBar"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: header.bottom
+        height: root.paused ? pauseRow.implicitHeight + 8 : 0
+        visible: root.paused
+        color: Theme.accentTint
+
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            height: 1
+            color: Theme.consoleBorder
+        }
+
+        RowLayout {
+            id: pauseRow
+
+            anchors.fill: parent
+            anchors.leftMargin: 16
+            anchors.rightMargin: 12
+            spacing: 12
+
+            Label {
+                objectName: "pauseText"
+                text: qsTr("Paused · %n new lines", "", pauseWatch.newLines)
+                color: Theme.accent800
+            }
+
+            Label {
+                objectName: "pauseDroppingText"
+                Layout.fillWidth: true
+                visible: pauseWatch.droppingSeenLines
+                text: qsTr("The log is full: the lines in view are being dropped.")
+                elide: Text.ElideRight
+                color: Theme.accent800
+                font.bold: true
+            }
+
+            Item {
+                Layout.fillWidth: !pauseWatch.droppingSeenLines
+            }
+
+            Button {
+                objectName: "resumeButton"
+                text: qsTr("Resume")
+                onClicked: root.paused = false
+            }
+        }
+    }
+
     Rectangle {
         id: body
 
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.top: header.bottom
+        anchors.top: pauseBar.bottom
         anchors.bottom: parent.bottom
         color: Theme.consoleBackground
 
@@ -568,53 +645,60 @@ Item {
                 }
 
                 // A selected line is drawn by an editor, which can show part of
-                // a line (also across wrapped rows) as selected.
-                Loader {
-                    active: row.selected
+                // a line (also across wrapped rows) as selected. It holds text
+                // only while its row is selected, so the rows that are not cost
+                // no second layout.
+                TextEdit {
+                    id: selectedLine
+
+                    // select() itself reports a text change.
+                    property bool selecting: false
+
+                    function showSelection() {
+                        if (selectedLine.selecting || !row.selected)
+                            return
+                        selectedLine.selecting = true
+                        selectedLine.select(row.selectionFrom, row.selectionTo)
+                        selectedLine.selecting = false
+                    }
+
+                    objectName: "selectedLine"
                     width: plain.width
-                    sourceComponent: TextEdit {
-                        id: selectedLine
+                    visible: row.selected
+                    text: row.selected ? row.lineText : ""
+                    textFormat: TextEdit.PlainText
+                    readOnly: true
+                    selectByMouse: false
+                    activeFocusOnPress: false
+                    wrapMode: root.wrapLines ? TextEdit.Wrap : TextEdit.NoWrap
+                    font.family: AppController.logFontFamily
+                    font.pixelSize: AppController.logFontSize
+                    color: Theme.consoleText
+                    selectionColor: Theme.accentFill
+                    selectedTextColor: Theme.accentForeground
 
-                        // select() itself reports a text change.
-                        property bool selecting: false
+                    onTextChanged: selectedLine.showSelection()
 
-                        function showSelection() {
-                            if (selectedLine.selecting)
-                                return
-                            selectedLine.selecting = true
-                            selectedLine.select(row.selectionFrom, row.selectionTo)
-                            selectedLine.selecting = false
+                    Connections {
+                        target: row
+
+                        function onSelectionFromChanged() {
+                            selectedLine.showSelection()
                         }
 
-                        text: row.lineText
-                        textFormat: TextEdit.PlainText
-                        readOnly: true
-                        selectByMouse: false
-                        activeFocusOnPress: false
-                        wrapMode: root.wrapLines ? TextEdit.Wrap : TextEdit.NoWrap
-                        font.family: AppController.logFontFamily
-                        font.pixelSize: AppController.logFontSize
-                        color: Theme.consoleText
-                        selectionColor: Theme.accent
-                        selectedTextColor: Theme.accentForeground
-
-                        Component.onCompleted: selectedLine.showSelection()
-                        onTextChanged: selectedLine.showSelection()
-
-                        Connections {
-                            target: row
-
-                            function onSelectionFromChanged() {
-                                selectedLine.showSelection()
-                            }
-
-                            function onSelectionToChanged() {
-                                selectedLine.showSelection()
-                            }
+                        function onSelectionToChanged() {
+                            selectedLine.showSelection()
                         }
                     }
                 }
             }
+        }
+
+        // The lines have the keys (arrows, Page Up/Down, Home/End, Ctrl+C).
+        FocusRing {
+            anchors.margins: 2
+            radius: 2
+            shown: logView.activeFocus
         }
 
         // Left button: select text across lines. It leaves the scroll bars free.
@@ -842,7 +926,7 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 4
                 radius: 5
-                color: Theme.accent
+                color: Theme.accentFill
                 visible: item.highlighted
             }
         }

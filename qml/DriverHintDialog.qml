@@ -25,6 +25,7 @@ Dialog {
     Overlay.modal: ModalDim {}
 
     header: Label {
+        palette: Theme.palette
         text: root.title
         font.bold: true
         padding: 16
@@ -48,22 +49,26 @@ Dialog {
         }
     }
 
-    ColumnLayout {
+    ThemedContent {
         anchors.fill: parent
-        spacing: 12
 
-        Label {
-            Layout.fillWidth: true
-            text: qsTr("The CH340 USB-to-serial driver doesn't appear to be installed on this computer. Without it, a connected Korvel device won't show up as an available serial port.")
-            wrapMode: Text.WordWrap
-            color: Theme.text
-        }
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 12
 
-        CheckBox {
-            objectName: "dontShowAgainCheck"
-            text: qsTr("Don't show this again")
-            checked: AppController.ch340DriverHintDismissed
-            onToggled: AppController.ch340DriverHintDismissed = checked
+            Label {
+                Layout.fillWidth: true
+                text: qsTr("The CH340 USB-to-serial driver doesn't appear to be installed on this computer. Without it, a connected Korvel device won't show up as an available serial port.")
+                wrapMode: Text.WordWrap
+                color: Theme.text
+            }
+
+            CheckBox {
+                objectName: "dontShowAgainCheck"
+                text: qsTr("Don't show this again")
+                checked: AppController.ch340DriverHintDismissed
+                onToggled: AppController.ch340DriverHintDismissed = checked
+            }
         }
     }
 }

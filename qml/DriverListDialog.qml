@@ -29,6 +29,7 @@ Dialog {
     onAboutToShow: root.drivers = AppController.availableDrivers()
 
     header: Label {
+        palette: Theme.palette
         text: root.title
         font.bold: true
         padding: 16
@@ -45,77 +46,81 @@ Dialog {
         }
     }
 
-    ColumnLayout {
+    ThemedContent {
         anchors.fill: parent
-        spacing: 0
 
-        Label {
-            objectName: "noDriversLabel"
-            Layout.fillWidth: true
-            Layout.topMargin: 8
-            visible: root.drivers.length === 0
-            text: qsTr("No drivers are relevant on this platform.")
-            wrapMode: Text.WordWrap
-            color: Theme.textMuted
-        }
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
 
-        Repeater {
-            model: root.drivers
-
-            delegate: ColumnLayout {
-                id: block
-
-                required property var modelData
-                required property int index
-
-                objectName: "driverBlock" + block.index
+            Label {
+                objectName: "noDriversLabel"
                 Layout.fillWidth: true
-                spacing: 0
+                Layout.topMargin: 8
+                visible: root.drivers.length === 0
+                text: qsTr("No drivers are relevant on this platform.")
+                wrapMode: Text.WordWrap
+                color: Theme.textMuted
+            }
 
-                Rectangle {
+            Repeater {
+                model: root.drivers
+
+                delegate: ColumnLayout {
+                    id: block
+
+                    required property var modelData
+                    required property int index
+
+                    objectName: "driverBlock" + block.index
                     Layout.fillWidth: true
-                    implicitHeight: 1
-                    visible: block.index > 0
-                    color: Theme.divider
-                }
+                    spacing: 0
 
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.topMargin: 10
-                    Layout.bottomMargin: 10
-                    spacing: 12
-
-                    ColumnLayout {
+                    Rectangle {
                         Layout.fillWidth: true
-                        spacing: 2
-
-                        Label {
-                            text: block.modelData.name
-                            font.bold: true
-                            color: Theme.text
-                        }
-
-                        Label {
-                            Layout.fillWidth: true
-                            text: qsTr(block.modelData.description)
-                            wrapMode: Text.WordWrap
-                            font.pixelSize: Theme.baseFontSize - 1
-                            color: Theme.textMuted
-                        }
-
-                        Label {
-                            objectName: "driverState" + block.index
-                            text: block.modelData.installed ? qsTr("Installed") : qsTr("Not detected")
-                            font.pixelSize: Theme.baseFontSize - 1
-                            color: block.modelData.installed ? Theme.accent700 : Theme.error
-                        }
+                        implicitHeight: 1
+                        visible: block.index > 0
+                        color: Theme.divider
                     }
 
-                    Button {
-                        objectName: "driverDownload" + block.index
-                        visible: block.modelData.url !== ""
-                        text: qsTr("Download")
-                        onClicked: Qt.openUrlExternally(block.modelData.url)
+                    RowLayout {
+                        Layout.fillWidth: true
+                        Layout.topMargin: 10
+                        Layout.bottomMargin: 10
+                        spacing: 12
+
+                        ColumnLayout {
+                            Layout.fillWidth: true
+                            spacing: 2
+
+                            Label {
+                                text: block.modelData.name
+                                font.bold: true
+                                color: Theme.text
+                            }
+
+                            Label {
+                                Layout.fillWidth: true
+                                text: qsTr(block.modelData.description)
+                                wrapMode: Text.WordWrap
+                                font.pixelSize: Theme.baseFontSize - 1
+                                color: Theme.textMuted
+                            }
+
+                            Label {
+                                objectName: "driverState" + block.index
+                                text: block.modelData.installed ? qsTr("Installed") : qsTr("Not detected")
+                                font.pixelSize: Theme.baseFontSize - 1
+                                color: block.modelData.installed ? Theme.accent700 : Theme.error
+                            }
+                        }
+
+                        Button {
+                            objectName: "driverDownload" + block.index
+                            visible: block.modelData.url !== ""
+                            text: qsTr("Download")
+                            onClicked: Qt.openUrlExternally(block.modelData.url)
+                        }
                     }
                 }
             }

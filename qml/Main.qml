@@ -244,10 +244,35 @@ ApplicationWindow {
             portErrorDialog.errorText = error
             portErrorDialog.open()
         }
+    }
 
-        function onStatusMessage(text) {
-            statusToast.show(text)
-        }
+    // The window's keys; the menus show them beside their entries.
+    Shortcut {
+        id: openShortcut
+
+        sequence: "Ctrl+O"
+        onActivated: serialPanel.toggleSession()
+    }
+
+    Shortcut {
+        id: saveShortcut
+
+        sequence: "Ctrl+S"
+        onActivated: saveLogDialog.open()
+    }
+
+    Shortcut {
+        id: clearShortcut
+
+        sequence: "Ctrl+L"
+        onActivated: AppController.logModel.clear()
+    }
+
+    Shortcut {
+        id: pauseShortcut
+
+        sequence: "Ctrl+P"
+        onActivated: monitor.paused = !monitor.paused
     }
 
     // Behind the frame: a frame-sized rectangle seen only through its shadow.
@@ -292,8 +317,17 @@ ApplicationWindow {
                     title: qsTr("&File")
 
                     MenuItem {
+                        objectName: "saveLogMenuItem"
                         text: qsTr("Save log")
+                        shortcutText: saveShortcut.nativeText
                         onTriggered: saveLogDialog.open()
+                    }
+
+                    MenuItem {
+                        objectName: "stopLoggingMenuItem"
+                        text: qsTr("Stop continuous logging")
+                        enabled: AppController.continuousLog.active
+                        onTriggered: AppController.continuousLog.stop()
                     }
 
                     MenuSeparator {}
@@ -308,13 +342,22 @@ ApplicationWindow {
                     title: qsTr("&Edit")
 
                     MenuItem {
-                        text: qsTr("Clear")
+                        objectName: "clearMenuItem"
+                        text: qsTr("Clear monitor")
+                        shortcutText: clearShortcut.nativeText
                         onTriggered: AppController.logModel.clear()
                     }
                 }
 
                 Menu {
                     title: qsTr("&Port")
+
+                    MenuItem {
+                        objectName: "openPortMenuItem"
+                        text: serialPanel.inSession ? qsTr("Close port") : qsTr("Open port")
+                        shortcutText: openShortcut.nativeText
+                        onTriggered: serialPanel.toggleSession()
+                    }
 
                     MenuItem {
                         objectName: "portPathMenuItem"
@@ -340,6 +383,7 @@ ApplicationWindow {
                         text: qsTr("Pause scrolling")
                         checkable: true
                         checked: monitor.paused
+                        shortcutText: pauseShortcut.nativeText
                         onToggled: monitor.paused = checked
                     }
 
@@ -363,6 +407,15 @@ ApplicationWindow {
 
                 Menu {
                     title: qsTr("&Help")
+
+                    MenuItem {
+                        objectName: "checkUpdatesMenuItem"
+                        text: qsTr("Check for updates…")
+                        onTriggered: {
+                            AppController.checkForAppUpdate()
+                            softwareUpdateDialog.open()
+                        }
+                    }
 
                     MenuItem {
                         text: qsTr("Driver downloads")
@@ -541,7 +594,8 @@ ApplicationWindow {
                                 Repeater {
                                     model: [qsTr("Serial"), qsTr("Device commands")]
 
-                                    delegate: Rectangle {
+                                    // A segment is a button: Tab reaches it, Space chooses it.
+                                    delegate: AbstractButton {
                                         id: segment
 
                                         required property int index
@@ -552,24 +606,34 @@ ApplicationWindow {
                                         objectName: "modeSegment" + segment.index
                                         width: modeBar.segmentWidth
                                         height: 36
-                                        clip: true
-                                        border.width: 1
-                                        border.color: Theme.divider
-                                        color: segment.selected ? Theme.accent : "transparent"
+                                        text: segment.modelData
+                                        onClicked: modeBar.currentIndex = segment.index
 
-                                        Label {
-                                            anchors.centerIn: parent
-                                            width: Math.min(implicitWidth, segment.width - 12)
-                                            text: segment.modelData
-                                            elide: Text.ElideRight
-                                            font.pixelSize: Theme.baseFontSize + 1
-                                            color: segment.selected ? Theme.accentForeground
-                                                                    : Theme.text
+                                        background: Rectangle {
+                                            border.width: 1
+                                            border.color: Theme.divider
+                                            color: segment.selected ? Theme.accentFill : "transparent"
                                         }
 
-                                        MouseArea {
-                                            anchors.fill: parent
-                                            onClicked: modeBar.currentIndex = segment.index
+                                        contentItem: Item {
+                                            clip: true
+
+                                            ElidedLabel {
+                                                anchors.centerIn: parent
+                                                width: Math.min(implicitWidth, segment.width - 12)
+                                                text: segment.text
+                                                font.pixelSize: Theme.baseFontSize + 1
+                                                color: segment.selected ? Theme.accentForeground
+                                                                        : Theme.text
+                                            }
+                                        }
+
+                                        FocusRing {
+                                            anchors.margins: 2
+                                            radius: 2
+                                            border.color: segment.selected ? Theme.accentForeground
+                                                                           : Theme.focusRing
+                                            shown: segment.visualFocus
                                         }
                                     }
                                 }
@@ -647,286 +711,14 @@ ApplicationWindow {
                         Layout.margins: paramsPanel.visible ? 16 : 0
                     }
 
-                    RowLayout {
+                    SendArea {
                         Layout.fillWidth: true
                         Layout.margins: 14
-                        spacing: 12
-
-                        ScrollView {
-                            objectName: "sendScroll"
-                            Layout.fillWidth: true
-                            Layout.preferredHeight: Math.max(74, Math.min(200,
-                                                                          sendBox.contentHeight + 20))
-                            clip: true
-
-                            TextArea {
-                                id: sendBox
-
-                                objectName: "sendBox"
-                                font.family: Theme.monoFont
-                                color: Theme.text
-                                wrapMode: TextEdit.Wrap
-                                placeholderText: qsTr("Type data to send…")
-                                placeholderTextColor: Theme.textMuted
-                                // Written only when it differs, so the echo of
-                                // an edit never resets the cursor.
-                                onTextChanged: {
-                                    if (sendBox.text !== AppController.draftText)
-                                        AppController.draftText = sendBox.text
-                                }
-                                Component.onCompleted: sendBox.text = AppController.draftText
-                                // Ctrl+Enter sends; Enter alone starts a new line.
-                                Keys.onPressed: event => {
-                                    if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                                            && (event.modifiers & Qt.ControlModifier)) {
-                                        event.accepted = true
-                                        AppController.sendManualText()
-                                    }
-                                }
-
-                                background: Rectangle {
-                                    color: Theme.surface
-                                    border.width: 1
-                                    border.color: Theme.divider
-                                }
-
-                                Connections {
-                                    target: AppController
-
-                                    function onDraftTextChanged() {
-                                        if (sendBox.text !== AppController.draftText)
-                                            sendBox.text = AppController.draftText
-                                    }
-                                }
-                            }
-                        }
-
-                        ColumnLayout {
-                            Layout.fillWidth: false
-                            Layout.preferredWidth: 116
-                            Layout.alignment: Qt.AlignTop
-                            spacing: 6
-
-                            Button {
-                                id: sendButton
-
-                                objectName: "sendButton"
-                                Layout.fillWidth: true
-                                text: qsTr("Send")
-                                highlighted: true
-                                ToolTip.visible: sendButton.hovered
-                                ToolTip.delay: 400
-                                ToolTip.text: qsTr("Send (Ctrl+Enter)")
-                                onClicked: AppController.sendManualText()
-                            }
-
-                            Button {
-                                objectName: "clearDraftButton"
-                                Layout.fillWidth: true
-                                text: qsTr("Clear")
-                                onClicked: AppController.clearDraft()
-                            }
-
-                            Button {
-                                id: historyButton
-
-                                objectName: "historyButton"
-                                Layout.fillWidth: true
-                                text: qsTr("History")
-                                onClicked: historyPopup.visible ? historyPopup.close()
-                                                                : historyPopup.open()
-
-                                Popup {
-                                    id: historyPopup
-
-                                    objectName: "historyPopup"
-                                    x: historyButton.width - historyPopup.width
-                                    y: -historyPopup.height - 6
-                                    width: 320
-                                    padding: 0
-                                    modal: false
-                                    focus: true
-                                    // A press on the History button itself is
-                                    // left to the button, which toggles.
-                                    closePolicy: Popup.CloseOnEscape
-                                                 | Popup.CloseOnPressOutsideParent
-                                    palette: Theme.palette
-                                    font.family: Theme.baseFontFamily
-                                    font.pixelSize: Theme.baseFontSize
-
-                                    background: DialogCard {}
-
-                                    ColumnLayout {
-                                        anchors.fill: parent
-                                        spacing: 0
-
-                                        RowLayout {
-                                            Layout.fillWidth: true
-                                            Layout.margins: 10
-                                            spacing: 8
-
-                                            Label {
-                                                Layout.fillWidth: true
-                                                text: qsTr("Send history")
-                                                font.bold: true
-                                                color: Theme.text
-                                            }
-
-                                            Button {
-                                                objectName: "clearHistoryButton"
-                                                text: qsTr("Clear history")
-                                                flat: true
-                                                enabled: historyList.count > 0
-                                                onClicked: AppController.commandHistoryModel.clear()
-                                            }
-                                        }
-
-                                        Rectangle {
-                                            Layout.fillWidth: true
-                                            Layout.preferredHeight: 1
-                                            color: Theme.divider
-                                        }
-
-                                        Label {
-                                            objectName: "historyEmptyLabel"
-                                            Layout.fillWidth: true
-                                            Layout.margins: 16
-                                            visible: historyList.count === 0
-                                            text: qsTr("No history yet")
-                                            horizontalAlignment: Text.AlignHCenter
-                                            color: Theme.textMuted
-                                            font.pixelSize: Theme.baseFontSize
-                                        }
-
-                                        ListView {
-                                            id: historyList
-
-                                            objectName: "historyList"
-                                            Layout.fillWidth: true
-                                            Layout.preferredHeight: Math.min(historyList.contentHeight,
-                                                                             260)
-                                            visible: historyList.count > 0
-                                            clip: true
-                                            boundsBehavior: Flickable.StopAtBounds
-                                            model: AppController.commandHistoryModel
-
-                                            ScrollBar.vertical: ScrollBar {}
-
-                                            delegate: ItemDelegate {
-                                                id: historyRow
-
-                                                required property string commandText
-                                                required property string timeText
-                                                required property string previewText
-
-                                                width: ListView.view.width
-                                                leftPadding: 9
-                                                rightPadding: 9
-                                                topPadding: 7
-                                                bottomPadding: 7
-                                                onClicked: {
-                                                    AppController.draftText = historyRow.commandText
-                                                    historyPopup.close()
-                                                }
-
-                                                contentItem: ColumnLayout {
-                                                    spacing: 2
-
-                                                    Label {
-                                                        objectName: "historyPreview"
-                                                        Layout.fillWidth: true
-                                                        text: historyRow.previewText
-                                                        textFormat: Text.PlainText
-                                                        maximumLineCount: 1
-                                                        font.family: Theme.monoFont
-                                                        elide: Text.ElideRight
-                                                        color: Theme.text
-                                                    }
-
-                                                    Label {
-                                                        Layout.fillWidth: true
-                                                        visible: historyRow.timeText !== ""
-                                                        text: historyRow.timeText
-                                                        font.pixelSize: Theme.baseFontSize - 2
-                                                        color: Theme.textMuted
-                                                    }
-                                                }
-                                            }
-                                        }
-                                    }
-                                }
-                            }
-                        }
                     }
 
-                    Rectangle {
-                        objectName: "statusBar"
+                    StatusBar {
                         Layout.fillWidth: true
                         Layout.preferredHeight: 30
-                        color: "transparent"
-
-                        Rectangle {
-                            width: parent.width
-                            height: 1
-                            color: Theme.divider
-                        }
-
-                        // The transient message at the right end of the bar.
-                        Item {
-                            id: statusToast
-
-                            property string visibleText: ""
-
-                            objectName: "statusToast"
-
-                            function show(text) {
-                                statusToast.visibleText = text
-                                toastTimer.restart()
-                            }
-
-                            Timer {
-                                id: toastTimer
-
-                                interval: 5000
-                                repeat: false
-                                onTriggered: statusToast.visibleText = ""
-                            }
-                        }
-
-                        RowLayout {
-                            anchors.fill: parent
-                            anchors.leftMargin: 16
-                            anchors.rightMargin: 16
-                            spacing: 18
-
-                            Label {
-                                objectName: "portStatusLabel"
-                                text: AppController.portStatusText
-                                font.family: Theme.monoFont
-                                font.pixelSize: Theme.baseFontSize - 1
-                                color: AppController.portOpen ? Theme.accent700 : Theme.error
-                            }
-
-                            Label {
-                                objectName: "portSummaryLabel"
-                                text: AppController.portSummary
-                                font.family: Theme.monoFont
-                                font.pixelSize: Theme.baseFontSize - 1
-                                color: Theme.text
-                            }
-
-                            Item {
-                                Layout.fillWidth: true
-                            }
-
-                            Label {
-                                objectName: "statusToastLabel"
-                                text: statusToast.visibleText
-                                textFormat: Text.PlainText
-                                font.pixelSize: Theme.baseFontSize - 1
-                                color: Theme.textMuted
-                            }
-                        }
                     }
                 }
             }
@@ -1043,6 +835,8 @@ ApplicationWindow {
     }
 
     SoftwareUpdateDialog {
+        id: softwareUpdateDialog
+
         objectName: "softwareUpdateDialog"
     }
 
@@ -1067,6 +861,7 @@ ApplicationWindow {
         objectName: "portErrorDialog"
         title: qsTr("Failed to open port")
         modal: true
+        focus: true
         anchors.centerIn: Overlay.overlay
         padding: 16
         contentWidth: 320
@@ -1081,6 +876,7 @@ ApplicationWindow {
         Overlay.modal: ModalDim {}
 
         header: Label {
+            palette: Theme.palette
             text: portErrorDialog.title
             font.bold: true
             padding: 14
@@ -1104,12 +900,17 @@ ApplicationWindow {
             }
         }
 
+        // Enter takes the message as read, as OK does.
         contentItem: Label {
             objectName: "portErrorText"
+            palette: Theme.palette
             text: portErrorDialog.errorText
             textFormat: Text.PlainText
             wrapMode: Text.WordWrap
             color: Theme.text
+            focus: true
+            Keys.onReturnPressed: portErrorDialog.accept()
+            Keys.onEnterPressed: portErrorDialog.accept()
         }
     }
 }

@@ -25,7 +25,11 @@ ComboBox {
     textRole: "portName"
     valueRole: "portName"
     Component.onCompleted: root.showSelection()
-    displayText: root.currentIndex >= 0 ? root.currentText : qsTr("No ports found")
+    displayText: root.currentIndex >= 0 ? root.currentText
+               : AppController.missingPortName !== "" ? qsTr("%1 is gone").arg(AppController.missingPortName)
+               : root.count === 0 ? qsTr("No ports found") : qsTr("Choose a port")
+    // A long device path keeps its end, which names the device.
+    elide: Text.ElideMiddle
     // The path row is there to choose even when no port is.
     opensWhenEmpty: true
 
@@ -73,7 +77,7 @@ ComboBox {
             hoverEnabled: root.hoverEnabled
 
             background: Rectangle {
-                color: pathRow.down || pathRow.hovered ? Theme.accent : Theme.surface
+                color: pathRow.down || pathRow.hovered ? Theme.accentFill : Theme.surface
 
                 Rectangle {
                     width: pathRow.width
@@ -135,7 +139,7 @@ ComboBox {
         background: Rectangle {
             implicitWidth: 200
             implicitHeight: 20
-            color: row.down || row.highlighted ? Theme.accent : "transparent"
+            color: row.down || row.highlighted ? Theme.accentFill : "transparent"
         }
 
         contentItem: RowLayout {

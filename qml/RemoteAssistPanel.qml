@@ -210,6 +210,7 @@ Item {
         Overlay.modal: ModalDim {}
 
         header: Label {
+            palette: Theme.palette
             text: noTransportDialog.title
             font.bold: true
             padding: 14
@@ -230,6 +231,7 @@ Item {
         }
 
         contentItem: Label {
+            palette: Theme.palette
             text: qsTr("Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.")
             wrapMode: Text.WordWrap
             color: Theme.text

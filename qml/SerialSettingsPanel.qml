@@ -16,6 +16,8 @@ Flickable {
     readonly property int selectedStopBits: stopBitsCombo.currentIndex >= 0 ? stopBitsCombo.currentValue : -1
     readonly property int selectedFlowControl: flowControlCombo.currentIndex >= 0 ? flowControlCombo.currentValue : -1
     property bool wrapLines: true
+    // Open, or waiting for its device to come back: either way a session to end.
+    readonly property bool inSession: AppController.portOpen || AppController.reconnectWaiting
 
     contentWidth: root.width
     contentHeight: column.y + column.implicitHeight + 14
@@ -47,6 +49,15 @@ Flickable {
         }
     }
 
+    // What the open/close button does (also the Port menu and Ctrl+O).
+    function toggleSession() {
+        if (root.inSession)
+            AppController.closePort();
+        else
+            AppController.openPort(root.selectedPort, root.selectedBaud, root.selectedDataBits,
+                                   root.selectedParity, root.selectedStopBits, root.selectedFlowControl);
+    }
+
     // Asks for a device path that the port list does not show.
     function openPortPathDialog() {
         portPathDialog.open();
@@ -61,7 +72,10 @@ Flickable {
 
     // Selects the current device model's frame settings, when it has any.
     function applyModelSerialDefaults() {
-        const defaults = AppController.serialDefaultsForModel(AppController.currentModelId);
+        root.applyDefaults(AppController.serialDefaultsForModel(AppController.currentModelId));
+    }
+
+    function applyDefaults(defaults) {
         if (!defaults || !defaults.present)
             return;
         baudCombo.currentIndex = baudCombo.find(String(defaults.baudRate));
@@ -79,12 +93,11 @@ Flickable {
         color: Theme.textMuted
     }
 
-    component RowLabel: F.Label {
+    component RowLabel: ElidedLabel {
         id: rowLabel
 
         Layout.minimumWidth: 80
         Layout.maximumWidth: 120
-        elide: Text.ElideRight
         color: rowLabel.enabled ? Theme.text : Theme.textMuted
     }
 
@@ -99,8 +112,9 @@ Flickable {
             root.rebuildOptions();
         }
 
-        function onCurrentModelChanged() {
-            root.applyModelSerialDefaults();
+        // A model's settings chosen while a port is open come once it closes.
+        function onSerialDefaultsRequested(defaults) {
+            root.applyDefaults(defaults);
         }
 
         function onBaudRateRequested(baudRate) {
@@ -144,7 +158,7 @@ Flickable {
                     onPathRequested: root.openPortPathDialog()
                 }
 
-                F.ToolButton {
+                ToolButton {
                     objectName: "refreshPortsButton"
                     icon.source: "qrc:/icons/refresh.svg"
                     icon.color: Theme.text
@@ -220,11 +234,9 @@ Flickable {
         F.Button {
             id: openButton
 
-            // Open, or waiting for its device to come back: either way a session to end.
-            readonly property bool inSession: AppController.portOpen || AppController.reconnectWaiting
-            readonly property color fill: openButton.inSession ? Theme.error : Theme.accent
-            readonly property color activeFill: openButton.inSession ? Qt.darker(Theme.error, 1.2)
-                                                                     : Theme.accent700
+            readonly property color fill: root.inSession ? Theme.errorFill : Theme.accentFill
+            readonly property color activeFill: root.inSession ? Theme.errorFillHover
+                                                               : Theme.accentFillHover
 
             objectName: "openButton"
             Layout.fillWidth: true
@@ -247,13 +259,10 @@ Flickable {
                 elide: Text.ElideRight
             }
 
-            onClicked: {
-                if (openButton.inSession)
-                    AppController.closePort();
-                else
-                    AppController.openPort(root.selectedPort, root.selectedBaud, root.selectedDataBits,
-                                           root.selectedParity, root.selectedStopBits,
-                                           root.selectedFlowControl);
+            onClicked: root.toggleSession()
+
+            FocusRing {
+                shown: openButton.visualFocus
             }
         }
 
@@ -401,6 +410,7 @@ Flickable {
         T.Overlay.modal: ModalDim {}
 
         header: F.Label {
+            palette: Theme.palette
             text: portPathDialog.title
             font.bold: true
             padding: 16
@@ -410,7 +420,7 @@ Flickable {
         footer: F.DialogButtonBox {
             palette: Theme.palette
 
-            F.Button {
+            Button {
                 objectName: "portPathOpenButton"
                 text: qsTr("Open")
                 palette: Theme.palette
@@ -418,7 +428,7 @@ Flickable {
                 onClicked: root.openTypedPath()
             }
 
-            F.Button {
+            Button {
                 objectName: "portPathCancelButton"
                 text: qsTr("Cancel")
                 palette: Theme.palette
@@ -426,26 +436,30 @@ Flickable {
             }
         }
 
-        ColumnLayout {
+        ThemedContent {
             anchors.fill: parent
-            spacing: 10
 
-            F.Label {
-                Layout.fillWidth: true
-                text: qsTr("Any serial device or pseudo-terminal, opened with the settings of the serial panel. Paths opened here stay in the port list while they exist.")
-                wrapMode: Text.WordWrap
-                color: Theme.textMuted
-            }
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 10
 
-            TextField {
-                id: portPathField
+                F.Label {
+                    Layout.fillWidth: true
+                    text: qsTr("Any serial device or pseudo-terminal, opened with the settings of the serial panel. Paths opened here stay in the port list while they exist.")
+                    wrapMode: Text.WordWrap
+                    color: Theme.textMuted
+                }
 
-                objectName: "portPathField"
-                Layout.fillWidth: true
-                placeholderText: "/dev/ttyUSB0, /dev/serial/by-id/…, /tmp/hx4"
-                font.family: Theme.monoFont
-                inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
-                onAccepted: root.openTypedPath()
+                TextField {
+                    id: portPathField
+
+                    objectName: "portPathField"
+                    Layout.fillWidth: true
+                    placeholderText: "/dev/ttyUSB0, /dev/serial/by-id/…, /tmp/hx4"
+                    font.family: Theme.monoFont
+                    inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+                    onAccepted: root.openTypedPath()
+                }
             }
         }
 

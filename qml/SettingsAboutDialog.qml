@@ -36,6 +36,7 @@ Dialog {
     }
 
     header: Label {
+        palette: Theme.palette
         text: root.title
         font.bold: true
         padding: 16
@@ -53,251 +54,272 @@ Dialog {
         }
     }
 
-    ColumnLayout {
+    ThemedContent {
         anchors.fill: parent
-        spacing: 16
 
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Interface language")
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 16
 
-            ComboBox {
-                id: languageCombo
-
-                objectName: "languageCombo"
-                anchors.left: parent.left
-                anchors.right: parent.right
-                model: AppController.availableLanguages()
-                textRole: "nativeName"
-                valueRole: "code"
-                onActivated: AppController.currentLanguage = languageCombo.currentValue
-            }
-        }
-
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("System font")
-
-            RowLayout {
-                anchors.fill: parent
-                spacing: 12
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Interface language")
 
                 ComboBox {
-                    id: systemFontCombo
+                    id: languageCombo
 
-                    objectName: "systemFontCombo"
-                    Layout.fillWidth: true
-                    editable: false
-                    model: AppController.availableFontFamilies()
-                    // A stored family that is not installed still shows by name.
-                    displayText: systemFontCombo.currentIndex >= 0 ? systemFontCombo.currentText
-                                                                   : AppController.systemFontFamily
-                    onActivated: AppController.systemFontFamily = systemFontCombo.currentText
-                }
-
-                Label {
-                    text: qsTr("Size")
-                    color: Theme.text
-                }
-
-                SpinBox {
-                    objectName: "systemFontSizeSpin"
-                    from: 8
-                    to: 32
-                    value: AppController.systemFontSize
-                    onValueModified: AppController.systemFontSize = value
+                    objectName: "languageCombo"
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    model: AppController.availableLanguages()
+                    textRole: "nativeName"
+                    valueRole: "code"
+                    onActivated: AppController.currentLanguage = languageCombo.currentValue
                 }
             }
-        }
 
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Data monitor font")
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("System font")
 
-            RowLayout {
-                anchors.fill: parent
-                spacing: 12
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: 12
 
-                ComboBox {
-                    id: logFontCombo
+                    ComboBox {
+                        id: systemFontCombo
 
-                    objectName: "logFontCombo"
-                    Layout.fillWidth: true
-                    editable: false
-                    model: AppController.availableFontFamilies()
-                    displayText: logFontCombo.currentIndex >= 0 ? logFontCombo.currentText
-                                                                : AppController.logFontFamily
-                    onActivated: AppController.logFontFamily = logFontCombo.currentText
-                }
+                        objectName: "systemFontCombo"
+                        Layout.fillWidth: true
+                        editable: false
+                        model: AppController.availableFontFamilies()
+                        // A stored family that is not installed still shows by name.
+                        displayText: systemFontCombo.currentIndex >= 0 ? systemFontCombo.currentText
+                                                                       : AppController.systemFontFamily
+                        onActivated: AppController.systemFontFamily = systemFontCombo.currentText
+                    }
 
-                Label {
-                    text: qsTr("Size")
-                    color: Theme.text
-                }
+                    Label {
+                        text: qsTr("Size")
+                        color: Theme.text
+                    }
 
-                SpinBox {
-                    objectName: "logFontSizeSpin"
-                    from: 8
-                    to: 32
-                    value: AppController.logFontSize
-                    onValueModified: AppController.logFontSize = value
-                }
-            }
-        }
-
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Theme")
-
-            RowLayout {
-                anchors.fill: parent
-
-                RadioButton {
-                    id: lightButton
-
-                    objectName: "lightThemeButton"
-                    text: qsTr("Light")
-                    checked: AppController.themeMode !== "dark"
-                    onClicked: AppController.themeMode = "light"
-                }
-
-                RadioButton {
-                    id: darkButton
-
-                    objectName: "darkThemeButton"
-                    text: qsTr("Dark")
-                    checked: AppController.themeMode === "dark"
-                    onClicked: AppController.themeMode = "dark"
-                }
-
-                Item {
-                    Layout.fillWidth: true
-                }
-            }
-        }
-
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Command library")
-
-            RowLayout {
-                anchors.fill: parent
-                spacing: 8
-
-                Label {
-                    objectName: "libraryVersionLabel"
-                    text: AppController.libraryVersion
-                    font.family: Theme.monoFont
-                    color: Theme.text
-                }
-
-                Label {
-                    objectName: "upToDateBadge"
-                    visible: AppController.libraryUpdateState === "upToDate"
-                    text: qsTr("Up to date")
-                    padding: 2
-                    color: Theme.accent800
-
-                    background: Rectangle {
-                        color: Theme.accentTint
+                    SpinBox {
+                        objectName: "systemFontSizeSpin"
+                        from: 8
+                        to: 32
+                        editable: true
+                        value: AppController.systemFontSize
+                        onValueModified: AppController.systemFontSize = value
                     }
                 }
+            }
 
-                Label {
-                    objectName: "updateAvailableBadge"
-                    visible: AppController.libraryUpdateState === "updateAvailable"
-                    text: qsTr("Update available")
-                    padding: 2
-                    color: Theme.text
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Data monitor font")
 
-                    background: Rectangle {
-                        color: Theme.accent
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: 12
+
+                    ComboBox {
+                        id: logFontCombo
+
+                        objectName: "logFontCombo"
+                        Layout.fillWidth: true
+                        editable: false
+                        model: AppController.availableFontFamilies()
+                        displayText: logFontCombo.currentIndex >= 0 ? logFontCombo.currentText
+                                                                    : AppController.logFontFamily
+                        onActivated: AppController.logFontFamily = logFontCombo.currentText
+                    }
+
+                    Label {
+                        text: qsTr("Size")
+                        color: Theme.text
+                    }
+
+                    SpinBox {
+                        objectName: "logFontSizeSpin"
+                        from: 8
+                        to: 32
+                        editable: true
+                        value: AppController.logFontSize
+                        onValueModified: AppController.logFontSize = value
                     }
                 }
+            }
 
-                Item {
-                    Layout.fillWidth: true
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Theme")
+
+                RowLayout {
+                    anchors.fill: parent
+
+                    RadioButton {
+                        id: lightButton
+
+                        objectName: "lightThemeButton"
+                        text: qsTr("Light")
+                        checked: AppController.themeMode !== "dark"
+                        onClicked: AppController.themeMode = "light"
+                    }
+
+                    RadioButton {
+                        id: darkButton
+
+                        objectName: "darkThemeButton"
+                        text: qsTr("Dark")
+                        checked: AppController.themeMode === "dark"
+                        onClicked: AppController.themeMode = "dark"
+                    }
+
+                    Item {
+                        Layout.fillWidth: true
+                    }
                 }
+            }
+
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Keyboard")
+
+                CheckBox {
+                    objectName: "enterSendsCheck"
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    text: qsTr("Enter sends (Shift+Enter for a new line)")
+                    checked: AppController.enterSends
+                    onToggled: AppController.enterSends = checked
+                }
+            }
+
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Command library")
+
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: 8
+
+                    Label {
+                        objectName: "libraryVersionLabel"
+                        text: AppController.libraryVersion
+                        font.family: Theme.monoFont
+                        color: Theme.text
+                    }
+
+                    Label {
+                        objectName: "upToDateBadge"
+                        visible: AppController.libraryUpdateState === "upToDate"
+                        text: qsTr("Up to date")
+                        padding: 2
+                        color: Theme.accent800
+
+                        background: Rectangle {
+                            color: Theme.accentTint
+                        }
+                    }
+
+                    Label {
+                        objectName: "updateAvailableBadge"
+                        visible: AppController.libraryUpdateState === "updateAvailable"
+                        text: qsTr("Update available")
+                        padding: 2
+                        color: Theme.accentForeground
+
+                        background: Rectangle {
+                            color: Theme.accentFill
+                        }
+                    }
+
+                    Item {
+                        Layout.fillWidth: true
+                    }
+
+                    Button {
+                        objectName: "checkLibraryButton"
+                        text: qsTr("Check for updates")
+                        enabled: AppController.libraryUpdateState !== "checking"
+                                 && AppController.libraryUpdateState !== "downloading"
+                        onClicked: {
+                            AppController.checkForLibraryUpdate()
+                            libraryDialog.open()
+                        }
+                    }
+                }
+            }
+
+            // Captions over values, two to a row.
+            GridLayout {
+                Layout.fillWidth: true
+                columns: 2
+                columnSpacing: 16
+                rowSpacing: 4
+
+                Label {
+                    text: qsTr("Version")
+                    font.pixelSize: Theme.baseFontSize - 1
+                    color: Theme.textMuted
+                }
+
+                Label {
+                    text: qsTr("Platform")
+                    font.pixelSize: Theme.baseFontSize - 1
+                    color: Theme.textMuted
+                }
+
+                Label {
+                    objectName: "versionValue"
+                    text: qsTr("%1 (Qt %2)").arg(AppController.appVersion).arg(AppController.qtVersion)
+                    color: Theme.text
+                }
+
+                Label {
+                    text: "Windows · macOS · Linux"
+                    color: Theme.text
+                }
+
+                Label {
+                    text: qsTr("Support")
+                    font.pixelSize: Theme.baseFontSize - 1
+                    color: Theme.textMuted
+                }
+
+                Label {
+                    text: qsTr("Devices")
+                    font.pixelSize: Theme.baseFontSize - 1
+                    color: Theme.textMuted
+                }
+
+                Label {
+                    text: "support@korvel.example"
+                    color: Theme.text
+                }
+
+                Label {
+                    objectName: "devicesValue"
+                    text: qsTr("%n models", "", AppController.modelCount) + " · "
+                      + qsTr("%n commands", "", AppController.commandCount)
+                    color: Theme.text
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.topMargin: 6
 
                 Button {
-                    objectName: "checkLibraryButton"
-                    text: qsTr("Check for updates")
-                    enabled: AppController.libraryUpdateState !== "checking"
-                             && AppController.libraryUpdateState !== "downloading"
-                    onClicked: {
-                        AppController.checkForLibraryUpdate()
-                        libraryDialog.open()
-                    }
+                    objectName: "restoreDefaultsButton"
+                    text: qsTr("Restore defaults")
+                    onClicked: AppController.restoreDefaultSettings()
                 }
-            }
-        }
 
-        // Captions over values, two to a row.
-        GridLayout {
-            Layout.fillWidth: true
-            columns: 2
-            columnSpacing: 16
-            rowSpacing: 4
-
-            Label {
-                text: qsTr("Version")
-                font.pixelSize: Theme.baseFontSize - 1
-                color: Theme.textMuted
-            }
-
-            Label {
-                text: qsTr("Platform")
-                font.pixelSize: Theme.baseFontSize - 1
-                color: Theme.textMuted
-            }
-
-            Label {
-                objectName: "versionValue"
-                text: qsTr("%1 (Qt %2)").arg(AppController.appVersion).arg(AppController.qtVersion)
-                color: Theme.text
-            }
-
-            Label {
-                text: "Windows · macOS · Linux"
-                color: Theme.text
-            }
-
-            Label {
-                text: qsTr("Support")
-                font.pixelSize: Theme.baseFontSize - 1
-                color: Theme.textMuted
-            }
-
-            Label {
-                text: qsTr("Devices")
-                font.pixelSize: Theme.baseFontSize - 1
-                color: Theme.textMuted
-            }
-
-            Label {
-                text: "support@korvel.example"
-                color: Theme.text
-            }
-
-            Label {
-                objectName: "devicesValue"
-                text: qsTr("%1 models · %2 commands").arg(AppController.modelCount).arg(AppController.commandCount)
-                color: Theme.text
-            }
-        }
-
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.topMargin: 6
-
-            Button {
-                objectName: "restoreDefaultsButton"
-                text: qsTr("Restore defaults")
-                onClicked: AppController.restoreDefaultSettings()
-            }
-
-            Item {
-                Layout.fillWidth: true
+                Item {
+                    Layout.fillWidth: true
+                }
             }
         }
     }
@@ -340,6 +362,7 @@ Dialog {
         Overlay.modal: ModalDim {}
 
         header: Label {
+            palette: Theme.palette
             text: libraryDialog.title
             font.bold: true
             padding: 14
@@ -366,25 +389,29 @@ Dialog {
             }
         }
 
-        ColumnLayout {
+        ThemedContent {
             anchors.fill: parent
-            spacing: 8
 
-            Label {
-                objectName: "libraryUpdateMessage"
-                Layout.preferredWidth: 320
-                text: AppController.libraryUpdateMessage
-                textFormat: Text.PlainText
-                wrapMode: Text.WordWrap
-                color: Theme.text
-            }
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 8
 
-            BusyIndicator {
-                objectName: "libraryBusyIndicator"
-                Layout.alignment: Qt.AlignHCenter
-                visible: AppController.libraryUpdateState === "checking"
-                         || AppController.libraryUpdateState === "downloading"
-                running: visible
+                Label {
+                    objectName: "libraryUpdateMessage"
+                    Layout.preferredWidth: 320
+                    text: AppController.libraryUpdateMessage
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    color: Theme.text
+                }
+
+                BusyIndicator {
+                    objectName: "libraryBusyIndicator"
+                    Layout.alignment: Qt.AlignHCenter
+                    visible: AppController.libraryUpdateState === "checking"
+                             || AppController.libraryUpdateState === "downloading"
+                    running: visible
+                }
             }
         }
     }

@@ -9,7 +9,10 @@ Dialog {
     id: root
 
     readonly property string updateState: AppController.appUpdateState
-    readonly property bool forced: AppController.appUpdateForced && root.updateState === "updateAvailable"
+    readonly property bool required: AppController.appUpdateForced && root.updateState === "updateAvailable"
+    // Only an update the program installs itself can be insisted on: where
+    // the user fetches it from the download page, the dialog lets them go.
+    readonly property bool forced: root.required && AppController.selfUpdateSupported
 
     objectName: "softwareUpdateDialog"
     title: qsTr("Software Update")
@@ -28,6 +31,7 @@ Dialog {
     Overlay.modal: ModalDim {}
 
     header: Label {
+        palette: Theme.palette
         text: root.title
         font.bold: true
         padding: 16
@@ -85,9 +89,19 @@ Dialog {
             Button {
                 objectName: "updateNowButton"
                 text: qsTr("Update now")
-                visible: root.updateState === "updateAvailable"
+                visible: root.updateState === "updateAvailable" && AppController.selfUpdateSupported
                 palette: Theme.palette
                 onClicked: AppController.installAppUpdate()
+            }
+
+            // Where the program cannot install an update itself, the user
+            // gets it from the download page.
+            Button {
+                objectName: "downloadPageButton"
+                text: qsTr("Open download page")
+                visible: root.updateState === "updateAvailable" && !AppController.selfUpdateSupported
+                palette: Theme.palette
+                onClicked: Qt.openUrlExternally(AppController.downloadPageUrl)
             }
 
             Button {
@@ -108,109 +122,113 @@ Dialog {
         }
     }
 
-    ColumnLayout {
+    ThemedContent {
         anchors.fill: parent
-        spacing: 10
-
-        RowLayout {
-            objectName: "busySection"
-            visible: root.updateState === "checking" || root.updateState === "installing"
-            spacing: 10
-
-            BusyIndicator {
-                Layout.preferredWidth: 20
-                Layout.preferredHeight: 20
-                running: parent.visible
-            }
-
-            Label {
-                Layout.fillWidth: true
-                text: AppController.appUpdateMessage
-                textFormat: Text.PlainText
-                wrapMode: Text.WordWrap
-                color: Theme.text
-            }
-        }
 
         ColumnLayout {
-            objectName: "offerSection"
-            visible: root.updateState === "updateAvailable"
+            anchors.fill: parent
             spacing: 10
 
-            Label {
-                objectName: "offerTitle"
-                Layout.fillWidth: true
-                text: qsTr("Version %1 is available (you have %2)").arg(AppController.remoteAppVersion).arg(AppController.appVersion)
-                textFormat: Text.PlainText
-                font.bold: true
-                wrapMode: Text.WordWrap
-                color: Theme.text
-            }
+            RowLayout {
+                objectName: "busySection"
+                visible: root.updateState === "checking" || root.updateState === "installing"
+                spacing: 10
 
-            Label {
-                objectName: "forcedNotice"
-                Layout.fillWidth: true
-                visible: root.forced
-                text: qsTr("This update is required to keep using the app.")
-                wrapMode: Text.WordWrap
-                color: Theme.error
-            }
-
-            ScrollView {
-                id: notesView
-
-                Layout.fillWidth: true
-                Layout.preferredHeight: 100
-                clip: true
+                BusyIndicator {
+                    Layout.preferredWidth: 20
+                    Layout.preferredHeight: 20
+                    running: parent.visible
+                }
 
                 Label {
-                    objectName: "releaseNotes"
-                    width: notesView.availableWidth
+                    Layout.fillWidth: true
                     text: AppController.appUpdateMessage
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
+                    color: Theme.text
+                }
+            }
+
+            ColumnLayout {
+                objectName: "offerSection"
+                visible: root.updateState === "updateAvailable"
+                spacing: 10
+
+                Label {
+                    objectName: "offerTitle"
+                    Layout.fillWidth: true
+                    text: qsTr("Version %1 is available (you have %2)").arg(AppController.remoteAppVersion).arg(AppController.appVersion)
+                    textFormat: Text.PlainText
+                    font.bold: true
+                    wrapMode: Text.WordWrap
+                    color: Theme.text
+                }
+
+                Label {
+                    objectName: "forcedNotice"
+                    Layout.fillWidth: true
+                    visible: root.required
+                    text: qsTr("This update is required to keep using the app.")
+                    wrapMode: Text.WordWrap
+                    color: Theme.error
+                }
+
+                ScrollView {
+                    id: notesView
+
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 100
+                    clip: true
+
+                    Label {
+                        objectName: "releaseNotes"
+                        width: notesView.availableWidth
+                        text: AppController.appUpdateMessage
+                        textFormat: Text.PlainText
+                        wrapMode: Text.WordWrap
+                        color: Theme.textMuted
+                    }
+                }
+            }
+
+            ColumnLayout {
+                objectName: "downloadSection"
+                visible: root.updateState === "downloading"
+                spacing: 10
+
+                Label {
+                    Layout.fillWidth: true
+                    text: AppController.appUpdateMessage
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    color: Theme.text
+                }
+
+                ProgressBar {
+                    objectName: "downloadProgress"
+                    Layout.fillWidth: true
+                    from: 0
+                    to: 1
+                    value: AppController.appUpdateProgress
+                }
+
+                Label {
+                    objectName: "progressPercent"
+                    text: Math.round(AppController.appUpdateProgress * 100) + "%"
+                    font.pixelSize: Theme.baseFontSize - 1
                     color: Theme.textMuted
                 }
             }
-        }
-
-        ColumnLayout {
-            objectName: "downloadSection"
-            visible: root.updateState === "downloading"
-            spacing: 10
 
             Label {
+                objectName: "resultText"
                 Layout.fillWidth: true
+                visible: root.updateState === "upToDate" || root.updateState === "error"
                 text: AppController.appUpdateMessage
                 textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
-                color: Theme.text
+                color: root.updateState === "error" ? Theme.error : Theme.text
             }
-
-            ProgressBar {
-                objectName: "downloadProgress"
-                Layout.fillWidth: true
-                from: 0
-                to: 1
-                value: AppController.appUpdateProgress
-            }
-
-            Label {
-                objectName: "progressPercent"
-                text: Math.round(AppController.appUpdateProgress * 100) + "%"
-                font.pixelSize: Theme.baseFontSize - 1
-                color: Theme.textMuted
-            }
-        }
-
-        Label {
-            objectName: "resultText"
-            Layout.fillWidth: true
-            visible: root.updateState === "upToDate" || root.updateState === "error"
-            text: AppController.appUpdateMessage
-            textFormat: Text.PlainText
-            wrapMode: Text.WordWrap
-            color: root.updateState === "error" ? Theme.error : Theme.text
         }
     }
 }

@@ -15,26 +15,42 @@ QtObject {
     readonly property color surfaceDark: "#26282c"
     readonly property color textLight: "#1d1f20"
     readonly property color textDark: "#e6e6e8"
-    readonly property color accentLight: "#5980a6"
+    // Dark enough in the light theme to carry light text and to be read as
+    // text on the window's greys (4.5:1 either way).
+    readonly property color accentLight: "#456a8e"
     readonly property color accentDark: "#6f9fcc"
+    // Fills under accentForeground: the dark theme's accent is a text colour
+    // on dark greys and too light to carry light text.
+    readonly property color accentFillLight: root.accentLight
+    readonly property color accentFillDark: "#3f6d98"
 
     readonly property color background: root.dark ? root.backgroundDark : root.backgroundLight
     readonly property color surface: root.dark ? root.surfaceDark : root.surfaceLight
     readonly property color text: root.dark ? root.textDark : root.textLight
+    // Disabled controls; they need not stand out (they are not to be used).
     readonly property color textMutedLight: "#8e8e91"
     readonly property color textMutedDark: "#7c7e84"
-    readonly property color textMuted: root.dark ? "#97999e" : "#7a7a7d"
+    readonly property color textMuted: root.dark ? "#97999e" : "#666669"
     readonly property color accent: root.dark ? root.accentDark : root.accentLight
-    readonly property color accent700: root.dark ? "#a2c8e8" : "#416180"
+    readonly property color accent700: root.dark ? "#a2c8e8" : "#3b5b7a"
     readonly property color accent800: root.dark ? "#cfe3f4" : "#2c455d"
     readonly property color accentTint: root.dark ? "#24313d" : "#d7e7f5"
+    readonly property color accentFill: root.dark ? root.accentFillDark : root.accentFillLight
+    readonly property color accentFillHover: root.dark ? "#345b80" : "#3b5b7a"
     readonly property color divider: root.dark ? "#3c3e44" : "#c9c9ca"
     readonly property color dialogBorder: root.dark ? "#55585f" : "#a6a6a9"
     readonly property color error: root.dark ? "#e58a87" : "#aa3333"
+    // Under accentForeground: the "Close port" button.
+    readonly property color errorFill: root.dark ? "#b3403c" : "#aa3333"
+    readonly property color errorFillHover: root.dark ? "#963532" : "#8e2a2a"
     readonly property color accentForeground: "#f5f7fa"
+    // The edge that tells an input or an indicator from the grey around it,
+    // and the ring round the control that has the keyboard focus.
+    readonly property color controlOutline: root.dark ? "#80838a" : "#828286"
+    readonly property color focusRing: root.dark ? "#a2c8e8" : "#2c455d"
     readonly property color consoleBackground: root.dark ? "#1b1f27" : root.backgroundLight
     readonly property color consoleText: root.dark ? "#d8dce0" : root.textLight
-    readonly property color consoleMuted: root.dark ? "#6b7280" : "#7a7a7d"
+    readonly property color consoleMuted: root.dark ? "#8b93a1" : "#666669"
     readonly property color consoleBorder: root.dark ? "#33383f" : "#c9c9ca"
 
     // One colour per plotted field, distinct from each other and readable on
@@ -55,7 +71,7 @@ QtObject {
     // whenever its binding is evaluated last.
     readonly property Palette lightPalette: Palette {
         window: root.backgroundLight
-        highlight: root.accentLight
+        highlight: root.accentFillLight
         highlightedText: root.accentForeground
 
         active.windowText: root.textLight
@@ -77,7 +93,7 @@ QtObject {
 
     readonly property Palette darkPalette: Palette {
         window: root.backgroundDark
-        highlight: root.accentDark
+        highlight: root.accentFillDark
         highlightedText: root.accentForeground
 
         active.windowText: root.textDark

@@ -224,8 +224,11 @@ void SerialManager::handleError(QSerialPort::SerialPortError err)
                            err == QSerialPort::ResourceError ||
                            (err == QSerialPort::ReadError && m_port.isOpen() && isHungUp(m_port));
     if (unplugged && m_port.isOpen()) {
-        emit errorOccurred(tr("Serial port disconnected."));
+        // Closed first: what the session received up to the hang-up (the
+        // start of a line) is handled before the message that ends it.
+        const QString message = tr("Serial port %1 disconnected.").arg(m_active.portName);
         close();
+        emit errorOccurred(message);
         emit deviceLost();
         return;
     }

@@ -34,11 +34,10 @@ const QList<LanguageInfo>& LanguageManager::availableLanguages()
 void LanguageManager::setLanguage(const QString& code)
 {
     QCoreApplication::removeTranslator(&m_translator);
-    if (code != QLatin1String("en")) {
-        // A missing catalogue leaves the translator empty: English texts show.
-        (void)m_translator.load(QStringLiteral(":/i18n/korvel_%1.qm").arg(code));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    // A missing catalogue leaves the translator empty: English texts show.
+    // English has one too, for its plural forms ("1 line", "2 lines").
+    (void)m_translator.load(QStringLiteral(":/i18n/korvel_%1.qm").arg(code));
+    QCoreApplication::installTranslator(&m_translator);
     m_current = code;
     emit languageChanged(code);
 }

@@ -28,6 +28,7 @@ const QString kCommandOrder = QStringLiteral("send/commandOrder");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
 const QString kLastLogDirectory = QStringLiteral("log/lastDirectory");
 const QString kHistory = QStringLiteral("send/history");
+const QString kHistoryModes = QStringLiteral("send/historyModes");
 const QString kContinuous = QStringLiteral("log/continuousEnabled");
 const QString kCustomTemplates = QStringLiteral("send/customTemplates");
 const QString kBatchCommands = QStringLiteral("send/batchCommands");
@@ -239,6 +240,16 @@ QStringList SettingsStore::commandHistory() const
 void SettingsStore::setCommandHistory(const QStringList& history)
 {
     write(kHistory, history);
+}
+
+QStringList SettingsStore::commandHistoryModes() const
+{
+    return read(kHistoryModes, QStringList()).toStringList();
+}
+
+void SettingsStore::setCommandHistory(const QStringList& history, const QStringList& modes)
+{
+    writeAll({{kHistory, history}, {kHistoryModes, modes}});
 }
 
 bool SettingsStore::continuousLoggingEnabled() const
@@ -454,6 +465,7 @@ namespace {
 
 const QString kRecentPortPaths = QStringLiteral("serial/recentPaths");
 const QString kAutoReconnect = QStringLiteral("serial/autoReconnect");
+const QString kEnterSends = QStringLiteral("send/enterSends");
 
 } // namespace
 
@@ -491,4 +503,14 @@ bool SettingsStore::fieldsPanelShown() const
 void SettingsStore::setFieldsPanelShown(bool shown)
 {
     write(kFieldsPanel, shown);
+}
+
+bool SettingsStore::enterSends() const
+{
+    return read(kEnterSends, false).toBool();
+}
+
+void SettingsStore::setEnterSends(bool enabled)
+{
+    write(kEnterSends, enabled);
 }

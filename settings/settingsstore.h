@@ -56,6 +56,12 @@ public:
 
     QStringList commandHistory() const;
     void setCommandHistory(const QStringList& history);
+    /// How the history's texts were sent ("send/historyModes", beside the
+    /// texts so that a version that knows only "send/history" still reads
+    /// them); see CommandHistoryModel for the entries' form.
+    QStringList commandHistoryModes() const;
+    /// Writes the texts and their modes in one go.
+    void setCommandHistory(const QStringList& history, const QStringList& modes);
 
     bool continuousLoggingEnabled() const;
     void setContinuousLoggingEnabled(bool enabled);
@@ -116,6 +122,10 @@ public:
     /// ("view/fieldsPanel", shown unless the user hid it).
     bool fieldsPanelShown() const;
     void setFieldsPanelShown(bool shown);
+    /// Whether Enter alone sends the draft, Shift+Enter then starting a new
+    /// line ("send/enterSends", off unless the user turned it on).
+    bool enterSends() const;
+    void setEnterSends(bool enabled);
 
     /// The default language for a system locale name such as "zh_TW":
     /// the first table entry with the same language part, else "en".

@@ -107,17 +107,30 @@ private slots:
 
     void declaredSignalOrder()
     {
-        const QStringList expected{"connectionChanged",       "currentModelChanged",
-                                   "selectedPortNameChanged", "currentLanguageChanged",
-                                   "logFontChanged",          "systemFontChanged",
-                                   "themeModeChanged",        "draftTextChanged",
-                                   "echoTxChanged",           "sendAsHexChanged",
-                                   "crcEnabledChanged",       "repeatSendChanged",
-                                   "batchStateChanged",       "portOpenFailed",
-                                   "statusMessage",           "ch340DriverHintDismissedChanged",
-                                   "libraryChanged",          "libraryUpdateStateChanged",
-                                   "appUpdateStateChanged",   "appUpdateProgressChanged",
-                                   "autoReconnectChanged",    "baudRateRequested"};
+        const QStringList expected{"connectionChanged",
+                                   "currentModelChanged",
+                                   "selectedPortNameChanged",
+                                   "currentLanguageChanged",
+                                   "logFontChanged",
+                                   "systemFontChanged",
+                                   "themeModeChanged",
+                                   "draftTextChanged",
+                                   "echoTxChanged",
+                                   "enterSendsChanged",
+                                   "sendAsHexChanged",
+                                   "crcEnabledChanged",
+                                   "repeatSendChanged",
+                                   "batchStateChanged",
+                                   "portOpenFailed",
+                                   "statusMessage",
+                                   "ch340DriverHintDismissedChanged",
+                                   "libraryChanged",
+                                   "libraryUpdateStateChanged",
+                                   "appUpdateStateChanged",
+                                   "appUpdateProgressChanged",
+                                   "autoReconnectChanged",
+                                   "baudRateRequested",
+                                   "serialDefaultsRequested"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Signal), expected);
     }
 
@@ -186,6 +199,8 @@ private slots:
                                    "appUpdateAvailable",
                                    "appUpdateForced",
                                    "appUpdateProgress",
+                                   "selfUpdateSupported",
+                                   "downloadPageUrl",
                                    "currentLanguage",
                                    "logFontFamily",
                                    "logFontSize",
@@ -193,11 +208,13 @@ private slots:
                                    "systemFontSize",
                                    "themeMode",
                                    "selectedPortName",
+                                   "missingPortName",
                                    "ch340DriverInstalled",
                                    "ch340DriverUrl",
                                    "ch340DriverHintDismissed",
                                    "draftText",
                                    "echoTx",
+                                   "enterSends",
                                    "sendAsHex",
                                    "crcEnabled",
                                    "repeatSendEnabled",
@@ -206,10 +223,13 @@ private slots:
                                    "batchRunning",
                                    "runningBatchRow",
                                    "batchProgressText",
+                                   "runningBatchName",
                                    "logModel",
+                                   "continuousLog",
                                    "commandModel",
                                    "portListModel",
                                    "commandHistoryModel",
+                                   "historyRecall",
                                    "reconnectWaiting",
                                    "autoReconnect"};
         const QMetaObject& mo = AppController::staticMetaObject;
@@ -228,6 +248,7 @@ private slots:
         QTest::addColumn<QVariant>("other");
         QTest::newRow("draftText") << QByteArray("draftText") << QVariant(QStringLiteral("AT"));
         QTest::newRow("echoTx") << QByteArray("echoTx") << QVariant(false);
+        QTest::newRow("enterSends") << QByteArray("enterSends") << QVariant(true);
         QTest::newRow("sendAsHex") << QByteArray("sendAsHex") << QVariant(true);
         QTest::newRow("crcEnabled") << QByteArray("crcEnabled") << QVariant(true);
         QTest::newRow("repeatSendEnabled") << QByteArray("repeatSendEnabled") << QVariant(true);
@@ -315,14 +336,18 @@ private slots:
         g_ports = {port(QStringLiteral("ttyUSB0"))};
         controller.refreshPorts();
         QCOMPARE(controller.selectedPortName(), QString());
+        // The chooser can say which port went.
+        QCOMPARE(controller.missingPortName(), QStringLiteral("ttyUSB1"));
         QCOMPARE(spy.count(), 1);
 
         controller.refreshPorts(); // same list: the empty selection stays
         QCOMPARE(controller.selectedPortName(), QString());
+        QCOMPARE(controller.missingPortName(), QStringLiteral("ttyUSB1"));
 
         g_ports = {port(QStringLiteral("ttyUSB0")), port(QStringLiteral("ttyACM0"))};
         controller.refreshPorts();
         QCOMPARE(controller.selectedPortName(), QStringLiteral("ttyUSB0"));
+        QCOMPARE(controller.missingPortName(), QString());
         QCOMPARE(spy.count(), 2);
     }
 

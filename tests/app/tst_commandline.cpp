@@ -70,6 +70,7 @@ private slots:
     }
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         systemPorts().clear();
     }

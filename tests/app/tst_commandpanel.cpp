@@ -6,6 +6,7 @@
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -116,6 +117,7 @@ private slots:
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         g_ports.clear();
@@ -343,12 +345,145 @@ private slots:
         clickCommand(1, Qt::RightButton);
         QVERIFY(!isOpen("templateMenu"));
 
+        // Deleting asks first; Cancel keeps it.
+        QVERIFY(object("deleteTemplateDialog"));
         clickCommand(0, Qt::RightButton);
         QTRY_VERIFY(isOpen("templateMenu"));
         click("templateDeleteItem");
+        QTRY_VERIFY(isOpen("deleteTemplateDialog"));
+        QVERIFY(item("deleteTemplateCancel")->hasActiveFocus());
+        QCOMPARE(listedNames().constFirst(), QStringLiteral("Reboot"));
+        click("deleteTemplateCancel");
+        QTRY_VERIFY(!isOpen("deleteTemplateDialog"));
+        QCOMPARE(SettingsStore().customTemplates().size(), 1);
+
+        clickCommand(0, Qt::RightButton);
+        QTRY_VERIFY(isOpen("templateMenu"));
+        click("templateDeleteItem");
+        QTRY_VERIFY(isOpen("deleteTemplateDialog"));
+        click("deleteTemplateConfirm");
         QTRY_COMPARE(listedNames(),
                      (QStringList{"Read device info", "Read sensor data", "Set WiFi"}));
         QVERIFY(SettingsStore().customTemplates().isEmpty());
+    }
+
+    // The new-template dialog takes the keys in its first field.
+    void newTemplateStartsInItsName()
+    {
+        loadWindow();
+        showPage(1);
+        click("newTemplateButton");
+        QTRY_VERIFY(isOpen("templateEditor"));
+        QTRY_VERIFY(item("templateName")->hasActiveFocus());
+        m_ui.typeText(QStringLiteral("Ping"));
+        QCOMPARE(item("templateName")->property("text").toString(), QStringLiteral("Ping"));
+    }
+
+    // A text command cannot go out as hex digits: loading one turns the
+    // send mode to ASCII and the status bar says so. A template of hex
+    // digits keeps HEX.
+    void textCommandTurnsTheModeToAscii_data()
+    {
+        QTest::addColumn<bool>("isTemplate");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<bool>("hexAfter");
+        QTest::newRow("library command") << false << QString() << false;
+        QTest::newRow("template of text") << true << QStringLiteral("AT+RST") << false;
+        QTest::newRow("template of hex digits") << true << QStringLiteral("01 03 00 00") << true;
+    }
+
+    void textCommandTurnsTheModeToAscii()
+    {
+        QFETCH(bool, isTemplate);
+        QFETCH(QString, content);
+        QFETCH(bool, hexAfter);
+        loadWindow();
+        if (isTemplate) {
+            controller()->addCustomTemplate(QStringLiteral("Mine"), content);
+        }
+        showPage(1);
+        controller()->setSendAsHex(true);
+        // Row 0 is the template when there is one; else a library command.
+        clickCommand(0);
+        QTRY_VERIFY(!controller()->draftText().isEmpty());
+        QCOMPARE(controller()->sendAsHex(), hexAfter);
+        // The send box shows the mode it now has.
+        QVERIFY(item("sendHexRadio"));
+        QCOMPARE(item("sendHexRadio")->property("checked").toBool(), hexAfter);
+        const QString toast = object("statusToast")->property("visibleText").toString();
+        QCOMPARE(toast.contains(QStringLiteral("ASCII")), !hexAfter);
+    }
+
+    // The step's text takes the free width; a new step comes into sight with
+    // the keys in its text; the list scrolls with the wheel.
+    void batchEditorSteps()
+    {
+        loadWindow();
+        showPage(1);
+        click("batchCommandsButton");
+        QTRY_VERIFY(isOpen("batchWindow"));
+        click("newBatchButton");
+        QTRY_VERIFY(isOpen("batchEditor"));
+        QQuickItem* list = item("stepList");
+        QVERIFY(list);
+        QQuickItem* field = item("stepText0");
+        QTRY_VERIFY(field->width() > 0);
+        QVERIFY2(field->width() >= 0.75 * list->width(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(field->width()).arg(list->width())));
+
+        for (int step = 1; step <= 8; ++step) {
+            click("addStepButton");
+            const QByteArray name = "stepText" + QByteArray::number(step);
+            QQuickItem* added = nullptr;
+            QTRY_VERIFY((added = item(name.constData())) != nullptr);
+            QTRY_VERIFY2(added->hasActiveFocus(), name.constData());
+            // Wholly inside the list's visible area.
+            const QPointF top = added->mapToItem(list, QPointF(0, 0));
+            QVERIFY2(
+                top.y() >= -0.5 && top.y() + added->height() <= list->height() + 0.5,
+                qPrintable(QStringLiteral("%1 at %2").arg(QString::fromLatin1(name)).arg(top.y())));
+            m_ui.typeText(QStringLiteral("AT"));
+            QCOMPARE(added->property("text").toString(), QStringLiteral("AT"));
+        }
+
+        // Back up with the wheel, turned over a step's text field.
+        const double bottom = list->property("contentY").toDouble();
+        QQuickItem* last = item("stepText8");
+        const QPointF pos = last->mapToScene(QPointF(last->width() / 2, last->height() / 2));
+        // Flickable takes the speed from the time between events.
+        for (ulong i = 1; i <= 10; ++i) {
+            QWheelEvent wheel(pos, m_ui.window()->mapToGlobal(pos), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            wheel.setTimestamp(1000 + i * 100);
+            QGuiApplication::sendEvent(m_ui.window(), &wheel);
+        }
+        QTRY_VERIFY2(list->property("contentY").toDouble() < bottom - 50,
+                     qPrintable(QString::number(list->property("contentY").toDouble())));
+    }
+
+    // A batch keeps running with its window closed: the main window says
+    // which, how far it got, and stops it.
+    void runningBatchShowsInTheWindow()
+    {
+        Simulator sim;
+        QVERIFY2(sim.start(), qPrintable(sim.error()));
+        loadWindow();
+        QVERIFY(openDefault(*controller(), sim.path()));
+        controller()->addBatchCommand(
+            QStringLiteral("Startup"), 60000,
+            {QVariantMap{{"text", "AT"}, {"isHex", false}, {"crc", false}},
+             QVariantMap{{"text", "AT+GMR"}, {"isHex", false}, {"crc", false}}});
+        QQuickItem* indicator = item("batchIndicator");
+        QVERIFY(indicator);
+        QVERIFY(!indicator->isVisible());
+        controller()->startBatchCommand(0);
+        QVERIFY(!isOpen("batchWindow"));
+        QTRY_VERIFY(indicator->isVisible());
+        QCOMPARE(item("batchIndicatorText")->property("text").toString(),
+                 QStringLiteral("Batch Startup · step 1 / 2"));
+        click("batchStopButton");
+        QVERIFY(!controller()->batchRunning());
+        QTRY_VERIFY(!indicator->isVisible());
     }
 
     void batchesAreCreatedAndRun()

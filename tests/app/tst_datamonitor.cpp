@@ -221,6 +221,9 @@ private slots:
     void copyWithoutSelectionCopiesDocument();
     void copySelectionOfWholeLines();
     void copyPartialSelectionAcrossLines();
+    void selectedLinesShowTheirText_data();
+    void selectedLinesShowTheirText();
+    void pauseBarCountsAndWarns();
     void contextMenuCopyAndClear();
     void horizontalBarOnlyWithoutWrapping();
     void unchangedRowsAreNotLaidOutAgain_data();
@@ -287,6 +290,7 @@ Window {
 
 void TestDataMonitor::init()
 {
+    korveltest::failOnQmlWarnings();
     m_model->setShowTimestamp(true);
     m_model->setHexMode(false);
     m_model->clear();
@@ -759,6 +763,116 @@ void TestDataMonitor::copyPartialSelectionAcrossLines()
     QVERIFY2(copied.endsWith("\ngh") || copied.endsWith("\ng") || copied.endsWith("\nghi"),
              qPrintable(copied));
     QCOMPARE(copied.count('\n'), 1);
+}
+
+void TestDataMonitor::selectedLinesShowTheirText_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<int>("payloadLength");
+    QTest::newRow("wrapped, short lines") << true << 12;
+    QTest::newRow("unwrapped, short lines") << false << 12;
+    // Each line takes several rows; the selection runs across them.
+    QTest::newRow("wrapped, long lines") << true << 400;
+}
+
+// What a drag across lines selects is drawn: every selected row shows its
+// own text with the selected part highlighted, none goes blank.
+void TestDataMonitor::selectedLinesShowTheirText()
+{
+    QFETCH(bool, wrap);
+    QFETCH(int, payloadLength);
+    m_monitor->setProperty("wrapLines", wrap);
+    m_model->setShowTimestamp(false);
+    QList<QByteArray> lines;
+    for (char c = 'a'; c <= 'e'; ++c) {
+        lines << QByteArray(payloadLength, c);
+    }
+    m_controller->logStore().appendBatch(LogKind::RX, lines);
+    QVERIFY(settle());
+
+    // From inside line 1 to inside line 3 (its first row).
+    QQuickItem* from = lineItem(1);
+    QQuickItem* to = lineItem(3);
+    QVERIFY(from && to);
+    const QPoint press = windowPoint(from, QPointF(60, from->height() / 2));
+    const QPoint release = windowPoint(to, QPointF(60, to->height() / 2));
+    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(m_window.get(), (press + release) / 2);
+    QTest::mouseMove(m_window.get(), release);
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, release);
+    QVERIFY(m_monitor->property("hasSelection").toBool());
+
+    int selectedRows = 0;
+    for (int row = rows()->rowOfLine(3); row <= rows()->rowOfLine(1); ++row) {
+        QQuickItem* item = rowItem(row);
+        QVERIFY(item);
+        if (!item->property("selected").toBool()) {
+            continue;
+        }
+        ++selectedRows;
+        const QString rowText = item->property("lineText").toString();
+        auto* editor = item->findChild<QQuickItem*>(QStringLiteral("selectedLine"));
+        QVERIFY2(editor, qPrintable(QStringLiteral("row %1 draws nothing").arg(row)));
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->property("text").toString(), rowText);
+        const QString selectedText = editor->property("selectedText").toString();
+        QVERIFY2(!selectedText.isEmpty() && rowText.contains(selectedText),
+                 qPrintable(selectedText));
+        QVERIFY(editor->height() > 0);
+    }
+    // Line 2 whole, and parts of lines 1 and 3.
+    QVERIFY2(selectedRows >= 3, qPrintable(QString::number(selectedRows)));
+    QQuickItem* middle = lineItem(2);
+    auto* middleEditor = middle->findChild<QQuickItem*>(QStringLiteral("selectedLine"));
+    QVERIFY(middleEditor);
+    QCOMPARE(middleEditor->property("selectedText").toString(),
+             middle->property("lineText").toString());
+}
+
+// While paused, a bar over the lines counts what came in meanwhile, says
+// when the full log begins to drop the lines in view, and resumes.
+void TestDataMonitor::pauseBarCountsAndWarns()
+{
+    appendRx(0, 40);
+    QVERIFY(settle());
+    QQuickItem* bar = find("pauseBar");
+    QVERIFY(bar);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(bar->height(), 0.0);
+
+    m_monitor->setProperty("paused", true);
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(bar->height() > 0);
+    QCOMPARE(find("pauseText")->property("text").toString(),
+             QStringLiteral("Paused · 0 new lines"));
+    QQuickItem* dropping = find("pauseDroppingText");
+    QVERIFY(!dropping->isVisible());
+
+    appendRx(40, 1);
+    QVERIFY(settle());
+    QTRY_COMPARE(find("pauseText")->property("text").toString(),
+                 QStringLiteral("Paused · 1 new line"));
+    appendRx(41, 99);
+    QVERIFY(settle());
+    QTRY_COMPARE(find("pauseText")->property("text").toString(),
+                 QStringLiteral("Paused · 100 new lines"));
+    QVERIFY(!dropping->isVisible());
+
+    // Enough to push the lines that were in view out of the log.
+    for (int i = 0; i < LogManager::Capacity; i += 500) {
+        appendRx(1000 + i, 500);
+        QVERIFY(settle());
+    }
+    QTRY_VERIFY(dropping->isVisible());
+    QVERIFY(m_monitor->property("paused").toBool());
+
+    QQuickItem* resume = find("resumeButton");
+    QVERIFY(resume);
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {},
+                      windowPoint(resume, QPointF(resume->width() / 2, resume->height() / 2)));
+    QVERIFY(!m_monitor->property("paused").toBool());
+    QTRY_VERIFY(!bar->isVisible());
+    QTRY_VERIFY(stickToBottom());
 }
 
 void TestDataMonitor::contextMenuCopyAndClear()

@@ -7,16 +7,21 @@
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
+#include <QColor>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QImage>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using korveltest::MainWindowDriver;
 
@@ -113,11 +118,87 @@ class TestDialogs : public QObject
         return text ? text->property("font").value<QFont>().pixelSize() : -1;
     }
 
+    // The part of the window an open popup covers, once drawn.
+    QImage grabPopup(QObject* popup) const
+    {
+        auto* content = popup->property("contentItem").value<QQuickItem*>();
+        QQuickItem* frame = content ? content->parentItem() : nullptr;
+        if (!frame) {
+            return {};
+        }
+        QTest::qWait(100); // the scene graph catches up with the switch
+        const QRect area =
+            frame->mapRectToScene(QRectF(0, 0, frame->width(), frame->height())).toRect();
+        return m_ui.window()->grabWindow().copy(area);
+    }
+
+    static int differingPixels(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size() || a.isNull()) {
+            return std::numeric_limits<int>::max();
+        }
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    // The controls and labels of an open dialog whose palette is not the
+    // window's (which follows the theme), by dialog, type, name and role.
+    QStringList stalePalettes(const char* dialog, QObject* popup) const
+    {
+        auto* expected = m_ui.window()->property("palette").value<QObject*>();
+        const char* roles[] = {"window", "windowText", "base", "text", "button", "buttonText"};
+        QStringList stale;
+        int checked = 0;
+        for (const char* part : {"header", "contentItem", "footer"}) {
+            QList<QQuickItem*> pending{popup->property(part).value<QQuickItem*>()};
+            while (!pending.isEmpty()) {
+                QQuickItem* next = pending.takeFirst();
+                if (!next || !next->isVisible()) {
+                    continue;
+                }
+                pending += next->childItems();
+                // Disabled controls show the palette's disabled colours.
+                auto* palette = next->property("palette").value<QObject*>();
+                if (!palette || !next->isEnabled()) {
+                    continue;
+                }
+                ++checked;
+                // A group's title is drawn in the text colour.
+                if (next->inherits("QQuickGroupBox")) {
+                    auto* title = next->property("label").value<QQuickItem*>();
+                    if (title && title->property("color") != expected->property("windowText")) {
+                        stale << QStringLiteral("%1: group title drawn %2")
+                                     .arg(QString::fromLatin1(dialog),
+                                          title->property("color").value<QColor>().name());
+                    }
+                }
+                for (const char* role : roles) {
+                    if (palette->property(role) != expected->property(role)) {
+                        stale << QStringLiteral("%1: %2 %3 %4")
+                                     .arg(QString::fromLatin1(dialog),
+                                          QString::fromLatin1(next->metaObject()->className()),
+                                          next->objectName(), QString::fromLatin1(role));
+                    }
+                }
+            }
+        }
+        if (checked == 0) {
+            stale << QString::fromLatin1(dialog) + QStringLiteral(": nothing to check");
+        }
+        return stale;
+    }
+
 private slots:
     void initTestCase() { korveltest::isolateSettings(); }
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     }
@@ -345,9 +426,7 @@ private slots:
         QVERIFY(!item("upToDateBadge")->isVisible());
         QVERIFY(!item("updateAvailableBadge")->isVisible());
         QCOMPARE(item("devicesValue")->property("text").toString(),
-                 QStringLiteral("%1 models · %2 commands")
-                     .arg(controller()->modelCount())
-                     .arg(controller()->commandCount()));
+                 QStringLiteral("1 model · 3 commands"));
         click("checkLibraryButton");
         waitOpened("libraryUpdateDialog");
         QCOMPARE(item("libraryUpdateMessage")->property("text").toString(),
@@ -358,6 +437,216 @@ private slots:
         QVERIFY(!item("upToDateBadge")->isVisible());
         QVERIFY(!item("updateAvailableBadge")->isVisible());
         QVERIFY(item("checkLibraryButton")->isEnabled());
+    }
+
+    // The file name's extension follows the format; the format's own
+    // extension goes whole when the name is saved.
+    void saveDialogExtensionFollowsTheFormat()
+    {
+        QVERIFY(m_ui.load(kWatched));
+        click("saveLogToolButton");
+        waitOpened("saveLogDialog");
+        QQuickItem* name = item("fileNameField");
+        // The keys start in the file name.
+        QTRY_VERIFY(name->hasActiveFocus());
+        const QString suggested = controller()->suggestedLogBaseName();
+        QCOMPARE(name->property("text").toString(), suggested + QStringLiteral(".log"));
+        click("formatCsv");
+        QCOMPARE(name->property("text").toString(), suggested + QStringLiteral(".csv"));
+        click("formatHex");
+        QCOMPARE(name->property("text").toString(), suggested + QStringLiteral(".hex.txt"));
+        click("formatText");
+        QCOMPARE(name->property("text").toString(), suggested + QStringLiteral(".log"));
+
+        // A name typed with another extension takes the format's.
+        click("fileNameField");
+        m_ui.selectAll();
+        m_ui.typeText(QStringLiteral("trace.txt"));
+        click("formatHex");
+        QCOMPARE(name->property("text").toString(), QStringLiteral("trace.hex.txt"));
+
+        QTemporaryDir dir;
+        item("locationField")->setProperty("text", dir.path());
+        click("saveButton");
+        waitClosed("saveLogDialog");
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("trace.hex.txt"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("trace.hex.hex.txt"))));
+    }
+
+    // Continuous logging shows: in the status bar (the daily file, its date
+    // once), in the save dialog that opens again with its box checked; and
+    // File > Stop continuous logging ends it.
+    void continuousLoggingShowsAndStops()
+    {
+        QVERIFY(m_ui.load(kWatched));
+        QQuickItem* indicator = item("loggingIndicator");
+        QObject* stopEntry = object("stopLoggingMenuItem");
+        QVERIFY(indicator && stopEntry);
+        QVERIFY(!indicator->isVisible());
+        QVERIFY(!stopEntry->property("enabled").toBool());
+
+        click("saveLogToolButton");
+        waitOpened("saveLogDialog");
+        QVERIFY(!item("continuousCheck")->property("checked").toBool());
+        QTemporaryDir dir;
+        item("locationField")->setProperty("text", dir.path());
+        click("continuousCheck");
+        click("saveButton");
+        waitClosed("saveLogDialog");
+
+        const QString daily = QStringLiteral("korvel-HX4-%1.log")
+                                  .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+        QTRY_VERIFY(indicator->isVisible());
+        QVERIFY2(indicator->property("text").toString().endsWith(daily),
+                 qPrintable(indicator->property("text").toString()));
+        QVERIFY(QFile::exists(dir.filePath(daily)));
+        QVERIFY(stopEntry->property("enabled").toBool());
+
+        // An ordinary save keeps it on: the box shows the state.
+        click("saveLogToolButton");
+        waitOpened("saveLogDialog");
+        QVERIFY(item("continuousCheck")->property("checked").toBool());
+        QVERIFY(item("continuousFileLabel")->isVisible());
+        click("saveButton");
+        waitClosed("saveLogDialog");
+        QVERIFY(controller()->logStore().continuousLoggingEnabled());
+
+        QMetaObject::invokeMethod(stopEntry, "triggered");
+        QVERIFY(!controller()->logStore().continuousLoggingEnabled());
+        QTRY_VERIFY(!indicator->isVisible());
+        click("saveLogToolButton");
+        waitOpened("saveLogDialog");
+        QVERIFY(!item("continuousCheck")->property("checked").toBool());
+    }
+
+    void fontSizesAreTyped_data()
+    {
+        QTest::addColumn<QByteArray>("spin");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("interface, 18") << QByteArray("systemFontSizeSpin") << "18" << 18;
+        QTest::newRow("monitor, 24") << QByteArray("logFontSizeSpin") << "24" << 24;
+        // Past the bound the box takes no digit that would leave it (-1: any
+        // size within the bounds will do).
+        QTest::newRow("monitor, 99") << QByteArray("logFontSizeSpin") << "99" << -1;
+    }
+
+    void fontSizesAreTyped()
+    {
+        QFETCH(QByteArray, spin);
+        QFETCH(QString, typed);
+        QFETCH(int, expected);
+        QVERIFY(m_ui.load(kWatched));
+        click("settingsToolButton");
+        waitOpened("settingsDialog");
+        QQuickItem* box = item(spin.constData());
+        QVERIFY(box->property("editable").toBool());
+        auto* field = box->property("contentItem").value<QQuickItem*>();
+        QVERIFY(field);
+        field->forceActiveFocus();
+        QTRY_VERIFY(field->hasActiveFocus());
+        m_ui.selectAll();
+        m_ui.typeText(typed);
+        QTest::keyClick(m_ui.window(), Qt::Key_Return);
+        const int stored = spin == "systemFontSizeSpin" ? controller()->systemFontSize()
+                                                        : controller()->logFontSize();
+        if (expected >= 0) {
+            QCOMPARE(stored, expected);
+        }
+        QVERIFY2(stored >= 8 && stored <= 32, qPrintable(QString::number(stored)));
+        QVERIFY(box->property("value").toInt() >= 8 && box->property("value").toInt() <= 32);
+    }
+
+    // Counts read as counts: "1 model", not "1 models".
+    void deviceCountsUsePluralForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en") << "en" << QStringLiteral("1 model · 3 commands");
+        QTest::newRow("fr") << "fr" << QStringLiteral("1 modèle · 3 commandes");
+        QTest::newRow("ru") << "ru" << QStringLiteral("1 модель · 3 команды");
+    }
+
+    void deviceCountsUsePluralForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, expected);
+        QSettings().setValue(QStringLiteral("app/language"), language);
+        QVERIFY(m_ui.load(kWatched));
+        QCOMPARE(controller()->modelCount(), 1);
+        QCOMPARE(controller()->commandCount(), 3);
+        QCOMPARE(item("devicesValue")->property("text").toString(), expected);
+        controller()->setCurrentLanguage(QStringLiteral("en"));
+    }
+
+    // A theme switch while a dialog is open recolours everything in it at
+    // once: every control and label below its header, content and footer
+    // takes the new theme's palette, as the window itself does.
+    void openDialogsFollowTheTheme_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("light to dark") << "light"
+                                       << "dark";
+        QTest::newRow("dark to light") << "dark"
+                                       << "light";
+    }
+
+    void openDialogsFollowTheTheme()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QSettings().setValue(QStringLiteral("app/themeMode"), from);
+        QVERIFY(m_ui.load(kWatched));
+        const QList<std::pair<const char*, const char*>> dialogs{
+            {"settingsDialog", "open"},       {"libraryUpdateDialog", "open"},
+            {"saveLogDialog", "open"},        {"aboutDialog", "open"},
+            {"driverHintDialog", "open"},     {"driverListDialog", "open"},
+            {"softwareUpdateDialog", "open"}, {"portErrorDialog", "open"},
+            {"portPathDialog", "open"},       {"templateEditor", "openNew"},
+            {"batchWindow", "open"},          {"batchEditor", "openNew"},
+            {"historyPopup", "open"}};
+        QStringList stale;
+        for (const auto& [dialog, opener] : dialogs) {
+            controller()->setThemeMode(from);
+            QObject* popup = object(dialog);
+            QVERIFY2(popup, dialog);
+            // The library result opens over the settings dialog, never alone.
+            QObject* settings = object("settingsDialog");
+            if (qstrcmp(dialog, "libraryUpdateDialog") == 0) {
+                QMetaObject::invokeMethod(settings, "open");
+                waitOpened("settingsDialog");
+            }
+            QVERIFY(QMetaObject::invokeMethod(popup, opener));
+            waitOpened(dialog);
+
+            controller()->setThemeMode(to);
+            // Told in short: how many, and the first few.
+            if (const QStringList found = stalePalettes(dialog, popup); !found.isEmpty()) {
+                stale << QStringLiteral("%1 in the old theme, e.g. %2")
+                             .arg(found.size())
+                             .arg(found.mid(0, 3).join(QLatin1String("; ")));
+            }
+            // Drawn as a dialog opened in the new theme is drawn.
+            const QImage switched = grabPopup(popup);
+            QMetaObject::invokeMethod(popup, "close");
+            waitClosed(dialog);
+            QVERIFY(QMetaObject::invokeMethod(popup, opener));
+            waitOpened(dialog);
+            const QImage fresh = grabPopup(popup);
+            const int differing = differingPixels(switched, fresh);
+            if (differing > switched.width() * switched.height() / 200) {
+                stale << QStringLiteral("%1: %2 pixels drawn otherwise than when opened afresh")
+                             .arg(QString::fromLatin1(dialog))
+                             .arg(differing);
+            }
+
+            QMetaObject::invokeMethod(popup, "close");
+            QMetaObject::invokeMethod(settings, "close");
+            waitClosed(dialog);
+            waitClosed("settingsDialog");
+        }
+        QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
     }
 };
 

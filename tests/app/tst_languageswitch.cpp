@@ -64,6 +64,7 @@ private slots:
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         QVERIFY(m_ui.load(kWatched));
@@ -92,16 +93,17 @@ private slots:
             << "fr"
             << "openButton" << QByteArray("text") << QByteArray("SerialSettingsPanel")
             << QByteArray("Open port") << QByteArray() << QString();
-        QTest::newRow("ja, send button") << "ja"
-                                         << "sendButton" << QByteArray("text") << QByteArray("Main")
-                                         << QByteArray("Send") << QByteArray() << QString();
+        QTest::newRow("ja, send button")
+            << "ja"
+            << "sendButton" << QByteArray("text") << QByteArray("SendArea") << QByteArray("Send")
+            << QByteArray() << QString();
         QTest::newRow("zh_TW, history button")
             << "zh_TW"
-            << "historyButton" << QByteArray("text") << QByteArray("Main") << QByteArray("History")
-            << QByteArray() << QString();
+            << "historyButton" << QByteArray("text") << QByteArray("SendArea")
+            << QByteArray("History") << QByteArray() << QString();
         QTest::newRow("it, send box placeholder")
             << "it"
-            << "sendBox" << QByteArray("placeholderText") << QByteArray("Main")
+            << "sendBox" << QByteArray("placeholderText") << QByteArray("SendArea")
             << QByteArray("Type data to send…") << QByteArray() << QString();
         // A text the controller builds in C++ and the status bar shows.
         QTest::newRow("ru, port status")

@@ -106,6 +106,8 @@ private:
     }
 
 private slots:
+    void init() { korveltest::failOnQmlWarnings(); }
+
     void initTestCase()
     {
         korveltest::isolateSettings();
@@ -227,6 +229,65 @@ private slots:
         QCOMPARE(m_controller->draftText(), expected);
         QTRY_VERIFY(!historyOpen());
         QCOMPARE(object("sendBox")->property("text").toString(), expected);
+    }
+
+    // The send mode shows, and changes, where the draft is typed: the same
+    // state as the serial page's switches.
+    void sendModeAtTheSendBox()
+    {
+        m_controller->setSendAsHex(false);
+        m_controller->setCrcEnabled(false);
+        QQuickItem* ascii = item("sendAsciiRadio");
+        QQuickItem* hex = item("sendHexRadio");
+        QQuickItem* crc = item("sendCrcCheck");
+        QVERIFY(ascii && hex && crc);
+        QVERIFY(ascii->isVisible() && hex->isVisible() && crc->isVisible());
+        QVERIFY(ascii->property("checked").toBool());
+
+        click(hex);
+        QVERIFY(m_controller->sendAsHex());
+        QVERIFY(item("txHexRadio")->property("checked").toBool());
+        click(crc);
+        QVERIFY(m_controller->crcEnabled());
+        QVERIFY(item("crcCheck")->property("checked").toBool());
+
+        // And the other way round.
+        m_controller->setSendAsHex(false);
+        m_controller->setCrcEnabled(false);
+        QVERIFY(ascii->property("checked").toBool());
+        QVERIFY(!hex->property("checked").toBool());
+        QVERIFY(!crc->property("checked").toBool());
+        // The same on the command page, where the send box is too.
+        object("modeBar")->setProperty("currentIndex", 1);
+        QVERIFY(ascii->isVisible());
+        object("modeBar")->setProperty("currentIndex", 0);
+    }
+
+    // A history entry sent as hex digits says so, and choosing it brings
+    // back its mode.
+    void historyEntryBringsBackItsMode()
+    {
+        CommandHistoryModel* history = m_controller->commandHistoryModel();
+        history->clear();
+        history->push(QStringLiteral("01 03 00 00 00 01"), SentAs::Hex);
+        history->push(QStringLiteral("AT"), SentAs::Text);
+        m_controller->setSendAsHex(false);
+        openHistory();
+        QTRY_VERIFY(historyOpen());
+        QQuickItem* list = item("historyList");
+        QTRY_COMPARE(list->property("count").toInt(), 2);
+        QQuickItem* hexRow = nullptr;
+        QTRY_VERIFY((hexRow = listRow(list, 1)) != nullptr);
+        auto* tag = hexRow->findChild<QQuickItem*>(QStringLiteral("historyHexTag"));
+        QVERIFY(tag && tag->isVisible());
+        auto* textTag = listRow(list, 0)->findChild<QQuickItem*>(QStringLiteral("historyHexTag"));
+        QVERIFY(textTag && !textTag->isVisible());
+
+        click(hexRow);
+        QCOMPARE(m_controller->draftText(), QStringLiteral("01 03 00 00 00 01"));
+        QVERIFY(m_controller->sendAsHex());
+        QTRY_VERIFY(!historyOpen());
+        QVERIFY(item("sendHexRadio")->property("checked").toBool());
     }
 
     void clearHistoryEmptiesTheList()

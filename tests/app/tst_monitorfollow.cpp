@@ -161,6 +161,7 @@ void TestMonitorFollow::initTestCase()
 
 void TestMonitorFollow::init()
 {
+    korveltest::failOnQmlWarnings();
     m_controller->logModel()->clear();
     m_monitor->setProperty("wrapLines", true);
     QMetaObject::invokeMethod(m_monitor, "scrollToNewest");

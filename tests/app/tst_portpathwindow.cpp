@@ -80,6 +80,7 @@ private slots:
     }
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         QVERIFY(m_window.load(kWatched));
     }

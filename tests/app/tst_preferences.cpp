@@ -53,6 +53,7 @@ private slots:
     void storedSizesAreClamped();
     void unwritableSettingsAreReportedOnce();
     void randomBytesSettingsStartNormally();
+    void enterSendsIsOffUntilTurnedOn();
 
 private:
     QString m_platformFamily;
@@ -107,6 +108,27 @@ void TestPreferences::unchangedValueWritesNothing()
     setPreference(controller, property, other);
     QCOMPARE(log.size() + system.size() + theme.size(), 1);
     QCOMPARE(QSettings().value(key), other);
+}
+
+// "Enter sends" is off at first; turned on it is stored and announced once,
+// and setting it again to what it is changes nothing.
+void TestPreferences::enterSendsIsOffUntilTurnedOn()
+{
+    {
+        AppController controller;
+        QVERIFY(!controller.enterSends());
+        QSignalSpy changed(&controller, &AppController::enterSendsChanged);
+        controller.setEnterSends(false);
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!QSettings().contains(QStringLiteral("send/enterSends")));
+        controller.setEnterSends(true);
+        QCOMPARE(changed.count(), 1);
+        controller.setEnterSends(true);
+        QCOMPARE(changed.count(), 1);
+    }
+    AppController next;
+    QVERIFY(next.enterSends());
+    QCOMPARE(QSettings().value(QStringLiteral("send/enterSends")).toBool(), true);
 }
 
 void TestPreferences::themeMode_data()

@@ -22,6 +22,8 @@ private:
     }
 
 private slots:
+    void init() { korveltest::failOnQmlWarnings(); }
+
     void initTestCase() { korveltest::isolateSettings(); }
 
     void qmldirIsExact()
@@ -57,7 +59,15 @@ private slots:
                                     "CheckBox",
                                     "RadioButton",
                                     "SpinBox",
-                                    "Menu"};
+                                    "Menu",
+                                    "Button",
+                                    "ToolButton",
+                                    "FocusRing",
+                                    "ThemedContent",
+                                    "MenuItem",
+                                    "SendArea",
+                                    "StatusBar",
+                                    "ElidedLabel"};
         for (const QString& name : documents) {
             const QString line = QStringLiteral("%1 1.0 qml/%1.qml").arg(name);
             expected << (name == QLatin1String("Theme") ? QStringLiteral("singleton ") + line

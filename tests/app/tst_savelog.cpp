@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QUrl>
 
 class TestSaveLog : public QObject
 {
@@ -31,6 +33,7 @@ private slots:
     void badNamesAndFolders();
     void failedSaveChangesNothingThenGoodSaveWorks();
     void saveSwitchesContinuousLogging();
+    void continuousLoggingIsShownAndStopped();
     void folderAddress_data();
     void folderAddress();
 };
@@ -251,6 +254,41 @@ void TestSaveLog::saveSwitchesContinuousLogging()
     QSettings().setValue(QStringLiteral("log/continuousEnabled"), true);
     AppController next;
     QVERIFY(!next.logStore().continuousLoggingEnabled());
+}
+
+// What the window shows of continuous logging: on or off, the daily file
+// (with the date once), its folder; and stopping it from there.
+void TestSaveLog::continuousLoggingIsShownAndStopped()
+{
+    AppController controller;
+    ContinuousLogState* state = controller.continuousLog();
+    QVERIFY(!state->active());
+    QSignalSpy changed(state, &ContinuousLogState::changed);
+    QTemporaryDir dir;
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    const QString saved = controller.suggestedLogBaseName();
+    QVERIFY(saved.contains(today));
+    QVERIFY(controller.saveLog(dir.path(), saved, QStringLiteral("text"), true).isEmpty());
+    QVERIFY(state->active());
+    QCOMPARE(changed.count(), 1);
+    const QString daily = QStringLiteral("korvel-HX4-%1.log").arg(today);
+    QCOMPARE(state->fileName(), daily);
+    QCOMPARE(state->filePath(), QDir(dir.path()).filePath(daily));
+    QCOMPARE(state->folderUrl(), QUrl::fromLocalFile(dir.path()));
+    QVERIFY(QFileInfo::exists(state->filePath()));
+
+    // A second save into the same place changes nothing that shows.
+    QVERIFY(controller.saveLog(dir.path(), saved, QStringLiteral("csv"), true).isEmpty());
+    QCOMPARE(changed.count(), 1);
+
+    state->stop();
+    QVERIFY(!state->active());
+    QVERIFY(!controller.logStore().continuousLoggingEnabled());
+    QVERIFY(state->filePath().isEmpty());
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(QSettings().value(QStringLiteral("log/continuousEnabled")).toBool(), false);
+    state->stop(); // already off
+    QCOMPARE(changed.count(), 2);
 }
 
 void TestSaveLog::folderAddress_data()

@@ -145,6 +145,42 @@ private slots:
         QCOMPARE(controller.draftText(), draft);
     }
 
+    // The hex dump of a TX entry shows the line end that went out, as an RX
+    // entry's does (none for hex digits); the history remembers the mode.
+    void txEntryKeepsItsLineEnd_data()
+    {
+        QTest::addColumn<QString>("draft");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<int>("lineEnd");
+        QTest::addColumn<QString>("dumped"); // the end of the dump; null: not checked
+        QTest::newRow("text") << "AT" << false << int(LineEnd::CrLf) << "41 54 0D 0A";
+        QTest::newRow("text ending in its own line feed")
+            << "AT\n"
+            << false << int(LineEnd::None) << "41 54 0A";
+        QTest::newRow("hex") << "01 03" << true << int(LineEnd::None) << QString();
+    }
+
+    void txEntryKeepsItsLineEnd()
+    {
+        QFETCH(QString, draft);
+        QFETCH(bool, hex);
+        QFETCH(int, lineEnd);
+        QFETCH(QString, dumped);
+        AppController& controller = *m_controller;
+        Device device(m_pair->devicePath());
+        controller.setDraftText(draft);
+        controller.setSendAsHex(hex);
+        controller.sendManualText();
+        QTRY_VERIFY_WITH_TIMEOUT(!device.received.isEmpty(), 5000);
+        const QList<LogEntry>& entries = controller.logStore().entries();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(int(entries.at(0).lineEnd), lineEnd);
+        const QString line = LogManager::formatLine(entries.at(0), LogFileFormat::Hex);
+        QVERIFY2(dumped.isNull() || line.endsWith(QStringLiteral("] TX  ") + dumped),
+                 qPrintable(line));
+        QCOMPARE(controller.commandHistoryModel()->sentAsAt(0), hex ? SentAs::Hex : SentAs::Text);
+    }
+
     // A hex draft that is not hex goes nowhere: nothing on the wire, no echo,
     // no history; the draft stays and an error line says what is wrong.
     void malformedHexIsRefused_data()

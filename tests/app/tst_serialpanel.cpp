@@ -3,13 +3,16 @@
 #include "app/appcontroller.h"
 #include "serial/portlistmodel.h"
 #include "serial/serialoptions.h"
+#include "settings/settingsstore.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
 #include <QColor>
 #include <QDir>
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -168,6 +171,7 @@ private slots:
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         korveltest::isolateSettings();
         fakePorts().clear();
         createPanel();
@@ -361,10 +365,10 @@ private slots:
         QTest::addColumn<QColor>("closedFill");
         QTest::addColumn<QColor>("closedHover");
         QTest::addColumn<QColor>("openFill");
-        QTest::newRow("light") << QStringLiteral("light") << QColor("#5980a6") << QColor("#416180")
+        QTest::newRow("light") << QStringLiteral("light") << QColor("#456a8e") << QColor("#3b5b7a")
                                << QColor("#aa3333");
-        QTest::newRow("dark") << QStringLiteral("dark") << QColor("#6f9fcc") << QColor("#a2c8e8")
-                              << QColor("#e58a87");
+        QTest::newRow("dark") << QStringLiteral("dark") << QColor("#3f6d98") << QColor("#345b80")
+                              << QColor("#b3403c");
     }
 
     void openAndCloseWithTheMouse()
@@ -386,6 +390,13 @@ private slots:
         QQuickItem* combo = item("portCombo");
         QQuickItem* button = item("openButton");
         QCOMPARE(openButtonFill(), closedFill);
+        // Its label reads on every fill it takes (checked below at each).
+        const auto labelContrast = [this, button] {
+            auto* label = button->property("contentItem").value<QQuickItem*>();
+            return korveltest::contrastRatio(label->property("color").value<QColor>(),
+                                             openButtonFill());
+        };
+        QVERIFY2(labelContrast() >= 4.5, qPrintable(QString::number(labelContrast())));
 
         // The rows show the description, or a stand-in when there is none,
         // and the chip label only where there is one.
@@ -428,6 +439,7 @@ private slots:
 
         QTest::mouseMove(m_window.get(), button->mapToScene(QPointF(10, 10)).toPoint());
         QTRY_COMPARE(openButtonFill(), closedHover);
+        QVERIFY2(labelContrast() >= 4.5, qPrintable(QString::number(labelContrast())));
         shoot(theme);
 
         auto textColour = [this](const char* name) {
@@ -443,6 +455,7 @@ private slots:
                      qPrintable(textColour("baudCombo").name() + " " + enabledText.name()));
         QTest::mouseMove(m_window.get(), QPoint(1, 1));
         QTRY_COMPARE(openButtonFill(), openFill);
+        QVERIFY2(labelContrast() >= 4.5, qPrintable(QString::number(labelContrast())));
         for (const char* name : {"portCombo", "refreshPortsButton", "baudCombo", "dataBitsCombo",
                                  "parityCombo", "stopBitsCombo", "flowControlCombo"}) {
             QVERIFY2(!item(name)->isEnabled(), name);
@@ -457,6 +470,165 @@ private slots:
         for (const char* name : {"portCombo", "baudCombo", "flowControlCombo"}) {
             QVERIFY2(item(name)->isEnabled(), name);
         }
+    }
+
+    // The edge of every check and radio indicator stands out from the
+    // panel (3:1), checked or not, in both themes.
+    void indicatorsStandOut_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QByteArray>("control");
+        for (const char* theme : {"light", "dark"}) {
+            for (const char* control :
+                 {"rxAsciiRadio", "rxHexRadio", "txHexRadio", "echoCheck", "repeatCheck"}) {
+                QTest::addRow("%s, %s", theme, control) << theme << QByteArray(control);
+            }
+        }
+    }
+
+    void indicatorsStandOut()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QByteArray, control);
+        m_controller->setThemeMode(theme);
+        auto* indicator = item(control.constData())->property("indicator").value<QQuickItem*>();
+        QVERIFY(indicator);
+        QObject* pen = indicator->property("border").value<QObject*>();
+        QVERIFY(pen);
+        const QColor edge = pen->property("color").value<QColor>();
+        const QColor panel = m_root->property("color").value<QColor>();
+        const double ratio = korveltest::contrastRatio(edge, panel);
+        QVERIFY2(
+            ratio >= 3.0,
+            qPrintable(QStringLiteral("%1 on %2: %3").arg(edge.name(), panel.name()).arg(ratio)));
+    }
+
+    // A model chosen while the port is open does not change what the panel
+    // shows: the settings in effect. They come when the port closes, with a
+    // line in the log, and the next open uses them.
+    void modelChosenWhileOpenWaitsForTheClose_data()
+    {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<int>("baudAfter");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("another model") << QStringList{"AT2"} << 9600
+                                       << "SYS:Serial settings of AT2 now shown for the next "
+                                          "open: 9600 8-E-2";
+        QTest::newRow("there and back") << QStringList{"AT2", "HX4"} << 115200 << QString();
+    }
+
+    void modelChosenWhileOpenWaitsForTheClose()
+    {
+        QFETCH(QStringList, chosen);
+        QFETCH(int, baudAfter);
+        QFETCH(QString, logged);
+        cleanup();
+        korveltest::isolateSettings();
+        QSettings().setValue(QStringLiteral("library/cachedJson"),
+                             QString::fromUtf8(korveltest::sampleLibrary()));
+        createPanel();
+        korveltest::SocatPair pair;
+        if (!pair.start())
+            QSKIP(qPrintable(pair.error()));
+        fakePorts() = {port(pair.appPath())};
+        m_controller->refreshPorts();
+        QCOMPARE(m_controller->currentModelId(), QStringLiteral("HX4"));
+        click(item("openButton"));
+        QVERIFY(m_controller->portOpen());
+
+        for (const QString& model : chosen) {
+            m_controller->setCurrentModelId(model);
+        }
+        QTest::qWait(50); // the panel would have changed by now
+        QCOMPARE(m_panel->property("selectedBaud").toInt(), 115200);
+        QCOMPARE(m_panel->property("selectedParity").toInt(), 0);
+        QCOMPARE(item("baudCombo")->property("displayText").toString(), QStringLiteral("115200"));
+        const qsizetype entries = m_controller->logStore().entries().size();
+
+        click(item("openButton"));
+        QVERIFY(!m_controller->portOpen());
+        QTRY_COMPARE(m_panel->property("selectedBaud").toInt(), baudAfter);
+        const QStringList log = korveltest::describe(m_controller->logStore());
+        QCOMPARE(log.at(entries), QStringLiteral("SYS:Port closed"));
+        if (logged.isEmpty()) {
+            QCOMPARE(log.size(), entries + 1);
+        } else {
+            QCOMPARE(log.mid(entries + 1), QStringList{logged});
+            QCOMPARE(m_panel->property("selectedParity").toInt(), 2);
+            QCOMPARE(m_panel->property("selectedStopBits").toInt(), 2);
+        }
+
+        // The next open uses what the panel shows.
+        click(item("openButton"));
+        QVERIFY(m_controller->portOpen());
+        QCOMPARE(SettingsStore().lastSerialConfig().baudRate, baudAfter);
+    }
+
+    // The chooser says "No ports found" only when there are none; a port
+    // that leaves the list while chosen is named as gone.
+    void chooserTellsWhatBecameOfThePort_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("the only port goes")
+            << QStringList{"/dev/ttyKORVEL0"} << QStringList{} << "/dev/ttyKORVEL0 is gone";
+        QTest::newRow("the chosen one of two goes")
+            << QStringList{"/dev/ttyKORVEL0", "/dev/ttyKORVEL1"} << QStringList{"/dev/ttyKORVEL1"}
+            << "/dev/ttyKORVEL0 is gone";
+        QTest::newRow("none ever") << QStringList{} << QStringList{} << "No ports found";
+        QTest::newRow("it stays") << QStringList{"/dev/ttyKORVEL0"}
+                                  << QStringList{"/dev/ttyKORVEL0", "/dev/ttyKORVEL1"}
+                                  << "/dev/ttyKORVEL0";
+    }
+
+    void chooserTellsWhatBecameOfThePort()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(QString, shown);
+        QQuickItem* combo = item("portCombo");
+        fakePorts().clear();
+        for (const QString& name : before)
+            fakePorts() << port(name);
+        m_controller->refreshPorts();
+        fakePorts().clear();
+        for (const QString& name : after)
+            fakePorts() << port(name);
+        m_controller->refreshPorts();
+        QTRY_COMPARE(combo->property("displayText").toString(), shown);
+        // Picking another port puts the message away.
+        if (!after.isEmpty() && shown.endsWith(QLatin1String("gone"))) {
+            m_controller->setSelectedPortName(after.constFirst());
+            QTRY_COMPARE(combo->property("displayText").toString(), after.constFirst());
+            QCOMPARE(m_controller->property("missingPortName").toString(), QString());
+        }
+    }
+
+    // What does not fit is cut with "…" (a path keeps its end, which names
+    // the device) and shows whole in a tool tip.
+    void longTextsAreCutAndShownWhole()
+    {
+        const QString path = QStringLiteral(
+            "/dev/serial/by-id/usb-1a86_USB_Serial_Converter_5A7B0123456-if00-port0");
+        fakePorts() = {port(path)};
+        m_controller->refreshPorts();
+        QQuickItem* combo = item("portCombo");
+        QTRY_COMPARE(combo->property("displayText").toString(), path);
+        auto* shownText = combo->property("contentItem").value<QQuickItem*>();
+        QVERIFY(shownText);
+        QTRY_VERIFY(shownText->property("truncated").toBool());
+        QTest::mouseMove(m_window.get(),
+                         combo->mapToScene(QPointF(30, combo->height() / 2)).toPoint());
+        QTRY_VERIFY(combo->property("hovered").toBool());
+        QVERIFY(combo->property("textTruncated").toBool());
+        // The combo's own document names the tool tip through its Fusion import.
+        QTRY_VERIFY(
+            QQmlProperty::read(combo, QStringLiteral("F.ToolTip.visible"), qmlContext(combo))
+                .toBool());
+        QCOMPARE(QQmlProperty::read(combo, QStringLiteral("F.ToolTip.text"), qmlContext(combo))
+                     .toString(),
+                 path);
     }
 
     void checkBoxesAreTwoWay_data()
@@ -614,13 +786,14 @@ private slots:
         QCOMPARE(combo->property("currentIndex").toInt(), 2);
         QCOMPARE(m_panel->property("selectedPort").toString(), b);
 
-        // The selected port goes away; the controller drops it and so does the chooser.
+        // The selected port goes away; the controller drops it and so does
+        // the chooser, which says where it went (there are ports left).
         fakePorts() = {port(a)};
         m_controller->refreshPorts();
         QCOMPARE(m_controller->selectedPortName(), QString());
         QCOMPARE(combo->property("currentIndex").toInt(), -1);
         QCOMPARE(m_panel->property("selectedPort").toString(), QString());
-        QCOMPARE(combo->property("displayText").toString(), QStringLiteral("No ports found"));
+        QCOMPARE(combo->property("displayText").toString(), b + QStringLiteral(" is gone"));
     }
 
     // A model without serial defaults: a language change only re-labels.

@@ -68,6 +68,8 @@ private:
     }
 
 private slots:
+    void init() { korveltest::failOnQmlWarnings(); }
+
     void initTestCase() { korveltest::isolateSettings(); }
 
     void cleanup()

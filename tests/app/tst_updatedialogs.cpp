@@ -99,7 +99,7 @@ class TestUpdateDialogs : public QObject
                          dialog->property("width").toReal(), dialog->property("height").toReal());
         QList<QRectF> taken;
         for (const char* name : {"laterButton", "cancelDownloadButton", "updateNowButton",
-                                 "retryButton", "okButton"}) {
+                                 "downloadPageButton", "retryButton", "okButton"}) {
             QQuickItem* button = item(name);
             if (!button->isVisible()) {
                 continue;
@@ -123,6 +123,24 @@ class TestUpdateDialogs : public QObject
     {
         QString problem;
         QTRY_VERIFY2(buttonsLaidOut(&problem), qPrintable(problem));
+    }
+
+    // Whether this platform installs an update itself, as the dialog reads it.
+    bool selfUpdates() const { return controller()->property("selfUpdateSupported").toBool(); }
+
+    // Takes up the offer: with "Update now" where the program installs an
+    // update itself; elsewhere the offer leads to the download page instead,
+    // and the download (still the controller's) is started directly.
+    void takeTheOffer()
+    {
+        if (selfUpdates()) {
+            QVERIFY(!shown("downloadPageButton"));
+            click("updateNowButton");
+        } else {
+            QVERIFY(!shown("updateNowButton"));
+            QVERIFY(shown("downloadPageButton"));
+            controller()->installAppUpdate();
+        }
     }
 
     // The window with its update clients configured by @p env.
@@ -155,6 +173,7 @@ private slots:
 
     void init()
     {
+        korveltest::failOnQmlWarnings();
         QSettings().clear();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     }
@@ -304,7 +323,7 @@ private slots:
         QVERIFY(!shown("retryButton"));
         buttonsInside();
 
-        click("updateNowButton");
+        takeTheOffer();
         QTRY_VERIFY(shown("downloadSection"));
         QVERIFY(dialog->property("visible").toBool());
         QVERIFY(!shown("offerSection"));
@@ -327,7 +346,7 @@ private slots:
         waitOpened("softwareUpdateDialog");
         QVERIFY(shown("offerSection"));
         QCOMPARE(text("releaseNotes"), QStringLiteral("Download cancelled."));
-        click("updateNowButton");
+        takeTheOffer();
         QTRY_VERIFY(shown("downloadSection"));
         QCOMPARE(text("progressPercent"), QStringLiteral("0%"));
         QTRY_VERIFY_WITH_TIMEOUT(shown("resultText"), 30000);
@@ -347,6 +366,40 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(controller()->appUpdateState(), QStringLiteral("updateAvailable"),
                                   15000);
         QCOMPARE(busy, QStringList{QStringLiteral("Checking for updates…")});
+        click("laterButton");
+        waitClosed("softwareUpdateDialog");
+    }
+
+    // Help > Check for updates… asks the service and shows the answer; where
+    // the program cannot install an update itself, the offer leads to the
+    // download page.
+    void checkForUpdatesFromTheHelpMenu()
+    {
+        UpdateServerProcess server;
+        QVERIFY2(server.start({QStringLiteral("--release-dir"), releaseFolder(1024)}),
+                 qPrintable(server.error()));
+        QVERIFY(load("APP_UPDATE_API_BASE_URL=" + server.baseUrl().toUtf8() + '\n'));
+        QQuickItem* help = nullptr;
+        QList<QQuickItem*> pending{m_ui.window()->contentItem()};
+        while (!pending.isEmpty() && !help) {
+            QQuickItem* next = pending.takeFirst();
+            if (next->inherits("QQuickMenuBarItem") &&
+                next->property("text").toString() == QLatin1String("&Help")) {
+                help = next;
+            }
+            pending += next->childItems();
+        }
+        QVERIFY(help);
+        m_ui.click(help);
+        QVERIFY(m_ui.clickWhenReady(QStringLiteral("checkUpdatesMenuItem")));
+        waitOpened("softwareUpdateDialog");
+        QTRY_COMPARE_WITH_TIMEOUT(controller()->appUpdateState(), QStringLiteral("updateAvailable"),
+                                  15000);
+        QVERIFY(shown("offerSection"));
+        QCOMPARE(shown("downloadPageButton"), !selfUpdates());
+        QCOMPARE(shown("updateNowButton"), selfUpdates());
+        QVERIFY(controller()->property("downloadPageUrl").toUrl().isValid());
+        buttonsInside();
         click("laterButton");
         waitClosed("softwareUpdateDialog");
     }
@@ -403,15 +456,19 @@ private slots:
         QObject* dialog = object("softwareUpdateDialog");
         QMetaObject::invokeMethod(dialog, "open");
         waitOpened("softwareUpdateDialog");
-        QCOMPARE(dialog->property("forced").toBool(), forced);
         QCOMPARE(shown("forcedNotice"), forced);
-        QCOMPARE(shown("laterButton"), !forced);
-        QVERIFY(shown("updateNowButton"));
+        // Insisted on only where the program installs the update itself; a
+        // user sent to the download page may close the dialog.
+        const bool insists = forced && selfUpdates();
+        QCOMPARE(dialog->property("forced").toBool(), insists);
+        QCOMPARE(shown("laterButton"), !insists);
+        // The way to the update: installing it here, or the download page.
+        QVERIFY(shown("updateNowButton") || shown("downloadPageButton"));
         buttonsInside();
 
         QSignalSpy closed(dialog, SIGNAL(closed()));
         QTest::keyClick(m_ui.window(), Qt::Key_Escape);
-        if (forced) {
+        if (insists) {
             QVERIFY(!closed.wait(500));
             QCOMPARE(closed.count(), 0);
             QVERIFY(dialog->property("visible").toBool());

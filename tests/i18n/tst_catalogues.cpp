@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // One message of a catalogue (.ts): where it belongs and what it says.
@@ -19,8 +21,9 @@ struct Message
     QString source;
     QString comment;
     QString translation;
-    // A text with a count (%n): its plural forms, as many as the language
-    // has; translation holds them one per line.
+    // A text that counts ("%n lines"): one translation per plural form of
+    // the language, in forms; translation holds them joined by line breaks.
+    bool numerus = false;
     QStringList forms;
     bool unfinished = false;
     // Kept by the catalogue for a text that is no longer in the sources.
@@ -68,7 +71,9 @@ Catalogue readCatalogue(const QString& path)
             if (name == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (name == QLatin1String("message")) {
-                message = Message{context, {}, {}, {}, {}, false, false};
+                message = Message{context, {}, {}, {}, false, {}, false, false};
+                message.numerus =
+                    xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             } else if (name == QLatin1String("source")) {
                 message.source = xml.readElementText();
             } else if (name == QLatin1String("comment")) {
@@ -78,19 +83,18 @@ Catalogue readCatalogue(const QString& path)
                 message.unfinished = type == QLatin1String("unfinished");
                 message.retired =
                     type == QLatin1String("vanished") || type == QLatin1String("obsolete");
-                // Plural forms arrive as <numerusform> children.
-                while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != name) {
-                    if (xml.isCharacters()) {
-                        message.translation += xml.text();
-                    } else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
-                        message.forms << xml.readElementText();
+                if (message.numerus) {
+                    while (xml.readNextStartElement()) {
+                        if (xml.name() == QLatin1String("numerusform")) {
+                            message.forms << xml.readElementText();
+                        } else {
+                            xml.skipCurrentElement();
+                        }
                     }
-                    if (xml.atEnd()) {
-                        break;
-                    }
-                }
-                if (!message.forms.isEmpty()) {
                     message.translation = message.forms.join(QLatin1Char('\n'));
+                } else {
+                    message.translation =
+                        xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 }
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
@@ -235,6 +239,7 @@ private slots:
     void cataloguesMatchSources();
     void builtCatalogueIsInstalled_data();
     void builtCatalogueIsInstalled();
+    void englishPluralsMatchSources();
     void tokensAreNotMarked_data();
     void tokensAreNotMarked();
     void qmlLiteralsAreMarked_data();
@@ -284,8 +289,12 @@ void TstCatalogues::everyMessageTranslated()
     for (const Message& message : catalogue.messages) {
         if (message.unfinished) {
             problems << QStringLiteral("unfinished: ") + message.key();
-        } else if (message.translation.trimmed().isEmpty()) {
+        } else if (message.translation.trimmed().isEmpty() ||
+                   std::any_of(message.forms.cbegin(), message.forms.cend(),
+                               [](const QString& form) { return form.trimmed().isEmpty(); })) {
             problems << QStringLiteral("empty: ") + message.key();
+        } else if (!message.numerus && message.source.contains(QLatin1String("%n"))) {
+            problems << QStringLiteral("counts without plural forms: ") + message.key();
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
@@ -304,8 +313,9 @@ void TstCatalogues::placeholdersKept()
     QStringList problems;
     for (const Message& message : catalogue.messages) {
         const QStringList expected = placeholders(message.source);
+        // Each plural form on its own holds every placeholder.
         const QStringList texts =
-            message.forms.isEmpty() ? QStringList{message.translation} : message.forms;
+            message.numerus ? message.forms : QStringList{message.translation};
         for (const QString& text : texts) {
             const QStringList found = placeholders(text);
             if (found != expected) {
@@ -462,14 +472,14 @@ void TstCatalogues::builtCatalogueIsInstalled()
         const QByteArray source = message.source.toUtf8();
         const QByteArray comment = message.comment.toUtf8();
         const char* disambiguation = message.comment.isEmpty() ? nullptr : comment.constData();
-        if (!message.forms.isEmpty()) {
-            // A count picks one of the plural forms, with the count in it.
-            for (const int n : {0, 1, 2, 5, 21}) {
+        if (message.numerus) {
+            // Whichever form a count takes, it is one of the catalogue's.
+            for (const int n : {1, 2, 5, 21}) {
                 const QString shown = QCoreApplication::translate(
                     context.constData(), source.constData(), disambiguation, n);
-                QStringList candidates = message.forms;
-                candidates.replaceInStrings(QStringLiteral("%n"), QString::number(n));
-                if (!candidates.contains(shown)) {
+                QStringList filled = message.forms;
+                filled.replaceInStrings(QStringLiteral("%n"), QString::number(n));
+                if (!filled.contains(shown)) {
                     problems << message.key() + QLatin1String(" shows ") + shown;
                 }
             }
@@ -482,6 +492,53 @@ void TstCatalogues::builtCatalogueIsInstalled()
         }
     }
     LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
+}
+
+// English, the source language, has a catalogue only for its plural forms:
+// one entry for every text that counts, with its singular and its plural.
+void TstCatalogues::englishPluralsMatchSources()
+{
+    QVERIFY2(m_extractError.isEmpty(), qPrintable(m_extractError));
+    const Catalogue catalogue = readCatalogue(cataloguePath(QStringLiteral("en")));
+    QVERIFY2(catalogue.error.isEmpty(), qPrintable(catalogue.error));
+    QStringList inCode;
+    for (const Message& message : std::as_const(m_extracted.messages)) {
+        if (message.numerus) {
+            inCode << message.key();
+        }
+    }
+    QVERIFY(!inCode.isEmpty());
+    QStringList inCatalogue;
+    QStringList problems;
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    for (const Message& message : catalogue.live()) {
+        inCatalogue << message.key();
+        if (!message.numerus) {
+            problems << QStringLiteral("not a plural: ") + message.key();
+            continue;
+        }
+        if (message.unfinished || message.forms.size() != 2 ||
+            !message.forms.at(0).contains(QLatin1String("%n")) ||
+            !message.forms.at(1).contains(QLatin1String("%n"))) {
+            problems << QStringLiteral("needs a singular and a plural: ") + message.key();
+            continue;
+        }
+        const QByteArray context = message.context.toUtf8();
+        const QByteArray source = message.source.toUtf8();
+        for (const int n : {1, 2}) {
+            const QString shown =
+                QCoreApplication::translate(context.constData(), source.constData(), nullptr, n);
+            const QString expected = QString(message.forms.at(n == 1 ? 0 : 1))
+                                         .replace(QLatin1String("%n"), QString::number(n));
+            if (shown != expected) {
+                problems << message.key() + QLatin1String(" shows ") + shown;
+            }
+        }
+    }
+    inCode.sort();
+    inCatalogue.sort();
+    QCOMPARE(inCatalogue, inCode);
     QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
 }
 

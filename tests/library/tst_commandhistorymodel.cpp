@@ -202,9 +202,10 @@ private slots:
         QCOMPARE(roles.value(257), QByteArray("commandText"));
         QCOMPARE(roles.value(258), QByteArray("timeText"));
         QCOMPARE(roles.value(259), QByteArray("previewText"));
-        QCOMPARE(roles.size(), 3);
+        QCOMPARE(roles.value(260), QByteArray("sentAsHex"));
+        QCOMPARE(roles.size(), 4);
         QVERIFY(!model.data(model.index(0), Qt::DisplayRole).isValid());
-        QVERIFY(!model.data(model.index(0), 260).isValid());
+        QVERIFY(!model.data(model.index(0), 261).isValid());
         QCOMPARE(model.rowCount(model.index(0)), 0);
     }
 

@@ -48,6 +48,10 @@ class TestLogFiles : public QObject
 private slots:
     void formatLine_data();
     void formatLine();
+    void escapesReadBack_data();
+    void escapesReadBack();
+    void dailyBaseName_data();
+    void dailyBaseName();
     void exportWritesEveryHeldEntry_data();
     void exportWritesEveryHeldEntry();
     void exportIntoFolderThatCannotBeMade();
@@ -114,6 +118,21 @@ void TestLogFiles::formatLine_data()
                                  << "\"" + ts + "\",\"RX\",\"\\r\"";
     QTest::newRow("hex keeps line break bytes")
         << 0 << QByteArray("a\nb") << none << hex << "[" + ts + "] TX  61 0A 62";
+    // A backslash is doubled, so that the written \r of a carriage return and
+    // a payload holding the two characters \ and r read back apart.
+    QTest::newRow("text backslash and r")
+        << 1 << QByteArray("a\\rb") << none << text << "[" + ts + "] RX  a\\\\rb";
+    QTest::newRow("text carriage return")
+        << 1 << QByteArray("a\rb") << none << text << "[" + ts + "] RX  a\\rb";
+    QTest::newRow("text backslash before a line break")
+        << 0 << QByteArray("x\\\n") << none << text << "[" + ts + "] TX  x\\\\\\n";
+    QTest::newRow("csv backslash")
+        << 1 << QByteArray("C:\\dev") << none << csv << "\"" + ts + "\",\"RX\",\"C:\\\\dev\"";
+    QTest::newRow("hex backslash is one byte")
+        << 1 << QByteArray("\\") << none << hex << "[" + ts + "] RX  5C";
+    // What a text send added shows in the hex dump as it does for RX.
+    QTest::newRow("hex shows tx line end")
+        << 0 << QByteArray("AT") << int(LineEnd::CrLf) << hex << "[" + ts + "] TX  41 54 0D 0A";
 }
 
 void TestLogFiles::formatLine()
@@ -129,6 +148,67 @@ void TestLogFiles::formatLine()
         // The export and the monitor's hex view show the same bytes.
         QVERIFY(expected.endsWith(entry.hexText()));
     }
+}
+
+// A text file reads back to exactly the payloads: \\, \r and \n undone in
+// one pass from the left.
+void TestLogFiles::escapesReadBack_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("plain") << QByteArray("hello");
+    QTest::newRow("backslash r") << QByteArray("\\r");
+    QTest::newRow("carriage return") << QByteArray("\r");
+    QTest::newRow("both") << QByteArray("\\r\r\\\\n\n");
+    QTest::newRow("trailing backslash") << QByteArray("end\\");
+    QTest::newRow("json with escapes") << QByteArray(R"({"s":"a\"b\\c\n"})");
+}
+
+void TestLogFiles::escapesReadBack()
+{
+    QFETCH(QByteArray, payload);
+    const LogEntry entry{kStamp, LogKind::RX, payload, LineEnd::None};
+    const QString line = LogManager::formatLine(entry, LogFileFormat::Text);
+    QVERIFY(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')));
+    const QString written = line.mid(line.indexOf(QLatin1String("RX  ")) + 4);
+    QString read;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written.at(i) == QLatin1Char('\\') && i + 1 < written.size()) {
+            const QChar next = written.at(++i);
+            read += next == QLatin1Char('r')   ? QLatin1Char('\r')
+                    : next == QLatin1Char('n') ? QLatin1Char('\n')
+                                               : next;
+        } else {
+            read += written.at(i);
+        }
+    }
+    QCOMPARE(read.toUtf8(), payload);
+}
+
+void TestLogFiles::dailyBaseName_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("daily");
+    QTest::newRow("suggested name") << "korvel-HX4-20261207-2123"
+                                    << "korvel-HX4";
+    QTest::newRow("date only") << "trace-20261207"
+                               << "trace";
+    QTest::newRow("no stamp") << "trace"
+                              << "trace";
+    QTest::newRow("stamp inside the name") << "a-20261207-2123-b"
+                                           << "a-20261207-2123-b";
+    QTest::newRow("too short for a date") << "trace-2026120"
+                                          << "trace-2026120";
+    QTest::newRow("only a stamp") << "-20261207"
+                                  << "";
+    QTest::newRow("without the dash") << "trace20261207"
+                                      << "trace20261207";
+}
+
+void TestLogFiles::dailyBaseName()
+{
+    QFETCH(QString, saved);
+    QFETCH(QString, daily);
+    QCOMPARE(LogManager::dailyBaseName(saved), daily);
 }
 
 void TestLogFiles::exportWritesEveryHeldEntry_data()

@@ -356,10 +356,13 @@ void TestSerialManager::disconnectClosesOnce()
     m_pair->stop();
     QVERIFY(closedSpy.wait(5000));
     QVERIFY(!manager.isOpen());
-    // The device's loss is told after the close, for whoever waits for it.
-    QCOMPARE(log.events, QStringList({QStringLiteral("error"), QStringLiteral("closed"),
+    // The close comes first, so that what was received before the hang-up
+    // is handled before the message; the device's loss is told last, for
+    // whoever waits for it. The message names the port.
+    QCOMPARE(log.events, QStringList({QStringLiteral("closed"), QStringLiteral("error"),
                                       QStringLiteral("lost")}));
-    QCOMPARE(log.errors, QStringList({QStringLiteral("Serial port disconnected.")}));
+    QCOMPARE(log.errors,
+             QStringList({QStringLiteral("Serial port %1 disconnected.").arg(m_pair->appPath())}));
 
     // Nothing follows the close: no second closed() and no further errors.
     QVERIFY(!closedSpy.wait(300));

@@ -7,8 +7,13 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 namespace korveltest {
 
@@ -119,6 +124,39 @@ void isolateSettings()
         QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
     QSettings().clear();
+}
+
+namespace {
+
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& foreground, const QColor& background)
+{
+    const double a = foreground.alphaF();
+    const QColor laid =
+        QColor::fromRgbF(float(foreground.redF() * a + background.redF() * (1 - a)),
+                         float(foreground.greenF() * a + background.greenF() * (1 - a)),
+                         float(foreground.blueF() * a + background.blueF() * (1 - a)));
+    const double l1 = luminance(laid);
+    const double l2 = luminance(background);
+    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
+}
+
+void failOnQmlWarnings()
+{
+    // The engine names the document and line ("qrc:/…/Main.qml:12:5: …"), or
+    // says it has no document to name.
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral(R"(\.qml(:\d+)*: |^<Unknown File>: |^QML )")));
 }
 
 Simulator::~Simulator()

@@ -4,6 +4,7 @@
 #include "settings/envconfig.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QList>
 #include <QProcess>
 #include <QSerialPort>
@@ -80,6 +81,15 @@ private:
 /// Points QSettings at a fresh folder of its own and sets the application
 /// identity, so a test never reads or writes the user's settings.
 void isolateSettings();
+
+/// The WCAG 2.1 contrast ratio of two colours (1 to 21); a translucent
+/// @p foreground is laid over @p background first.
+double contrastRatio(const QColor& foreground, const QColor& background);
+
+/// From now until the end of the running test function, every warning of the
+/// QML engine (a failed binding, a type error in a handler, a component that
+/// cannot be made) fails it. Window tests call it from init().
+void failOnQmlWarnings();
 
 /// korvel-devsim as a child process, ended when the object goes. The first
 /// line it prints is the path of the terminal end of its pseudo-terminal.

@@ -155,7 +155,9 @@ void fillSampleLog(AppController* controller)
     log.append(LogKind::TX, QByteArray("01 03 00 00 00 01 84 0A"));
     log.append(LogKind::RX, QByteArray::fromHex("010302000179 84"));
     log.append(LogKind::ERR,
-               QCoreApplication::translate("SerialManager", "Serial port disconnected.").toUtf8());
+               QCoreApplication::translate("SerialManager", "Serial port %1 disconnected.")
+                   .arg(QStringLiteral("/dev/ttyUSB0"))
+                   .toUtf8());
     controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadData"})"));
     controller->commandHistoryModel()->push(QStringLiteral(R"({"command":"ReadProduct"})"));
     controller->setDraftText(QStringLiteral(R"({"command":"ReadData"})"));
