@@ -368,8 +368,9 @@ void FieldPlot::draw(QPainter& painter, const QRectF& bounds)
         painter.setPen(m_text);
         const QString text = QDateTime::fromMSecsSinceEpoch(t).toString(format);
         const qreal w = metrics.horizontalAdvance(text);
-        painter.drawText(QRectF(x - w / 2, area.bottom() + 4, w + 1, lineHeight), Qt::AlignCenter,
-                         text);
+        // A label near either end moves inwards instead of being cut.
+        const qreal left = qBound(bounds.left(), x - w / 2, bounds.right() - w - 1);
+        painter.drawText(QRectF(left, area.bottom() + 4, w + 1, lineHeight), Qt::AlignCenter, text);
     }
 
     // The lines, one pixel column at a time.

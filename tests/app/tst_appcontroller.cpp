@@ -225,6 +225,7 @@ private slots:
                                    "batchProgressText",
                                    "runningBatchName",
                                    "logModel",
+                                   "fields",
                                    "continuousLog",
                                    "commandModel",
                                    "portListModel",
