@@ -467,7 +467,9 @@ Window {
         std::printf("  cpu             %.1f %% of a core, %.0f ms per MB (%.0f %% of it in the "
                     "kernel)\n",
                     r.cpuPercent, r.cpuMsPerMB, cpu > 0 ? 100.0 * system / cpu : 0.0);
-        std::printf("  longest stall   %.1f ms\n", r.longestStallMs);
+        std::printf("  longest stall   %.1f ms (the window's thread on the CPU for %.1f ms of "
+                    "its 10 ms tick and the stall)\n",
+                    r.longestStallMs, stalls.longestStallCpuMs());
         std::printf("  frames          %.1f /s\n", r.framesPerSecond);
         std::printf("  memory          %ld KiB resident at the start, %ld at the end\n",
                     residentBefore, residentAfter);
