@@ -99,8 +99,22 @@ void FieldMonitor::clear()
     emit cleared();
 }
 
+QString FieldMonitor::exportPathProblem(const QString& path)
+{
+    const QFileInfo file(path);
+    if (path.trimmed().isEmpty() || file.isRelative() ||
+        file.completeBaseName().trimmed().isEmpty()) {
+        return tr("Enter a file name.");
+    }
+    return {};
+}
+
 QString FieldMonitor::exportCsv(const QString& path) const
 {
+    const QString problem = exportPathProblem(path);
+    if (!problem.isEmpty()) {
+        return problem;
+    }
     const QString folder = QFileInfo(path).absolutePath();
     if (!folder.isEmpty()) {
         QDir().mkpath(folder); // a failure shows in the open below

@@ -59,6 +59,11 @@ public:
     /// Writes the kept samples as CSV to @p path; the reason on failure,
     /// else an empty text.
     Q_INVOKABLE QString exportCsv(const QString& path) const;
+    /// Why an export cannot be written to @p path, else an empty text: a
+    /// dialog closed without a name hands over an empty or relative path,
+    /// or only the added suffix, which would land in the process's working
+    /// folder or as a hidden file.
+    static QString exportPathProblem(const QString& path);
     /// A line of the log (numbered as the data monitor numbers them) as
     /// JSON: "found", "valid", "text", "problem" and "errorPosition" (see
     /// JsonLineReport).

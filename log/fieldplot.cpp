@@ -441,6 +441,10 @@ QVariantMap FieldPlot::readoutAt(qreal x) const
 
 QString FieldPlot::exportPng(const QString& path)
 {
+    const QString problem = FieldMonitor::exportPathProblem(path);
+    if (!problem.isEmpty()) {
+        return problem;
+    }
     const QSize size(qMax(1, qCeil(width())), qMax(1, qCeil(height())));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     {

@@ -1,11 +1,12 @@
 // The plot drawn into an image: every plotted field in its colour, a lone
 // spike among many samples, pausing, the window, the readout under the
-// pointer, the legend and the PNG export.
+// pointer, the legend and the PNG export (and its refusal without a name).
 #include "log/fieldmonitor.h"
 #include "log/fieldplot.h"
 #include "log/logmanager.h"
 #include "support/testsupport.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -237,6 +238,39 @@ private slots:
         QCOMPARE(image.size(), QSize(640, 300));
         QVERIFY(korveltest::writeFile(dir.filePath(QStringLiteral("file")), "x"));
         QVERIFY(!m_plot->exportPng(dir.filePath(QStringLiteral("file/plot.png"))).isEmpty());
+    }
+
+    // A save dialog closed without a name must not write into the working
+    // folder or leave a hidden ".png" behind: both exports refuse.
+    void exportWithoutFileNameRefused_data()
+    {
+        QTest::addColumn<QString>("path"); // {dir} is an empty temporary folder
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << QStringLiteral("   ");
+        QTest::newRow("suffix alone, relative") << QStringLiteral(".png");
+        QTest::newRow("relative name") << QStringLiteral("plot.png");
+        QTest::newRow("suffix alone in a folder") << QStringLiteral("{dir}/.png");
+        QTest::newRow("blank name in a folder") << QStringLiteral("{dir}/  .csv");
+        QTest::newRow("folder only") << QStringLiteral("{dir}/");
+    }
+
+    void exportWithoutFileNameRefused()
+    {
+        QFETCH(QString, path);
+        rx({"v:1", "v:2"});
+        QTemporaryDir dir;
+        QTemporaryDir workingFolder;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workingFolder.path()));
+        path.replace(QStringLiteral("{dir}"), dir.path());
+        const QString png = m_plot->exportPng(path);
+        const QString csv = m_monitor->exportCsv(path);
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(png, QStringLiteral("Enter a file name."));
+        QCOMPARE(csv, png);
+        const auto everything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(dir.path()).entryList(everything), QStringList());
+        QCOMPARE(QDir(workingFolder.path()).entryList(everything), QStringList());
     }
 
     // Setters compare first: an unchanged value emits nothing.
