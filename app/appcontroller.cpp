@@ -5,6 +5,7 @@
 #include "library/commandhistorymodel.h"
 #include "library/commandlistmodel.h"
 #include "library/historyrecall.h"
+#include "library/librarycache.h"
 #include "log/loglistmodel.h"
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
@@ -18,8 +19,12 @@ AppController::AppController(QObject* parent)
     : QObject(parent)
 {
     // The last downloaded library when it still parses, else the built-in one.
-    const QString cached = m_settings.cachedLibraryJson();
-    if (cached.isEmpty() || !m_library.loadFromJsonText(cached.toUtf8())) {
+    const LibraryCache cache;
+    QByteArray cached = cache.migrateFrom(m_settings);
+    if (cached.isEmpty()) {
+        cached = cache.load();
+    }
+    if (cached.isEmpty() || !m_library.loadFromJsonText(cached)) {
         m_library.loadFromResource(QStringLiteral(":/data/devices.json"));
     }
 
@@ -87,7 +92,11 @@ AppController::AppController(QObject* parent)
     connect(&m_serial, &SerialManager::opened, this, [this] { emit connectionChanged(); });
     connect(&m_serial, &SerialManager::closed, this, &AppController::onPortClosed);
     connect(&m_serial, &SerialManager::deviceLost, this, &AppController::onDeviceLost);
+    connect(&m_serial, &SerialManager::opened, this, [this] { m_txLedger.clear(); });
+    connect(&m_serial, &SerialManager::bytesWritten, this,
+            [this](qint64 bytes) { m_txLedger.written(bytes); });
     connect(&m_serial, &SerialManager::unsentBytesDiscarded, this, [this](qint64 bytes) {
+        m_log.uncountTx(m_txLedger.discarded(bytes));
         m_log.append(LogKind::ERR,
                      tr("%1 bytes that had not gone out yet were discarded.").arg(bytes).toUtf8());
     });
@@ -96,6 +105,9 @@ AppController::AppController(QObject* parent)
     connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
             &AppController::onLanguageChanged);
     connect(&m_log, &LogManager::continuousLogFailed, this, &AppController::onContinuousLogFailed);
+    connect(&m_log, &LogManager::continuousLogRecovered, this,
+            &AppController::onContinuousLogRecovered);
+    connect(&m_log, &LogManager::continuousLinesLost, this, &AppController::onContinuousLinesLost);
     connect(&SettingsWriteMonitor::instance(), &SettingsWriteMonitor::writeFailed, this,
             &AppController::onSettingsWriteFailed);
 
@@ -193,11 +205,11 @@ void AppController::onSettingsWriteFailed(const QString& fileName)
                  .arg(fileName));
 }
 
-void AppController::tellUser(const QString& message)
+void AppController::tellUser(const QString& message, LogKind kind)
 {
     // Posted: the log may be in the middle of an append when this comes.
     QMetaObject::invokeMethod(
-        this, [this, message] { m_log.append(LogKind::ERR, message.toUtf8()); },
+        this, [this, kind, message] { m_log.append(kind, message.toUtf8()); },
         Qt::QueuedConnection);
     emit statusMessage(message);
 }

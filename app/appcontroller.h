@@ -10,6 +10,7 @@
 #include "log/fieldmonitor.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
+#include "log/txledger.h"
 #include "serial/portlistmodel.h"
 #include "serial/serialmanager.h"
 #include "settings/settingsstore.h"
@@ -184,6 +185,8 @@ public:
 
     // Manual send
     QString draftText() const { return m_draftText; }
+    /// Refuses (with an ERR line, and a change signal so the box shows the draft again) a text
+    /// longer than TextBounds::Command.
     void setDraftText(const QString& text);
     bool echoTx() const { return m_echoTx; }
     void setEchoTx(bool on);
@@ -262,6 +265,13 @@ public:
     /// selects it in the port list.
     Q_INVOKABLE bool openPortPath(const QString& path, int baudRate, int dataBits, int parity,
                                   int stopBits, int flowControl);
+    /// Why the row's command cannot be filled in with @p values (it would be too long for the
+    /// send box), or an empty text when it can.
+    Q_INVOKABLE QString previewProblem(int row, const QVariantMap& values) const;
+    /// Whether pasting the clipboard into the send box, which keeps @p keptLength characters of
+    /// its text, would make the draft longer than TextBounds::Command; then the refusal is
+    /// logged and the paste is to be dropped.
+    Q_INVOKABLE bool refuseLongPaste(int keptLength);
 
     // Not visible to QML.
     void reconcileSelectedPort();
@@ -358,14 +368,20 @@ private:
     void onLanguageChanged(const QString& code);
     void onSerialDefaultsApplied(const QVariantMap& defaults, bool deferred);
     void onContinuousLogFailed(const QString& path, const QString& reason);
+    void onContinuousLogRecovered(const QString& path, qint64 lines, const QString& reason);
+    void onContinuousLinesLost(const QString& path, qint64 lines, const QString& reason);
     void onSettingsWriteFailed(const QString& fileName);
-    /// An ERR line in the log and the status bar, for problems the user must hear of.
-    void tellUser(const QString& message);
+    /// An ERR line (or another @p kind) in the log and the status bar, for problems the user
+    /// must hear of.
+    void tellUser(const QString& message, LogKind kind = LogKind::ERR);
     void onRepeatTick();
     void onBytesWritten();
+    /// The ERR line for a draft of @p length characters, too long for the send box.
+    void refuseLongDraft(qsizetype length);
     /// Writes a composed payload unless the port's queue would grow past
-    /// MaxQueuedBytes; a refusal is logged and returns false.
-    bool writePayload(const QByteArray& payload);
+    /// MaxQueuedBytes; a refusal is logged and returns false. The Tx counter
+    /// is to count @p countedBytes for it (its echo).
+    bool writePayload(const QByteArray& payload, qint64 countedBytes);
     void onBatchTick();
     void writeBatchStep(const BatchStep& step);
     void createUpdateClients();
@@ -395,6 +411,7 @@ private:
     SettingsStore m_settings;
     SerialManager m_serial;
     LogManager m_log;
+    TxLedger m_txLedger;
 
     DeviceLibraryUpdateClient* m_libraryUpdater = nullptr;
     QString m_libraryUpdateState = QStringLiteral("idle");
@@ -411,6 +428,7 @@ private:
     double m_appUpdateProgress = 0.0;
     // What the last application check offered, for the install step.
     QString m_offeredDownloadUrl;
+    qlonglong m_offeredFileSize = 0;
     QString m_offeredSha256;
     QString m_offeredVersion;
 

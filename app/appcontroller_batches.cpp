@@ -140,7 +140,7 @@ void AppController::writeBatchStep(const BatchStep& step)
         const QByteArray utf8 = step.text.toUtf8();
         echo = utf8 + crcEchoSuffix(utf8, step.crc).toUtf8();
     }
-    if (writePayload(payload) && m_echoTx) {
+    if (writePayload(payload, m_echoTx ? echo.size() : 0) && m_echoTx) {
         m_log.append(LogKind::TX, echo, sentLineEnd(step.text, step.isHex));
     }
 }

@@ -5,6 +5,7 @@
 
 #include "library/commandlistmodel.h"
 #include "serial/serialmanager.h"
+#include "util/textbounds.h"
 
 namespace {
 
@@ -64,7 +65,8 @@ int AppController::commandCount() const
 void AppController::loadIntoDraft(const QString& text, bool textCommand)
 {
     setDraftText(text);
-    if (textCommand && m_sendAsHex) {
+    // A text the send box refused leaves the send mode as it was.
+    if (textCommand && m_sendAsHex && m_draftText == text) {
         setSendAsHex(false);
         emit statusMessage(tr("Send mode switched to ASCII: this command is text."));
     }
@@ -91,10 +93,15 @@ QVariantList AppController::paramsForRow(int row) const
     QVariantList params;
     if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
         for (const CommandParam& param : command->params) {
-            params.append(QVariantMap{{QStringLiteral("key"), param.key},
-                                      {QStringLiteral("label"), param.label.text()},
-                                      {QStringLiteral("hint"), param.hint},
-                                      {QStringLiteral("defaultValue"), param.defaultValue}});
+            // The hint is only shown (the command falls back to the library's own); the default
+            // is the field's value, and one too long for the send box fails the preview as it
+            // is, cut or not.
+            params.append(QVariantMap{
+                {QStringLiteral("key"), param.key},
+                {QStringLiteral("label"), param.label.text()},
+                {QStringLiteral("hint"), TextBounds::cut(param.hint, TextBounds::Caption)},
+                {QStringLiteral("defaultValue"),
+                 TextBounds::cut(param.defaultValue, TextBounds::Command)}});
         }
     }
     return params;
@@ -103,13 +110,30 @@ QVariantList AppController::paramsForRow(int row) const
 QString AppController::previewCommand(int row, const QVariantMap& values) const
 {
     const DeviceCommand* command = m_commandModel->commandAt(row);
-    return command ? command->resolve(stringValues(values)) : QString();
+    return command ? command->resolve(stringValues(values)).value_or(QString()) : QString();
+}
+
+QString AppController::previewProblem(int row, const QVariantMap& values) const
+{
+    const DeviceCommand* command = m_commandModel->commandAt(row);
+    if (!command || command->resolve(stringValues(values))) {
+        return {};
+    }
+    return tr("Filled in, this command would be longer than %L1 characters, more than a command "
+              "may be; check the values.")
+        .arg(TextBounds::Command);
 }
 
 void AppController::loadCommandWithParamsIntoDraft(int row, const QVariantMap& values)
 {
-    if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
-        loadIntoDraft(command->resolve(stringValues(values)), true);
+    const DeviceCommand* command = m_commandModel->commandAt(row);
+    if (!command) {
+        return;
+    }
+    if (const std::optional<QString> text = command->resolve(stringValues(values))) {
+        loadIntoDraft(*text, true);
+    } else {
+        m_log.append(LogKind::ERR, previewProblem(row, values).toUtf8());
     }
 }
 

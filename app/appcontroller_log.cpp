@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <limits>
+
 namespace {
 
 // Why a base file name cannot be used, or an empty text when it can. Only
@@ -97,4 +99,29 @@ QString AppController::localPathForUrl(const QUrl& url) const
 void AppController::onContinuousLogFailed(const QString& path, const QString& reason)
 {
     tellUser(tr("The continuous log %1 cannot be written: %2").arg(path, reason));
+}
+
+namespace {
+
+int shownCount(qint64 lines)
+{
+    return int(qMin<qint64>(lines, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+void AppController::onContinuousLogRecovered(const QString& path, qint64 lines,
+                                             const QString& reason)
+{
+    tellUser(tr("The continuous log %1 is written again. Lines that could not be written to it: "
+                "%n (%2); a line in the file marks where.",
+                "", shownCount(lines))
+                 .arg(path, reason),
+             LogKind::SYS);
+}
+
+void AppController::onContinuousLinesLost(const QString& path, qint64 lines, const QString& reason)
+{
+    tellUser(tr("Lines that never reached the continuous log %1: %n (%2).", "", shownCount(lines))
+                 .arg(path, reason));
 }

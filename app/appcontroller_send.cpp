@@ -4,18 +4,49 @@
 
 #include "library/commandhistorymodel.h"
 #include "util/crc16.h"
+#include "util/textbounds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <algorithm>
+
+void AppController::refuseLongDraft(qsizetype length)
+{
+    m_log.append(LogKind::ERR, tr("Not put into the send box: %L1 characters are more than a "
+                                  "command may be (%L2).")
+                                   .arg(length)
+                                   .arg(TextBounds::Command)
+                                   .toUtf8());
+}
 
 void AppController::setDraftText(const QString& text)
 {
     if (text == m_draftText) {
         return;
     }
+    if (text.size() > TextBounds::Command) {
+        // Laying such a text out would hold the window up for seconds; the box is told to
+        // show the draft it had.
+        refuseLongDraft(text.size());
+        emit draftTextChanged();
+        return;
+    }
     m_draftText = text;
     emit draftTextChanged();
+}
+
+bool AppController::refuseLongPaste(int keptLength)
+{
+    // The box lays a pasted text out before it reports the change, which for a megabyte takes
+    // a minute: a paste that would make the draft too long never reaches it.
+    const qsizetype length = qsizetype(keptLength) + QGuiApplication::clipboard()->text().size();
+    if (length <= TextBounds::Command) {
+        return false;
+    }
+    refuseLongDraft(length);
+    return true;
 }
 
 void AppController::clearDraft()
@@ -228,7 +259,7 @@ void AppController::sendManualText()
         payload = composeAsciiPayload(draft, m_crcEnabled);
         echo = utf8 + crcEchoSuffix(utf8, m_crcEnabled).toUtf8();
     }
-    if (!writePayload(payload)) {
+    if (!writePayload(payload, m_echoTx ? echo.size() : 0)) {
         return;
     }
     if (m_echoTx) {
@@ -241,7 +272,7 @@ void AppController::sendManualText()
     }
 }
 
-bool AppController::writePayload(const QByteArray& payload)
+bool AppController::writePayload(const QByteArray& payload, qint64 countedBytes)
 {
     const qint64 waiting = m_serial.bytesToWrite();
     if (waiting + payload.size() > MaxQueuedBytes) {
@@ -257,6 +288,7 @@ bool AppController::writePayload(const QByteArray& payload)
         return false;
     }
     m_serial.write(payload);
+    m_txLedger.queued(payload.size(), countedBytes);
     return true;
 }
 

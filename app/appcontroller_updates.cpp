@@ -4,10 +4,12 @@
 #include "app/appcontroller.h"
 
 #include "library/commandlistmodel.h"
+#include "library/librarycache.h"
 #include "settings/envconfig.h"
 #include "update/devicelibraryupdateclient.h"
 #include "update/selfupdateinstaller.h"
 #include "update/softwareupdateclient.h"
+#include "util/textbounds.h"
 #include "util/versioncompare.h"
 
 #include <QCoreApplication>
@@ -78,17 +80,19 @@ void AppController::createUpdateClients()
             &AppController::onAppDownloadFinished);
 }
 
+// The messages carry texts of the services and of the network layer (which quotes addresses):
+// whatever they hold, the dialogs get no more than they can lay out at once.
 void AppController::setLibraryUpdateState(const QString& state, const QString& message)
 {
     m_libraryUpdateState = state;
-    m_libraryUpdateMessage = message;
+    m_libraryUpdateMessage = TextBounds::cut(message, TextBounds::Notes);
     emit libraryUpdateStateChanged();
 }
 
 void AppController::setAppUpdateState(const QString& state, const QString& message)
 {
     m_appUpdateState = state;
-    m_appUpdateMessage = message;
+    m_appUpdateMessage = TextBounds::cut(message, TextBounds::Notes);
     emit appUpdateStateChanged();
 }
 
@@ -162,7 +166,13 @@ void AppController::onLibraryFetchFinished(bool ok, const QString& version,
         return;
     }
 
-    m_settings.setCachedLibraryJson(QString::fromUtf8(rawJson));
+    QString cacheError;
+    if (!LibraryCache().store(rawJson, &cacheError)) {
+        m_log.append(LogKind::ERR, tr("The new command library is in use, but it could not be "
+                                      "kept for the next start: %1")
+                                       .arg(cacheError)
+                                       .toUtf8());
+    }
     m_commandModel->rebuild();
     emit libraryChanged();
     // A model id that the new library lacks is kept (the lookup shows the library's first model
@@ -211,7 +221,7 @@ void AppController::checkForAppUpdate()
 
 void AppController::onAppCheckFinished(bool ok, bool updateAvailable, bool appTooOld,
                                        const QString& version, const QString& downloadUrl,
-                                       qlonglong /*fileSize*/, const QString& changelog,
+                                       qlonglong fileSize, const QString& changelog,
                                        bool forceUpdate, const QString& minRequiredVersion,
                                        const QString& sha256, const QString& error)
 {
@@ -219,6 +229,7 @@ void AppController::onAppCheckFinished(bool ok, bool updateAvailable, bool appTo
     m_remoteAppVersion = version;
     m_appUpdateForced = forceUpdate;
     m_offeredDownloadUrl = downloadUrl;
+    m_offeredFileSize = fileSize;
     m_offeredSha256 = sha256;
     m_offeredVersion = version;
 
@@ -260,7 +271,7 @@ void AppController::installAppUpdate()
     m_appUpdateProgress = 0.0;
     setAppUpdateState(kDownloading, tr("Downloading update…"));
     emit appUpdateProgressChanged();
-    m_appUpdater->download(m_offeredDownloadUrl, target);
+    m_appUpdater->download(m_offeredDownloadUrl, target, m_offeredFileSize);
 }
 
 void AppController::onAppDownloadProgress(qlonglong received, qlonglong total)

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AppController</name>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</numerusform>
+            <numerusform>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Lines that never reached the continuous log %1: %n (%2).</numerusform>
+            <numerusform>Lines that never reached the continuous log %1: %n (%2).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DataMonitorView</name>
     <message numerus="yes">
         <source>Paused · %n new lines</source>
@@ -32,6 +49,33 @@
         <translation>
             <numerusform>Line not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</numerusform>
             <numerusform>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Lines that could not be written here: %n (%1)</numerusform>
+            <numerusform>Lines that could not be written here: %n (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>The transfer did not finish in time (%n s).</numerusform>
+            <numerusform>The transfer did not finish in time (%n s).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>The download made no progress for %n s.</numerusform>
+            <numerusform>The download made no progress for %n s.</numerusform>
         </translation>
     </message>
 </context>

@@ -223,6 +223,32 @@
         <translation>La mise à jour automatique n&apos;est pas encore prise en charge sur cette plateforme — téléchargez la nouvelle version manuellement.</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>Non placé dans la zone d&apos;envoi&#xa0;: %L1 caractères, c&apos;est plus que ne peut en compter une commande (%L2).</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>Une fois complétée, cette commande dépasserait %L1 caractères, plus que ne peut en compter une commande&#xa0;; vérifiez les valeurs.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>Le journal continu %1 est de nouveau écrit. Lignes qui n&apos;ont pas pu y être écrites&#xa0;: %n (%2)&#xa0;; une ligne du fichier indique l&apos;endroit.</numerusform>
+            <numerusform>Le journal continu %1 est de nouveau écrit. Lignes qui n&apos;ont pas pu y être écrites&#xa0;: %n (%2)&#xa0;; une ligne du fichier indique l&apos;endroit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Lignes qui n&apos;ont jamais atteint le journal continu %1&#xa0;: %n (%2).</numerusform>
+            <numerusform>Lignes qui n&apos;ont jamais atteint le journal continu %1&#xa0;: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>La nouvelle bibliothèque de commandes est utilisée, mais elle n&apos;a pas pu être conservée pour le prochain démarrage&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>Mode d&apos;envoi passé en ASCII : cette commande est du texte.</translation>
     </message>
@@ -566,6 +592,10 @@
         <source>This line is no longer in the log.</source>
         <translation>Cette ligne n’est plus dans le journal.</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Saisissez un nom de fichier.</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -761,6 +791,30 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>JSON non valide à partir du caractère %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>La bibliothèque dépasse %1 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>le disque n&apos;a pas suivi le rythme des lignes</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Lignes qui n&apos;ont pas pu être écrites ici&#xa0;: %n (%1)</numerusform>
+            <numerusform>Lignes qui n&apos;ont pas pu être écrites ici&#xa0;: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1054,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Il dépasse %1 octets.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1056,6 +1121,27 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>L&apos;assistance à distance nécessite un service de signalisation/relais que cette version n&apos;inclut pas encore. Le code de session et les autorisations ci-dessus seront prêts à l&apos;emploi dès que ce transport existera.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>Le transfert ne s&apos;est pas terminé à temps (%n s).</numerusform>
+            <numerusform>Le transfert ne s&apos;est pas terminé à temps (%n s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>La réponse dépasse %1 octets, plus que cette requête ne peut en nécessiter.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>Le téléchargement n&apos;a pas progressé pendant %n s.</numerusform>
+            <numerusform>Le téléchargement n&apos;a pas progressé pendant %n s.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1378,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>La clé d&apos;API du fichier .env contient un caractère de contrôle (par exemple NUL ou un saut de ligne)&#xa0;; elle n&apos;a pas été envoyée.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1425,6 +1518,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>L&apos;adresse du paquet «&#xa0;%1&#xa0;» n&apos;est pas une adresse http ou https&#xa0;; rien n&apos;a été téléchargé.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>Le paquet dépasse les %1 octets annoncés par le service de mise à jour.</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,32 @@
         <translation>L&apos;aggiornamento automatico non è ancora supportato su questa piattaforma — scarica manualmente la nuova versione.</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>Non inserito nella casella di invio: %L1 caratteri sono più di quanti ne possa avere un comando (%L2).</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>Compilato, questo comando supererebbe i %L1 caratteri, più di quanti ne possa avere un comando; controlla i valori.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>Il log continuo %1 viene di nuovo scritto. Righe che non è stato possibile scrivervi: %n (%2); una riga nel file indica il punto.</numerusform>
+            <numerusform>Il log continuo %1 viene di nuovo scritto. Righe che non è stato possibile scrivervi: %n (%2); una riga nel file indica il punto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Righe che non hanno mai raggiunto il log continuo %1: %n (%2).</numerusform>
+            <numerusform>Righe che non hanno mai raggiunto il log continuo %1: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>La nuova libreria di comandi è in uso, ma non è stato possibile conservarla per il prossimo avvio: %1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>Modalità di invio impostata su ASCII: questo comando è testo.</translation>
     </message>
@@ -566,6 +592,10 @@
         <source>This line is no longer in the log.</source>
         <translation>Questa riga non è più nel log.</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Inserisci un nome di file.</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -761,6 +791,30 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>JSON non valido dal carattere %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>La libreria supera i %1 byte.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>il disco non ha tenuto il passo con le righe</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Righe che non è stato possibile scrivere qui: %n (%1)</numerusform>
+            <numerusform>Righe che non è stato possibile scrivere qui: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1054,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Supera i %1 byte.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1056,6 +1121,27 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>L&apos;assistenza remota richiede un servizio di signaling/relay che questa build non include ancora. Il codice di sessione e i permessi qui sopra saranno pronti all&apos;uso non appena quel canale sarà disponibile.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>Il trasferimento non è terminato in tempo (%n s).</numerusform>
+            <numerusform>Il trasferimento non è terminato in tempo (%n s).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>La risposta supera i %1 byte, più di quanto questa richiesta possa richiedere.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>Il download non è avanzato per %n s.</numerusform>
+            <numerusform>Il download non è avanzato per %n s.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1378,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>La chiave API in .env contiene un carattere di controllo (come NUL o un a capo); non è stata inviata.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1425,6 +1518,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>Impossibile scrivere in %1: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>L&apos;indirizzo del pacchetto &quot;%1&quot; non è un indirizzo http o https; non è stato scaricato nulla.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>Il pacchetto supera i %1 byte annunciati dal servizio di aggiornamento.</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,30 @@
         <translation>このプラットフォームでは自動更新にまだ対応していません。新しいバージョンを手動でダウンロードしてください。</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>送信ボックスに入れませんでした: %L1 文字はコマンドの上限（%L2）を超えています。</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>値を入れるとこのコマンドは %L1 文字を超え、コマンドの上限を上回ります。値を確認してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>連続ログ %1 への書き込みが再開しました。書き込めなかった行: %n（%2）。ファイル内の 1 行がその位置を示しています。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>連続ログ %1 に届かなかった行: %n（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>新しいコマンドライブラリを使用中ですが、次回の起動用に保存できませんでした: %1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>送信モードを ASCII に切り替えました：このコマンドはテキストです。</translation>
     </message>
@@ -562,6 +586,10 @@
         <source>This line is no longer in the log.</source>
         <translation>この行はもうログにありません。</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>ファイル名を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -757,6 +785,29 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>%1 文字目から JSON として正しくありません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>ライブラリが %1 バイトを超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>ディスクの書き込みが行の到着に追いつきませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>ここに書き込めなかった行: %n（%1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -996,6 +1047,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>%1 バイトを超えています。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1052,6 +1114,25 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>リモートサポートにはシグナリング/リレーサービスが必要ですが、このビルドにはまだ含まれていません。その通信経路が用意され次第、上のセッションコードと権限をそのまま利用できます。</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>転送が時間内に終わりませんでした（%n 秒）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>応答が %1 バイトを超えており、この要求に必要な量を上回っています。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>ダウンロードが %n 秒間進みませんでした。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1369,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env の API キーに制御文字（NUL や改行など）が含まれているため、送信しませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1419,6 +1507,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>パッケージのアドレス「%1」は http または https のアドレスではないため、何も取得しませんでした。</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>パッケージが更新サービスの告知した %1 バイトを超えています。</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,30 @@
         <translation>이 플랫폼에서는 아직 자동 업데이트를 지원하지 않습니다. 새 버전을 직접 다운로드하세요.</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>보내기 상자에 넣지 않았습니다: %L1자는 명령이 가질 수 있는 길이(%L2)보다 깁니다.</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>값을 채우면 이 명령은 %L1자보다 길어져 명령의 한도를 넘습니다. 값을 확인하세요.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>연속 로그 %1에 다시 쓰고 있습니다. 쓰지 못한 줄: %n (%2). 파일 안의 한 줄이 그 위치를 표시합니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>연속 로그 %1에 닿지 못한 줄: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>새 명령 라이브러리를 사용 중이지만 다음 시작을 위해 보관하지 못했습니다: %1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>전송 모드를 ASCII로 바꿨습니다: 이 명령은 텍스트입니다.</translation>
     </message>
@@ -562,6 +586,10 @@
         <source>This line is no longer in the log.</source>
         <translation>이 줄은 더 이상 로그에 없습니다.</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>파일 이름을 입력하세요.</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -757,6 +785,29 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>%1번째 문자부터 올바른 JSON이 아닙니다: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>라이브러리가 %1바이트보다 큽니다.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>디스크가 줄의 속도를 따라가지 못했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>여기에 쓰지 못한 줄: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -996,6 +1047,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>일반 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>%1바이트보다 큽니다.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1052,6 +1114,25 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>원격 지원에는 시그널링/릴레이 서비스가 필요하지만 이 빌드에는 아직 포함되어 있지 않습니다. 해당 전송 수단이 마련되면 위의 세션 코드와 권한을 바로 연결할 수 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>전송이 제시간에 끝나지 않았습니다(%n초).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>응답이 %1바이트보다 커서 이 요청에 필요한 양을 넘습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>다운로드가 %n초 동안 진행되지 않았습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1369,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env의 API 키에 제어 문자(NUL이나 줄 바꿈 등)가 있어 보내지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1419,6 +1507,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>%1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>패키지 주소 &apos;%1&apos;은(는) http 또는 https 주소가 아니어서 아무것도 받지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>패키지가 업데이트 서비스가 알린 %1바이트보다 큽니다.</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,34 @@
         <translation>На этой платформе самообновление пока не поддерживается — загрузите новую версию вручную.</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>Не помещено в поле отправки: %L1 символов — больше, чем может быть в команде (%L2).</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>После подстановки команда будет длиннее %L1 символов — больше, чем допустимо для команды; проверьте значения.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>Непрерывный журнал %1 снова записывается. Строк, которые не удалось в него записать: %n (%2); место отмечено строкой в файле.</numerusform>
+            <numerusform>Непрерывный журнал %1 снова записывается. Строк, которые не удалось в него записать: %n (%2); место отмечено строкой в файле.</numerusform>
+            <numerusform>Непрерывный журнал %1 снова записывается. Строк, которые не удалось в него записать: %n (%2); место отмечено строкой в файле.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>Строк, так и не попавших в непрерывный журнал %1: %n (%2).</numerusform>
+            <numerusform>Строк, так и не попавших в непрерывный журнал %1: %n (%2).</numerusform>
+            <numerusform>Строк, так и не попавших в непрерывный журнал %1: %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>Новая библиотека команд используется, но её не удалось сохранить для следующего запуска: %1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>Режим отправки переключён на ASCII: эта команда — текст.</translation>
     </message>
@@ -570,6 +598,10 @@
         <source>This line is no longer in the log.</source>
         <translation>Этой строки больше нет в журнале.</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Введите имя файла.</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -765,6 +797,31 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>Неверный JSON начиная с символа %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>Библиотека больше %1 байт.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>диск не успевал записывать строки</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
+            <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
+            <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1061,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Он больше %1 байт.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1060,6 +1128,29 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>Для удалённой поддержки нужен сервис сигнализации/ретрансляции, которого в этой сборке пока нет. Код сеанса и разрешения выше будут готовы к подключению, как только такой канал появится.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>Передача не завершилась вовремя (%n с).</numerusform>
+            <numerusform>Передача не завершилась вовремя (%n с).</numerusform>
+            <numerusform>Передача не завершилась вовремя (%n с).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>Ответ больше %1 байт — больше, чем может понадобиться для этого запроса.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>Загрузка не продвигалась %n с.</numerusform>
+            <numerusform>Загрузка не продвигалась %n с.</numerusform>
+            <numerusform>Загрузка не продвигалась %n с.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1387,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>Ключ API в .env содержит управляющий символ (например, NUL или перевод строки); он не был отправлен.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1431,6 +1529,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>Не удаётся записать в %1: %2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>Адрес пакета «%1» не является адресом http или https; ничего не загружено.</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>Пакет больше заявленных службой обновлений %1 байт.</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,30 @@
         <translation>此平台暂不支持自动更新——请手动下载新版本。</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>未放入发送框：%L1 个字符超过了命令允许的长度（%L2）。</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>填入参数后，此命令将超过 %L1 个字符，超出命令允许的长度；请检查参数值。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>连续日志 %1 已恢复写入。未能写入的行：%n（%2）；文件中有一行标出了位置。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>未能写入连续日志 %1 的行：%n（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>新的命令库已在使用，但无法保存以供下次启动使用：%1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>发送模式已切换为 ASCII：此命令为文本。</translation>
     </message>
@@ -562,6 +586,10 @@
         <source>This line is no longer in the log.</source>
         <translation>此行已不在日志中。</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -757,6 +785,29 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>从第 %1 个字符起不是有效的 JSON：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>该库大于 %1 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>磁盘写入跟不上行的速度</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>此处未能写入的行：%n（%1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -996,6 +1047,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>它大于 %1 字节。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1052,6 +1114,25 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>远程协助需要信令/中继服务，而当前版本尚未包含该服务。待该传输通道就绪后，上方的会话代码和权限即可直接接入。</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>传输未能按时完成（%n 秒）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>响应大于 %1 字节，超出了此请求可能需要的大小。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>下载在 %n 秒内没有进展。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1369,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env 中的 API 密钥含有控制字符（如 NUL 或换行符），未发送。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1419,6 +1507,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>软件包地址“%1”不是 http 或 https 地址，未下载任何内容。</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>软件包大于更新服务声明的 %1 字节。</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,30 @@
         <translation>此平台尚不支援自動更新——請手動下載新版本。</translation>
     </message>
     <message>
+        <source>Not put into the send box: %L1 characters are more than a command may be (%L2).</source>
+        <translation>未放入傳送框：%L1 個字元超過了命令允許的長度（%L2）。</translation>
+    </message>
+    <message>
+        <source>Filled in, this command would be longer than %L1 characters, more than a command may be; check the values.</source>
+        <translation>填入參數後，此命令將超過 %L1 個字元，超出命令允許的長度；請檢查參數值。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The continuous log %1 is written again. Lines that could not be written to it: %n (%2); a line in the file marks where.</source>
+        <translation>
+            <numerusform>連續日誌 %1 已恢復寫入。未能寫入的行：%n（%2）；檔案中有一行標出了位置。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines that never reached the continuous log %1: %n (%2).</source>
+        <translation>
+            <numerusform>未能寫入連續日誌 %1 的行：%n（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new command library is in use, but it could not be kept for the next start: %1</source>
+        <translation>新的命令庫已在使用，但無法保存以供下次啟動使用：%1</translation>
+    </message>
+    <message>
         <source>Send mode switched to ASCII: this command is text.</source>
         <translation>傳送模式已切換為 ASCII：此命令為文字。</translation>
     </message>
@@ -562,6 +586,10 @@
         <source>This line is no longer in the log.</source>
         <translation>此行已不在記錄中。</translation>
     </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>請輸入檔案名稱。</translation>
+    </message>
 </context>
 <context>
     <name>FieldPlot</name>
@@ -757,6 +785,29 @@
     <message>
         <source>Not valid JSON from character %1 on: %2.</source>
         <translation>從第 %1 個字元起不是有效的 JSON：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCache</name>
+    <message>
+        <source>The library is larger than %1 bytes.</source>
+        <translation>該庫大於 %1 位元組。</translation>
+    </message>
+</context>
+<context>
+    <name>LogFileWriter</name>
+    <message>
+        <source>the disk did not keep up with the lines</source>
+        <translation>磁碟寫入跟不上行的速度</translation>
+    </message>
+</context>
+<context>
+    <name>LogManager</name>
+    <message numerus="yes">
+        <source>Lines that could not be written here: %n (%1)</source>
+        <translation>
+            <numerusform>此處未能寫入的行：%n（%1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -996,6 +1047,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>它大於 %1 位元組。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteAssistPanel</name>
     <message>
         <source>Remote support</source>
@@ -1052,6 +1114,25 @@
     <message>
         <source>Remote support requires a signaling/relay service that this build does not include yet. The session code and permissions above are ready to wire up once that transport exists.</source>
         <translation>遠端協助需要信令/中繼服務，而此版本尚未包含該服務。待該傳輸通道就緒後，上方的工作階段代碼與權限即可直接接上。</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message numerus="yes">
+        <source>The transfer did not finish in time (%n s).</source>
+        <translation>
+            <numerusform>傳輸未能按時完成（%n 秒）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes, more than this request can need.</source>
+        <translation>回應大於 %1 位元組，超出此請求可能需要的大小。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The download made no progress for %n s.</source>
+        <translation>
+            <numerusform>下載在 %n 秒內沒有進展。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1369,13 @@
     </message>
 </context>
 <context>
+    <name>ServiceRequest</name>
+    <message>
+        <source>The API key in .env holds a control character (such as NUL or a line break); it was not sent.</source>
+        <translation>.env 中的 API 金鑰含有控制字元（如 NUL 或換行），未傳送。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsAboutDialog</name>
     <message>
         <source>Settings &amp; About</source>
@@ -1419,6 +1507,14 @@
     <message>
         <source>Cannot write to %1: %2</source>
         <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The package address &quot;%1&quot; is not an http or https address; nothing was fetched.</source>
+        <translation>套件位址「%1」不是 http 或 https 位址，未下載任何內容。</translation>
+    </message>
+    <message>
+        <source>The package is larger than the %1 bytes the update service announced.</source>
+        <translation>套件大於更新服務宣告的 %1 位元組。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "settings/languagemanager.h"
 #include "settings/settingsstore.h"
+#include "util/textbounds.h"
 
 #include <QHash>
 #include <QUuid>
@@ -64,7 +65,10 @@ QVariant CommandListModel::data(const QModelIndex& index, int role) const
     case NameRole:
         return command.name.text();
     case CmdRole:
-        return command.sendText();
+        // A library's text is only shown here, on one line; a template's is also what its
+        // editor starts from, so it stays whole.
+        return command.isCustom ? command.sendText()
+                                : TextBounds::cut(command.sendText(), TextBounds::Caption);
     case HasParamsRole:
         return !command.isJson && !command.params.isEmpty();
     case IsCustomRole:

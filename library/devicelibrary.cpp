@@ -2,6 +2,7 @@
 
 #include "library/jsonreader.h"
 #include "settings/languagemanager.h"
+#include "util/textbounds.h"
 
 #include <QFile>
 
@@ -42,6 +43,38 @@ template <typename ReadElement> void forEachElement(JsonReader& reader, ReadElem
     }
 }
 
+// How many more records of each kind a document may hold. A document of a few
+// megabytes could otherwise describe millions of empty commands, each a record
+// of its own in memory; what is past a bound is skipped unread, and the
+// document refused.
+struct Budget
+{
+    qsizetype models = DeviceLibrary::MaxModels;
+    qsizetype commands = DeviceLibrary::MaxCommands;
+    qsizetype params = DeviceLibrary::MaxParams;
+    QString problem;
+
+    void note(const QString& reason)
+    {
+        if (problem.isEmpty()) {
+            problem = reason;
+        }
+    }
+
+    // Takes one record from @p left; false (and the reason noted) when none is left.
+    bool take(qsizetype& left, const char* what, qsizetype bound)
+    {
+        if (left == 0) {
+            note(QStringLiteral("the library holds more than %1 %2")
+                     .arg(bound)
+                     .arg(QLatin1String(what)));
+            return false;
+        }
+        --left;
+        return true;
+    }
+};
+
 // Every member reads leniently: a value of the wrong type is the empty or
 // default value, never a failed load. When a member occurs twice the later
 // one counts, as in a JSON object.
@@ -54,14 +87,20 @@ QString stringOf(JsonReader& reader)
     return {};
 }
 
+// A text the window shows as it is: cut to a length it can lay out.
+QString captionOf(JsonReader& reader)
+{
+    return TextBounds::cut(stringOf(reader), TextBounds::Caption);
+}
+
 LocalizedText localizedOf(JsonReader& reader)
 {
     LocalizedText text;
     forEachMember(reader, [&](QByteArrayView key) {
         if (key == "zh") {
-            text.zh = stringOf(reader);
+            text.zh = captionOf(reader);
         } else if (key == "en") {
-            text.en = stringOf(reader);
+            text.en = captionOf(reader);
         } else {
             reader.skip();
         }
@@ -180,12 +219,12 @@ CommandParam paramOf(JsonReader& reader)
 // A command as written; which of "cmd", "payloadBase64" and "needsInput"
 // count is settled once the model's protocol is known (it may come later in
 // the model object). Until then the Base64 text waits in payload.
-DeviceCommand commandOf(JsonReader& reader)
+DeviceCommand commandOf(JsonReader& reader, Budget& budget)
 {
     DeviceCommand command;
     forEachMember(reader, [&](QByteArrayView key) {
         if (key == "id") {
-            command.id = stringOf(reader);
+            command.id = captionOf(reader);
         } else if (key == "group") {
             command.group = localizedOf(reader);
         } else if (key == "name") {
@@ -194,7 +233,17 @@ DeviceCommand commandOf(JsonReader& reader)
             command.type = typeOf(stringOf(reader));
         } else if (key == "params") {
             command.params.clear();
-            forEachElement(reader, [&] { command.params.append(paramOf(reader)); });
+            forEachElement(reader, [&] {
+                if (command.params.size() == DeviceLibrary::MaxCommandParams) {
+                    budget.note(QStringLiteral("a command has more than %1 parameters")
+                                    .arg(DeviceLibrary::MaxCommandParams));
+                    reader.skip();
+                } else if (budget.take(budget.params, "parameters", DeviceLibrary::MaxParams)) {
+                    command.params.append(paramOf(reader));
+                } else {
+                    reader.skip();
+                }
+            });
         } else if (key == "needsInput") {
             command.needsInput = boolOf(reader);
         } else if (key == "payloadBase64") {
@@ -222,12 +271,12 @@ void settleCommand(DeviceCommand& command, ModelProtocol protocol)
     }
 }
 
-DeviceModel modelOf(JsonReader& reader)
+DeviceModel modelOf(JsonReader& reader, Budget& budget)
 {
     DeviceModel model;
     forEachMember(reader, [&](QByteArrayView key) {
         if (key == "id") {
-            model.id = stringOf(reader);
+            model.id = captionOf(reader);
         } else if (key == "protocol") {
             model.protocol = stringOf(reader) == QLatin1String("json") ? ModelProtocol::Json
                                                                        : ModelProtocol::Text;
@@ -239,7 +288,13 @@ DeviceModel modelOf(JsonReader& reader)
             readSerial(reader, model);
         } else if (key == "commands") {
             model.commands.clear();
-            forEachElement(reader, [&] { model.commands.append(commandOf(reader)); });
+            forEachElement(reader, [&] {
+                if (budget.take(budget.commands, "commands", DeviceLibrary::MaxCommands)) {
+                    model.commands.append(commandOf(reader, budget));
+                } else {
+                    reader.skip();
+                }
+            });
         } else {
             reader.skip();
         }
@@ -250,6 +305,18 @@ DeviceModel modelOf(JsonReader& reader)
     return model;
 }
 
+// How often @p needle occurs in @p text without overlapping, as replace() finds it; counting
+// stops at @p enough.
+qsizetype occurrences(const QString& text, const QString& needle, qsizetype enough)
+{
+    qsizetype count = 0;
+    for (qsizetype at = text.indexOf(needle); at >= 0 && count < enough;
+         at = text.indexOf(needle, at + needle.size())) {
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 QString LocalizedText::text() const
@@ -257,15 +324,29 @@ QString LocalizedText::text() const
     return LanguageManager::instance().pick(zh, en);
 }
 
-QString DeviceCommand::resolve(const QHash<QString, QString>& values) const
+std::optional<QString> DeviceCommand::resolve(const QHash<QString, QString>& values,
+                                              qsizetype limit) const
 {
+    if (cmd.size() > limit) {
+        return std::nullopt;
+    }
     QString text = cmd;
     for (const CommandParam& param : params) {
         QString value = values.value(param.key);
         if (value.isEmpty()) {
             value = param.defaultValue.isEmpty() ? param.hint : param.defaultValue;
         }
-        text.replace(QLatin1Char('<') + param.key + QLatin1Char('>'), value, Qt::CaseSensitive);
+        const QString placeholder = QLatin1Char('<') + param.key + QLatin1Char('>');
+        // The length after this step is known before it is taken, so nothing past the limit
+        // is ever built.
+        const qsizetype growth = value.size() - placeholder.size();
+        if (growth > 0) {
+            const qsizetype room = (limit - text.size()) / growth;
+            if (occurrences(text, placeholder, room + 1) > room) {
+                return std::nullopt;
+            }
+        }
+        text.replace(placeholder, value, Qt::CaseSensitive);
     }
     return text;
 }
@@ -294,20 +375,33 @@ bool DeviceLibrary::loadFromJsonText(const QByteArray& bytes)
     }
     QString version;
     QList<DeviceModel> models;
+    // The document is refused once it is known to be well-formed.
+    Budget budget;
     reader.enterObject();
     QByteArrayView key;
     while (reader.nextMember(key)) {
         if (key == "version") {
-            version = stringOf(reader);
+            version = captionOf(reader);
         } else if (key == "models") {
             models.clear();
-            forEachElement(reader, [&] { models.append(modelOf(reader)); });
+            budget = Budget(); // only the last "models" counts
+            forEachElement(reader, [&] {
+                if (budget.take(budget.models, "models", MaxModels)) {
+                    models.append(modelOf(reader, budget));
+                } else {
+                    reader.skip();
+                }
+            });
         } else {
             reader.skip();
         }
     }
     if (!reader.finish()) {
         m_lastError = reader.errorString();
+        return false;
+    }
+    if (!budget.problem.isEmpty()) {
+        m_lastError = budget.problem;
         return false;
     }
     m_models = std::move(models);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "util/textbounds.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 /// A Chinese/English text pair from the device library.
 struct LocalizedText
@@ -45,8 +49,13 @@ struct DeviceCommand
     /// The text the command puts into the send box.
     QString sendText() const { return isJson ? payload : cmd; }
     /// The template with each <key> replaced by its value, else the
-    /// parameter's default, else its hint.
-    QString resolve(const QHash<QString, QString>& values) const;
+    /// parameter's default, else its hint, one parameter after the other, so
+    /// later parameters see what earlier ones put in. Nothing when the text
+    /// would grow past @p limit characters on the way: values that hold
+    /// further placeholders multiply, and a document of a kilobyte could
+    /// otherwise expand to gigabytes.
+    std::optional<QString> resolve(const QHash<QString, QString>& values,
+                                   qsizetype limit = TextBounds::Command) const;
 };
 
 /// One device model with its default serial settings (SerialConfig codes).
@@ -67,9 +76,22 @@ struct DeviceModel
 
 /// The catalogue of device models and their commands, parsed from a JSON
 /// document. A failed load leaves the previous content in place.
+///
+/// What the window shows as it is (the version, ids, names, descriptions and
+/// labels) is cut to TextBounds::Caption characters with a mark; a document
+/// with more models, commands or parameters than the bounds below is refused.
+/// Command texts, defaults and hints are kept whole: the send box refuses
+/// what is too long for it (TextBounds::Command).
 class DeviceLibrary
 {
 public:
+    /// Bounds of a whole document.
+    static constexpr qsizetype MaxModels = 1024;
+    static constexpr qsizetype MaxCommands = 16384;
+    static constexpr qsizetype MaxParams = 65536;
+    /// The parameter form shows a field for each.
+    static constexpr qsizetype MaxCommandParams = 64;
+
     /// Reads a file or resource and parses it; "cannot open %1" when unreadable.
     bool loadFromResource(const QString& path);
     /// Replaces the whole content, or only sets lastError on a syntax error.

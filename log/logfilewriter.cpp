@@ -1,89 +1,274 @@
 #include "log/logfilewriter.h"
 
-LogFileWriter::LogFileWriter(QObject* parent)
+#include "util/regularfile.h"
+
+#include <QList>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <utility>
+
+struct LogFileWriter::Command
+{
+    bool changeFile = false;
+    std::unique_ptr<QFile> file;
+    QByteArray chunk;
+    qint64 lines = 0;
+    /// Lines of the current file left out just before this command (the queue was full).
+    qint64 droppedBefore = 0;
+    /// For a new file: its path, and lines that could not reach it before it was opened.
+    QString path;
+    qint64 carriedLines = 0;
+    QString carriedReason;
+};
+
+/// What the writing thread shares with the writer; it outlives the writer when the thread is
+/// left behind on a disk that never answers.
+struct LogFileWriter::Shared
+{
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable progress;
+    std::deque<Command> queue;
+    qsizetype queuedBytes = 0;
+    bool busy = false;
+    bool stop = false;
+    bool finished = false;
+    /// Left out because the queue was full, not yet handed to the thread.
+    qint64 overflowLines = 0;
+    /// Set from the first chunk left out until the thread has marked them in the file.
+    bool fallingBehind = false;
+    /// Null once the writer is gone: then nothing is reported any more.
+    LogFileWriter* owner = nullptr;
+    MarkerFormat marker;
+
+    /// Runs @p call on the writer's thread, unless the writer is gone by then.
+    template <typename Call> void report(Call call)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (owner) {
+            QMetaObject::invokeMethod(
+                owner, [owner = owner, call] { call(owner); }, Qt::QueuedConnection);
+        }
+    }
+};
+
+namespace {
+
+/// Lines a file missed, for one reason.
+struct Loss
+{
+    qint64 lines = 0;
+    QString reason;
+};
+
+void addLoss(QList<Loss>& losses, qint64 lines, const QString& reason)
+{
+    if (lines <= 0) {
+        return;
+    }
+    for (Loss& loss : losses) {
+        if (loss.reason == reason) {
+            loss.lines += lines;
+            return;
+        }
+    }
+    losses.append({lines, reason});
+}
+
+// Appends @p data whole or not at all: what got in before the disk refused is cut back out, so
+// the file ends with a whole line.
+bool writeWhole(QFile& file, const QByteArray& data, QString* reason)
+{
+    const qint64 before = file.size();
+    if (RegularFile::writeAll(file, data, reason)) {
+        return true;
+    }
+    file.resize(before);
+    return false;
+}
+
+} // namespace
+
+LogFileWriter::LogFileWriter(MarkerFormat marker, QObject* parent)
     : QObject(parent)
-    , m_thread([this] { run(); })
-{}
+    , m_shared(std::make_shared<Shared>())
+{
+    m_shared->owner = this;
+    m_shared->marker = std::move(marker);
+    m_thread = std::thread(&LogFileWriter::run, m_shared);
+}
 
 LogFileWriter::~LogFileWriter()
 {
+    bool finished = false;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_stop = true;
+        std::unique_lock<std::mutex> lock(m_shared->mutex);
+        m_shared->stop = true;
+        m_shared->wake.notify_one();
+        finished = m_shared->progress.wait_for(lock, std::chrono::milliseconds(ExitWaitMs),
+                                               [this] { return m_shared->finished; });
+        m_shared->owner = nullptr;
     }
-    m_wake.notify_one();
-    m_thread.join();
+    if (finished) {
+        m_thread.join();
+    } else {
+        m_thread.detach(); // it ends with the process, or when the disk answers
+    }
 }
 
-void LogFileWriter::setFile(std::unique_ptr<QFile> file)
+QString LogFileWriter::fallingBehindText()
+{
+    return tr("the disk did not keep up with the lines");
+}
+
+void LogFileWriter::setFile(std::unique_ptr<QFile> file, const QString& path, qint64 linesLost,
+                            const QString& reason)
 {
     Command command;
     command.changeFile = true;
     command.file = std::move(file);
+    command.path = command.file ? path : QString();
+    command.carriedLines = linesLost;
+    command.carriedReason = reason;
+    m_path = command.path;
     push(std::move(command));
 }
 
-void LogFileWriter::write(QByteArray chunk)
+bool LogFileWriter::write(QByteArray chunk, qint64 lines)
 {
     if (chunk.isEmpty()) {
-        return;
+        return true;
+    }
+    bool dropped = false;
+    bool beginsFallingBehind = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_shared->mutex);
+        if (!m_shared->queue.empty() && m_shared->queuedBytes + chunk.size() > MaxQueuedBytes) {
+            dropped = true;
+            m_shared->overflowLines += lines;
+            beginsFallingBehind = !m_shared->fallingBehind;
+            m_shared->fallingBehind = true;
+        }
+    }
+    if (dropped) {
+        if (beginsFallingBehind) {
+            emit writeFailed(m_path, fallingBehindText());
+        }
+        return false;
     }
     Command command;
     command.chunk = std::move(chunk);
+    command.lines = lines;
     push(std::move(command));
+    return true;
 }
 
 void LogFileWriter::push(Command command)
 {
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        // A disk far behind makes the receiver wait rather than lose lines
-        // or fill the memory.
-        m_progress.wait(lock, [this] { return m_queuedBytes < MaxQueuedBytes; });
-        m_queuedBytes += command.chunk.size();
-        m_queue.push_back(std::move(command));
+        const std::lock_guard<std::mutex> lock(m_shared->mutex);
+        command.droppedBefore = std::exchange(m_shared->overflowLines, 0);
+        m_shared->queuedBytes += command.chunk.size();
+        m_shared->queue.push_back(std::move(command));
     }
-    m_wake.notify_one();
+    m_shared->wake.notify_one();
 }
 
 void LogFileWriter::waitUntilWritten()
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_progress.wait(lock, [this] { return m_queue.empty() && !m_busy; });
+    std::unique_lock<std::mutex> lock(m_shared->mutex);
+    m_shared->progress.wait(lock, [this] { return m_shared->queue.empty() && !m_shared->busy; });
 }
 
-void LogFileWriter::run()
+void LogFileWriter::run(std::shared_ptr<Shared> shared)
 {
     std::unique_ptr<QFile> file;
-    bool failureReported = false;
+    QString path;
+    QList<Loss> losses;
+    bool failing = false;
+
+    // Marks what the file missed ahead of @p chunk; true once all of it is in the file.
+    auto writeWithMarkers = [&](const QByteArray& chunk, QString* reason) {
+        QByteArray data;
+        for (const Loss& loss : losses) {
+            data += shared->marker(loss.lines, loss.reason) + '\n';
+        }
+        data += chunk;
+        return data.isEmpty() || writeWhole(*file, data, reason);
+    };
+    auto reportMarked = [&] {
+        for (const Loss& loss : std::as_const(losses)) {
+            shared->report([path, loss](LogFileWriter* writer) {
+                emit writer->writeRecovered(path, loss.lines, loss.reason);
+            });
+        }
+        losses.clear();
+        failing = false;
+        const std::lock_guard<std::mutex> lock(shared->mutex);
+        shared->fallingBehind = shared->overflowLines > 0;
+    };
+    // The file goes: what it still misses is marked when the disk takes it, else reported.
+    auto closeFile = [&] {
+        QString reason;
+        if (file && !losses.isEmpty() && !writeWithMarkers({}, &reason)) {
+            for (const Loss& loss : std::as_const(losses)) {
+                shared->report([path, loss](LogFileWriter* writer) {
+                    emit writer->linesLost(path, loss.lines, loss.reason);
+                });
+            }
+            losses.clear();
+        }
+        if (file) {
+            reportMarked();
+        }
+        file.reset();
+    };
+
     for (;;) {
         Command command;
         {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
-            if (m_queue.empty()) {
+            std::unique_lock<std::mutex> lock(shared->mutex);
+            shared->wake.wait(lock, [&] { return shared->stop || !shared->queue.empty(); });
+            if (shared->queue.empty()) {
                 break; // stopping, and everything is written
             }
-            command = std::move(m_queue.front());
-            m_queue.pop_front();
-            m_busy = true;
+            command = std::move(shared->queue.front());
+            shared->queue.pop_front();
+            shared->busy = true;
         }
+        addLoss(losses, command.droppedBefore, fallingBehindText());
         if (command.changeFile) {
-            file = std::move(command.file); // closes the previous one
-            failureReported = false;
+            closeFile();
+            file = std::move(command.file);
+            path = command.path;
+            addLoss(losses, command.carriedLines, command.carriedReason);
+            failing = false;
         } else if (file) {
-            const bool written =
-                file->write(command.chunk) == command.chunk.size() && file->flush();
-            if (!written && !failureReported) {
-                failureReported = true;
-                emit writeFailed(file->fileName(), file->errorString());
+            QString reason;
+            if (writeWithMarkers(command.chunk, &reason)) {
+                reportMarked();
+            } else {
+                addLoss(losses, command.lines, reason);
+                if (!failing) {
+                    failing = true;
+                    shared->report([path, reason](LogFileWriter* writer) {
+                        emit writer->writeFailed(path, reason);
+                    });
+                }
             }
         }
         {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_queuedBytes -= command.chunk.size();
-            m_busy = false;
+            const std::lock_guard<std::mutex> lock(shared->mutex);
+            shared->queuedBytes -= command.chunk.size();
+            shared->busy = false;
         }
-        m_progress.notify_all();
+        shared->progress.notify_all();
     }
+    closeFile();
+    const std::lock_guard<std::mutex> lock(shared->mutex);
+    shared->finished = true;
+    shared->progress.notify_all();
 }

@@ -5,57 +5,68 @@
 #include <QObject>
 #include <QString>
 
-#include <condition_variable>
-#include <deque>
+#include <functional>
 #include <memory>
-#include <mutex>
 #include <thread>
 
-/// Writes the continuous log file on a thread of its own, so that a slow or
-/// throttled disk never holds up the window. Chunks reach the file in the
-/// order they were given, each as soon as the thread gets to it; nothing is
-/// dropped: past a bound of queued bytes, write() waits for the disk.
+/// Writes the continuous log file on a thread of its own, so that the window's thread never
+/// waits for a disk. Chunks of whole lines reach the file in the order they were given, each as
+/// soon as the thread gets to it, and each whole or not at all: a chunk the disk refuses (it is
+/// full, say) is cut back out of the file, so no line is ever cut in two. A disk that stops
+/// taking writes altogether never blocks the caller either: past MaxQueuedBytes waiting, chunks
+/// are left out. Lines left out either way are counted, and once the file takes writes again a
+/// marker line says how many are missing there and why.
 class LogFileWriter : public QObject
 {
     Q_OBJECT
 
 public:
-    /// Bytes that may wait for the disk before write() waits too.
+    /// Bytes that may wait for the disk; past them chunks are left out.
     static constexpr qsizetype MaxQueuedBytes = 64 * 1024 * 1024;
+    /// How long the destructor waits for the disk to take what is queued.
+    static constexpr int ExitWaitMs = 3000;
 
-    explicit LogFileWriter(QObject* parent = nullptr);
-    /// Writes everything queued, closes the file and ends the thread.
+    /// Makes the line that marks @p lines missing lines in a file, without its line end; called
+    /// on the writing thread.
+    using MarkerFormat = std::function<QByteArray(qint64 lines, const QString& reason)>;
+
+    explicit LogFileWriter(MarkerFormat marker, QObject* parent = nullptr);
+    /// Writes what is queued, waiting at most ExitWaitMs for it; a disk that does not take it
+    /// by then keeps the thread, and the window goes.
     ~LogFileWriter() override;
 
-    /// From now on chunks go to @p file, already open for writing; the
-    /// previous file is closed once everything before this call is written.
-    /// A null file only closes the previous one.
-    void setFile(std::unique_ptr<QFile> file);
-    void write(QByteArray chunk);
+    /// From now on chunks go to @p file at @p path, already open for writing (unbuffered,
+    /// appending); the previous file is closed once everything before this call is written. A
+    /// null file only closes the previous one. @p linesLost lines (for @p reason) that belonged
+    /// to the new file could not reach it; the marker for them comes first.
+    void setFile(std::unique_ptr<QFile> file, const QString& path = {}, qint64 linesLost = 0,
+                 const QString& reason = {});
+    /// Queues @p chunk, which holds @p lines whole lines, each with its line end. Never waits:
+    /// when the queue is full the chunk is left out, and the result is false.
+    bool write(QByteArray chunk, qint64 lines);
     /// Returns once everything given so far has been written (or has failed).
     void waitUntilWritten();
 
+    /// The reason given for lines left out because the disk did not keep up.
+    static QString fallingBehindText();
+
 signals:
-    /// Sent from the writing thread, once per file, when a write fails.
+    /// Lines could not be written to @p path; sent once when such a stretch begins.
     void writeFailed(const QString& path, const QString& reason);
+    /// @p path takes lines again; the @p lines that it missed (for @p reason) are marked in it.
+    void writeRecovered(const QString& path, qint64 lines, const QString& reason);
+    /// @p path was closed while @p lines (for @p reason) were still missing and unmarked.
+    void linesLost(const QString& path, qint64 lines, const QString& reason);
 
 private:
-    struct Command
-    {
-        bool changeFile = false;
-        std::unique_ptr<QFile> file;
-        QByteArray chunk;
-    };
+    struct Shared;
+    struct Command;
 
-    void run();
+    static void run(std::shared_ptr<Shared> shared);
     void push(Command command);
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_progress;
-    std::deque<Command> m_queue;
-    qsizetype m_queuedBytes = 0;
-    bool m_busy = false;
-    bool m_stop = false;
+    std::shared_ptr<Shared> m_shared;
     std::thread m_thread;
+    /// The file chunks go to now, as this thread sees it.
+    QString m_path;
 };

@@ -1,9 +1,14 @@
 #include "log/logmanager.h"
 
+#include "util/regularfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -62,6 +67,21 @@ LogManager::~LogManager()
     closeContinuousFile();
     m_writer.reset(); // writes what is queued while this object is whole
 }
+
+namespace {
+
+// The line that marks where a daily file misses lines; made on the writing thread.
+QByteArray lossMarker(qint64 lines, const QString& reason)
+{
+    const int count = int(qMin<qint64>(lines, std::numeric_limits<int>::max()));
+    const LogEntry entry{QDateTime::currentDateTime(), LogKind::SYS,
+                         LogManager::tr("Lines that could not be written here: %n (%1)", "", count)
+                             .arg(reason)
+                             .toUtf8()};
+    return LogManager::formatLine(entry, LogFileFormat::Text).toUtf8();
+}
+
+} // namespace
 
 QByteArray LogEntry::lineEndBytes(LineEnd end)
 {
@@ -166,6 +186,16 @@ void LogManager::clear()
     emit countersChanged(0, 0);
 }
 
+void LogManager::uncountTx(qint64 bytes)
+{
+    const qint64 counted = qMax<qint64>(0, m_txBytes - qMax<qint64>(0, bytes));
+    if (counted == m_txBytes) {
+        return;
+    }
+    m_txBytes = counted;
+    emit countersChanged(m_rxBytes, m_txBytes);
+}
+
 QString LogManager::dirTag(LogKind kind)
 {
     switch (kind) {
@@ -201,6 +231,14 @@ bool LogManager::exportToFile(const QString& path, LogFileFormat format, QString
         }
         return false;
     }
+    // The first write that fails says why; by the commit the file only
+    // knows that something did.
+    QString writeError;
+    auto put = [&file, &writeError](const QByteArray& bytes) {
+        if (writeError.isEmpty()) {
+            RegularFile::writeAll(file, bytes, &writeError);
+        }
+    };
     QByteArray chunk;
     if (format == LogFileFormat::Csv) {
         chunk = QByteArrayLiteral("time,direction,data\n");
@@ -215,14 +253,20 @@ bool LogManager::exportToFile(const QString& path, LogFileFormat format, QString
         chunk += lineWithStamp(entry, format, stamp).toUtf8();
         chunk += '\n';
         if (chunk.size() >= 64 * 1024) {
-            file.write(chunk); // an error stays with the file and fails commit()
+            put(chunk);
             chunk.clear();
         }
     }
-    file.write(chunk);
+    put(chunk);
+    if (writeError.isEmpty()) {
+        RegularFile::flushAll(file, &writeError);
+    }
+    if (!writeError.isEmpty()) {
+        file.cancelWriting();
+    }
     if (!file.commit()) {
         if (error) {
-            *error = file.errorString();
+            *error = writeError.isEmpty() ? file.errorString() : writeError;
         }
         return false;
     }
@@ -246,6 +290,7 @@ void LogManager::setContinuousLogging(bool enabled, const QString& directory,
     m_continuousDirectory = directory;
     m_continuousBaseName = baseName.isEmpty() ? QStringLiteral("korvel") : baseName;
     closeContinuousFile();
+    dropUnopenedLines();
     m_continuousDate = QDate();
     m_continuousFailureReported = false;
     if (enabled && !directory.isEmpty()) {
@@ -288,10 +333,12 @@ void LogManager::writeContinuous(const LogEntry& entry, bool flush)
         rotateContinuousFile(m_stampDate);
     }
     if (m_continuousPath.isEmpty()) {
+        ++m_unopenedLines;
         return;
     }
     m_continuousPending += lineWithStamp(entry, LogFileFormat::Text, m_stampText).toUtf8();
     m_continuousPending += '\n';
+    ++m_continuousPendingLines;
     if (flush) {
         flushContinuous();
     }
@@ -305,22 +352,33 @@ void LogManager::rotateContinuousFile(const QDate& date)
     const QString path =
         m_continuousDirectory.isEmpty() ? name : QDir(m_continuousDirectory).filePath(name);
     auto file = std::make_unique<QFile>(path);
-    // Appending: a file of the same day is continued, never truncated.
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+    // Appending: a file of the same day is continued, never truncated. Only
+    // a regular file: opening a named pipe would wait for a reader for good.
+    // Unbuffered, so that the writer sees each refused write as it happens.
+    QString reason;
+    if (!RegularFile::open(*file,
+                           QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
+                               QIODevice::Unbuffered,
+                           &reason)) {
         // The date stays unset, so the next entry tries again.
-        reportContinuousFailure(path, file->errorString());
+        m_unopenedPath = path;
+        m_unopenedReason = reason;
+        reportContinuousFailure(path, reason);
         return;
     }
     if (!m_writer) {
-        m_writer = std::make_unique<LogFileWriter>();
+        m_writer = std::make_unique<LogFileWriter>(&lossMarker);
         // Reported from the writing thread, received here on this one.
         connect(m_writer.get(), &LogFileWriter::writeFailed, this,
-                &LogManager::reportContinuousFailure);
+                &LogManager::continuousLogFailed);
+        connect(m_writer.get(), &LogFileWriter::writeRecovered, this,
+                &LogManager::continuousLogRecovered);
+        connect(m_writer.get(), &LogFileWriter::linesLost, this, &LogManager::continuousLinesLost);
     }
     m_continuousPath = path;
     m_continuousDate = date;
     m_continuousFailureReported = false;
-    m_writer->setFile(std::move(file));
+    m_writer->setFile(std::move(file), path, std::exchange(m_unopenedLines, 0), m_unopenedReason);
     emit continuousLoggingChanged();
 }
 
@@ -329,7 +387,7 @@ void LogManager::flushContinuous()
     if (m_continuousPath.isEmpty() || m_continuousPending.isEmpty()) {
         return;
     }
-    m_writer->write(std::move(m_continuousPending));
+    m_writer->write(std::move(m_continuousPending), std::exchange(m_continuousPendingLines, 0));
     m_continuousPending.clear();
 }
 
@@ -339,6 +397,14 @@ void LogManager::closeContinuousFile()
     if (!m_continuousPath.isEmpty()) {
         m_writer->setFile(nullptr);
         m_continuousPath.clear();
+    }
+}
+
+void LogManager::dropUnopenedLines()
+{
+    if (m_unopenedLines > 0) {
+        emit continuousLinesLost(m_unopenedPath, std::exchange(m_unopenedLines, 0),
+                                 m_unopenedReason);
     }
 }
 

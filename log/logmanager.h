@@ -66,6 +66,9 @@ public:
     void appendBatch(LogKind kind, const QList<QByteArray>& items,
                      const QList<LineEnd>& lineEnds = {});
     void clear();
+    /// Takes @p bytes that were counted as sent but never went out (the port
+    /// threw them away) off the sent-byte counter, which stays at 0 or more.
+    void uncountTx(qint64 bytes);
 
     const QList<LogEntry>& entries() const { return m_entries; }
     qint64 rxBytes() const { return m_rxBytes; }
@@ -115,9 +118,15 @@ signals:
     void linesReceived(const QDateTime& time, const QList<QByteArray>& lines);
     /// Continuous logging was switched on or off, or moved to another file.
     void continuousLoggingChanged();
-    /// The daily file could not be opened or written; sent once for each
-    /// file that fails, and once while opening keeps failing.
+    /// The daily file could not be opened or written: sent once when such a
+    /// stretch begins (and once while opening keeps failing).
     void continuousLogFailed(const QString& path, const QString& reason);
+    /// The daily file takes lines again; a line in it marks the @p lines it
+    /// missed for @p reason.
+    void continuousLogRecovered(const QString& path, qint64 lines, const QString& reason);
+    /// @p lines (for @p reason) never reached the daily file, and the file
+    /// was closed before a line could mark them.
+    void continuousLinesLost(const QString& path, qint64 lines, const QString& reason);
 
 private:
     void writeContinuous(const LogEntry& entry, bool flush);
@@ -125,6 +134,8 @@ private:
     void flushContinuous();
     void closeContinuousFile();
     void reportContinuousFailure(const QString& path, const QString& reason);
+    /// Reports the lines of a file that never opened, once no file will take them.
+    void dropUnopenedLines();
 
     QList<LogEntry> m_entries;
     qint64 m_rxBytes = 0;
@@ -140,7 +151,13 @@ private:
     std::unique_ptr<LogFileWriter> m_writer;
     // Lines of the current batch, written to the file in one go.
     QByteArray m_continuousPending;
+    qint64 m_continuousPendingLines = 0;
     bool m_continuousFailureReported = false;
+    // Lines meant for a daily file that could not be opened, and why; the
+    // file marks them once it opens.
+    qint64 m_unopenedLines = 0;
+    QString m_unopenedPath;
+    QString m_unopenedReason;
     // The time stamp text of the last entry written, formatted once per batch.
     QDateTime m_stampTime;
     QString m_stampText;

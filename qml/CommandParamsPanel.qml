@@ -15,6 +15,8 @@ Rectangle {
     property var params: []
     property var values: ({})
     readonly property string preview: root.row >= 0 ? AppController.previewCommand(root.row, root.values) : ""
+    // Set instead of a preview when the values make the command too long to insert.
+    readonly property string problem: root.row >= 0 ? AppController.previewProblem(root.row, root.values) : ""
     // Names the command the strip was opened for, so that the strip goes on
     // acting on that command (or closes) when the list changes underneath it.
     property string commandIdentity: ""
@@ -185,18 +187,19 @@ Rectangle {
             Label {
                 objectName: "paramsPreview"
                 Layout.fillWidth: true
-                text: root.preview
+                text: root.problem !== "" ? root.problem : root.preview
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
-                font.family: Theme.monoFont
+                font.family: root.problem !== "" ? Theme.baseFontFamily : Theme.monoFont
                 font.pixelSize: Theme.baseFontSize
-                color: Theme.accent700
+                color: root.problem !== "" ? Theme.error : Theme.accent700
             }
 
             Button {
                 objectName: "paramsInsertButton"
                 text: qsTr("Insert")
                 highlighted: true
+                enabled: root.problem === ""
                 onClicked: root.insert()
             }
         }

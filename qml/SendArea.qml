@@ -61,6 +61,13 @@ RowLayout {
                     sendBox.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                     event.accepted = true
                 }
+                // A paste that would make the draft too long is dropped
+                // before the box lays it out.
+                Keys.onPressed: event => {
+                    if (event.matches(StandardKey.Paste))
+                        event.accepted = AppController.refuseLongPaste(
+                            sendBox.length - sendBox.selectedText.length)
+                }
                 Keys.onReturnPressed: event => root.enterPressed(event)
                 Keys.onEnterPressed: event => root.enterPressed(event)
                 // In a draft of one line, Up and Down step through the history.

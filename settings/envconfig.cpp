@@ -1,9 +1,11 @@
 #include "settings/envconfig.h"
 
+#include "util/regularfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QTextStream>
+#include <QIODevice>
+#include <QStringDecoder>
 
 namespace {
 
@@ -66,20 +68,41 @@ EnvConfig::EnvConfig(const QStringList& files)
 
 void EnvConfig::loadFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return;
+    bool ok = false;
+    const QByteArray bytes = RegularFile::read(path, MaxFileBytes, &ok);
+    if (ok) {
+        loadText(bytes);
     }
-    load(file);
 }
 
 void EnvConfig::load(QIODevice& device)
 {
-    QTextStream in(&device);
-    in.setEncoding(QStringConverter::Utf8);
-    QString line;
-    while (in.readLineInto(&line)) {
-        line = line.trimmed();
+    const QByteArray bytes = device.read(MaxFileBytes + 1);
+    if (bytes.size() <= MaxFileBytes) {
+        loadText(bytes);
+    }
+}
+
+void EnvConfig::loadText(const QByteArray& bytes)
+{
+    // UTF-8 unless a byte order mark says otherwise (Windows editors save "Unicode" text as
+    // UTF-16 with one); the mark itself is no part of the first key.
+    QStringDecoder decode(
+        QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
+    const QString text = decode(bytes);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text.at(end) != QLatin1Char('\n') &&
+               text.at(end) != QLatin1Char('\r')) {
+            ++end;
+        }
+        const QString line = text.mid(start, end - start).trimmed();
+        start = end + 1;
+        if (end + 1 < text.size() && text.at(end) == QLatin1Char('\r') &&
+            text.at(end + 1) == QLatin1Char('\n')) {
+            ++start;
+        }
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
             continue;
         }

@@ -12,6 +12,9 @@ class QIODevice;
 class EnvConfig
 {
 public:
+    /// Largest ".env" file that is read; a larger one is skipped whole.
+    static constexpr qint64 MaxFileBytes = 64 * 1024;
+
     /// The process-wide table; the first call loads the files of defaultLocations(). While a
     /// replacement is set (setInstanceForTesting), that one instead.
     static const EnvConfig& instance();
@@ -29,11 +32,13 @@ public:
     /// A table loaded from @p files in order, as instance() does with defaultLocations().
     explicit EnvConfig(const QStringList& files);
 
-    /// Reads one file into the table; a missing or unreadable file is skipped silently.
+    /// Reads one file into the table; a missing or unreadable file is skipped silently, and so
+    /// is anything but a regular file (a named pipe would block the start for good, a device
+    /// such as /dev/urandom never end) and a file larger than MaxFileBytes.
     void loadFile(const QString& path);
 
-    /// Reads the definitions that @p device (open for reading as text) holds into the table, as
-    /// loadFile() does with a file's contents.
+    /// Reads the definitions that @p device (open for reading) holds into the table, as
+    /// loadFile() does with a file's contents: at most MaxFileBytes, else nothing.
     void load(QIODevice& device);
 
     /// The stored value of @p key (also when it is empty), or @p defaultValue when the key was
@@ -41,5 +46,8 @@ public:
     QString value(const QString& key, const QString& defaultValue = QString()) const;
 
 private:
+    /// Lines end at a line feed, a carriage return and line feed, or a carriage return alone.
+    void loadText(const QByteArray& bytes);
+
     QHash<QString, QString> m_values;
 };

@@ -441,6 +441,11 @@ void SettingsStore::setCachedLibraryJson(const QString& json)
     write(kCachedLibrary, json);
 }
 
+void SettingsStore::removeCachedLibraryJson()
+{
+    writeAll({}, {kCachedLibrary});
+}
+
 QDateTime SettingsStore::lastLibraryCheckAt() const
 {
     return read(kLastCheckAt, QDateTime()).toDateTime();

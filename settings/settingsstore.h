@@ -100,8 +100,11 @@ public:
     /// Forgets the language, both fonts and the theme; everything else stays.
     void resetDisplayPreferences();
 
+    /// A downloaded library as earlier versions kept it here; it now has a file of its own
+    /// (LibraryCache), and this is read only to move it there.
     QString cachedLibraryJson() const;
     void setCachedLibraryJson(const QString& json);
+    void removeCachedLibraryJson();
 
     QDateTime lastLibraryCheckAt() const;
     void setLastLibraryCheckAt(const QDateTime& at);

@@ -2,6 +2,7 @@
 
 #include "settings/languagemanager.h"
 #include "update/servicerequest.h"
+#include "util/textbounds.h"
 
 #include <QCryptographicHash>
 #include <QJsonObject>
@@ -24,7 +25,13 @@ std::optional<QString> serviceError(const QJsonObject& object)
     const QString message =
         object.value(QLatin1String("error")).toObject().value(QLatin1String("message")).toString();
     // Left untranslated on purpose: it stands in for a text the service did not send.
-    return message.isEmpty() ? QStringLiteral("Server reported an error.") : message;
+    return message.isEmpty() ? QStringLiteral("Server reported an error.")
+                             : TextBounds::cut(message, TextBounds::Notes);
+}
+
+QString captionOf(const QJsonValue& value)
+{
+    return TextBounds::cut(value.toString(), TextBounds::Caption);
 }
 
 } // namespace
@@ -37,12 +44,14 @@ DeviceLibraryUpdateClient::DeviceLibraryUpdateClient(const QString& baseUrl, con
     , m_apiKey(apiKey)
 {}
 
-QNetworkReply* DeviceLibraryUpdateClient::get(const QString& path)
+QNetworkReply* DeviceLibraryUpdateClient::get(const QString& path, const ReplyGuard::Limits& limits)
 {
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("app"), QStringLiteral("korvel-serial-assistant"));
     query.addQueryItem(QStringLiteral("appVersion"), QStringLiteral(KORVEL_APP_VERSION));
-    return m_network->get(ServiceRequest::make(m_baseUrl, path, query, m_apiKey));
+    QNetworkReply* reply = m_network->get(ServiceRequest::make(m_baseUrl, path, query, m_apiKey));
+    ReplyGuard::watch(reply, limits, true);
+    return reply;
 }
 
 void DeviceLibraryUpdateClient::checkForUpdate(const QString& currentVersion)
@@ -52,7 +61,11 @@ void DeviceLibraryUpdateClient::checkForUpdate(const QString& currentVersion)
                            tr("Remote update server not configured (.env)."));
         return;
     }
-    QNetworkReply* reply = get(QStringLiteral("/version"));
+    if (const QString problem = ServiceRequest::apiKeyProblem(m_apiKey); !problem.isEmpty()) {
+        emit checkFinished(false, false, {}, {}, {}, problem);
+        return;
+    }
+    QNetworkReply* reply = get(QStringLiteral("/version"), m_limits.check);
     connect(reply, &QNetworkReply::finished, this, [this, reply, currentVersion] {
         reply->deleteLater();
         onCheckReply(reply, currentVersion);
@@ -65,7 +78,11 @@ void DeviceLibraryUpdateClient::fetchLatest()
         emit fetchFinished(false, {}, {}, tr("Remote update server not configured (.env)."));
         return;
     }
-    QNetworkReply* reply = get(QStringLiteral("/latest"));
+    if (const QString problem = ServiceRequest::apiKeyProblem(m_apiKey); !problem.isEmpty()) {
+        emit fetchFinished(false, {}, {}, problem);
+        return;
+    }
+    QNetworkReply* reply = get(QStringLiteral("/latest"), m_limits.fetch);
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         onFetchReply(reply);
@@ -75,10 +92,10 @@ void DeviceLibraryUpdateClient::fetchLatest()
 void DeviceLibraryUpdateClient::onCheckReply(QNetworkReply* reply, const QString& currentVersion)
 {
     if (reply->error() != QNetworkReply::NoError) {
-        emit checkFinished(false, false, {}, {}, {}, reply->errorString());
+        emit checkFinished(false, false, {}, {}, {}, ReplyGuard::errorString(reply));
         return;
     }
-    const CheckAnswer answer = readCheckAnswer(reply->readAll(), currentVersion);
+    const CheckAnswer answer = readCheckAnswer(ReplyGuard::body(reply), currentVersion);
     emit checkFinished(answer.ok, answer.updateAvailable, answer.remoteVersion,
                        answer.minAppVersion, answer.message, answer.error);
 }
@@ -98,12 +115,13 @@ DeviceLibraryUpdateClient::readCheckAnswer(const QByteArray& body, const QString
         return answer;
     }
     answer.ok = true;
-    answer.remoteVersion = object.value(QLatin1String("version")).toString();
-    answer.minAppVersion = object.value(QLatin1String("minAppVersion")).toString();
+    answer.remoteVersion = captionOf(object.value(QLatin1String("version")));
+    answer.minAppVersion = captionOf(object.value(QLatin1String("minAppVersion")));
     const QJsonObject changelog = object.value(QLatin1String("changelog")).toObject();
-    answer.message =
+    answer.message = TextBounds::cut(
         LanguageManager::instance().pick(changelog.value(QLatin1String("zh")).toString(),
-                                         changelog.value(QLatin1String("en")).toString());
+                                         changelog.value(QLatin1String("en")).toString()),
+        TextBounds::Notes);
     // Any version other than the installed one counts, so a service can also roll back.
     answer.updateAvailable =
         !answer.remoteVersion.isEmpty() && answer.remoteVersion != currentVersion;
@@ -113,11 +131,11 @@ DeviceLibraryUpdateClient::readCheckAnswer(const QByteArray& body, const QString
 void DeviceLibraryUpdateClient::onFetchReply(QNetworkReply* reply)
 {
     if (reply->error() != QNetworkReply::NoError) {
-        emit fetchFinished(false, {}, {}, reply->errorString());
+        emit fetchFinished(false, {}, {}, ReplyGuard::errorString(reply));
         return;
     }
     const FetchAnswer answer =
-        readFetchAnswer(reply->readAll(), reply->rawHeader("X-Content-SHA256"));
+        readFetchAnswer(ReplyGuard::body(reply), reply->rawHeader("X-Content-SHA256"));
     emit fetchFinished(answer.ok, answer.version, answer.rawJson, answer.error);
 }
 
@@ -149,7 +167,7 @@ DeviceLibraryUpdateClient::readFetchAnswer(const QByteArray& body, const QByteAr
         return answer;
     }
     answer.ok = true;
-    answer.version = object.value(QLatin1String("version")).toString();
+    answer.version = captionOf(object.value(QLatin1String("version")));
     answer.rawJson = body;
     return answer;
 }

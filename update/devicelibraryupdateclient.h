@@ -1,5 +1,8 @@
 #pragma once
 
+#include "library/librarycache.h"
+#include "update/replyguard.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -23,6 +26,17 @@ public:
 
     QString baseUrl() const { return m_baseUrl; }
 
+    /// What each request may take besides the silence timeout: the size of the answer and the
+    /// time until it is complete.
+    struct Limits
+    {
+        ReplyGuard::Limits check{64 * 1024, 30 * 1000};
+        /// A library larger than the cache keeps is refused as it arrives.
+        ReplyGuard::Limits fetch{LibraryCache::MaxBytes, 120 * 1000};
+    };
+    void setLimits(const Limits& limits) { m_limits = limits; }
+    Limits limits() const { return m_limits; }
+
     /// What a "/version" answer says: the arguments of checkFinished.
     struct CheckAnswer
     {
@@ -41,9 +55,12 @@ public:
         QByteArray rawJson;
         QString error;
     };
-    /// Reads the body of a "/version" answer that arrived without a transport error.
+    /// Reads the body of a "/version" answer that arrived without a transport error. Versions
+    /// are cut to TextBounds::Caption characters, the notes and a service's message to
+    /// TextBounds::Notes.
     static CheckAnswer readCheckAnswer(const QByteArray& body, const QString& currentVersion);
-    /// Reads the body of a "/latest" answer that arrived without a transport error;
+    /// Reads the body of a "/latest" answer that arrived without a transport error (its version
+    /// cut as above);
     /// @p digestHeader is the answer's "X-Content-SHA256", empty when it had none.
     static FetchAnswer readFetchAnswer(const QByteArray& body, const QByteArray& digestHeader);
 
@@ -61,11 +78,12 @@ signals:
                        const QString& error);
 
 private:
-    QNetworkReply* get(const QString& path);
+    QNetworkReply* get(const QString& path, const ReplyGuard::Limits& limits);
     void onCheckReply(QNetworkReply* reply, const QString& currentVersion);
     void onFetchReply(QNetworkReply* reply);
 
     QNetworkAccessManager* m_network;
     QString m_baseUrl;
     QString m_apiKey;
+    Limits m_limits;
 };

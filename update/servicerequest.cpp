@@ -1,6 +1,7 @@
 #include "update/servicerequest.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -28,6 +29,19 @@ QNetworkRequest make(const QString& baseUrl, const QString& path, const QUrlQuer
     }
     request.setTransferTimeout(kTransferTimeoutMs);
     return request;
+}
+
+QString apiKeyProblem(const QString& apiKey)
+{
+    for (const QChar c : apiKey) {
+        // A tab may stand in a header value; no other control character may.
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f) {
+            return QCoreApplication::translate(
+                "ServiceRequest", "The API key in .env holds a control character (such as NUL "
+                                  "or a line break); it was not sent.");
+        }
+    }
+    return {};
 }
 
 bool parseObject(const QByteArray& body, QJsonObject* object, QString* error)

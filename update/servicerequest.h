@@ -25,6 +25,10 @@ QString withoutTrailingSlashes(QString url);
 QNetworkRequest make(const QString& baseUrl, const QString& path, const QUrlQuery& query,
                      const QString& apiKey);
 
+/// Why @p apiKey cannot go into a request header, or an empty text when it can: a NUL, a line
+/// break or another control character would be sent raw, or end the header and start another.
+QString apiKeyProblem(const QString& apiKey);
+
 /// Parses @p body as one JSON object into @p object; on failure returns false and puts the
 /// parser's description (or a note that the document is no object) into @p error.
 bool parseObject(const QByteArray& body, QJsonObject* object, QString* error);

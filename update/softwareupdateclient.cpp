@@ -1,11 +1,13 @@
 #include "update/softwareupdateclient.h"
 
 #include "update/servicerequest.h"
+#include "util/textbounds.h"
 #include "util/versioncompare.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QUrlQuery>
@@ -38,6 +40,25 @@ qint64 announcedLength(const QNetworkReply* reply)
     return length.toLongLong();
 }
 
+QString captionOf(const QJsonValue& value)
+{
+    return TextBounds::cut(value.toString(), TextBounds::Caption);
+}
+
+QString notesOf(const QJsonValue& value)
+{
+    return TextBounds::cut(value.toString(), TextBounds::Notes);
+}
+
+// Only what the network layer fetches over the network: "file:", "qrc:" or "data:" would copy
+// something local (or made up) into the package.
+bool isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme();
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
 } // namespace
 
 SoftwareUpdateClient::SoftwareUpdateClient(const QString& baseUrl, const QString& apiKey,
@@ -59,12 +80,17 @@ void SoftwareUpdateClient::checkForUpdate(const QString& currentVersion)
         fail(tr("Update server not configured (.env)."));
         return;
     }
+    if (const QString problem = ServiceRequest::apiKeyProblem(m_apiKey); !problem.isEmpty()) {
+        fail(problem);
+        return;
+    }
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("product"), kSlug);
     query.addQueryItem(QStringLiteral("os"), QStringLiteral("windows"));
     query.addQueryItem(QStringLiteral("serial"), QStringLiteral("-"));
     QNetworkReply* reply = m_network->get(
         ServiceRequest::make(m_baseUrl, QStringLiteral("/software/list"), query, m_apiKey));
+    ReplyGuard::watch(reply, m_limits.check, true);
     connect(reply, &QNetworkReply::finished, this, [this, reply, currentVersion] {
         reply->deleteLater();
         onCheckReply(reply, currentVersion);
@@ -74,10 +100,10 @@ void SoftwareUpdateClient::checkForUpdate(const QString& currentVersion)
 void SoftwareUpdateClient::onCheckReply(QNetworkReply* reply, const QString& currentVersion)
 {
     if (reply->error() != QNetworkReply::NoError) {
-        fail(reply->errorString());
+        fail(ReplyGuard::errorString(reply));
         return;
     }
-    report(readCheckAnswer(reply->readAll(), currentVersion));
+    report(readCheckAnswer(ReplyGuard::body(reply), currentVersion));
 }
 
 void SoftwareUpdateClient::report(const CheckAnswer& answer)
@@ -99,7 +125,7 @@ SoftwareUpdateClient::readCheckAnswer(const QByteArray& body, const QString& cur
     }
     if (!object.value(QLatin1String("success")).toBool(false)) {
         const QJsonValue message = object.value(QLatin1String("message"));
-        answer.error = message.isString() ? message.toString() : tr("Server reported an error.");
+        answer.error = message.isString() ? notesOf(message) : tr("Server reported an error.");
         return answer;
     }
     QJsonObject entry;
@@ -124,17 +150,17 @@ SoftwareUpdateClient::readCheckAnswer(const QByteArray& body, const QString& cur
         return answer; // a registered product without a release is up to date
     }
     const QJsonObject release = releaseValue.toObject();
-    answer.version = release.value(QLatin1String("version")).toString();
-    answer.minRequiredVersion = release.value(QLatin1String("min_required_version")).toString();
+    answer.version = captionOf(release.value(QLatin1String("version")));
+    answer.minRequiredVersion = captionOf(release.value(QLatin1String("min_required_version")));
     answer.updateAvailable =
         !answer.version.isEmpty() && VersionCompare::isHigher(answer.version, currentVersion);
     answer.appTooOld = answer.updateAvailable && !answer.minRequiredVersion.isEmpty() &&
                        VersionCompare::isLower(currentVersion, answer.minRequiredVersion);
     answer.downloadUrl = release.value(QLatin1String("file")).toString();
     answer.fileSize = sizeValue(release.value(QLatin1String("file_size")));
-    answer.changelog = release.value(QLatin1String("description")).toString();
+    answer.changelog = notesOf(release.value(QLatin1String("description")));
     answer.forceUpdate = release.value(QLatin1String("is_force_update")).toBool(false);
-    answer.sha256 = release.value(QLatin1String("sha256")).toString();
+    answer.sha256 = captionOf(release.value(QLatin1String("sha256")));
     return answer;
 }
 
@@ -148,11 +174,21 @@ void SoftwareUpdateClient::forgetCurrentTransfer()
     }
 }
 
-void SoftwareUpdateClient::download(const QString& url, const QString& destinationPath)
+void SoftwareUpdateClient::download(const QString& url, const QString& destinationPath,
+                                    qint64 expectedSize)
 {
     forgetCurrentTransfer();
     m_writeError.clear();
     m_received = 0;
+    m_expectedSize = expectedSize;
+
+    if (!isWebAddress(QUrl(url))) {
+        emit downloadFinished(
+            false, {},
+            tr("The package address \"%1\" is not an http or https address; nothing was fetched.")
+                .arg(TextBounds::cut(url, TextBounds::Caption)));
+        return;
+    }
 
     auto* file = new QFile(destinationPath, this);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -166,6 +202,17 @@ void SoftwareUpdateClient::download(const QString& url, const QString& destinati
     request.setRawHeader("Accept", "*/*");
     QNetworkReply* reply = m_network->get(request);
     m_reply = reply;
+    // The file takes what arrives at once; a megabyte may wait in memory for it.
+    reply->setReadBufferSize(1024 * 1024);
+    ReplyGuard::watch(reply, m_limits.download, false);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        const qint64 announced = announcedLength(reply);
+        if (reply == m_reply && announced >= 0) {
+            if (const QString problem = sizeProblem(announced); !problem.isEmpty()) {
+                ReplyGuard::abort(reply, problem);
+            }
+        }
+    });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply, file] {
         if (!writeAvailable(reply, file)) {
             reply->abort();
@@ -191,6 +238,12 @@ bool SoftwareUpdateClient::writeAvailable(QNetworkReply* reply, QFile* file)
         return true; // aborted: nothing more arrives
     }
     const QByteArray data = reply->readAll();
+    if (reply == m_reply) {
+        if (const QString problem = sizeProblem(m_received + data.size()); !problem.isEmpty()) {
+            ReplyGuard::abort(reply, problem);
+            return true; // nothing past the size is written
+        }
+    }
     if (file->write(data) == data.size()) {
         if (reply == m_reply) {
             m_received += data.size();
@@ -222,8 +275,9 @@ void SoftwareUpdateClient::onDownloadFinished(QNetworkReply* reply, QFile* file,
     if (!m_writeError.isEmpty()) {
         emit downloadFinished(false, {}, m_writeError);
     } else if (reply->error() != QNetworkReply::NoError) {
-        emit downloadFinished(false, {}, reply->errorString());
-    } else if (const qint64 announced = announcedLength(reply);
+        emit downloadFinished(false, {}, ReplyGuard::errorString(reply));
+    } else if (const qint64 announced =
+                   m_expectedSize > 0 ? m_expectedSize : announcedLength(reply);
                announced >= 0 && announced != m_received) {
         // The network layer can take a connection closed early for the end of the body.
         emit downloadFinished(
@@ -232,6 +286,18 @@ void SoftwareUpdateClient::onDownloadFinished(QNetworkReply* reply, QFile* file,
     } else {
         emit downloadFinished(true, destinationPath, {});
     }
+}
+
+QString SoftwareUpdateClient::sizeProblem(qint64 size) const
+{
+    if (m_expectedSize > 0 && size > m_expectedSize) {
+        return tr("The package is larger than the %1 bytes the update service announced.")
+            .arg(QLocale().toString(m_expectedSize));
+    }
+    if (size > m_limits.maxPackageBytes) {
+        return ReplyGuard::tooLargeText(m_limits.maxPackageBytes);
+    }
+    return {};
 }
 
 QString SoftwareUpdateClient::cannotWrite(const QFile& file)

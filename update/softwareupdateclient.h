@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/replyguard.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,6 +25,19 @@ public:
 
     QString baseUrl() const { return m_baseUrl; }
 
+    /// What each request may take besides the check's silence timeout.
+    struct Limits
+    {
+        ReplyGuard::Limits check{1024 * 1024, 30 * 1000};
+        /// A download fails when it has not finished within the hour or when less than a
+        /// kilobyte arrives within half a minute.
+        ReplyGuard::Limits download{0, 60 * 60 * 1000, 30 * 1000, 1024};
+        /// The largest package taken when the service announces no size.
+        qint64 maxPackageBytes = qint64(1) << 30;
+    };
+    void setLimits(const Limits& limits) { m_limits = limits; }
+    Limits limits() const { return m_limits; }
+
     /// What a "/software/list" answer says: the arguments of checkFinished.
     struct CheckAnswer
     {
@@ -39,13 +54,17 @@ public:
         QString error;
     };
     /// Reads the body of a "/software/list" answer that arrived without a transport error.
+    /// Versions and the digest are cut to TextBounds::Caption characters, the notes and a
+    /// service's message to TextBounds::Notes; the package address is kept whole.
     static CheckAnswer readCheckAnswer(const QByteArray& body, const QString& currentVersion);
 
     /// Answers with checkFinished exactly once.
     void checkForUpdate(const QString& currentVersion);
-    /// Downloads @p url (as given, without the API key) into @p destinationPath. Answers with
-    /// downloadFinished once, unless the download is cancelled or replaced first.
-    void download(const QString& url, const QString& destinationPath);
+    /// Downloads @p url (as given, without the API key; only http and https) into
+    /// @p destinationPath. Answers with downloadFinished once, unless the download is cancelled
+    /// or replaced first. With an @p expectedSize above 0 (the size the service announced) the
+    /// package must have exactly that size, and fails as soon as it grows past it.
+    void download(const QString& url, const QString& destinationPath, qint64 expectedSize = 0);
     /// Stops the current download; it answers nothing. The partial file stays on disk.
     void cancelDownload();
 
@@ -64,6 +83,9 @@ private:
     void onCheckReply(QNetworkReply* reply, const QString& currentVersion);
     void forgetCurrentTransfer();
     bool writeAvailable(QNetworkReply* reply, QFile* file);
+    /// The reason to stop a download that has brought @p size bytes so far, or that announces
+    /// that size; empty while it may go on.
+    QString sizeProblem(qint64 size) const;
     void onDownloadFinished(QNetworkReply* reply, QFile* file, const QString& destinationPath);
     static QString cannotWrite(const QFile& file);
 
@@ -74,4 +96,6 @@ private:
     QNetworkReply* m_reply = nullptr;
     QString m_writeError;
     qint64 m_received = 0;
+    qint64 m_expectedSize = 0;
+    Limits m_limits;
 };

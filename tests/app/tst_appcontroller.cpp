@@ -50,7 +50,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         g_ports.clear();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }
@@ -171,7 +171,9 @@ private slots:
                                    "cancelAppUpdateDownload",
                                    "urlForLocalPath",
                                    "localPathForUrl",
-                                   "openPortPath"};
+                                   "openPortPath",
+                                   "previewProblem",
+                                   "refuseLongPaste"};
         QCOMPARE(methodNames(AppController::staticMetaObject, QMetaMethod::Method), expected);
     }
 

@@ -42,7 +42,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         // No package of an earlier case is mistaken for a new download.
         QVERIFY(m_fx.clearDownloads());
     }

@@ -93,7 +93,7 @@ private slots:
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }
 
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void cleanup()
     {

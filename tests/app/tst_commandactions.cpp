@@ -4,7 +4,12 @@
 #include "app/appcontroller.h"
 #include "settings/languagemanager.h"
 #include "support/testsupport.h"
+#include "util/textbounds.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,6 +33,58 @@ int rowNamed(const AppController& controller, const QString& name)
     return -1;
 }
 
+QJsonObject command(const char* name, const QString& cmd, const QJsonArray& params = {})
+{
+    return {{"id", QString::fromLatin1(name)},
+            {"name", QJsonObject{{"en", QString::fromLatin1(name)}}},
+            {"cmd", cmd},
+            {"params", params}};
+}
+
+QJsonObject param(const char* key, const QString& defaultValue, const QString& hint = {})
+{
+    return {{"key", QString::fromLatin1(key)}, {"default", defaultValue}, {"hint", hint}};
+}
+
+// A text model "T" whose "explode" fills in to 160 million characters (each default holds
+// twenty of the next placeholder) beside an ordinary "interval", and a JSON model "J" whose
+// "payload" is one character longer than the send box takes.
+QByteArray tooLongLibrary()
+{
+    const auto twenty = [](const char* placeholder) {
+        return QString::fromLatin1(placeholder).repeated(20);
+    };
+    const QJsonObject text{
+        {"id", "T"},
+        {"protocol", "text"},
+        {"commands",
+         QJsonArray{command("explode", twenty("<a>"),
+                            {param("a", twenty("<b>")), param("b", twenty("<c>")),
+                             param("c", twenty("<d>")), param("d", QString(1000, 'Z'))}),
+                    command("interval", QStringLiteral("AT+INTERVAL=<sec>"),
+                            {param("sec", QStringLiteral("60"))})}}};
+    const QByteArray payload(TextBounds::Command + 1, '{');
+    const QJsonObject json{
+        {"id", "J"},
+        {"protocol", "json"},
+        {"commands",
+         QJsonArray{QJsonObject{{"id", "p"},
+                                {"name", QJsonObject{{"en", "payload"}}},
+                                {"payloadBase64", QString::fromLatin1(payload.toBase64())}}}}};
+    return QJsonDocument(QJsonObject{{"version", "huge"}, {"models", QJsonArray{text, json}}})
+        .toJson();
+}
+
+// One command "long" whose first parameter has @p hint and whose second has @p defaultValue.
+QByteArray longParameterLibrary(const QString& hint, const QString& defaultValue)
+{
+    const QJsonObject model{
+        {"id", "T"},
+        {"commands", QJsonArray{command("long", QStringLiteral("<h>|<d>"),
+                                        {param("h", {}, hint), param("d", defaultValue)})}}};
+    return QJsonDocument(QJsonObject{{"models", QJsonArray{model}}}).toJson();
+}
+
 } // namespace
 
 class TestCommandActions : public QObject
@@ -39,7 +96,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     }
 
@@ -243,8 +300,93 @@ private slots:
         QCOMPARE(controller.paramsForRow(row), QVariantList());
         QCOMPARE(controller.commandNameForRow(row), QString());
         QCOMPARE(controller.previewCommand(row, {{"SSID", "x"}}), QString());
+        QCOMPARE(controller.previewProblem(row, {{"SSID", "x"}}), QString());
         controller.loadCommandWithParamsIntoDraft(row, {});
         QCOMPARE(controller.draftText(), QStringLiteral("keep"));
+    }
+
+    // A command that would be too long for the send box, as it stands in the library or once
+    // filled in, is refused: the preview shows why instead of the text, inserting it logs the
+    // reason, and the draft stays as it was.
+    void commandsTooLongForTheSendBox_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariantMap>("values");
+        QTest::addColumn<bool>("withForm");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("placeholders that multiply")
+            << "explode" << QVariantMap{} << true << QString();
+        QTest::newRow("a value typed past the bound")
+            << "interval" << QVariantMap{{"sec", QString(TextBounds::Command, '9')}} << true
+            << QString();
+        QTest::newRow("a value up to the bound")
+            << "interval" << QVariantMap{{"sec", QString(TextBounds::Command - 12, '9')}} << true
+            << QStringLiteral("AT+INTERVAL=") + QString(TextBounds::Command - 12, '9');
+        QTest::newRow("a payload past the bound")
+            << "payload" << QVariantMap{} << false << QString();
+    }
+
+    void commandsTooLongForTheSendBox()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariantMap, values);
+        QFETCH(bool, withForm);
+        QFETCH(QString, expected);
+        cacheLibrary(tooLongLibrary());
+        QSettings().setValue(QStringLiteral("device/lastModel"), withForm ? "T" : "J");
+        AppController controller;
+        const int row = rowNamed(controller, name);
+        QVERIFY(row >= 0);
+        controller.setDraftText(QStringLiteral("keep"));
+        QSignalSpy draft(&controller, &AppController::draftTextChanged);
+
+        if (withForm) {
+            QCOMPARE(controller.previewCommand(row, values), expected);
+            QCOMPARE(controller.previewProblem(row, values).isEmpty(), !expected.isEmpty());
+            controller.loadCommandWithParamsIntoDraft(row, values);
+        } else {
+            controller.loadCommandIntoDraft(row);
+        }
+        const QStringList errors =
+            korveltest::describe(controller.logStore()).filter(QStringLiteral("ERR:"));
+        if (expected.isEmpty()) {
+            QCOMPARE(controller.draftText(), QStringLiteral("keep"));
+            QCOMPARE(errors.size(), 1);
+            QVERIFY2(errors.first().contains(QLocale().toString(TextBounds::Command)),
+                     qPrintable(errors.first()));
+            if (withForm) {
+                QCOMPARE(errors.first(),
+                         QStringLiteral("ERR:") + controller.previewProblem(row, values));
+            }
+        } else {
+            QCOMPARE(controller.draftText(), expected);
+            QCOMPARE(errors, QStringList());
+            QCOMPARE(draft.size(), 1);
+        }
+    }
+
+    // The form shows a hint no longer than a caption (the command still falls back to the whole
+    // one) and a default no longer than a command.
+    void longParameterTextsCutForTheForm()
+    {
+        const QString longHint(4 * TextBounds::Caption, 'h');
+        const QString longDefault(TextBounds::Command + 100, 'd');
+        cacheLibrary(longParameterLibrary(longHint, longDefault));
+        AppController controller;
+        const int row = rowNamed(controller, QStringLiteral("long"));
+        QVERIFY(row >= 0);
+        const QVariantList params = controller.paramsForRow(row);
+        QCOMPARE(params.size(), 2);
+        QCOMPARE(params.at(0).toMap().value("hint").toString(),
+                 TextBounds::cut(longHint, TextBounds::Caption));
+        QCOMPARE(params.at(1).toMap().value("defaultValue").toString(),
+                 TextBounds::cut(longDefault, TextBounds::Command));
+        // The default as the form gives it back is too long, as the whole one is.
+        QVariantMap values{{"d", params.at(1).toMap().value("defaultValue")}};
+        QVERIFY(!controller.previewProblem(row, values).isEmpty());
+        values["d"] = QStringLiteral("short");
+        QCOMPARE(controller.previewCommand(row, values), longHint + QStringLiteral("|short"));
     }
 
     void parametersInTheInterfaceLanguage()

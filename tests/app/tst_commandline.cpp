@@ -71,7 +71,7 @@ private slots:
     void init()
     {
         korveltest::failOnQmlWarnings();
-        QSettings().clear();
+        korveltest::clearSettings();
         systemPorts().clear();
     }
 

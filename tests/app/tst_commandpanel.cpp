@@ -118,7 +118,7 @@ private slots:
     void init()
     {
         korveltest::failOnQmlWarnings();
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         g_ports.clear();
     }

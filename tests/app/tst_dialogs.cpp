@@ -199,7 +199,7 @@ private slots:
     void init()
     {
         korveltest::failOnQmlWarnings();
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     }
 

@@ -54,7 +54,7 @@ private slots:
         korveltest::isolateSettings();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void jsonRequestGetsAJsonLine_data()
     {

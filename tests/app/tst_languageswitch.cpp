@@ -65,7 +65,7 @@ private slots:
     void init()
     {
         korveltest::failOnQmlWarnings();
-        QSettings().clear();
+        korveltest::clearSettings();
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
         QVERIFY(m_ui.load(kWatched));
     }

@@ -4,12 +4,15 @@
 #include "app/appcontroller.h"
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
+#include "library/librarycache.h"
 #include "support/testsupport.h"
 #include "support/updatefixture.h"
 #include "update/devicelibraryupdateclient.h"
+#include "update/replyguard.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSettings>
@@ -71,7 +74,7 @@ private slots:
         QVERIFY(!m_builtIn.isEmpty());
     }
 
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     // Without a library address the check fails at once and asks nobody, not even the
     // application service that is configured.
@@ -295,8 +298,8 @@ private slots:
         QVERIFY(reset.count() >= 1);
         QCOMPARE(commandNames(*c), QStringList{"Ping"});
         QCOMPARE(c->currentModelDescription(), QStringLiteral("HX4 mark II"));
-        QCOMPARE(QSettings().value(QStringLiteral("library/cachedJson")).toString(),
-                 QString::fromUtf8(document));
+        QCOMPARE(LibraryCache().load(), document);
+        QVERIFY(!QSettings().contains(QStringLiteral("library/cachedJson")));
 
         // The next start reads the cache, with no service at all.
         c.reset();
@@ -359,7 +362,7 @@ private slots:
         QCOMPARE(reset.count(), 0);
         QCOMPARE(c->libraryVersion(), m_builtIn);
         QCOMPARE(commandNames(*c), commands);
-        QVERIFY(!QSettings().contains(QStringLiteral("library/cachedJson")));
+        QVERIFY(LibraryCache().load().isEmpty());
         QCOMPARE(server.requests(3).size(), 3);
     }
 
@@ -389,11 +392,120 @@ private slots:
         QVERIFY(c->libraryUpdateAvailable());
         QCOMPARE(libraryChanged.count(), 0);
         QCOMPARE(c->libraryVersion(), m_builtIn);
-        QVERIFY(!QSettings().contains(QStringLiteral("library/cachedJson")));
+        QVERIFY(LibraryCache().load().isEmpty());
 
         // The real download that was also started still applies.
         QTRY_COMPARE_WITH_TIMEOUT(c->libraryUpdateState(), QStringLiteral("upToDate"), 15000);
         QCOMPARE(c->libraryVersion(), QStringLiteral("9.0"));
+    }
+
+    // A large library is kept in a file of its own: the settings, written whole at every
+    // change, stay small, however large the library.
+    void largeLibraryKeptOutOfTheSettings()
+    {
+        QJsonArray commands;
+        for (int i = 0; i < 2000; ++i) {
+            commands.append(
+                QJsonObject{{"id", QStringLiteral("c%1").arg(i)},
+                            {"name", QJsonObject{{"en", QStringLiteral("Command %1").arg(i)}}},
+                            {"cmd", QString(2200, QLatin1Char('c'))}});
+        }
+        const QByteArray document = libraryDocument(
+            QStringLiteral("9.5"),
+            QJsonArray{QJsonObject{{"id", "BIG"}, {"protocol", "text"}, {"commands", commands}}});
+        QVERIFY(document.size() > 4 * 1024 * 1024 && document.size() < LibraryCache::MaxBytes);
+        UpdateServerProcess server;
+        QVERIFY2(m_fx.serveLibrary(server, document), qPrintable(server.error()));
+        auto c = makeController(envLine("DEVICE_LIBRARY_API_BASE_URL", server.baseUrl()));
+        QVERIFY(libraryOfferFound(*c));
+        c->downloadLibraryUpdate();
+        QTRY_VERIFY_WITH_TIMEOUT(!libraryBusy(*c), 30000);
+        QCOMPARE(c->libraryUpdateState(), QStringLiteral("upToDate"));
+        QCOMPARE(c->commandCount(), 2000);
+        c->setCurrentModelId(QStringLiteral("BIG"));
+        c->moveCommandRow(0, 5);
+
+        const QString settingsFile = QSettings().fileName();
+        QVERIFY(QFileInfo::exists(settingsFile));
+        QVERIFY2(QFileInfo(settingsFile).size() < 64 * 1024,
+                 qPrintable(QString::number(QFileInfo(settingsFile).size())));
+        QCOMPARE(LibraryCache().load(), document);
+
+        c.reset();
+        auto next = makeController({});
+        QCOMPARE(next->libraryVersion(), QStringLiteral("9.5"));
+        QCOMPARE(next->commandCount(), 2000);
+    }
+
+    // A library an earlier version kept in the settings moves into its own file at the first
+    // start and leaves the settings; the start after that reads the file.
+    void libraryInTheSettingsMovesOut()
+    {
+        const QByteArray document = newerLibrary();
+        QSettings().setValue(QStringLiteral("library/cachedJson"), QString::fromUtf8(document));
+        QSettings().sync();
+        {
+            auto c = makeController({});
+            QCOMPARE(c->libraryVersion(), QStringLiteral("9.0"));
+        }
+        QVERIFY(!QSettings().contains(QStringLiteral("library/cachedJson")));
+        QCOMPARE(LibraryCache().load(), document);
+        auto next = makeController({});
+        QCOMPARE(next->libraryVersion(), QStringLiteral("9.0"));
+    }
+
+    // A service that never ends its answer, or trickles it, cannot keep a check or a download
+    // busy for good: each ends with a message and the buttons are usable again.
+    void endlessAndTricklingServices_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<bool>("downloading");
+        QTest::addColumn<QString>("message");
+
+        const DeviceLibraryUpdateClient::Limits limits;
+        QTest::newRow("check, endless")
+            << QStringList{"--fault", "endless", "--fault-path", "/version"} << false
+            << ReplyGuard::tooLargeText(limits.check.maxBytes);
+        QTest::newRow("download, endless")
+            << QStringList{"--fault", "endless", "--fault-path", "/latest"} << true
+            << ReplyGuard::tooLargeText(limits.fetch.maxBytes);
+        QTest::newRow("check, trickling")
+            << QStringList{"--fault", "trickle", "--interval", "200", "--fault-path", "/version"}
+            << false << QStringLiteral("The transfer did not finish in time (3 s).");
+        QTest::newRow("download, trickling")
+            << QStringList{"--fault", "trickle", "--interval", "200", "--fault-path", "/latest"}
+            << true << QStringLiteral("The transfer did not finish in time (3 s).");
+    }
+
+    void endlessAndTricklingServices()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(bool, downloading);
+        QFETCH(QString, message);
+
+        UpdateServerProcess server;
+        QVERIFY2(m_fx.serveLibrary(server, newerLibrary(), fault), qPrintable(server.error()));
+        auto c = makeController(envLine("DEVICE_LIBRARY_API_BASE_URL", server.baseUrl()));
+        // The deadlines of a real service are longer; the same rule with three seconds.
+        auto* client = c->findChild<DeviceLibraryUpdateClient*>();
+        QVERIFY(client);
+        DeviceLibraryUpdateClient::Limits limits;
+        limits.check.deadlineMs = 3000;
+        limits.fetch.deadlineMs = 3000;
+        client->setLimits(limits);
+
+        if (downloading) {
+            QVERIFY(libraryOfferFound(*c));
+            c->downloadLibraryUpdate();
+        } else {
+            c->checkForLibraryUpdate();
+        }
+        QVERIFY(libraryBusy(*c));
+        QTRY_VERIFY_WITH_TIMEOUT(!libraryBusy(*c), 20000);
+        QCOMPARE(c->libraryUpdateState(), QStringLiteral("error"));
+        QCOMPARE(c->libraryUpdateMessage(), message);
+        QCOMPARE(c->libraryUpdateAvailable(), downloading);
+        QCOMPARE(c->libraryVersion(), m_builtIn);
     }
 
     // The chosen model id survives a library that lacks it (the list then shows the library's

@@ -36,7 +36,7 @@ private slots:
         korveltest::isolateSettings();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void cutsLines_data();
     void cutsLines();

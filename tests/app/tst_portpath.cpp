@@ -46,7 +46,7 @@ private slots:
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
         // No system ports: the list holds only what the paths add.
     }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void openSendReceive_data()
     {

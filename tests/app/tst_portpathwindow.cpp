@@ -81,7 +81,7 @@ private slots:
     void init()
     {
         korveltest::failOnQmlWarnings();
-        QSettings().clear();
+        korveltest::clearSettings();
         QVERIFY(m_window.load(kWatched));
     }
     void cleanup()

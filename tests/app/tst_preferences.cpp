@@ -37,7 +37,7 @@ private slots:
         m_platformFamily = QGuiApplication::font().family();
         SettingsStore::captureDefaultSystemFontFamily();
     }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void unchangedValueWritesNothing_data();
     void unchangedValueWritesNothing();

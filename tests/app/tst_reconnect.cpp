@@ -105,7 +105,7 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         systemPorts().clear();
     }
 

@@ -2,6 +2,7 @@
 // formats the dialog asks for, names and folders that cannot be used, and
 // continuous logging switched by a save. Also the folder picker's address.
 #include "app/appcontroller.h"
+#include "support/fulldisk.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -22,7 +23,7 @@ class TestSaveLog : public QObject
 
 private slots:
     void initTestCase() { korveltest::isolateSettings(); }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void suggestedBaseName_data();
     void suggestedBaseName();
@@ -33,6 +34,7 @@ private slots:
     void badNamesAndFolders();
     void failedSaveChangesNothingThenGoodSaveWorks();
     void saveSwitchesContinuousLogging();
+    void everyFullDiskEpisodeIsReported();
     void continuousLoggingIsShownAndStopped();
     void folderAddress_data();
     void folderAddress();
@@ -254,6 +256,52 @@ void TestSaveLog::saveSwitchesContinuousLogging()
     QSettings().setValue(QStringLiteral("log/continuousEnabled"), true);
     AppController next;
     QVERIFY(!next.logStore().continuousLoggingEnabled());
+}
+
+// The disk fills up, gets room, fills up again: the user hears of each time it stops taking
+// lines (ERR) and each time it takes them again (SYS), with the number of lines missing.
+void TestSaveLog::everyFullDiskEpisodeIsReported()
+{
+    korveltest::FullDisk disk(korveltest::FullDisk::Kind::FileSizeLimit);
+    QVERIFY(disk.ready());
+    AppController controller;
+    QTemporaryDir dir;
+    QVERIFY(controller.saveLog(dir.path(), QStringLiteral("day"), QStringLiteral("text"), true)
+                .isEmpty());
+    LogManager& log = controller.logStore();
+    const QString daily = log.continuousFilePath();
+    auto lines = [&log](int count) {
+        for (int i = 0; i < count; ++i) {
+            log.appendBatch(LogKind::RX, QList<QByteArray>(50, QByteArray(80, 'r')));
+        }
+        log.waitForContinuousWrites();
+    };
+    auto reports = [&controller](const QString& start) {
+        return korveltest::describe(controller.logStore()).filter(start).size();
+    };
+    const QString failed =
+        QStringLiteral("ERR:The continuous log %1 cannot be written: %2").arg(daily, disk.reason());
+    const QString recovered = QStringLiteral("SYS:The continuous log %1 is written again. Lines "
+                                             "that could not be written to it: ")
+                                  .arg(daily);
+    lines(2);
+    for (int episode = 1; episode <= 2; ++episode) {
+        disk.fill(daily);
+        lines(5);
+        QTRY_COMPARE(reports(failed), episode);
+        log.waitForContinuousWrites(); // the ERR line meets the full disk too
+        disk.free();
+        lines(2);
+        QTRY_COMPARE(reports(recovered), episode);
+    }
+    // Each SYS line names how many lines are missing: 5 batches of 50, plus the ERR line of
+    // the episode, which could not be written either.
+    const QStringList sys = korveltest::describe(log).filter(recovered);
+    QCOMPARE(sys.size(), 2);
+    for (const QString& line : sys) {
+        QVERIFY2(line.startsWith(recovered + QStringLiteral("251 (") + disk.reason() + ')'),
+                 qPrintable(line));
+    }
 }
 
 // What the window shows of continuous logging: on or off, the daily file

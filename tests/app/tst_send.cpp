@@ -4,6 +4,7 @@
 #include "app/appcontroller.h"
 #include "settings/languagemanager.h"
 #include "support/testsupport.h"
+#include "util/textbounds.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -59,7 +60,7 @@ private slots:
 
     void init()
     {
-        QSettings().clear();
+        korveltest::clearSettings();
         m_pair = std::make_unique<korveltest::SocatPair>();
         QVERIFY2(m_pair->start(), qPrintable(m_pair->error()));
         m_controller = std::make_unique<AppController>();
@@ -224,7 +225,8 @@ private slots:
 
     // A device that never reads: what waits for it is bounded. A send that
     // would queue more than the bound is refused and says why; closing the
-    // port says how much was thrown away.
+    // port says how much was thrown away, and the Tx counter no longer counts
+    // it as sent.
     void deviceThatNeverReads()
     {
         AppController& controller = *m_controller;
@@ -232,39 +234,83 @@ private slots:
         QVERIFY2(stalled.open(QIODevice::ReadWrite | QIODevice::Unbuffered),
                  qPrintable(stalled.errorString()));
         QSignalSpy status(&controller, &AppController::statusMessage);
-        const QString big(1000000, QLatin1Char('A'));
+        // The longest draft the send box takes; with CR LF each payload is two bytes longer.
+        const QString big(TextBounds::Command, QLatin1Char('A'));
         controller.setDraftText(big);
-        for (int i = 0; i < 4; ++i) {
+        QCOMPARE(controller.draftText(), big);
+        const qint64 payload = big.size() + 2;
+        const int fitting = int(AppController::MaxQueuedBytes / payload);
+        for (int i = 0; i < fitting; ++i) {
             controller.sendManualText();
         }
         QCOMPARE(describe(controller.logStore()).filter(QStringLiteral("ERR:")), QStringList());
-        QCOMPARE(controller.logStore().txBytes(), 4 * qint64(big.size()));
+        QCOMPARE(controller.logStore().txBytes(), fitting * qint64(big.size()));
         controller.sendManualText();
         QStringList log = describe(controller.logStore());
-        QCOMPARE(log.size(), 5);
+        QCOMPARE(log.size(), fitting + 1);
         QVERIFY2(log.last().startsWith(QStringLiteral("ERR:Not sent: the device is not reading")),
                  qPrintable(log.last()));
-        QCOMPARE(controller.logStore().txBytes(), 4 * qint64(big.size()));
+        QCOMPARE(controller.logStore().txBytes(), fitting * qint64(big.size()));
         QVERIFY(controller.serialManager().bytesToWrite() <= AppController::MaxQueuedBytes);
 
         // Sent, but too long for the history: a short note says so.
         QCOMPARE(controller.commandHistoryModel()->rowCount(), 0);
-        QCOMPARE(status.size(), 4);
+        QCOMPARE(status.size(), fitting);
         QVERIFY(status.constLast().at(0).toString().contains(QStringLiteral("history")));
-
-        // One payload larger than the bound is refused on its own.
-        controller.setDraftText(QString(AppController::MaxQueuedBytes + 1, QLatin1Char('B')));
-        controller.sendManualText();
-        QVERIFY(describe(controller.logStore()).last().startsWith(QStringLiteral("ERR:Not sent")));
 
         const qint64 waiting = controller.serialManager().bytesToWrite();
         QVERIFY(waiting > 0);
+        const qint64 counted = controller.logStore().txBytes();
+        QSignalSpy counters(&controller.logStore(), &LogManager::countersChanged);
         controller.closePort();
         log = describe(controller.logStore());
         QCOMPARE(log.last(), QStringLiteral("SYS:Port closed"));
         QCOMPARE(
             log.at(log.size() - 2),
             QStringLiteral("ERR:%1 bytes that had not gone out yet were discarded.").arg(waiting));
+        // Each payload is its echo and CR LF; the payloads thrown away whole take their echo
+        // off the counter, the one thrown away in part its share.
+        const qint64 echo = big.size();
+        const qint64 discount = waiting / payload * echo + waiting % payload * echo / payload;
+        QCOMPARE(controller.logStore().txBytes(), counted - discount);
+        QVERIFY(controller.logStore().txBytes() < counted);
+        QVERIFY(!counters.isEmpty());
+        QCOMPARE(counters.first().at(1).toLongLong(), counted - discount);
+    }
+
+    // The send box takes up to TextBounds::Command characters; a longer text
+    // (pasted, or from a template) is refused with a line that says so, and
+    // the box is told to show the draft it had.
+    void draftLongerThanACommandIsRefused_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("the bound") << int(TextBounds::Command) << true;
+        QTest::newRow("one past") << int(TextBounds::Command) + 1 << false;
+        QTest::newRow("a megabyte") << 1024 * 1024 << false;
+    }
+
+    void draftLongerThanACommandIsRefused()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, taken);
+        AppController& controller = *m_controller;
+        controller.setDraftText(QStringLiteral("before"));
+        QSignalSpy changed(&controller, &AppController::draftTextChanged);
+        const QString text(length, QLatin1Char('d'));
+        controller.setDraftText(text);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(controller.draftText(), taken ? text : QStringLiteral("before"));
+        const QStringList errors = describe(controller.logStore()).filter(QStringLiteral("ERR:"));
+        if (taken) {
+            QCOMPARE(errors, QStringList());
+        } else {
+            QCOMPARE(errors,
+                     QStringList{QStringLiteral("ERR:Not put into the send box: %L1 characters "
+                                                "are more than a command may be (%L2).")
+                                     .arg(length)
+                                     .arg(TextBounds::Command)});
+        }
     }
 
     // Drafts of up to 4 KiB enter the history; longer ones are sent only.

@@ -60,7 +60,7 @@ private slots:
         korveltest::isolateSettings();
         LanguageManager::instance().setLanguage(QStringLiteral("en"));
     }
-    void init() { QSettings().clear(); }
+    void init() { korveltest::clearSettings(); }
 
     void openLogsAnnouncesAndStores_data()
     {

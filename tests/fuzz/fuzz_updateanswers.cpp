@@ -40,9 +40,15 @@ void libraryFetch(const QByteArray& body, const QByteArray& digest)
     const QJsonObject document = QJsonDocument::fromJson(body).object();
     FUZZ_CHECK(document.contains(QLatin1String("models")), QString());
     // The controller then loads it: a document the client passes is one
-    // the library loader reads.
+    // the library loader reads, unless it holds more than the loader's
+    // bounds, and both show the same version.
     DeviceLibrary library;
-    FUZZ_CHECK(library.loadFromJsonText(answer.rawJson), library.lastError());
+    if (!library.loadFromJsonText(answer.rawJson)) {
+        FUZZ_CHECK(library.lastError().startsWith(QLatin1String("the library holds")) ||
+                       library.lastError().startsWith(QLatin1String("a command has")),
+                   library.lastError());
+        return;
+    }
     FUZZ_CHECK(library.version() == answer.version, library.version());
 }
 

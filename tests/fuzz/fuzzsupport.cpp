@@ -2,6 +2,7 @@
 
 #include "app/appcontroller.h"
 #include "library/devicelibrary.h"
+#include "library/librarycache.h"
 #include "settings/languagemanager.h"
 #include "settings/settingsstore.h"
 
@@ -50,6 +51,7 @@ void ensureApplication()
         QSettings::setPath(format, QSettings::UserScope, folder + QStringLiteral("/settings"));
         QSettings::setPath(format, QSettings::SystemScope, folder + QStringLiteral("/system"));
     }
+    LibraryCache::setFolderForTesting(folder + QStringLiteral("/data"));
     SettingsStore::captureDefaultSystemFontFamily();
     LanguageManager::instance().setLanguage(QStringLiteral("en"));
 }

@@ -14,6 +14,9 @@
 
 namespace {
 
+// What a resolve() that gives nothing stands for in the tables.
+const QString kRefused = QStringLiteral("\x01refused");
+
 // One fact about a library that loaded a one-model, one-command document, as
 // text, so that a whole table of documents can be checked by one test.
 QString probe(const DeviceLibrary& library, const QString& what)
@@ -309,6 +312,35 @@ private slots:
                                                           {"hint", "1-60"},
                                                           {"default", "5"}}}}}),
             "param", "sec|Seconds|1-60|5");
+
+        // What the window shows as it is comes cut to a length it can lay out, with a mark;
+        // what goes into the send box stays whole (the send box decides about it).
+        const QString longText(TextBounds::Caption + 1, 'L');
+        const QString cutText = TextBounds::cut(longText, TextBounds::Caption);
+        const QString fitting(TextBounds::Caption, 'F');
+        const QJsonObject longPair{{"zh", longText}, {"en", longText}};
+        row("long version cut", QJsonDocument(QJsonObject{{"version", longText}}).toJson(),
+            "version", cutText);
+        row("version at the bound whole", QJsonDocument(QJsonObject{{"version", fitting}}).toJson(),
+            "version", fitting);
+        row("long model id cut", oneModel({{"id", longText}}), "modelIds", cutText);
+        row("long description cut", oneModel({{"description", longPair}}), "description",
+            cutText + '|' + cutText);
+        row("long command id cut", oneCommand("text", {{"id", longText}}), "id", cutText);
+        row("long command name cut", oneCommand("text", {{"name", longPair}}), "name",
+            cutText + '|' + cutText);
+        row("long label cut, key hint and default whole",
+            oneCommand("text", {{"params", QJsonArray{QJsonObject{{"key", longText},
+                                                                  {"label", longPair},
+                                                                  {"hint", longText},
+                                                                  {"default", longText}}}}}),
+            "param", longText + '|' + cutText + '|' + longText + '|' + longText);
+        const QString longCommand(TextBounds::Command + 1, 'C');
+        row("long template whole", oneCommand("text", {{"cmd", longCommand}}), "cmd", longCommand);
+        row("long payload whole",
+            oneCommand("json",
+                       {{"payloadBase64", QString::fromLatin1(longCommand.toLatin1().toBase64())}}),
+            "payload", longCommand);
     }
 
     void documentsReadLeniently()
@@ -334,6 +366,34 @@ private slots:
         QTest::newRow("deep nesting")
             << QByteArray(R"({"models":)") + QByteArray(5000, '[') + QByteArray(5000, ']') + '}';
         QTest::newRow("trailing garbage") << builtIn() + "}";
+
+        // Past the bounds of a document: each is a record in memory, and the parameters of a
+        // command each a field in the window.
+        auto models = [](qsizetype count, const QJsonObject& model) {
+            QJsonArray list;
+            for (qsizetype i = 0; i < count; ++i) {
+                list.append(model);
+            }
+            return QJsonDocument(QJsonObject{{"models", list}}).toJson(QJsonDocument::Compact);
+        };
+        auto commands = [](qsizetype count, const QJsonObject& command) {
+            QJsonArray list;
+            for (qsizetype i = 0; i < count; ++i) {
+                list.append(command);
+            }
+            return list;
+        };
+        QTest::newRow("too many models") << models(DeviceLibrary::MaxModels + 1, {});
+        QTest::newRow("too many commands")
+            << models(2, {{"commands", commands(DeviceLibrary::MaxCommands / 2 + 1, {})}});
+        QTest::newRow("too many parameters of one command")
+            << oneCommand("text", {{"params", commands(DeviceLibrary::MaxCommandParams + 1, {})}});
+        const QJsonObject fullCommand{
+            {"params", commands(DeviceLibrary::MaxCommandParams, {{"key", "k"}})}};
+        QTest::newRow("too many parameters in all") << models(
+            1,
+            {{"commands", commands(DeviceLibrary::MaxParams / DeviceLibrary::MaxCommandParams + 1,
+                                   fullCommand)}});
     }
 
     void badDocumentKeepsThePreviousLibrary()
@@ -475,6 +535,36 @@ private slots:
             << "AT+ALARM=<low>,<high>" << QList<QStringList>{{"low", "10", ""}, {"high", "35", ""}}
             << QVariantMap{{"high", "40"}} << "AT+ALARM=10,40";
         QTest::newRow("no template") << "" << sec << QVariantMap{{"sec", "5"}} << "";
+
+        // Refused: the text would grow past what the send box takes.
+        const qsizetype bound = TextBounds::Command;
+        QTest::newRow("exactly the bound")
+            << "<a>" << QList<QStringList>{{"a", QString(bound, 'x'), ""}} << QVariantMap{}
+            << QString(bound, 'x');
+        QTest::newRow("one past the bound")
+            << "<a>" << QList<QStringList>{{"a", QString(bound + 1, 'x'), ""}} << QVariantMap{}
+            << kRefused;
+        QTest::newRow("template past the bound")
+            << QString(bound + 1, 'x') << sec << QVariantMap{} << kRefused;
+        QTest::newRow("a value the user typed past the bound")
+            << "<sec>" << sec << QVariantMap{{"sec", QString(bound + 1, '9')}} << kRefused;
+        // A library of about a kilobyte that doubles and redoubles itself: 160 million
+        // characters once filled in.
+        QTest::newRow("placeholders that multiply")
+            << QString("<a>").repeated(20)
+            << QList<QStringList>{{"a", QString("<b>").repeated(20), ""},
+                                  {"b", QString("<c>").repeated(20), ""},
+                                  {"c", QString("<d>").repeated(20), ""},
+                                  {"d", QString(1000, 'Z'), ""}}
+            << QVariantMap{} << kRefused;
+        // Growth is judged on the way: a later parameter that would shrink the text again
+        // does not make up for an earlier one past the bound.
+        QTest::newRow("past the bound on the way")
+            << "<a>" << QList<QStringList>{{"a", QString(bound + 1, 'y'), ""}, {"b", "", ""}}
+            << QVariantMap{} << kRefused;
+        QTest::newRow("shrinking is always fine")
+            << QString("<long-name>").repeated(5000) << QList<QStringList>{{"long-name", "z", ""}}
+            << QVariantMap{} << QString(5000, 'z');
     }
 
     void resolve()
@@ -492,7 +582,43 @@ private slots:
         for (auto it = values.cbegin(); it != values.cend(); ++it) {
             strings.insert(it.key(), it.value().toString());
         }
-        QCOMPARE(command.resolve(strings), expected);
+        QCOMPARE(command.resolve(strings).value_or(kRefused), expected);
+    }
+
+    // A document right at every bound loads whole.
+    void documentAtTheBounds()
+    {
+        QJsonArray params;
+        for (qsizetype i = 0; i < DeviceLibrary::MaxCommandParams; ++i) {
+            params.append(QJsonObject{{"key", QStringLiteral("p%1").arg(i)}});
+        }
+        QJsonArray models;
+        for (qsizetype m = 0; m < DeviceLibrary::MaxModels; ++m) {
+            QJsonArray commands;
+            for (qsizetype c = 0; c < DeviceLibrary::MaxCommands / DeviceLibrary::MaxModels; ++c) {
+                QJsonObject command{{"cmd", "AT"}};
+                // Parameters in all: exactly the bound.
+                if (m * (DeviceLibrary::MaxCommands / DeviceLibrary::MaxModels) + c <
+                    DeviceLibrary::MaxParams / DeviceLibrary::MaxCommandParams) {
+                    command.insert("params", params);
+                }
+                commands.append(command);
+            }
+            models.append(
+                QJsonObject{{"id", QStringLiteral("M%1").arg(m)}, {"commands", commands}});
+        }
+        DeviceLibrary library;
+        QVERIFY2(library.loadFromJsonText(QJsonDocument(QJsonObject{{"models", models}}).toJson()),
+                 qPrintable(library.lastError()));
+        QCOMPARE(library.modelCount(), DeviceLibrary::MaxModels);
+        QCOMPARE(library.commandCount(), DeviceLibrary::MaxCommands);
+        qsizetype paramCount = 0;
+        for (const DeviceModel& model : library.models()) {
+            for (const DeviceCommand& command : model.commands) {
+                paramCount += command.params.size();
+            }
+        }
+        QCOMPARE(paramCount, DeviceLibrary::MaxParams);
     }
 
     // A vendor library can be large: every model and command is read.

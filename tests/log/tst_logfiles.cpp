@@ -2,7 +2,9 @@
 // cannot be made and to a disk that refuses the writes), and continuous
 // logging with its daily files, driven by the entries' own time stamps.
 #include "log/logmanager.h"
+#include "support/fulldisk.h"
 #include "support/testsupport.h"
+#include "util/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,33 +13,83 @@
 #include <QTemporaryFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+using korveltest::FullDisk;
 
 namespace {
 
 const QDateTime kStamp(QDate(2024, 3, 5), QTime(7, 8, 9, 12));
 
-// Makes writes past @p bytes fail with "file too large", as a full disk
-// would, for as long as the object lives; works for root too.
-class FileSizeLimit
+// Drains the named pipe @p path (through @p reader, or an end of its own) if done() was not
+// called within ten seconds, so that a test whose writes wait for the pipe fails instead of
+// hanging; joined when the object goes.
+class PipeWatchdog
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    PipeWatchdog(const QString& path, int reader)
+        : m_reader(reader)
     {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        m_thread = std::thread([this, path] {
+            QDeadlineTimer deadline(10000);
+            while (!m_finished && !deadline.hasExpired()) {
+                QThread::msleep(20);
+            }
+            if (m_finished) {
+                return;
+            }
+            m_released = true;
+            const int fd =
+                m_reader >= 0 ? m_reader : ::open(QFile::encodeName(path).constData(), O_RDONLY);
+            ::fcntl(fd, F_SETFL, 0);
+            char buffer[65536];
+            while (::read(fd, buffer, sizeof buffer) > 0) {
+            }
+            if (fd != m_reader) {
+                ::close(fd);
+            }
+        });
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    bool active() const { return m_active; }
+    ~PipeWatchdog()
+    {
+        m_finished = true;
+        m_thread.join();
+        if (m_reader >= 0) {
+            ::close(m_reader);
+        }
+    }
+    PipeWatchdog(const PipeWatchdog&) = delete;
+    PipeWatchdog& operator=(const PipeWatchdog&) = delete;
+
+    /// True when the pipe never had to be drained; stops the watch.
+    bool done()
+    {
+        m_finished = true;
+        return !m_released;
+    }
 
 private:
-    rlimit m_saved{};
-    bool m_active = false;
+    int m_reader;
+    std::atomic<bool> m_finished{false};
+    std::atomic<bool> m_released{false};
+    std::thread m_thread;
 };
+
+// Every RX line of a flood carries its number, so a file shows what it misses.
+QByteArray floodLine(int number)
+{
+    return QByteArray::number(number).rightJustified(8, '0') + QByteArray(30, '.');
+}
 
 } // namespace
 
@@ -55,7 +107,8 @@ private slots:
     void exportWritesEveryHeldEntry_data();
     void exportWritesEveryHeldEntry();
     void exportIntoFolderThatCannotBeMade();
-    void exportToRefusingDiskKeepsOldFile();
+    void exportToFullDiskKeepsOldFile_data();
+    void exportToFullDiskKeepsOldFile();
     void continuousAppendsEveryEntry_data();
     void continuousAppendsEveryEntry();
     void continuousRotatesOnEntryDate();
@@ -64,6 +117,10 @@ private slots:
     void continuousWithEmptyFolderWritesToWorkingFolder();
     void continuousReportsUnopenableFileOnce();
     void continuousReportsRefusedWritesOnce();
+    void continuousRefusesNamedPipe_data();
+    void continuousRefusesNamedPipe();
+    void fullDiskEpisodes_data();
+    void fullDiskEpisodes();
 };
 
 void TestLogFiles::formatLine_data()
@@ -270,8 +327,21 @@ void TestLogFiles::exportIntoFolderThatCannotBeMade()
     QVERIFY(!log.exportToFile(path, LogFileFormat::Text));
 }
 
-void TestLogFiles::exportToRefusingDiskKeepsOldFile()
+void TestLogFiles::exportToFullDiskKeepsOldFile_data()
 {
+    QTest::addColumn<FullDisk::Kind>("kind");
+    QTest::newRow("small tmpfs") << FullDisk::Kind::SmallTmpfs;
+    QTest::newRow("file-size limit") << FullDisk::Kind::FileSizeLimit;
+}
+
+// The export names the system's reason, not a general "Unknown error".
+void TestLogFiles::exportToFullDiskKeepsOldFile()
+{
+    QFETCH(FullDisk::Kind, kind);
+    FullDisk disk(kind);
+    if (!disk.ready()) {
+        QSKIP(qPrintable(disk.skipReason()));
+    }
     LogManager log;
     QList<QByteArray> lines;
     for (int i = 0; i < 3000; ++i) {
@@ -279,20 +349,17 @@ void TestLogFiles::exportToRefusingDiskKeepsOldFile()
     }
     log.appendBatch(LogKind::RX, lines);
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("session.log"));
+    const QString path = QDir(disk.folder()).filePath(QStringLiteral("session.log"));
     QVERIFY(korveltest::writeFile(path, "the previous export\n"));
     QString error;
-    bool written = true;
-    {
-        FileSizeLimit limit(64 * 1024);
-        QVERIFY(limit.active());
-        written = log.exportToFile(path, LogFileFormat::Text, &error);
-    }
+    disk.fill();
+    const bool written = log.exportToFile(path, LogFileFormat::Text, &error);
+    disk.free();
     QVERIFY(!written);
-    QVERIFY2(!error.isEmpty(), "a write that fails must say why");
+    QCOMPARE(error, disk.reason());
     QCOMPARE(korveltest::fileBytes(path), QByteArray("the previous export\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("session.log")});
+    QCOMPARE(QDir(disk.folder()).entryList(QDir::Files),
+             QStringList{QStringLiteral("session.log")});
     QCOMPARE(log.entries().size(), 3000);
 }
 
@@ -439,8 +506,9 @@ void TestLogFiles::continuousReportsRefusedWritesOnce()
     log.waitForContinuousWrites();
     {
         // The disk refuses everything past 4 KiB.
-        FileSizeLimit limit(4096);
-        QVERIFY(limit.active());
+        FullDisk disk(FullDisk::Kind::FileSizeLimit);
+        QVERIFY(disk.ready());
+        disk.fill();
         for (int i = 0; i < 20; ++i) {
             log.appendBatch(LogKind::RX, QList<QByteArray>(10, QByteArray(100, 'x')));
         }
@@ -452,6 +520,136 @@ void TestLogFiles::continuousReportsRefusedWritesOnce()
     QCOMPARE(log.totalLineCount(), 201);
     QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("full-20240305.log"))).first(),
              QByteArray("[2024-03-05 07:08:09.012] RX  fits"));
+}
+
+void TestLogFiles::continuousRefusesNamedPipe_data()
+{
+    QTest::addColumn<bool>("withReader");
+    QTest::newRow("nobody reads it") << false;
+    QTest::newRow("a reader that never reads") << true;
+}
+
+// A daily file that is a named pipe would block the open until something reads it, or take
+// lines until its buffer is full and then block every write: it is refused at once, said so,
+// and the lines stay in the store. A watchdog releases the pipe if the test would hang.
+void TestLogFiles::continuousRefusesNamedPipe()
+{
+    QFETCH(bool, withReader);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pipe-20240305.log"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    int reader = -1;
+    if (withReader) {
+        reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+    }
+    PipeWatchdog watchdog(path, reader);
+    {
+        LogManager log;
+        log.setClock([] { return kStamp; });
+        QSignalSpy failed(&log, &LogManager::continuousLogFailed);
+        log.setContinuousLogging(true, dir.path(), QStringLiteral("pipe"));
+        // More than a writer may queue for a destination that does not drain.
+        const QList<QByteArray> megabyte(1024, QByteArray(1023, 'p'));
+        for (int i = 0; i < 80; ++i) {
+            log.appendBatch(LogKind::RX, megabyte);
+        }
+        QVERIFY2(watchdog.done(), "the window's thread waited for the pipe");
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().at(0).toString(), path);
+        QCOMPARE(failed.first().at(1).toString(), RegularFile::notRegularText());
+        QCOMPARE(log.totalLineCount(), 80 * 1024);
+        QVERIFY(log.continuousFilePath().isEmpty());
+    }
+}
+
+void TestLogFiles::fullDiskEpisodes_data()
+{
+    QTest::addColumn<FullDisk::Kind>("kind");
+    QTest::newRow("small tmpfs") << FullDisk::Kind::SmallTmpfs;
+    QTest::newRow("file-size limit") << FullDisk::Kind::FileSizeLimit;
+}
+
+// A disk that fills up during a flood, gets room, and fills up again: every stretch of refused
+// writes is reported when it begins and when it ends, the file marks each hole with the number
+// of lines missing there and why, and it holds no line cut in two.
+void TestLogFiles::fullDiskEpisodes()
+{
+    QFETCH(FullDisk::Kind, kind);
+    FullDisk disk(kind);
+    if (!disk.ready()) {
+        QSKIP(qPrintable(disk.skipReason()));
+    }
+    LogManager log;
+    log.setClock([] { return kStamp; });
+    QSignalSpy failed(&log, &LogManager::continuousLogFailed);
+    QSignalSpy recovered(&log, &LogManager::continuousLogRecovered);
+    QSignalSpy lost(&log, &LogManager::continuousLinesLost);
+    log.setContinuousLogging(true, disk.folder(), QStringLiteral("flood"));
+    const QString path = QDir(disk.folder()).filePath(QStringLiteral("flood-20240305.log"));
+
+    int next = 0;
+    auto flood = [&](int batches) {
+        for (int b = 0; b < batches; ++b) {
+            QList<QByteArray> items;
+            for (int i = 0; i < 100; ++i) {
+                items << floodLine(next++);
+            }
+            log.appendBatch(LogKind::RX, items);
+        }
+        log.waitForContinuousWrites();
+    };
+    flood(20);
+    for (int episode = 0; episode < 2; ++episode) {
+        disk.fill(path);
+        flood(40);
+        QTRY_COMPARE(failed.size(), recovered.size() + 1);
+        QCOMPARE(failed.constLast().at(1).toString(), disk.reason());
+        disk.free();
+        flood(20);
+        QTRY_COMPARE(recovered.size(), failed.size());
+    }
+    QVERIFY(failed.size() >= 2);
+    QCOMPARE(lost.size(), 0);
+
+    // Every line whole, in order; before each hole one marker per reason, with its size.
+    const QByteArray content = korveltest::fileBytes(path);
+    QVERIFY(content.endsWith('\n'));
+    const QRegularExpression rx(
+        QStringLiteral("^\\[2024-03-05 07:08:09\\.012\\] RX  (\\d{8})\\.{30}$"));
+    const QRegularExpression marker(
+        QStringLiteral("^\\[[-0-9 :.]{23}\\] SYS  Lines that could not be written here: (\\d+) "
+                       "\\((.+)\\)$"));
+    int expected = 0;
+    qint64 marked = 0;
+    qint64 markedTotal = 0;
+    int holes = 0;
+    for (const QByteArray& line : korveltest::fileLines(path)) {
+        const QString text = QString::fromUtf8(line);
+        if (const QRegularExpressionMatch m = marker.match(text); m.hasMatch()) {
+            QCOMPARE(m.captured(2), disk.reason());
+            marked += m.captured(1).toLongLong();
+            continue;
+        }
+        const QRegularExpressionMatch m = rx.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        const int number = m.captured(1).toInt();
+        QCOMPARE(number - expected, marked);
+        holes += marked > 0 ? 1 : 0;
+        markedTotal += marked;
+        marked = 0;
+        expected = number + 1;
+    }
+    QCOMPARE(expected, next);
+    QCOMPARE(holes, recovered.size());
+    qint64 reportedTotal = 0;
+    for (const QList<QVariant>& report : recovered) {
+        QCOMPARE(report.at(0).toString(), path);
+        QCOMPARE(report.at(2).toString(), disk.reason());
+        reportedTotal += report.at(1).toLongLong();
+    }
+    QCOMPARE(reportedTotal, markedTotal);
+    QVERIFY(markedTotal > 0);
 }
 
 QTEST_GUILESS_MAIN(TestLogFiles)

@@ -9,6 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
 namespace {
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -76,6 +83,16 @@ private slots:
             << QByteArray("A=1\r\nB=\"2\"\r\n") << Values{{"A", "1"}, {"B", "2"}} << QStringList();
         QTest::newRow("no final line end")
             << QByteArray("A=1\nB=2") << Values{{"A", "1"}, {"B", "2"}} << QStringList();
+        // Old Mac editors end lines with a carriage return alone.
+        QTest::newRow("carriage returns alone")
+            << QByteArray("A=1\rB=2\r# C=3\r") << Values{{"A", "1"}, {"B", "2"}}
+            << QStringList{"C", "# C"};
+        QTest::newRow("line ends mixed")
+            << QByteArray("A=1\r\rB=2\n\r\nC=3\r\n") << Values{{"A", "1"}, {"B", "2"}, {"C", "3"}}
+            << QStringList();
+        QTest::newRow("utf-16 with byte order mark")
+            << QByteArray("\xFF\xFEK\0=\0v\0\r\0W\0=\0w\0", 16) << Values{{"K", "v"}, {"W", "w"}}
+            << QStringList();
         QTest::newRow("byte order mark")
             << QByteArray("\xEF\xBB\xBFKEY=x\n") << Values{{"KEY", "x"}} << QStringList();
         QTest::newRow("utf-8 value")
@@ -182,6 +199,63 @@ private slots:
         config.loadFile(m_dir.path()); // a folder
         QCOMPARE(config.value(QStringLiteral("A"), QStringLiteral("fallback")),
                  QStringLiteral("fallback"));
+    }
+
+    // Only a regular file of at most MaxFileBytes is read. A named pipe would block the start
+    // until something writes to it, a device such as /dev/urandom never ends; both are skipped
+    // at once, like a file too large to be a ".env".
+    void nonFilesSkipped_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("named pipe") << "pipe" << false;
+        QTest::newRow("link to /dev/urandom") << "/dev/urandom" << false;
+        QTest::newRow("link to /dev/zero") << "/dev/zero" << false;
+        QTest::newRow("larger than the bound") << "large" << false;
+        QTest::newRow("exactly the bound") << "bound" << true;
+    }
+
+    void nonFilesSkipped()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        const QString path = m_dir.filePath(QStringLiteral("special.env"));
+        QFile::remove(path);
+        const QByteArray definition("A=from-file\n");
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind.startsWith(QLatin1Char('/'))) {
+            QVERIFY(QFile::link(kind, path));
+        } else {
+            const qint64 size = EnvConfig::MaxFileBytes + (kind == QLatin1String("large") ? 1 : 0);
+            QVERIFY(writeFile(path, definition + QByteArray(size - definition.size(), '#')));
+        }
+
+        // On a thread of its own, so that a read that never ends fails the test instead of
+        // holding it; a pipe is released by opening its other end.
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        auto config = std::make_shared<EnvConfig>();
+        std::thread reader([path, done, config] {
+            config->loadFile(path);
+            *done = true;
+        });
+        QDeadlineTimer deadline(5000);
+        while (!*done && !deadline.hasExpired()) {
+            QTest::qWait(10);
+        }
+        const bool ended = *done;
+        if (!ended && kind == QLatin1String("pipe")) {
+            QFile other(path);
+            other.open(QIODevice::WriteOnly);
+        }
+        if (ended || kind == QLatin1String("pipe")) {
+            reader.join();
+        } else {
+            reader.detach(); // reading a device for good: it ends with the test
+        }
+        QVERIFY2(ended, "the read did not end");
+        QCOMPARE(config->value(QStringLiteral("A"), QStringLiteral("fallback")),
+                 read ? QStringLiteral("from-file") : QStringLiteral("fallback"));
     }
 
     // This development build reads the source folder's file last.

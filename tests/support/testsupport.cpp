@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "app/appcontroller.h"
+#include "library/librarycache.h"
 #include "log/logmanager.h"
 
 #include <QCoreApplication>
@@ -123,7 +124,14 @@ void isolateSettings()
         QSettings::setPath(format, QSettings::UserScope, dir.path());
         QSettings::setPath(format, QSettings::SystemScope, dir.path() + QStringLiteral("/system"));
     }
+    LibraryCache::setFolderForTesting(dir.path() + QStringLiteral("/data"));
+    clearSettings();
+}
+
+void clearSettings()
+{
     QSettings().clear();
+    LibraryCache().clear();
 }
 
 namespace {

@@ -78,9 +78,12 @@ private:
     EnvConfig m_config;
 };
 
-/// Points QSettings at a fresh folder of its own and sets the application
-/// identity, so a test never reads or writes the user's settings.
+/// Points QSettings and the kept device library at a fresh folder of their
+/// own and sets the application identity, so a test never reads or writes
+/// the user's settings.
 void isolateSettings();
+/// Forgets every setting and the kept device library.
+void clearSettings();
 
 /// The WCAG 2.1 contrast ratio of two colours (1 to 21); a translucent
 /// @p foreground is laid over @p background first.

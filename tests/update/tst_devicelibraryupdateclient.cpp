@@ -3,6 +3,8 @@
 #include "settings/languagemanager.h"
 #include "support/updateserverprocess.h"
 #include "update/devicelibraryupdateclient.h"
+#include "update/servicerequest.h"
+#include "util/textbounds.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -509,6 +511,114 @@ private slots:
             QVERIFY(!answer.error.isEmpty());
             QCOMPARE(redirected.size(), 0);
         }
+    }
+
+    // Every request has a bound on the size of its answer and a deadline for the whole of it,
+    // besides the silence time-out: an endless answer ends at the bound (not when the memory
+    // runs out), one that trickles in at the deadline.
+    void answersHeldToLimits_data()
+    {
+        QTest::addColumn<bool>("fetching");
+        QTest::addColumn<QStringList>("serverArgs");
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::addColumn<int>("deadlineMs");
+        QTest::addColumn<QString>("error");
+
+        const DeviceLibraryUpdateClient::Limits standard;
+        const QStringList endless{QStringLiteral("--fault"), QStringLiteral("endless")};
+        const QStringList trickle{QStringLiteral("--fault"), QStringLiteral("trickle"),
+                                  QStringLiteral("--interval"), QStringLiteral("300")};
+        QTest::newRow("check, endless answer")
+            << false << endless << standard.check.maxBytes << standard.check.deadlineMs
+            << ReplyGuard::tooLargeText(standard.check.maxBytes);
+        QTest::newRow("fetch, endless answer")
+            << true << endless << standard.fetch.maxBytes << standard.fetch.deadlineMs
+            << ReplyGuard::tooLargeText(standard.fetch.maxBytes);
+        // The length the answer announces is enough to refuse it.
+        QTest::newRow("fetch, announced larger than the bound")
+            << true << QStringList() << qint64(100) << standard.fetch.deadlineMs
+            << ReplyGuard::tooLargeText(100);
+        QTest::newRow("check, trickling answer")
+            << false << trickle << standard.check.maxBytes << 2000
+            << QStringLiteral("The transfer did not finish in time (2 s).");
+        QTest::newRow("fetch, trickling answer")
+            << true << trickle << standard.fetch.maxBytes << 2000
+            << QStringLiteral("The transfer did not finish in time (2 s).");
+    }
+
+    void answersHeldToLimits()
+    {
+        QFETCH(bool, fetching);
+        QFETCH(QStringList, serverArgs);
+        QFETCH(qint64, maxBytes);
+        QFETCH(int, deadlineMs);
+        QFETCH(QString, error);
+
+        UpdateServerProcess server;
+        QVERIFY2(startServer(server, libraryDocument(QStringLiteral("2.0")), serverArgs),
+                 qPrintable(server.error()));
+        DeviceLibraryUpdateClient client(server.baseUrl(), {});
+        DeviceLibraryUpdateClient::Limits limits;
+        (fetching ? limits.fetch : limits.check) = {maxBytes, deadlineMs};
+        client.setLimits(limits);
+
+        const QString actual = fetching ? fetch(client, 30000).error
+                                        : check(client, QStringLiteral("1.0"), 30000).error;
+        QCOMPARE(actual, error);
+    }
+
+    // Versions are cut to a caption's length, notes to a few pages, both with a mark.
+    void longTextsCut()
+    {
+        UpdateServerProcess server;
+        QVERIFY2(
+            startServer(server,
+                        libraryDocument(QStringLiteral("2.0"), QStringLiteral("0.1"),
+                                        changelog(QStringLiteral("中"), QStringLiteral("notes"))),
+                        {QStringLiteral("--fault"), QStringLiteral("huge-texts"),
+                         QStringLiteral("--huge-size"), QStringLiteral("20000")}),
+            qPrintable(server.error()));
+        DeviceLibraryUpdateClient client(server.baseUrl(), {});
+        const QString longVersion = QStringLiteral("2.0-") + QString(20000, QLatin1Char('v'));
+
+        const CheckAnswer checked = check(client, QStringLiteral("1.0"));
+        QVERIFY2(checked.ok, qPrintable(checked.error));
+        QVERIFY(checked.updateAvailable);
+        QCOMPARE(checked.remoteVersion, TextBounds::cut(longVersion, TextBounds::Caption));
+        QCOMPARE(checked.message,
+                 TextBounds::cut(QStringLiteral("notes") + QString(20000, QLatin1Char('t')),
+                                 TextBounds::Notes));
+        const FetchAnswer fetched = fetch(client);
+        QVERIFY2(fetched.ok, qPrintable(fetched.error));
+        QCOMPARE(fetched.version, checked.remoteVersion);
+        // The document itself is passed on as it came; the loader cuts what it shows.
+        QVERIFY(fetched.rawJson.contains(longVersion.toUtf8()));
+    }
+
+    // A key that cannot go into a header is never sent, cut or raw.
+    void unsendableKeyRefused_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("NUL") << QStringLiteral("dev") + QChar(0) + QStringLiteral("key");
+        QTest::newRow("escape") << QStringLiteral("devkey");
+        QTest::newRow("delete") << QStringLiteral("devkey");
+    }
+
+    void unsendableKeyRefused()
+    {
+        QFETCH(QString, key);
+        UpdateServerProcess server;
+        QVERIFY2(startServer(server, libraryDocument(QStringLiteral("2.0"))),
+                 qPrintable(server.error()));
+        DeviceLibraryUpdateClient client(server.baseUrl(), key);
+        const CheckAnswer checked = check(client, QStringLiteral("1.0"));
+        const FetchAnswer fetched = fetch(client);
+        QVERIFY(!checked.ok);
+        QVERIFY(!fetched.ok);
+        QCOMPARE(checked.error, ServiceRequest::apiKeyProblem(key));
+        QCOMPARE(fetched.error, checked.error);
+        QVERIFY(!checked.error.isEmpty());
+        QCOMPARE(server.requests(1, 500).size(), 0);
     }
 
     // Overlapping calls are independent: each gets its own answer.

@@ -2,7 +2,9 @@
 // application's release, comparing versions, failures, and downloading packages.
 #include "support/updateserverprocess.h"
 #include "update/selfupdateinstaller.h"
+#include "update/servicerequest.h"
 #include "update/softwareupdateclient.h"
+#include "util/textbounds.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRandomGenerator>
@@ -441,6 +444,173 @@ private slots:
             const QString actual = answer.at(2).toString();
             QVERIFY2(!actual.isEmpty() && actual.contains(error), qPrintable(actual));
         }
+    }
+
+    // The release list has a bound on its size and a deadline, besides the silence time-out.
+    void listHeldToLimits_data()
+    {
+        QTest::addColumn<QStringList>("serverArgs");
+        QTest::addColumn<int>("deadlineMs");
+        QTest::addColumn<QString>("error");
+
+        const SoftwareUpdateClient::Limits standard;
+        QTest::newRow("endless list")
+            << QStringList{QStringLiteral("--fault"), QStringLiteral("endless")}
+            << standard.check.deadlineMs << ReplyGuard::tooLargeText(standard.check.maxBytes);
+        QTest::newRow("trickling list")
+            << QStringList{QStringLiteral("--fault"), QStringLiteral("trickle"),
+                           QStringLiteral("--interval"), QStringLiteral("300")}
+            << 2000 << QStringLiteral("The transfer did not finish in time (2 s).");
+    }
+
+    void listHeldToLimits()
+    {
+        QFETCH(QStringList, serverArgs);
+        QFETCH(int, deadlineMs);
+        QFETCH(QString, error);
+        UpdateServerProcess server;
+        QVERIFY2(startServer(server, {product(kSlug, release("0.9"))}, serverArgs),
+                 qPrintable(server.error()));
+        SoftwareUpdateClient client(server.baseUrl(), {});
+        SoftwareUpdateClient::Limits limits;
+        limits.check.deadlineMs = deadlineMs;
+        client.setLimits(limits);
+        QCOMPARE(check(client, kInstalled, 30000), failure(error));
+    }
+
+    // What the dialog shows comes cut: the version to a caption, the notes to a few pages.
+    void longTextsCut()
+    {
+        UpdateServerProcess server;
+        QVERIFY2(startServer(server, {product(kSlug, release("0.9"))},
+                             {QStringLiteral("--fault"), QStringLiteral("huge-texts"),
+                              QStringLiteral("--huge-size"), QStringLiteral("300000")}),
+                 qPrintable(server.error()));
+        SoftwareUpdateClient client(server.baseUrl(), {});
+        const Answer answer = check(client, kInstalled);
+        QCOMPARE(answer.at(10).toString(), QString());
+        QVERIFY(answer.at(1).toBool());
+        QCOMPARE(answer.at(3).toString(),
+                 TextBounds::cut(QStringLiteral("0.9-") + QString(300000, QLatin1Char('v')),
+                                 TextBounds::Caption));
+        QCOMPARE(answer.at(6).toString(), TextBounds::cut(QStringLiteral("Faster and safer.") +
+                                                              QString(300000, QLatin1Char('t')),
+                                                          TextBounds::Notes));
+    }
+
+    // A package comes only from an http or https address: anything else would copy a local
+    // file (or a made-up one) into the package. Nothing is fetched and the file is not touched.
+    void packageAddressMustBeWeb_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("file") << QStringLiteral("file:///proc/self/environ");
+        QTest::newRow("resource") << QStringLiteral("qrc:/data/devices.json");
+        QTest::newRow("data") << QStringLiteral("data:application/zip;base64,UEsDBA==");
+        QTest::newRow("ftp") << QStringLiteral("ftp://127.0.0.1/korvel.zip");
+        QTest::newRow("no scheme") << QStringLiteral("/software/packages/korvel.zip");
+        QTest::newRow("empty") << QString();
+    }
+
+    void packageAddressMustBeWeb()
+    {
+        QFETCH(QString, url);
+        const QString target = downloadPath(QStringLiteral("refused.zip"));
+        QVERIFY(writeFile(target, "earlier"));
+        SoftwareUpdateClient client({}, {});
+        QSignalSpy finished(&client, &SoftwareUpdateClient::downloadFinished);
+        client.download(url, target);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toBool(), false);
+        QVERIFY2(finished.at(0).at(2).toString().contains(QStringLiteral("http or https")),
+                 qPrintable(finished.at(0).at(2).toString()));
+        QCOMPARE(readFile(target), QByteArray("earlier"));
+    }
+
+    // The package must have the size the service announced: one that grows past it fails as
+    // soon as it does (nothing past the size reaches the file), one that falls short fails at
+    // the end; a package whose size was not announced has an upper bound of its own. A
+    // download that trickles fails when it makes no progress.
+    void packageSizeAndProgress_data()
+    {
+        QTest::addColumn<QStringList>("serverArgs");
+        QTest::addColumn<qlonglong>("announced");
+        QTest::addColumn<qint64>("maxPackageBytes");
+        QTest::addColumn<QString>("error");
+
+        const qsizetype size = 512 * 1024;
+        const SoftwareUpdateClient::Limits standard;
+        QTest::newRow("as announced")
+            << QStringList() << qlonglong(size) << standard.maxPackageBytes << QString();
+        QTest::newRow("larger than announced")
+            << QStringList() << qlonglong(size / 2) << standard.maxPackageBytes
+            << QStringLiteral("The package is larger than the %1 bytes the update service "
+                              "announced.")
+                   .arg(QLocale().toString(size / 2));
+        QTest::newRow("larger than announced, no length")
+            << QStringList{QStringLiteral("--fault"), QStringLiteral("no-length")}
+            << qlonglong(size / 2) << standard.maxPackageBytes
+            << QStringLiteral("The package is larger than the %1 bytes the update service "
+                              "announced.")
+                   .arg(QLocale().toString(size / 2));
+        QTest::newRow("smaller than announced")
+            << QStringList{QStringLiteral("--fault"), QStringLiteral("no-length")}
+            << qlonglong(size + 1) << standard.maxPackageBytes
+            << QStringLiteral("Download incomplete: received %1 of %2 bytes.")
+                   .arg(size)
+                   .arg(size + 1);
+        QTest::newRow("endless, size unknown")
+            << QStringList{QStringLiteral("--fault"), QStringLiteral("endless")} << qlonglong(0)
+            << qint64(4 * 1024 * 1024) << ReplyGuard::tooLargeText(4 * 1024 * 1024);
+        QTest::newRow("trickling")
+            << QStringList{QStringLiteral("--fault"), QStringLiteral("trickle"),
+                           QStringLiteral("--interval"), QStringLiteral("200")}
+            << qlonglong(size) << standard.maxPackageBytes
+            << QStringLiteral("The download made no progress for 2 s.");
+    }
+
+    void packageSizeAndProgress()
+    {
+        QFETCH(QStringList, serverArgs);
+        QFETCH(qlonglong, announced);
+        QFETCH(qint64, maxPackageBytes);
+        QFETCH(QString, error);
+
+        const QByteArray package = randomBytes(512 * 1024, 99);
+        QVERIFY(writeFile(m_releaseDir.filePath(QStringLiteral("sized.zip")), package));
+        UpdateServerProcess server;
+        QVERIFY2(startServer(server, {}, serverArgs), qPrintable(server.error()));
+        SoftwareUpdateClient client({}, {});
+        SoftwareUpdateClient::Limits limits;
+        limits.maxPackageBytes = maxPackageBytes;
+        limits.download.stallMs = 2000;
+        client.setLimits(limits);
+        const QString target = downloadPath(QStringLiteral("sized.zip"));
+        QFile::remove(target);
+
+        QSignalSpy finished(&client, &SoftwareUpdateClient::downloadFinished);
+        client.download(server.baseUrl() + QStringLiteral("/software/packages/sized.zip"), target,
+                        announced);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(2).toString(), error);
+        QCOMPARE(finished.at(0).at(0).toBool(), error.isEmpty());
+        const qint64 limit = announced > 0 ? announced : maxPackageBytes;
+        QVERIFY2(QFileInfo(target).size() <= limit,
+                 qPrintable(QString::number(QFileInfo(target).size())));
+        if (error.isEmpty()) {
+            QCOMPARE(readFile(target), package);
+        }
+    }
+
+    // A key that cannot go into a header is never sent.
+    void unsendableKeyRefused()
+    {
+        UpdateServerProcess server;
+        QVERIFY2(startServer(server, {product(kSlug, release("0.9"))}), qPrintable(server.error()));
+        const QString key = QStringLiteral("dev") + QChar(0) + QStringLiteral("key");
+        SoftwareUpdateClient client(server.baseUrl(), key);
+        QCOMPARE(check(client, kInstalled), failure(ServiceRequest::apiKeyProblem(key)));
+        QCOMPARE(server.requests(1, 500).size(), 0);
     }
 
     // A cancelled download answers nothing; what arrived stays in the file.

@@ -1,40 +1,42 @@
-// Interface benchmark: the application's window, offscreen, receiving a flood
-// of numbered lines from the device simulator through a real pseudo-terminal.
-// For each rate it reports the bytes received per second, the process's CPU
-// time per megabyte, the longest stall of the event loop and whether every
-// line the simulator sent reached the log (and, with --continuous-log, the
-// daily file). With --json the lines are the simulator's JSON reports and each
-// rate runs twice, with the fields panel hidden (the monitor alone) and shown
-// with its plot; --plot measures the plot's redraw instead.
+// Interface benchmark: the application's window (or its data monitor alone,
+// or the prototype monitor in its place), offscreen or on an X display,
+// receiving lines from the device simulator through a real pseudo-terminal:
+// a sensor's trickle (10 lines a second), floods at 921600 baud and as fast
+// as the pseudo-terminal carries, the window at rest, full repaints (theme,
+// font, width), and the start-up of the application itself. Each run prints
+// its figures and a "target" line saying whether it met its target. With
+// --json the floods are the simulator's JSON reports and each rate runs
+// twice, with the fields panel hidden (the monitor alone) and shown with its
+// plot; --plot measures the plot's redraw instead.
 #include "app/appcontroller.h"
 #include "app/rendererchoice.h"
-#include "tools/benchgui/benchsupport.h"
-#include "tools/benchgui/plotbench.h"
-#include "tools/shared/residentmemory.h"
+#include "benchsupport.h"
+#include "floodrun.h"
+#include "log/fieldmonitor.h"
+#include "maindocument.h"
+#include "monitorproto.h"
+#include "plotbench.h"
+#include "repaintrun.h"
+#include "startuprun.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMap>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
-#include <QRegularExpression>
 #include <QSGRendererInterface>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdio>
+#include <limits>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -43,7 +45,8 @@ QQuickItem* findMonitor(QQuickItem* item)
     if (!item) {
         return nullptr;
     }
-    if (QByteArray(item->metaObject()->className()).startsWith("DataMonitorView")) {
+    const QByteArray name = item->metaObject()->className();
+    if (name.startsWith("DataMonitorView") || name.startsWith("MonitorProto")) {
         return item;
     }
     for (QQuickItem* child : item->childItems()) {
@@ -54,22 +57,110 @@ QQuickItem* findMonitor(QQuickItem* item)
     return nullptr;
 }
 
-struct Result
+// Start-ups of the application as it is, and of its main window with parts
+// taken out that could be created when first needed, to see what each costs.
+bool runStartups(const QString& app, int runs, bool variants)
 {
-    double bytesPerSecond = 0;
-    double cpuPercent = 0;
-    double cpuMsPerMB = 0;
-    double longestStallMs = 0;
-    double framesPerSecond = 0;
-    qint64 linesSent = -1;
-    qint64 linesLogged = 0;
-    bool ok = false;
-};
+    bool met = true;
+    auto report = [&](const QString& label, const StartupFigures& f, bool judged) {
+        if (!f.failure.isEmpty()) {
+            std::printf("start-up, %s: %s\n", qPrintable(label), qPrintable(f.failure));
+            met = met && !judged;
+            return;
+        }
+        std::printf("start-up, %s (%lld runs):\n", qPrintable(label),
+                    static_cast<long long>(f.seconds.size()));
+        std::printf("  to window shown %.3f s median, %.3f fastest, %.3f slowest\n", f.median(),
+                    f.fastest(), f.slowest());
+        // Other work on the machine stretches the wall clock far more than this.
+        std::printf("  cpu to shown    %.3f s median (all the program's threads)\n", f.medianCpu());
+        std::printf("  memory at rest  %.1f MB resident (median)\n", f.medianResident() / 1024.0);
+        if (judged) {
+            const bool fast = f.median() <= 0.20;
+            const bool small = f.medianResident() <= 120 * 1024;
+            std::printf("target start-up: %.3f s from exec to window shown (at most 0.20): %s\n",
+                        f.median(), fast ? "met" : "MISSED");
+            std::printf("target memory at rest: %.1f MB resident (at most 120): %s\n",
+                        f.medianResident() / 1024.0, small ? "met" : "MISSED");
+            met = met && fast && small;
+        }
+        std::fflush(stdout);
+    };
+    constexpr int RestMs = 3000;
+    report(QStringLiteral("the application"), measureStartups(app, {}, runs, RestMs), true);
+    if (!variants) {
+        return met;
+    }
+    QProcessEnvironment noGl;
+    noGl.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    noGl.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+    report(QStringLiteral("the application, no OpenGL loaded at all"),
+           measureStartups(app, {}, runs, RestMs, noGl), false);
+
+    const QStringList dialogs = {
+        QStringLiteral("    SaveLogDialog {"),    QStringLiteral("    SettingsAboutDialog {"),
+        QStringLiteral("    AboutDialog {"),      QStringLiteral("    SoftwareUpdateDialog {"),
+        QStringLiteral("    DriverListDialog {"), QStringLiteral("    DriverHintDialog {"),
+        QStringLiteral("    Dialog {"),
+    };
+    const QStringList pages = {
+        QStringLiteral("                                CommandLibraryPanel {"),
+        QStringLiteral("                                RemoteAssistPanel {")};
+    const QStringList shadow = {QStringLiteral("    DropShadowEffect {")};
+    struct Variant
+    {
+        const char* label;
+        QStringList blocks;
+        bool prototype;
+    };
+    const QList<Variant> list = {
+        {"main window as is", {}, false},
+        {"main window without its dialogs", dialogs, false},
+        {"main window without the pages not shown", pages, false},
+        {"main window without dialogs, hidden pages and window shadow", dialogs + pages + shadow,
+         false},
+        {"the same with the prototype monitor", dialogs + pages + shadow, true},
+    };
+    QTemporaryDir dir;
+    const QString self = QCoreApplication::applicationFilePath();
+    for (const Variant& v : list) {
+        const QString text = mainDocumentWithout(v.blocks, v.prototype);
+        const QString file = dir.filePath(QStringLiteral("Main%1.qml").arg(&v - list.data()));
+        QFile out(file);
+        if (text.isEmpty() || !out.open(QIODevice::WriteOnly)) {
+            std::printf("start-up, %s: cannot make the document\n", v.label);
+            continue;
+        }
+        out.write(text.toUtf8());
+        out.close();
+        report(QString::fromLatin1(v.label),
+               measureStartups(self, {QStringLiteral("--startup-child"), file}, runs, RestMs),
+               false);
+        report(QString::fromLatin1(v.label) + QStringLiteral(", no OpenGL loaded at all"),
+               measureStartups(self, {QStringLiteral("--startup-child"), file}, runs, RestMs, noGl),
+               false);
+    }
+    const QString bare = dir.filePath(QStringLiteral("Bare.qml"));
+    QFile out(bare);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write("import QtQuick\nimport QtQuick.Controls\n"
+                  "ApplicationWindow { width: 1356; height: 896; visible: true\n"
+                  "    Label { text: \"Data monitor\" } }\n");
+        out.close();
+        report(QStringLiteral("a bare window with one label (the floor)"),
+               measureStartups(self, {QStringLiteral("--startup-child"), bare}, runs, RestMs, noGl),
+               false);
+    }
+    return met;
+}
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc > 2 && qstrcmp(argv[1], "--startup-child") == 0) {
+        return runStartupChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -92,7 +183,7 @@ int main(int argc, char* argv[])
     const QCommandLineOption devsimOption(
         QStringLiteral("devsim"), QStringLiteral("Path of korvel-devsim."), QStringLiteral("path"));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"),
-                                           QStringLiteral("Length of each run (default 20)."),
+                                           QStringLiteral("Length of each flood (default 20)."),
                                            QStringLiteral("s"), QStringLiteral("20"));
     const QCommandLineOption ratesOption(
         QStringLiteral("rates"),
@@ -109,6 +200,15 @@ int main(int argc, char* argv[])
     const QCommandLineOption monitorOnlyOption(
         QStringLiteral("monitor-only"),
         QStringLiteral("Load the data monitor alone in a window of its size in the main window."));
+    const QCommandLineOption prototypeOption(
+        QStringLiteral("prototype"),
+        QStringLiteral("Measure the prototype monitor (one item that keeps what it has drawn) in "
+                       "place of the application's monitor."));
+    const QCommandLineOption techniqueOption(
+        QStringLiteral("technique"),
+        QStringLiteral("How the prototype puts its rows on screen: node (a render node, the "
+                       "default) or painted (a painted item)."),
+        QStringLiteral("name"), QStringLiteral("node"));
     const QCommandLineOption unthrottledLinesOption(
         QStringLiteral("unthrottled-lines"),
         QStringLiteral("Lines of the unthrottled flood (default: what a 3 s trial shows the "
@@ -121,39 +221,83 @@ int main(int argc, char* argv[])
         QStringLiteral("continuous-log"),
         QStringLiteral("Log continuously to a daily file (in a temporary folder) during the runs, "
                        "and compare the file with the lines logged."));
+    const QCommandLineOption trickleOption(
+        QStringLiteral("trickle-seconds"),
+        QStringLiteral("Length of the 10 lines/s run before the floods (default 30; 0 skips it)."),
+        QStringLiteral("s"), QStringLiteral("30"));
     const QCommandLineOption idleOption(
         QStringLiteral("idle-seconds"),
         QStringLiteral("Length of each idle run after the floods, with no port open and with a "
                        "port open that sends nothing (default 20; 0 skips them)."),
         QStringLiteral("s"), QStringLiteral("20"));
+    const QCommandLineOption repaintsOption(
+        QStringLiteral("repaints"),
+        QStringLiteral("Full repaints measured for each of theme, font and width changes "
+                       "(default 10; 0 skips them)."),
+        QStringLiteral("n"), QStringLiteral("10"));
+    const QCommandLineOption startupOption(
+        QStringLiteral("startup-runs"),
+        QStringLiteral("Start the application this often (after one start not counted) and "
+                       "measure the time to its window's first frame and its memory at rest "
+                       "(default 0: not measured); nothing else is measured then."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption startupVariantsOption(
+        QStringLiteral("startup-variants"),
+        QStringLiteral("With --startup-runs: also the main window without the parts that could "
+                       "be created when first needed, and without OpenGL."));
+    const QCommandLineOption appOption(QStringLiteral("app"),
+                                       QStringLiteral("Path of the application, for start-ups."),
+                                       QStringLiteral("path"));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"),
         QStringLiteral("Flood the simulator's nested JSON reports, and run each rate twice: with "
-                       "the fields panel hidden (the monitor alone) and shown with its plot."));
+                       "the fields panel hidden (the monitor alone) and shown with its plot. "
+                       "No trickle then."));
     const QCommandLineOption plotOption(
         QStringLiteral("plot"),
         QStringLiteral("Measure the plot's redraw of 8 fields of up to 100,000 samples instead."));
     parser.addOptions({devsimOption, secondsOption, ratesOption, lineLengthOption, documentOption,
-                       monitorOnlyOption, unthrottledLinesOption, noPortPollOption,
-                       continuousOption, idleOption, jsonOption, plotOption});
+                       monitorOnlyOption, prototypeOption, techniqueOption, unthrottledLinesOption,
+                       noPortPollOption, continuousOption, trickleOption, idleOption,
+                       repaintsOption, startupOption, startupVariantsOption, appOption, jsonOption,
+                       plotOption});
     parser.process(app);
-    const bool json = parser.isSet(jsonOption);
 
-    QString devsim = parser.value(devsimOption);
-    if (devsim.isEmpty()) {
-        devsim = QCoreApplication::applicationDirPath() + "/../devsim/korvel-devsim";
+    const int startupRuns = parser.value(startupOption).toInt();
+    if (startupRuns > 0) {
+        QString program = parser.value(appOption);
+        if (program.isEmpty()) {
+            program = QCoreApplication::applicationDirPath() + "/../../KorvelSerialAssistant";
+        }
+        if (!QFileInfo(program).isExecutable()) {
+            std::fprintf(stderr, "the application is not at %s (use --app)\n", qPrintable(program));
+            return 2;
+        }
+        const bool met = runStartups(program, startupRuns, parser.isSet(startupVariantsOption));
+        std::printf("%s\n", met ? "all targets met" : "targets missed");
+        return 0;
     }
-    if (!QFileInfo(devsim).isExecutable()) {
-        std::fprintf(stderr, "korvel-devsim not found at %s (use --devsim)\n", qPrintable(devsim));
+
+    BenchContext context;
+    context.devsim = parser.value(devsimOption);
+    if (context.devsim.isEmpty()) {
+        context.devsim = QCoreApplication::applicationDirPath() + "/../devsim/korvel-devsim";
+    }
+    if (!QFileInfo(context.devsim).isExecutable()) {
+        std::fprintf(stderr, "korvel-devsim not found at %s (use --devsim)\n",
+                     qPrintable(context.devsim));
         return 2;
     }
-    const int seconds = parser.value(secondsOption).toInt();
+    context.seconds = parser.value(secondsOption).toInt();
+    context.json = parser.isSet(jsonOption);
     // A nested report is about 175 bytes; only the flood's length depends on it.
-    const int lineLength = json ? 175 : parser.value(lineLengthOption).toInt();
+    context.lineLength = context.json ? 175 : parser.value(lineLengthOption).toInt();
+    context.unthrottledLines = parser.value(unthrottledLinesOption).toLongLong();
 
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
     // As the application chooses its renderer.
     RendererChoice::apply();
+    registerMonitorPrototype();
     QQmlApplicationEngine engine;
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -164,29 +308,34 @@ int main(int argc, char* argv[])
     }
 
     // The monitor alone, as large as it is in the main window.
-    const QByteArray monitorWindow = R"(
+    const bool prototype = parser.isSet(prototypeOption);
+    const QString monitorWindow =
+        QStringLiteral(R"(
 import QtQuick
 import Korvel
+import KorvelProto
 Window {
     width: 990
     height: 620
     visible: true
-    DataMonitorView { anchors.fill: parent }
+    %1 { anchors.fill: parent }
 }
-)";
+)")
+            .arg(prototype ? QStringLiteral("MonitorProto") : QStringLiteral("DataMonitorView"));
     std::unique_ptr<QObject> fallback;
     QQuickWindow* window = nullptr;
     QString what;
     auto loadMonitorAlone = [&] {
         QQmlComponent component(&engine);
-        component.setData(monitorWindow, QUrl(QStringLiteral("qrc:/benchgui/monitor.qml")));
+        component.setData(monitorWindow.toUtf8(),
+                          QUrl(QStringLiteral("qrc:/benchgui/monitor.qml")));
         fallback.reset(component.create());
         if (!fallback) {
             std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
             return false;
         }
         window = qobject_cast<QQuickWindow*>(fallback.get());
-        what = QStringLiteral("data monitor alone, 990 x 620");
+        what = QStringLiteral("data monitor alone");
         return window != nullptr;
     };
 
@@ -195,6 +344,11 @@ Window {
         engine.load(document.contains(QLatin1String(":/")) ? QUrl(document)
                                                            : QUrl::fromLocalFile(document));
         what = document;
+    } else if (prototype && !parser.isSet(monitorOnlyOption)) {
+        // The main window's document with the prototype in the monitor's place.
+        engine.loadData(mainDocumentWithout({}, true).toUtf8(),
+                        QUrl(QStringLiteral("qrc:/benchgui/Main.qml")));
+        what = QStringLiteral("main window");
     } else if (!parser.isSet(monitorOnlyOption)) {
         engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
         what = QStringLiteral("main window");
@@ -212,9 +366,21 @@ Window {
         return 2;
     }
     window->show();
+    QQuickItem* monitor = findMonitor(window->contentItem());
+    if (prototype && monitor) {
+        const bool painted = parser.value(techniqueOption) == QLatin1String("painted");
+        monitor->setProperty("technique", painted ? 1 : 0);
+        what += painted ? QStringLiteral(", prototype monitor (painted item)")
+                        : QStringLiteral(", prototype monitor (render node)");
+    }
 
     auto* controller =
         engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
+    if (!controller) {
+        std::fprintf(stderr, "the document does not import Korvel\n");
+        return 2;
+    }
+    context.controller = controller;
     LogManager& log = controller->logStore();
     if (parser.isSet(noPortPollOption)) {
         for (QTimer* timer : controller->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
@@ -226,9 +392,9 @@ Window {
 
     // Continuous logging, as a save with its box checked turns it on.
     QTemporaryDir continuousDir;
-    const bool continuous = parser.isSet(continuousOption);
-    const qint64 linesBeforeLogging = log.totalLineCount();
-    if (continuous) {
+    context.continuous = parser.isSet(continuousOption);
+    context.linesBeforeLogging = log.totalLineCount();
+    if (context.continuous) {
         const QString error = controller->saveLog(continuousDir.path(), QStringLiteral("bench"),
                                                   QStringLiteral("text"), true);
         if (!error.isEmpty()) {
@@ -236,19 +402,9 @@ Window {
             return 2;
         }
     }
-    auto continuousFileLines = [&] {
-        log.waitForContinuousWrites();
-        QFile file(log.continuousFilePath());
-        qint64 lines = 0;
-        if (file.open(QIODevice::ReadOnly)) {
-            while (!file.atEnd()) {
-                lines += file.read(1 << 20).count('\n');
-            }
-        }
-        return lines;
-    };
 
     int frames = 0;
+    context.frames = &frames;
     QObject::connect(window, &QQuickWindow::frameSwapped, [&] { ++frames; });
     runFor(500);
     const bool software =
@@ -256,275 +412,48 @@ Window {
     std::printf("window: %s, %d x %d, %s scene graph\n", qPrintable(what), window->width(),
                 window->height(), software ? "software" : "hardware");
 
-    // Starts a flood; returns the device path, or nothing on failure.
-    auto startSimulator = [&](QProcess& sim, qint64 rate, qint64 count) {
-        sim.setProgram(devsim);
-        QStringList arguments{QStringLiteral("--flood"), QString::number(rate),
-                              QStringLiteral("--count"), QString::number(count),
-                              QStringLiteral("--quiet")};
-        arguments << (json ? QStringList{QStringLiteral("--shape"), QStringLiteral("nested")}
-                           : QStringList{QStringLiteral("--line-length"),
-                                         QString::number(lineLength)});
-        sim.setArguments(arguments);
-        sim.start();
-        if (!sim.waitForReadyRead(5000)) {
-            std::fprintf(stderr, "korvel-devsim did not start\n");
-            return QString();
-        }
-        return QString::fromLocal8Bit(sim.readLine()).trimmed();
-    };
-
-    // The number of a flood line, or -1 for any other line.
-    const auto floodNumber = [&](const QByteArray& line) -> qint64 {
-        if (!json) {
-            return line.size() == lineLength - 2 ? line.left(8).toLongLong() : -1;
-        }
-        const qsizetype at = line.indexOf("\"seq\":");
-        if (at < 0 || !line.endsWith('}')) {
-            return -1;
-        }
-        qsizetype end = at + 6;
-        while (end < line.size() && line.at(end) >= '0' && line.at(end) <= '9') {
-            ++end;
-        }
-        return line.mid(at + 6, end - at - 6).toLongLong();
-    };
-
-    // Each rate runs with the fields panel hidden; with --json also shown.
-    struct Run
-    {
-        qint64 rate;
-        bool fieldsShown;
-    };
-    QList<Run> runs;
-    for (const QString& rateText : parser.value(ratesOption).split(',', Qt::SkipEmptyParts)) {
-        runs << Run{rateText.toLongLong(), false};
-        if (json) {
-            runs << Run{rateText.toLongLong(), true};
-        }
-    }
-    QMap<qint64, double> monitorAloneMsPerMB;
-
-    StallMeter stalls;
     bool allMet = true;
-    for (const Run& run : runs) {
-        const qint64 rate = run.rate;
-        controller->fields()->setShown(run.fieldsShown);
-        Result r;
+    const auto judge = [&](int result) {
+        if (result < 0) {
+            std::exit(2);
+        }
+        allMet = allMet && result > 0;
+    };
 
-        // Steady state from the start: the log is full, so every line evicts one.
-        while (log.entries().size() < LogManager::Capacity) {
-            QList<QByteArray> lines;
-            for (int i = 0; i < 250; ++i) {
-                lines << QByteArray("prefill line ") + QByteArray::number(i);
-            }
-            log.appendBatch(LogKind::RX, lines);
-            QCoreApplication::processEvents();
-        }
-        runFor(300);
+    const int trickleSeconds = parser.value(trickleOption).toInt();
+    if (trickleSeconds > 0 && !context.json) {
+        judge(runTrickle(context, 10, trickleSeconds, 1.0));
+    }
 
-        // The flood ends by itself, about when the run does, so that every
-        // line the simulator counts has been written and can be read. How
-        // many lines an unthrottled flood gets through in that time is
-        // measured first.
-        qint64 count = rate > 0 ? (rate * seconds + lineLength - 1) / lineLength
-                                : parser.value(unthrottledLinesOption).toLongLong();
-        if (count <= 0) {
-            QProcess probe;
-            const QString pty = startSimulator(probe, 0, 1000000000000);
-            if (pty.isEmpty() || !controller->openPort(pty, 921600, 8, 0, 1, 0)) {
-                return 2;
-            }
-            const qint64 before = log.totalLineCount();
-            runFor(3000);
-            count = qMax<qint64>(1000, (log.totalLineCount() - before) * seconds / 3);
-            controller->closePort();
-            probe.terminate();
-            probe.waitForFinished(5000);
-            runFor(300);
-            std::printf("unthrottled flood: %lld lines, from a 3 s trial\n",
-                        static_cast<long long>(count));
+    const QStringList rates = parser.value(ratesOption).split(',', Qt::SkipEmptyParts);
+    for (const QString& rateText : rates) {
+        const qint64 rate = rateText.toLongLong();
+        if (!context.json) {
+            // The monitor's own figures: numbered lines give the panel nothing.
+            controller->fields()->setShown(false);
+            judge(runFlood(context, rate, 400.0));
+            continue;
         }
-
-        QProcess sim;
-        const QString pty = startSimulator(sim, rate, count);
-        if (pty.isEmpty()) {
-            return 2;
-        }
-        if (!controller->openPort(pty, 921600, 8, 0, 1, 0)) {
-            std::fprintf(stderr, "cannot open %s\n", qPrintable(pty));
-            return 2;
-        }
-        // Gaps in the numbering of the flood lines that reach the log.
-        qint64 expected = -1;
-        qint64 gaps = 0;
-        qint64 missing = 0;
-        qint64 firstGapAt = -1;
-        qint64 firstNumber = -1;
-        qint64 counted = log.totalLineCount();
-        const auto gapWatch = QObject::connect(&log, &LogManager::countersChanged, [&] {
-            const auto& entries = log.entries();
-            const qint64 count = log.totalLineCount() - counted;
-            counted = log.totalLineCount();
-            if (count <= 0) {
-                return; // cleared
-            }
-            const qsizetype from = entries.size() - qMin<qsizetype>(count, entries.size());
-            if (expected >= 0) {
-                expected += count - (entries.size() - from); // appended and evicted at once
-            }
-            for (qsizetype i = from; i < entries.size(); ++i) {
-                const LogEntry& e = entries.at(i);
-                const qint64 number = e.kind == LogKind::RX ? floodNumber(e.data) : -1;
-                if (number < 0) {
-                    continue;
-                }
-                if (firstNumber < 0) {
-                    firstNumber = number;
-                }
-                if (expected >= 0 && number != expected) {
-                    ++gaps;
-                    missing += number - expected;
-                    if (firstGapAt < 0) {
-                        firstGapAt = expected;
-                    }
-                }
-                expected = number + 1;
-            }
-        });
-        const qint64 linesBefore = log.totalLineCount();
-        const qint64 rxBefore = log.rxBytes();
-        const long residentBefore = residentKiB();
-        const double cpuBefore = cpuSeconds();
-        const double systemBefore = cpuSeconds(true);
-        frames = 0;
-        QElapsedTimer wall;
-        wall.start();
-        stalls.start();
-        // The run ends after the given time or when the flood is over.
-        qint64 rxSeen = log.rxBytes();
-        QElapsedTimer quiet;
-        quiet.start();
-        auto quietFor = [&](int ms) {
-            return [&, ms] {
-                if (log.rxBytes() != rxSeen) {
-                    rxSeen = log.rxBytes();
-                    quiet.restart();
-                }
-                return quiet.elapsed() > ms;
-            };
-        };
-        runFor(seconds * 1000, quietFor(300));
-        const bool floodOver = quiet.elapsed() > 300;
-        const double elapsed =
-            double(wall.nsecsElapsed()) / 1e9 - (floodOver ? double(quiet.elapsed()) / 1e3 : 0);
-        const double cpu = cpuSeconds() - cpuBefore;
-        const double system = cpuSeconds(true) - systemBefore;
-        r.longestStallMs = stalls.stop();
-        const qint64 received = log.rxBytes() - rxBefore;
-        r.bytesPerSecond = double(received) / elapsed;
-        r.cpuPercent = 100.0 * cpu / elapsed;
-        r.cpuMsPerMB = received > 0 ? 1000.0 * cpu / (double(received) / 1e6) : 0;
-        r.framesPerSecond = frames / elapsed;
-        const long residentAfter = residentKiB();
-
-        // Take in the rest of the flood (a line cut in two is logged after
-        // the receive path's flush delay), then let the simulator count.
-        runFor(60000, quietFor(1000));
-        sim.terminate();
-        sim.waitForFinished(5000);
-        const QRegularExpressionMatch sent =
-            QRegularExpression(QStringLiteral("flood sent (\\d+) lines"))
-                .match(QString::fromLocal8Bit(sim.readAllStandardError()));
-        r.linesSent = sent.hasMatch() ? sent.captured(1).toLongLong() : -1;
-
-        r.linesLogged = log.totalLineCount() - linesBefore;
-        const LogEntry& last = log.entries().constLast();
-        bool partial = last.kind == LogKind::RX && floodNumber(last.data) < 0;
-        if (partial) {
-            --r.linesLogged;
-        }
-        const LogEntry& lastWhole = log.entries().at(log.entries().size() - (partial ? 2 : 1));
-        const qint64 lastNumber = floodNumber(lastWhole.data);
-        r.ok = r.linesSent >= 0 && r.linesLogged == r.linesSent &&
-               lastNumber == r.linesSent % 100000000;
-        QObject::disconnect(gapWatch);
-        controller->closePort();
-        runFor(300);
-
-        const QString label = rate > 0 ? QStringLiteral("%1 B/s (%2 baud)").arg(rate).arg(rate * 10)
-                                       : QStringLiteral("unthrottled");
-        std::printf("flood %s%s for %d s, fields panel %s:\n", json ? "of JSON reports, " : "",
-                    qPrintable(label), seconds, run.fieldsShown ? "shown with its plot" : "hidden");
-        std::printf("  received        %.0f B/s (%.0f lines/s)\n", r.bytesPerSecond,
-                    r.bytesPerSecond / lineLength);
-        if (run.fieldsShown) {
-            const FieldStore& store = controller->fields()->store();
-            std::printf("  fields          %d, %d plotted, %lld JSON lines read\n", store.count(),
-                        int(store.plottedFields().size()),
-                        static_cast<long long>(store.lineCounts().json));
-        }
-        std::printf("  cpu             %.1f %% of a core, %.0f ms per MB (%.0f %% of it in the "
-                    "kernel)\n",
-                    r.cpuPercent, r.cpuMsPerMB, cpu > 0 ? 100.0 * system / cpu : 0.0);
-        std::printf("  longest stall   %.1f ms (the window's thread on the CPU for %.1f ms of "
-                    "its 10 ms tick and the stall)\n",
-                    r.longestStallMs, stalls.longestStallCpuMs());
-        std::printf("  frames          %.1f /s\n", r.framesPerSecond);
-        std::printf("  memory          %ld KiB resident at the start, %ld at the end\n",
-                    residentBefore, residentAfter);
-        if (r.linesSent >= 0 && r.linesSent < count) {
-            // Whatever was still on its way was dropped when the simulator quit.
-            std::printf("  lines           the window fell behind: %lld of %lld sent within the "
-                        "time limit, %lld logged; not compared\n",
-                        static_cast<long long>(r.linesSent), static_cast<long long>(count),
-                        static_cast<long long>(r.linesLogged));
-        } else {
-            std::printf("  lines           sent %lld, logged %lld: %s\n",
-                        static_cast<long long>(r.linesSent), static_cast<long long>(r.linesLogged),
-                        r.ok ? "none lost" : "MISMATCH");
-        }
-        if (!r.ok && r.linesSent == count) {
-            std::printf("  last line       %lld%s\n", static_cast<long long>(lastNumber),
-                        partial ? " (then a part of a line)" : "");
-        }
-        if (firstNumber != 1) {
-            std::printf("  first line      %lld\n", static_cast<long long>(firstNumber));
-        }
-        if (gaps > 0) {
-            std::printf("  gaps            %lld, %lld lines missing, the first after line %lld\n",
-                        static_cast<long long>(gaps), static_cast<long long>(missing),
-                        static_cast<long long>(firstGapAt - 1));
-        }
-        if (continuous) {
-            const qint64 inFile = continuousFileLines();
-            const qint64 logged = log.totalLineCount() - linesBeforeLogging;
-            std::printf("  continuous log  %lld lines in the daily file, %lld logged: %s\n",
-                        static_cast<long long>(inFile), static_cast<long long>(logged),
-                        inFile == logged ? "none lost" : "MISMATCH");
-            r.ok = r.ok && inFile == logged;
-        }
-        // 921600 baud: at most 0.35 CPU seconds per MB of the numbered lines
-        // (JSON reports: at most 25 % more with the fields panel and its
-        // plot than with the monitor alone in this run) and no stall over
-        // 10 ms; unthrottled: no stall over 30 ms; always: no line lost.
-        bool met = r.ok;
+        // The fields panel and its plot may add at most 25 % to the CPU time
+        // per MB of the monitor alone at 921600 baud, in the same run.
+        constexpr double noLimit = std::numeric_limits<double>::infinity();
+        double alone = 0;
+        double shown = 0;
+        controller->fields()->setShown(false);
+        judge(runFlood(context, rate, noLimit, &alone));
+        controller->fields()->setShown(true);
+        judge(runFlood(context, rate, noLimit, &shown));
+        const double growth = alone > 0 ? 100.0 * (shown / alone - 1.0) : 0.0;
         if (rate == 92160) {
-            met = met && (json || r.cpuMsPerMB <= 350.0) && r.longestStallMs <= 10.0;
-        } else if (rate == 0) {
-            met = met && r.longestStallMs <= 30.0;
+            const bool met = alone > 0 && growth <= 25.0;
+            std::printf("target fields panel at 921600 baud: %+.0f %% CPU per MB against the "
+                        "monitor alone (at most +25 %%): %s\n",
+                        growth, met ? "met" : "MISSED");
+            allMet = allMet && met;
+        } else {
+            std::printf("  against alone   %+.0f %% cpu per MB\n", growth);
         }
-        if (!run.fieldsShown) {
-            monitorAloneMsPerMB[rate] = r.cpuMsPerMB;
-        } else if (monitorAloneMsPerMB.value(rate) > 0) {
-            const double growth = 100.0 * (r.cpuMsPerMB / monitorAloneMsPerMB[rate] - 1.0);
-            std::printf("  against alone   %+.0f %% cpu per MB%s\n", growth,
-                        rate == 92160 ? " (at most +25 %)" : "");
-            met = met && (rate != 92160 || growth <= 25.0);
-        }
-        std::printf("  target          %s\n", met ? "met" : "MISSED");
         std::fflush(stdout);
-        allMet = allMet && met;
     }
 
     // At rest: CPU time over a stretch in which nothing arrives, first with no
@@ -537,23 +466,21 @@ Window {
         const double cpuBefore = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        QEventLoop loop;
-        QTimer::singleShot(idleSeconds * 1000, &loop, &QEventLoop::quit);
-        loop.exec();
+        runQuietly(idleSeconds * 1000);
         const double elapsed = double(wall.nsecsElapsed()) / 1e9;
         const double percent = 100.0 * (cpuSeconds() - cpuBefore) / elapsed;
         const bool met = percent <= limitPercent;
         std::printf("idle, %s, for %d s:\n", label, idleSeconds);
-        std::printf("  cpu             %.2f %% of a core\n", percent);
         std::printf("  frames          %.1f /s\n", frames / elapsed);
-        std::printf("  target          %s\n", met ? "met" : "MISSED");
+        std::printf("target idle, %s: %.2f %% of a core (at most %.1f): %s\n", label, percent,
+                    limitPercent, met ? "met" : "MISSED");
         std::fflush(stdout);
         allMet = allMet && met;
     };
     if (idleSeconds > 0) {
         idleRun("no port open", 0.2);
         QProcess sim;
-        sim.setProgram(devsim);
+        sim.setProgram(context.devsim);
         sim.setArguments({QStringLiteral("--quiet")});
         sim.start();
         if (!sim.waitForReadyRead(5000)) {
@@ -569,6 +496,57 @@ Window {
         controller->closePort();
         sim.terminate();
         sim.waitForFinished(5000);
+    }
+
+    // Full repaints of a full monitor: every row in sight drawn again.
+    const int repaints = parser.value(repaintsOption).toInt();
+    if (repaints > 0) {
+        fillLog(context);
+        const int width = window->width();
+        const QString theme = controller->themeMode();
+        const int fontSize = controller->logFontSize();
+        const QList<std::pair<const char*, std::function<void(int)>>> changes = {
+            {"theme",
+             [&](int step) {
+                 const bool other = step % 2 == 0;
+                 controller->setThemeMode(other == (theme == QLatin1String("dark"))
+                                              ? QStringLiteral("light")
+                                              : QStringLiteral("dark"));
+             }},
+            {"font size",
+             [&](int step) {
+                 controller->setLogFontSize(fontSize + (step % 2 == 0 ? 1 : 0));
+             }},
+            {"width",
+             [&](int step) {
+                 window->setWidth(width - (step % 2 == 0 ? 40 : 0));
+             }},
+        };
+        double slowestCpu = 0;
+        for (const auto& [label, change] : changes) {
+            // An even number of changes puts everything back as it was.
+            const RepaintFigures f = measureRepaints(window, repaints + repaints % 2, change);
+            std::printf("full repaint, %s change (%lld times):\n", label,
+                        static_cast<long long>(f.wallMs.size()));
+            std::printf("  frame shown     %.1f ms after it (median), %.1f (slowest)\n",
+                        RepaintFigures::median(f.wallMs), RepaintFigures::largest(f.wallMs));
+            std::printf("  cpu             %.1f ms (median), %.1f (most)\n",
+                        RepaintFigures::median(f.cpuMs), RepaintFigures::largest(f.cpuMs));
+            slowestCpu = qMax(slowestCpu, RepaintFigures::largest(f.cpuMs));
+        }
+        // The target is the monitor's: in the main window a theme change
+        // repaints every part of it.
+        if (what.startsWith(QLatin1String("main window"))) {
+            std::printf("full repaint: %.1f ms of CPU at most, the whole window (the target is "
+                        "judged on the monitor alone, --monitor-only)\n",
+                        slowestCpu);
+        } else {
+            const bool met = slowestCpu <= 16.0;
+            std::printf("target full repaint: %.1f ms of CPU at most (at most 16): %s\n",
+                        slowestCpu, met ? "met" : "MISSED");
+            allMet = allMet && met;
+        }
+        std::fflush(stdout);
     }
 
     std::printf("%s\n", allMet ? "all targets met" : "targets missed");

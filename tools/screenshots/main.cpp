@@ -11,6 +11,7 @@
 #include "app/appcontroller.h"
 #include "app/startup.h"
 #include "library/commandlistmodel.h"
+#include "library/librarycache.h"
 #include "serial/drivercheck.h"
 #include "serial/portaccess.h"
 #include "serial/portlistmodel.h"
@@ -306,7 +307,7 @@ void shootCommandPage(const QString& theme)
         std::fprintf(stderr, "no sample library at %s\n", KORVEL_SAMPLE_LIBRARY);
         return;
     }
-    QSettings().setValue(QStringLiteral("library/cachedJson"), QString::fromUtf8(sample.readAll()));
+    LibraryCache().store(sample.readAll());
     QSettings().setValue(QStringLiteral("device/lastModel"), QStringLiteral("AT2"));
     Session s;
     if (!s.load()) {
@@ -374,7 +375,7 @@ void shootCommandPage(const QString& theme)
         settle(200);
     }
     c->closePort();
-    QSettings().remove(QStringLiteral("library/cachedJson"));
+    LibraryCache().clear();
     QSettings().remove(QStringLiteral("device/lastModel"));
 }
 
@@ -588,7 +589,7 @@ void shootUpdates(const QString& theme, QString prefix = {})
         QMetaObject::invokeMethod(dialog, "close");
         settle(200);
     }
-    QSettings().remove(QStringLiteral("library/cachedJson"));
+    LibraryCache().clear();
 }
 
 // The main window, what it opens and the updates, in the interface language
@@ -600,8 +601,7 @@ void shootLanguage(const QString& code)
     QSettings().setValue(QStringLiteral("app/language"), code);
     QFile sample(QStringLiteral(KORVEL_SAMPLE_LIBRARY));
     if (sample.open(QIODevice::ReadOnly)) {
-        QSettings().setValue(QStringLiteral("library/cachedJson"),
-                             QString::fromUtf8(sample.readAll()));
+        LibraryCache().store(sample.readAll());
         QSettings().setValue(QStringLiteral("device/lastModel"), QStringLiteral("AT2"));
     }
     {
@@ -680,7 +680,7 @@ void shootLanguage(const QString& code)
             settle(200);
         }
     }
-    QSettings().remove(QStringLiteral("library/cachedJson"));
+    LibraryCache().clear();
     QSettings().remove(QStringLiteral("device/lastModel"));
     // From the built-in library, so that the service has a newer one to offer.
     shootUpdates(QStringLiteral("light"), QStringLiteral("lang-%1-update").arg(code));
@@ -700,6 +700,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("0.7.8.1"));
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
+    LibraryCache().clear();
     QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
 

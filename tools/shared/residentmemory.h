@@ -5,10 +5,12 @@
 #include <QByteArray>
 #include <QFile>
 
-/// Resident set size of this process in KiB, from /proc; -1 when unknown.
-inline long residentKiB()
+/// Resident set size of this process (or of the process @p pid) in KiB,
+/// from /proc; -1 when unknown.
+inline long residentKiB(qint64 pid = 0)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(pid > 0 ? QStringLiteral("/proc/%1/status").arg(pid)
+                         : QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
     }

@@ -29,6 +29,9 @@ const QHash<QString, Fault>& faultNames()
         {QStringLiteral("half-close"), Fault::HalfClose},
         {QStringLiteral("no-length"), Fault::NoLength},
         {QStringLiteral("slow"), Fault::Slow},
+        {QStringLiteral("trickle"), Fault::Trickle},
+        {QStringLiteral("endless"), Fault::Endless},
+        {QStringLiteral("huge-texts"), Fault::HugeTexts},
     };
     return names;
 }
@@ -60,7 +63,14 @@ Fault modes (--fault), applied to the paths that start with --fault-path (defaul
   half                half the announced body, then silence (closed after 60 s)
   half-close          half the announced body, then the connection closes
   no-length           the body without a Content-Length, ended by closing the connection
-  slow                the body in pieces of 16 KiB every 50 ms)";
+  slow                the body in pieces of 16 KiB every 50 ms
+  trickle             the body one byte at a time, one every --interval milliseconds, so the
+                      connection is never silent for long but the answer never ends
+  endless             the first half of the body, then filler without end, as fast as the
+                      client takes it (chunked, no length)
+  huge-texts          the version texts, model descriptions, command names, release notes and
+                      failure messages of the answers each --huge-size characters longer
+                      (a version keeps its number: "-" and the filler follow it))";
 
 } // namespace
 
@@ -108,10 +118,17 @@ int main(int argc, char* argv[])
     const QCommandLineOption lifetime(QStringLiteral("lifetime"),
                                       QStringLiteral("Exit after this many seconds; 0 runs on."),
                                       QStringLiteral("seconds"), QStringLiteral("0"));
+    const QCommandLineOption interval(QStringLiteral("interval"),
+                                      QStringLiteral("Milliseconds between the bytes of "
+                                                     "--fault trickle."),
+                                      QStringLiteral("ms"), QStringLiteral("7000"));
+    const QCommandLineOption hugeSize(QStringLiteral("huge-size"),
+                                      QStringLiteral("Characters added by --fault huge-texts."),
+                                      QStringLiteral("count"), QStringLiteral("20000000"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Print only the port, no request log."));
     parser.addOptions({port, libraryDir, releaseDir, apiKey, prefix, fault, faultPath, message,
-                       redirectTo, upperDigest, noDigest, lifetime, quiet});
+                       redirectTo, upperDigest, noDigest, lifetime, interval, hugeSize, quiet});
     parser.process(app);
 
     ServerOptions options;
@@ -138,6 +155,15 @@ int main(int argc, char* argv[])
     options.upperDigest = parser.isSet(upperDigest);
     options.noDigest = parser.isSet(noDigest);
     options.quiet = parser.isSet(quiet);
+
+    bool intervalOk = false;
+    options.intervalMs = parser.value(interval).toInt(&intervalOk);
+    bool hugeOk = false;
+    options.hugeSize = parser.value(hugeSize).toLongLong(&hugeOk);
+    if (!intervalOk || options.intervalMs < 1 || !hugeOk || options.hugeSize < 0) {
+        std::fprintf(stderr, "bad --interval or --huge-size\n");
+        return 2;
+    }
 
     bool portOk = false;
     const uint portNumber = parser.value(port).toUInt(&portOk);

@@ -102,6 +102,102 @@ void sendPaced(QTcpSocket* socket, const QByteArray& body, qsizetype piece, int 
     pacer->start(intervalMs);
 }
 
+// --fault endless: the size of one chunk of filler, and how much may wait in the socket before
+// the next one is written (so a client that stops reading does not fill this process).
+constexpr qsizetype kEndlessPiece = 64 * 1024;
+constexpr qint64 kEndlessBacklog = 1024 * 1024;
+
+void writeChunk(QTcpSocket* socket, const QByteArray& data)
+{
+    socket->write(QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n");
+}
+
+// Writes @p start as the first chunk of a chunked body, then filler for as long as the client
+// takes it.
+void sendEndless(QTcpSocket* socket, const QByteArray& start)
+{
+    if (!start.isEmpty()) {
+        writeChunk(socket, start);
+    }
+    auto* pump = new QTimer(socket);
+    QObject::connect(pump, &QTimer::timeout, socket, [socket] {
+        static const QByteArray filler(kEndlessPiece, 'x');
+        if (socket->state() == QAbstractSocket::ConnectedState &&
+            socket->bytesToWrite() < kEndlessBacklog) {
+            writeChunk(socket, filler);
+        }
+    });
+    pump->start(1);
+}
+
+// --fault huge-texts: @p text with @p size more characters.
+QString padded(const QString& text, qsizetype size, bool version)
+{
+    return version ? text + QLatin1Char('-') + QString(size, QLatin1Char('v'))
+                   : text + QString(size, QLatin1Char('t'));
+}
+
+// Pads both halves of the language pair at @p key of @p object, when there is one.
+void padPair(QJsonObject* object, const QString& key, qsizetype size)
+{
+    if (!object->value(key).isObject()) {
+        return;
+    }
+    QJsonObject pair = object->value(key).toObject();
+    for (const QString& language : {QStringLiteral("zh"), QStringLiteral("en")}) {
+        pair.insert(language, padded(pair.value(language).toString(), size, false));
+    }
+    object->insert(key, pair);
+}
+
+void padString(QJsonObject* object, const QString& key, qsizetype size, bool version = false)
+{
+    if (object->contains(key)) {
+        object->insert(key, padded(object->value(key).toString(), size, version));
+    }
+}
+
+// The texts of a library document that the window shows: its version, the models'
+// descriptions and the commands' names.
+void padLibrary(QJsonObject* document, qsizetype size)
+{
+    padString(document, QStringLiteral("version"), size, true);
+    QJsonArray models = document->value(QLatin1String("models")).toArray();
+    for (qsizetype i = 0; i < models.size(); ++i) {
+        QJsonObject model = models.at(i).toObject();
+        padPair(&model, QStringLiteral("description"), size);
+        QJsonArray commands = model.value(QLatin1String("commands")).toArray();
+        for (qsizetype j = 0; j < commands.size(); ++j) {
+            QJsonObject command = commands.at(j).toObject();
+            padPair(&command, QStringLiteral("name"), size);
+            commands[j] = command;
+        }
+        model.insert(QStringLiteral("commands"), commands);
+        models[i] = model;
+    }
+    if (!models.isEmpty()) {
+        document->insert(QStringLiteral("models"), models);
+    }
+}
+
+// The texts of a release list that the window shows: each release's version and notes.
+void padReleases(QJsonObject* list, qsizetype size)
+{
+    padString(list, QStringLiteral("message"), size);
+    QJsonArray data = list->value(QLatin1String("data")).toArray();
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        QJsonObject entry = data.at(i).toObject();
+        if (entry.value(QLatin1String("version")).isObject()) {
+            QJsonObject release = entry.value(QLatin1String("version")).toObject();
+            padString(&release, QStringLiteral("version"), size, true);
+            padString(&release, QStringLiteral("description"), size);
+            entry.insert(QStringLiteral("version"), release);
+        }
+        data[i] = entry;
+    }
+    list->insert(QStringLiteral("data"), data);
+}
+
 const QLatin1String kManifest("releases.json");
 
 // A package file name in the release folder: no folders, nothing hidden, not the manifest
@@ -407,7 +503,31 @@ void UpdateServer::applyFault(Answer* reply, Family family, const QString& path,
         reply->headers.append({"Location", target.toUtf8()});
         break;
     }
+    case Fault::HugeTexts: {
+        if (family == Family::Package) {
+            break;
+        }
+        QJsonObject object = QJsonDocument::fromJson(reply->body).object();
+        const qsizetype size = m_options.hugeSize;
+        if (family == Family::Software) {
+            padReleases(&object, size);
+        } else if (path == QLatin1String("/latest")) {
+            padLibrary(&object, size);
+        } else {
+            padString(&object, QStringLiteral("version"), size, true);
+            padPair(&object, QStringLiteral("changelog"), size);
+        }
+        if (object.value(QLatin1String("error")).isObject()) {
+            QJsonObject error = object.value(QLatin1String("error")).toObject();
+            padString(&error, QStringLiteral("message"), size);
+            object.insert(QStringLiteral("error"), error);
+        }
+        reply->body = compact(object);
+        break;
+    }
     case Fault::None:
+    case Fault::Trickle:
+    case Fault::Endless:
     case Fault::Stall:
     case Fault::Half:
     case Fault::HalfClose:
@@ -440,6 +560,15 @@ void UpdateServer::deliver(const QHttpServerRequest& request, QTcpSocket* socket
     case Fault::Slow:
         socket->write(rawHead(answer.status, answer.contentType, headers + length) + "\r\n");
         sendPaced(socket, answer.body, kSlowPiece, kSlowIntervalMs, false);
+        return;
+    case Fault::Trickle:
+        socket->write(rawHead(answer.status, answer.contentType, headers + length) + "\r\n");
+        sendPaced(socket, answer.body, 1, m_options.intervalMs, false);
+        return;
+    case Fault::Endless:
+        socket->write(rawHead(answer.status, answer.contentType, headers) +
+                      "Transfer-Encoding: chunked\r\n\r\n");
+        sendEndless(socket, answer.body.left(answer.body.size() / 2));
         return;
     case Fault::Half:
     case Fault::HalfClose:

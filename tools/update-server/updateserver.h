@@ -22,6 +22,9 @@ enum class Fault {
     HalfClose,        // half the announced body, then the connection closes
     NoLength,         // the body without a Content-Length, ended by closing
     Slow,             // the body in small pieces over a few seconds
+    Trickle,          // the body one byte at a time, --interval apart
+    Endless,          // the start of the body, then filler without end (chunked)
+    HugeTexts,        // versions, names, descriptions, notes and messages --huge-size longer
 };
 
 struct ServerOptions
@@ -38,6 +41,8 @@ struct ServerOptions
     bool upperDigest = false;
     bool noDigest = false;
     bool quiet = false;
+    int intervalMs = 7000;
+    qsizetype hugeSize = 20 * 1000 * 1000;
 };
 
 /// A stand-in for the device library and application update services: serves "/version" and
