@@ -34,6 +34,8 @@ AppController::AppController(QObject* parent)
     LanguageManager::instance().setLanguage(m_settings.language());
 
     m_logModel = new LogListModel(&m_log, this);
+    // Reads the fields of received lines while its panel is shown.
+    m_fields = new FieldMonitor(&m_log, this);
     m_continuousLog = new ContinuousLogState(&m_log, this);
     m_commandModel = new CommandListModel(&m_library, &m_settings, this);
     m_portListModel = new PortListModel(this);

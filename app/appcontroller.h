@@ -7,6 +7,7 @@
 #include "library/historyrecall.h"
 #include "library/records.h"
 #include "log/continuouslogstate.h"
+#include "log/fieldmonitor.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
 #include "log/rxlineassembler.h"
@@ -105,6 +106,8 @@ class AppController : public QObject
     Q_PROPERTY(QString batchProgressText READ batchProgressText NOTIFY batchStateChanged)
     Q_PROPERTY(QString runningBatchName READ runningBatchName NOTIFY batchStateChanged)
     Q_PROPERTY(LogListModel* logModel READ logModel CONSTANT)
+    /// The fields panel: the received lines' fields as a table and a plot.
+    Q_PROPERTY(FieldMonitor* fields READ fields CONSTANT)
     Q_PROPERTY(ContinuousLogState* continuousLog READ continuousLog CONSTANT)
     Q_PROPERTY(CommandListModel* commandModel READ commandModel CONSTANT)
     Q_PROPERTY(PortListModel* portListModel READ portListModel CONSTANT)
@@ -210,6 +213,7 @@ public:
     // Models
     BatchCommandModel* batchCommandModel() const { return m_batchModel; }
     LogListModel* logModel() const { return m_logModel; }
+    FieldMonitor* fields() const { return m_fields; }
     ContinuousLogState* continuousLog() const { return m_continuousLog; }
     CommandListModel* commandModel() const { return m_commandModel; }
     PortListModel* portListModel() const { return m_portListModel; }
@@ -423,6 +427,7 @@ private:
     QString m_offeredVersion;
 
     LogListModel* m_logModel = nullptr;
+    FieldMonitor* m_fields = nullptr;
     ContinuousLogState* m_continuousLog = nullptr;
     CommandListModel* m_commandModel = nullptr;
     PortListModel* m_portListModel = nullptr;

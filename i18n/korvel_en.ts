@@ -29,6 +29,30 @@
     </message>
 </context>
 <context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>Only the first %1 fields are kept. Not added (%n or more): %2.</numerusform>
+            <numerusform>Only the first %1 fields are kept. Not added (%n or more): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>Only the first %1 fields are kept. Not added (%n): %2.</numerusform>
+            <numerusform>Only the first %1 fields are kept. Not added (%n): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>Line not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</numerusform>
+            <numerusform>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LogManager</name>
     <message numerus="yes">
         <source>Lines that could not be written here: %n (%1)</source>

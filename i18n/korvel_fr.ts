@@ -487,6 +487,10 @@
         <source>Resume</source>
         <translation>Reprendre</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>Afficher en JSON</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -559,6 +563,234 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>Pilote USB-série utilisé par la plupart des appareils Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>Seuls les %1 premiers champs sont conservés. Non ajouté (%n ou plus) : %2.</numerusform>
+            <numerusform>Seuls les %1 premiers champs sont conservés. Non ajoutés (%n ou plus) : %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>Seuls les %1 premiers champs sont conservés. Non ajouté (%n) : %2.</numerusform>
+            <numerusform>Seuls les %1 premiers champs sont conservés. Non ajoutés (%n) : %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>Ligne non lue (%n) : JSON invalide, imbrication de plus de %1 niveaux ou plus de %2 Kio.</numerusform>
+            <numerusform>Lignes non lues (%n) : JSON invalide, imbrication de plus de %1 niveaux ou plus de %2 Kio.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>Cette ligne n’est plus dans le journal.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Saisissez un nom de fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>L’image n’a pas pu être enregistrée dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Champs</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>Les champs des objets JSON reçus, des lignes label:value et des lignes de nombres apparaissent ici, avec un tracé en direct.</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 min</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>Durée affichée dans le tracé</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>Suspendre le tracé</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>Effacer les champs</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>Enregistrer le tracé en PNG…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>Enregistrer les échantillons en CSV…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>Masquer les champs</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>Fréq./s</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Échant.</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>Cochez des champs numériques dans le tableau pour les tracer.</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>Enregistrer le tracé en PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>Enregistrer les échantillons en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>Ligne en JSON</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>la ligne se termine avant la fin de la valeur JSON</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>une valeur était attendue</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>une clé entre guillemets doubles était attendue</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>&quot;:&quot; était attendu après la clé</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>&quot;,&quot; ou &quot;}&quot; était attendu</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>&quot;,&quot; ou &quot;]&quot; était attendu</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>le nombre est mal formé</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>une chaîne contient une séquence d’échappement inconnue</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>une chaîne contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>une chaîne contient des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>l’imbrication dépasse %1 niveaux</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>du texte suit la valeur JSON</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>La ligne est trop longue pour être affichée en JSON (%1 octets).</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>La ligne est vide : elle ne contient pas de JSON.</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>JSON non valide à partir du caractère %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -698,6 +930,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>Champs et tracé</translation>
     </message>
 </context>
 <context>

@@ -487,6 +487,10 @@
         <source>Resume</source>
         <translation>Riprendi</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>Mostra come JSON</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -559,6 +563,234 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>Driver USB-seriale usato dalla maggior parte dei dispositivi Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>Sono conservati solo i primi %1 campi. Non aggiunto (%n o più): %2.</numerusform>
+            <numerusform>Sono conservati solo i primi %1 campi. Non aggiunti (%n o più): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>Sono conservati solo i primi %1 campi. Non aggiunto (%n): %2.</numerusform>
+            <numerusform>Sono conservati solo i primi %1 campi. Non aggiunti (%n): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>Riga non letta (%n): JSON non valido, annidamento oltre %1 livelli o più lunga di %2 KiB.</numerusform>
+            <numerusform>Righe non lette (%n): JSON non valido, annidamento oltre %1 livelli o più lunghe di %2 KiB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>Questa riga non è più nel log.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Inserisci un nome di file.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Impossibile scrivere l’immagine in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Campi</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>Qui compaiono i campi degli oggetti JSON ricevuti, delle righe label:value e delle righe di numeri, con un grafico in tempo reale.</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 min</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>Tutto</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>Intervallo mostrato nel grafico</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>Adatta valori</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>Sospendi grafico</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>Cancella campi</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>Salva grafico come PNG…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>Salva campioni come CSV…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>Nascondi campi</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>Ultimo</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>Freq./s</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Campioni</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>Spunta i campi numerici nella tabella per tracciarli.</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>Salva grafico come PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>Salva campioni come CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>Riga come JSON</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>la riga finisce prima che il valore JSON sia completo</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>era atteso un valore</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>era attesa una chiave tra virgolette doppie</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>era atteso &quot;:&quot; dopo la chiave</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>era atteso &quot;,&quot; o &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>era atteso &quot;,&quot; o &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>il numero non è valido</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>una stringa contiene una sequenza di escape sconosciuta</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>una stringa contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>una stringa contiene byte che non sono UTF-8</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>l’annidamento supera %1 livelli</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>altro testo segue il valore JSON</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>La riga è troppo lunga per essere mostrata come JSON (%1 byte).</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>La riga è vuota: non contiene JSON.</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>JSON non valido dal carattere %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -698,6 +930,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>Cerca aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>Campi e grafico</translation>
     </message>
 </context>
 <context>

@@ -484,6 +484,10 @@
         <source>Resume</source>
         <translation>再開</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>JSON として表示</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -556,6 +560,231 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>ほとんどの Korvel デバイスで使われている USB-シリアル変換ドライバー</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>最初の %1 個のフィールドのみ保持されます。追加されなかったもの（%n 個以上）: %2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>最初の %1 個のフィールドのみ保持されます。追加されなかったもの（%n 個）: %2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>読み取らなかった行（%n）: 壊れた JSON、%1 階層を超える入れ子、または %2 KiB を超える長さ。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>この行はもうログにありません。</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>ファイル名を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>画像を %1 に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1 に保存しました</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>フィールド</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>受信した JSON オブジェクト、label:value 形式の行、数値の行のフィールドがここにライブグラフとともに表示されます。</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 秒</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 分</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 分</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>グラフに表示する時間</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>値に合わせる</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>グラフを一時停止</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>フィールドを消去</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>グラフを PNG で保存…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>サンプルを CSV で保存…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>フィールドを隠す</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>フィールド</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>最新</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>回/秒</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>表の数値フィールドにチェックを入れるとグラフに表示されます。</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>グラフを PNG で保存</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>サンプルを CSV で保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>JSON として表示した行</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>JSON の値が完結する前に行が終わっています</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>値が必要です</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>二重引用符で囲んだキーが必要です</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>キーの後に &quot;:&quot; が必要です</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>&quot;,&quot; または &quot;}&quot; が必要です</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>&quot;,&quot; または &quot;]&quot; が必要です</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>数値の形式が正しくありません</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>文字列に不明なエスケープシーケンスがあります</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>文字列に制御文字があります</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>文字列に UTF-8 ではないバイトがあります</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>入れ子が %1 階層を超えています</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>JSON の値の後に余分なテキストがあります</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>行が長すぎるため JSON として表示できません（%1 バイト）。</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>行が空です。JSON がありません。</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>%1 文字目から JSON として正しくありません: %2。</translation>
     </message>
 </context>
 <context>
@@ -694,6 +923,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>フィールドとグラフ</translation>
     </message>
 </context>
 <context>

@@ -484,6 +484,10 @@
         <source>Resume</source>
         <translation>재개</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>JSON으로 보기</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -556,6 +560,231 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>대부분의 Korvel 장치에서 사용하는 USB-시리얼 드라이버</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>처음 %1개 필드만 유지됩니다. 추가되지 않음(%n개 이상): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>처음 %1개 필드만 유지됩니다. 추가되지 않음(%n개): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>읽지 않은 줄(%n): 깨진 JSON, %1단계보다 깊은 중첩 또는 %2 KiB보다 긴 줄.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>이 줄은 더 이상 로그에 없습니다.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>파일 이름을 입력하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>이미지를 %1에 쓸 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1에 저장됨</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>필드</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>수신한 JSON 객체, label:value 줄, 숫자 줄의 필드가 실시간 그래프와 함께 여기에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10초</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1분</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10분</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>그래프에 표시할 시간</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>값에 맞춤</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>최소</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>최대</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>그래프 일시 중지</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>필드 지우기</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>그래프를 PNG로 저장…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>샘플을 CSV로 저장…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>필드 숨기기</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>필드</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>최신</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>최소</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>최대</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>회/초</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>샘플</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>표에서 숫자 필드를 선택하면 그래프에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>그래프를 PNG로 저장</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 이미지 (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>샘플을 CSV로 저장</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>JSON으로 본 줄</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>JSON 값이 끝나기 전에 줄이 끝납니다</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>값이 와야 합니다</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>큰따옴표로 묶은 키가 와야 합니다</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>키 뒤에 &quot;:&quot;가 와야 합니다</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>&quot;,&quot; 또는 &quot;}&quot;가 와야 합니다</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>&quot;,&quot; 또는 &quot;]&quot;가 와야 합니다</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>숫자 형식이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>문자열에 알 수 없는 이스케이프 시퀀스가 있습니다</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>문자열에 제어 문자가 있습니다</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>문자열에 UTF-8이 아닌 바이트가 있습니다</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>중첩이 %1단계를 넘습니다</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>JSON 값 뒤에 다른 텍스트가 있습니다</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>줄이 너무 길어 JSON으로 표시할 수 없습니다(%1바이트).</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>줄이 비어 있어 JSON이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>%1번째 문자부터 올바른 JSON이 아닙니다: %2.</translation>
     </message>
 </context>
 <context>
@@ -694,6 +923,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>업데이트 확인…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>필드와 그래프</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,10 @@
         <source>Resume</source>
         <translation>Продолжить</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>Показать как JSON</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -562,6 +566,237 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>Драйвер USB-UART, который используют большинство устройств Korvel</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>Хранится не более %1 полей. Не добавлено (%n и более): %2.</numerusform>
+            <numerusform>Хранится не более %1 полей. Не добавлено (%n и более): %2.</numerusform>
+            <numerusform>Хранится не более %1 полей. Не добавлено (%n и более): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>Хранится не более %1 полей. Не добавлено (%n): %2.</numerusform>
+            <numerusform>Хранится не более %1 полей. Не добавлено (%n): %2.</numerusform>
+            <numerusform>Хранится не более %1 полей. Не добавлено (%n): %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>Не прочитано строк (%n): повреждённый JSON, вложенность глубже %1 уровней или длина больше %2 КиБ.</numerusform>
+            <numerusform>Не прочитано строк (%n): повреждённый JSON, вложенность глубже %1 уровней или длина больше %2 КиБ.</numerusform>
+            <numerusform>Не прочитано строк (%n): повреждённый JSON, вложенность глубже %1 уровней или длина больше %2 КиБ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>Этой строки больше нет в журнале.</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>Введите имя файла.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Не удалось записать изображение в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Сохранено в %1</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Поля</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>Здесь появляются поля полученных объектов JSON, строк вида label:value и строк чисел, с графиком в реальном времени.</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 с</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 мин</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 мин</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>Всё</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>Интервал времени на графике</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>Подогнать</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>мин.</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>макс.</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>Приостановить график</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>Очистить поля</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>Сохранить график в PNG…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>Сохранить отсчёты в CSV…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>Скрыть поля</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>Последнее</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>Част./с</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Отсчёты</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>Отметьте числовые поля в таблице, чтобы построить их график.</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>Сохранить график в PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Изображения PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>Сохранить отсчёты в CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>Строка как JSON</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>строка заканчивается раньше, чем значение JSON</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>ожидалось значение</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>ожидался ключ в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>после ключа ожидалось &quot;:&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>ожидалось &quot;,&quot; или &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>ожидалось &quot;,&quot; или &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>число записано неверно</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>строка содержит неизвестную escape-последовательность</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>строка содержит управляющий символ</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>строка содержит байты не в UTF-8</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>вложенность глубже %1 уровней</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>после значения JSON идёт ещё текст</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>Строка слишком длинная, чтобы показать её как JSON (%1 байт).</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>Строка пуста: в ней нет JSON.</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>Неверный JSON начиная с символа %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -702,6 +937,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>Проверить обновления…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>Поля и график</translation>
     </message>
 </context>
 <context>

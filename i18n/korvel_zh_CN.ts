@@ -484,6 +484,10 @@
         <source>Resume</source>
         <translation>继续</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>以 JSON 显示</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -556,6 +560,231 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>大多数 Korvel 设备使用的 USB 转串口驱动</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>仅保留前 %1 个字段。未添加（%n 个或更多）：%2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>仅保留前 %1 个字段。未添加（%n 个）：%2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>未读取的行（%n）：JSON 损坏、嵌套超过 %1 层或长度超过 %2 KiB。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>此行已不在日志中。</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>无法将图片写入 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>收到的 JSON 对象、label:value 行和数字行的字段会显示在这里，并附有实时曲线。</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 秒</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 分钟</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 分钟</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>曲线显示的时间范围</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>自动缩放</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>暂停曲线</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>清除字段</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>将曲线保存为 PNG…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>将采样保存为 CSV…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>隐藏字段</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>最新</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>次/秒</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>样本</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>在表格中勾选数值字段即可绘制曲线。</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>将曲线保存为 PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>将采样保存为 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>以 JSON 显示的行</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>JSON 值尚未完整，行就结束了</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>此处应为一个值</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>此处应为双引号括起的键</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>键之后应为 &quot;:&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>此处应为 &quot;,&quot; 或 &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>此处应为 &quot;,&quot; 或 &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>数字格式错误</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>字符串含有未知的转义序列</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>字符串含有控制字符</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>字符串含有非 UTF-8 字节</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>JSON 值后面还有多余的文本</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>该行太长，无法以 JSON 显示（%1 字节）。</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>该行为空，不含 JSON。</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>从第 %1 个字符起不是有效的 JSON：%2。</translation>
     </message>
 </context>
 <context>
@@ -694,6 +923,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>检查更新…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>字段与曲线</translation>
     </message>
 </context>
 <context>

@@ -484,6 +484,10 @@
         <source>Resume</source>
         <translation>繼續</translation>
     </message>
+    <message>
+        <source>Show as JSON</source>
+        <translation>以 JSON 顯示</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLibraryUpdateClient</name>
@@ -556,6 +560,231 @@
     <message>
         <source>USB-to-serial driver used by most Korvel devices</source>
         <translation>大多數 Korvel 裝置使用的 USB 轉序列埠驅動程式</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMonitor</name>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n or more): %2.</source>
+        <translation>
+            <numerusform>僅保留前 %1 個欄位。未新增（%n 個或更多）：%2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %1 fields are kept. Not added (%n): %2.</source>
+        <translation>
+            <numerusform>僅保留前 %1 個欄位。未新增（%n 個）：%2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines not read (%n): broken JSON, nested deeper than %1 levels or longer than %2 KiB.</source>
+        <translation>
+            <numerusform>未讀取的行（%n）：JSON 損毀、巢狀超過 %1 層或長度超過 %2 KiB。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This line is no longer in the log.</source>
+        <translation>此行已不在記錄中。</translation>
+    </message>
+    <message>
+        <source>Enter a file name.</source>
+        <translation>請輸入檔案名稱。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlot</name>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>無法將圖片寫入 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FieldsPanel</name>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已儲存至 %1</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>欄位</translation>
+    </message>
+    <message>
+        <source>The fields of received JSON objects, label:value lines and lines of numbers appear here, with a live plot.</source>
+        <translation>收到的 JSON 物件、label:value 行和數字行的欄位會顯示在這裡，並附有即時曲線。</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 秒</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 分鐘</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 分鐘</translation>
+    </message>
+    <message>
+        <source>All kept</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Time shown in the plot</source>
+        <translation>曲線顯示的時間範圍</translation>
+    </message>
+    <message>
+        <source>Fit values</source>
+        <translation>自動縮放</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Pause plot</source>
+        <translation>暫停曲線</translation>
+    </message>
+    <message>
+        <source>Clear fields</source>
+        <translation>清除欄位</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG…</source>
+        <translation>將曲線儲存為 PNG…</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV…</source>
+        <translation>將取樣儲存為 CSV…</translation>
+    </message>
+    <message>
+        <source>Hide fields</source>
+        <translation>隱藏欄位</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>欄位</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>最新</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Rate/s</source>
+        <translation>次/秒</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>樣本</translation>
+    </message>
+    <message>
+        <source>Tick numeric fields in the table to plot them.</source>
+        <translation>在表格中勾選數值欄位即可繪製曲線。</translation>
+    </message>
+    <message>
+        <source>Save plot as PNG</source>
+        <translation>將曲線儲存為 PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 影像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Save samples as CSV</source>
+        <translation>將取樣儲存為 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>JsonLineDialog</name>
+    <message>
+        <source>Line as JSON</source>
+        <translation>以 JSON 顯示的行</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>JsonText</name>
+    <message>
+        <source>the line ends before the JSON value is complete</source>
+        <translation>JSON 值尚未完整，行就結束了</translation>
+    </message>
+    <message>
+        <source>a value was expected</source>
+        <translation>此處應為一個值</translation>
+    </message>
+    <message>
+        <source>a key in double quotes was expected</source>
+        <translation>此處應為雙引號括起的鍵</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; was expected after the key</source>
+        <translation>鍵之後應為 &quot;:&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; was expected</source>
+        <translation>此處應為 &quot;,&quot; 或 &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; was expected</source>
+        <translation>此處應為 &quot;,&quot; 或 &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>the number is malformed</source>
+        <translation>數字格式錯誤</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape sequence</source>
+        <translation>字串含有未知的跳脫序列</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>字串含有控制字元</translation>
+    </message>
+    <message>
+        <source>a string holds bytes that are not UTF-8</source>
+        <translation>字串含有非 UTF-8 位元組</translation>
+    </message>
+    <message>
+        <source>it is nested deeper than %1 levels</source>
+        <translation>巢狀超過 %1 層</translation>
+    </message>
+    <message>
+        <source>more text follows the JSON value</source>
+        <translation>JSON 值後面還有多餘的文字</translation>
+    </message>
+    <message>
+        <source>The line is too long to show as JSON (%1 bytes).</source>
+        <translation>該行太長，無法以 JSON 顯示（%1 位元組）。</translation>
+    </message>
+    <message>
+        <source>The line is empty: it holds no JSON.</source>
+        <translation>該行為空，不含 JSON。</translation>
+    </message>
+    <message>
+        <source>Not valid JSON from character %1 on: %2.</source>
+        <translation>從第 %1 個字元起不是有效的 JSON：%2。</translation>
     </message>
 </context>
 <context>
@@ -694,6 +923,10 @@
     <message>
         <source>Check for updates…</source>
         <translation>檢查更新…</translation>
+    </message>
+    <message>
+        <source>Fields and plot</source>
+        <translation>欄位與曲線</translation>
     </message>
 </context>
 <context>

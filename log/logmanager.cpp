@@ -171,6 +171,9 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
         emit entriesAppended(int(kept));
     }
     emit countersChanged(m_rxBytes, m_txBytes);
+    if (kind == LogKind::RX) {
+        emit linesReceived(stamp, items);
+    }
 }
 
 void LogManager::clear()

@@ -112,6 +112,10 @@ signals:
     void bulkChanged();
     void countersChanged(qint64 rxBytes, qint64 txBytes);
     void cleared();
+    /// Received lines, all of one arrival and with the time stamp their
+    /// entries got, also those of a batch too large to keep. Sent after the
+    /// log took them in.
+    void linesReceived(const QDateTime& time, const QList<QByteArray>& lines);
     /// Continuous logging was switched on or off, or moved to another file.
     void continuousLoggingChanged();
     /// The daily file could not be opened or written: sent once when such a

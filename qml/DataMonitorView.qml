@@ -57,7 +57,11 @@ Item {
     readonly property bool userScrolling: logView.moving || verticalBar.pressed || root.keyScrolling
     property bool keyScrolling: false
 
+    // The line a context menu was opened for (see "Show as JSON"), or -1.
+    property double contextLine: -1
+
     signal saveLogRequested
+    signal jsonRequested(double lineNumber)
 
     onPausedChanged: {
         if (root.paused)
@@ -94,6 +98,15 @@ Item {
         clipboardHelper.selectAll()
         clipboardHelper.copy()
         clipboardHelper.text = ""
+    }
+
+    // The selected line when the selection lies in one line, else the line
+    // under the pointer.
+    function lineForContextMenu(point) {
+        if (root.hasSelection && root.selectionStartLine === root.selectionEndLine)
+            return root.selectionStartLine
+        const hit = root.hitTest(point.x, point.y)
+        return hit ? hit.line : -1
     }
 
     function clearSelection() {
@@ -742,7 +755,10 @@ Item {
             anchors.fill: parent
             acceptedButtons: Qt.RightButton
 
-            onClicked: mouse => contextMenu.popup(mouse.x, mouse.y)
+            onClicked: mouse => {
+                root.contextLine = root.lineForContextMenu(mapToItem(selectionArea, mouse.x, mouse.y))
+                contextMenu.popup(mouse.x, mouse.y)
+            }
         }
 
         F.Menu {
@@ -768,6 +784,28 @@ Item {
                 text: qsTr("Copy")
                 icon.source: "qrc:/icons/copy.svg"
                 onTriggered: root.copyLog()
+            }
+
+            F.MenuSeparator {
+                padding: 0
+                topPadding: 1
+                bottomPadding: 1
+                leftPadding: 12
+                rightPadding: 12
+                contentItem: Rectangle {
+                    implicitWidth: 176
+                    implicitHeight: 1
+                    color: Theme.consoleBorder
+                }
+                background: null
+            }
+
+            MonitorMenuItem {
+                objectName: "jsonMenuItem"
+                text: qsTr("Show as JSON")
+                icon.source: "qrc:/icons/json.svg"
+                enabled: root.contextLine >= 0
+                onTriggered: root.jsonRequested(root.contextLine)
             }
 
             F.MenuSeparator {

@@ -386,6 +386,14 @@ ApplicationWindow {
                         shortcutText: pauseShortcut.nativeText
                         onToggled: monitor.paused = checked
                     }
+
+                    MenuItem {
+                        objectName: "fieldsMenuItem"
+                        text: qsTr("Fields and plot")
+                        checkable: true
+                        checked: AppController.fields.shown
+                        onToggled: AppController.fields.shown = checked
+                    }
                 }
 
                 Menu {
@@ -464,6 +472,15 @@ ApplicationWindow {
                         text: qsTr("Clear")
                         icon.source: "qrc:/icons/clear.svg"
                         onClicked: AppController.logModel.clear()
+                    }
+
+                    CompactToolButton {
+                        objectName: "fieldsToolButton"
+                        text: qsTr("Fields and plot")
+                        icon.source: "qrc:/icons/fields.svg"
+                        checkable: true
+                        checked: AppController.fields.shown
+                        onToggled: AppController.fields.shown = checked
                     }
 
                     ToolBarSeparator {}
@@ -678,6 +695,12 @@ ApplicationWindow {
                         Layout.fillHeight: true
                         wrapLines: serialPanel.wrapLines
                         onSaveLogRequested: saveLogDialog.open()
+                        onJsonRequested: lineNumber => jsonLineDialog.showLine(lineNumber)
+                    }
+
+                    FieldsPanel {
+                        Layout.fillWidth: true
+                        visible: AppController.fields.shown
                     }
 
                     CommandParamsPanel {
@@ -793,6 +816,10 @@ ApplicationWindow {
         id: saveLogDialog
 
         objectName: "saveLogDialog"
+    }
+
+    JsonLineDialog {
+        id: jsonLineDialog
     }
 
     SettingsAboutDialog {

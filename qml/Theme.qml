@@ -53,6 +53,14 @@ QtObject {
     readonly property color consoleMuted: root.dark ? "#8b93a1" : "#666669"
     readonly property color consoleBorder: root.dark ? "#33383f" : "#c9c9ca"
 
+    // One colour per plotted field, distinct from each other and readable on
+    // consoleBackground in either theme.
+    readonly property var plotColoursLight: ["#1c6bb0", "#c92a2a", "#2b8a3e", "#d9480f",
+        "#7048e8", "#8c564b", "#c2255c", "#0b7285", "#5c5f66", "#7a7f00"]
+    readonly property var plotColoursDark: ["#74c0fc", "#ff8787", "#8ce99a", "#ffa94d",
+        "#b197fc", "#d9b38c", "#f783ac", "#66d9e8", "#ced4da", "#d8f5a2"]
+    readonly property var plotColours: root.dark ? root.plotColoursDark : root.plotColoursLight
+
     readonly property string monoFont: "Consolas"
     readonly property string baseFontFamily: AppController.systemFontFamily
     readonly property int baseFontSize: AppController.systemFontSize

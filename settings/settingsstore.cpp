@@ -494,6 +494,22 @@ void SettingsStore::setAutoReconnect(bool enabled)
     write(kAutoReconnect, enabled);
 }
 
+namespace {
+
+const QString kFieldsPanel = QStringLiteral("view/fieldsPanel");
+
+} // namespace
+
+bool SettingsStore::fieldsPanelShown() const
+{
+    return read(kFieldsPanel, true).toBool();
+}
+
+void SettingsStore::setFieldsPanelShown(bool shown)
+{
+    write(kFieldsPanel, shown);
+}
+
 bool SettingsStore::enterSends() const
 {
     return read(kEnterSends, false).toBool();

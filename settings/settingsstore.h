@@ -121,6 +121,10 @@ public:
     bool autoReconnect() const;
     void setAutoReconnect(bool enabled);
 
+    /// Whether the panel of received fields (their table and plot) is shown
+    /// ("view/fieldsPanel", shown unless the user hid it).
+    bool fieldsPanelShown() const;
+    void setFieldsPanelShown(bool shown);
     /// Whether Enter alone sends the draft, Shift+Enter then starting a new
     /// line ("send/enterSends", off unless the user turned it on).
     bool enterSends() const;

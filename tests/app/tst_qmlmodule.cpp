@@ -47,6 +47,8 @@ private slots:
                                     "RemoteAssistPanel",
                                     "CommandParamsPanel",
                                     "DataMonitorView",
+                                    "FieldsPanel",
+                                    "JsonLineDialog",
                                     "SaveLogDialog",
                                     "SettingsAboutDialog",
                                     "AboutDialog",

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -162,6 +163,9 @@ private slots:
     void overlongLineIsRejected();
     void ansiWrapsReplies();
     void reportsArriveUnasked();
+    void reportShapes_data();
+    void reportShapes();
+    void floodOfReports();
     void portCanBeReopened();
     void textCommands_data();
     void textCommands();
@@ -348,6 +352,85 @@ void TestDevsim::reportsArriveUnasked()
         QVERIFY2(seq > previous, line.constData());
         previous = seq;
     }
+}
+
+void TestDevsim::reportShapes_data()
+{
+    QTest::addColumn<QString>("shape");
+    // Either the keys of a JSON object in the order written, or a pattern.
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("pattern");
+
+    QTest::newRow("flat") << "flat"
+                          << QStringList{"event", "seq", "temperature", "humidity", "light"}
+                          << QString();
+    QTest::newRow("nested") << "nested" << QStringList{"event", "seq",  "temperature", "humidity",
+                                                       "light", "wifi", "accel"}
+                            << QString();
+    QTest::newRow("labels") << "labels" << QStringList{}
+                            << R"(^seq:(\d+) temperature:-?[\d.]+ humidity:[\d.]+ light:\d+\r\n$)";
+    QTest::newRow("numbers") << "numbers" << QStringList{} << R"(^-?[\d.]+,[\d.]+,\d+\r\n$)";
+}
+
+void TestDevsim::reportShapes()
+{
+    QFETCH(QString, shape);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, pattern);
+    Devsim sim;
+    QVERIFY2(sim.start({"--report", "50", "--shape", shape}), qPrintable(sim.error));
+    QSerialPort port;
+    QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    Reader reader(port);
+
+    int previous = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray line = reader.line();
+        QVERIFY2(line.endsWith("\r\n"), line.constData());
+        if (!pattern.isEmpty()) {
+            const QRegularExpressionMatch match =
+                QRegularExpression(pattern).match(QString::fromUtf8(line));
+            QVERIFY2(match.hasMatch(), line.constData());
+            continue;
+        }
+        const QJsonObject json = parseLine(line);
+        const QStringList written = json.keys();
+        QCOMPARE(QSet<QString>(written.begin(), written.end()),
+                 QSet<QString>(keys.begin(), keys.end()));
+        // Written in the documented order, as a firmware prints them.
+        qsizetype at = 0;
+        for (const QString& key : keys) {
+            const qsizetype next = line.indexOf('"' + key.toUtf8() + "\":", at);
+            QVERIFY2(next > at, line.constData());
+            at = next;
+        }
+        const int seq = json.value("seq").toInt();
+        QVERIFY2(seq > previous, line.constData());
+        previous = seq;
+        if (shape == QLatin1String("nested")) {
+            QVERIFY(json.value("light").toObject().value("lux").isDouble());
+            QVERIFY(json.value("light").toObject().value("ir").isDouble());
+            QVERIFY(json.value("wifi").toObject().value("rssi").toDouble() < 0);
+            QCOMPARE(json.value("accel").toArray().size(), 3);
+        }
+    }
+}
+
+// With --shape the flood sends reports numbered 1, 2, 3 … by their "seq".
+void TestDevsim::floodOfReports()
+{
+    Devsim sim;
+    QVERIFY2(sim.start({"--flood", "0", "--shape", "nested", "--count", "200"}),
+             qPrintable(sim.error));
+    QSerialPort port;
+    QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    Reader reader(port);
+    for (int seq = 1; seq <= 200; ++seq) {
+        const QJsonObject json = parseLine(reader.line());
+        QCOMPARE(json.value("seq").toInt(), seq);
+    }
+    QVERIFY(reader.line(300).isEmpty());
+    QVERIFY(sim.stop().contains("flood sent 200 lines"));
 }
 
 void TestDevsim::portCanBeReopened()
@@ -692,6 +775,11 @@ void TestDevsim::badCommandLine_data()
     QTest::newRow("text and modbus") << QStringList{"--text", "--modbus"};
     QTest::newRow("text and report") << QStringList{"--text", "--report", "100"};
     QTest::newRow("mid-line hang-up without one") << QStringList{"--hangup-mid-line"};
+    QTest::newRow("shape without reports") << QStringList{"--shape", "nested"};
+    QTest::newRow("unknown shape") << QStringList{"--report", "100", "--shape", "round"};
+    QTest::newRow("shape without a name") << QStringList{"--report", "100", "--shape"};
+    QTest::newRow("shape and line length")
+        << QStringList{"--flood", "0", "--shape", "flat", "--line-length", "64"};
 }
 
 void TestDevsim::badCommandLine()

@@ -4,10 +4,13 @@
 // state (the store is full, so every batch also evicts).
 //
 // With --library it measures the device library instead: loading a large
-// vendor document, and one search keystroke in the command list.
+// vendor document, and one search keystroke in the command list. With
+// --fields, reading the fields of typical sensor lines into the field store.
 #include "app/appcontroller.h"
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
+#include "log/fieldextractor.h"
+#include "log/fieldstore.h"
 #include "log/loglistmodel.h"
 #include "settings/settingsstore.h"
 #include "tools/shared/residentmemory.h"
@@ -199,6 +202,175 @@ int runLibraryBench()
     return 0;
 }
 
+// Typical lines of sensors, with readings that change from line to line:
+// the JSON report of the issue's example device, the simulator's nested
+// report with an array, a label:value line and a line of bare numbers.
+QList<QByteArray> sensorLines(int count, const QString& shape)
+{
+    QList<QByteArray> lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray t = QByteArray::number(20 + (i % 97) * 0.1, 'f', 1);
+        const QByteArray h = QByteArray::number(40 + (i % 31));
+        const QByteArray lux = QByteArray::number(300 + (i % 211));
+        const int kind = shape == QLatin1String("json")      ? 0
+                         : shape == QLatin1String("nested")  ? 1
+                         : shape == QLatin1String("pairs")   ? 2
+                         : shape == QLatin1String("numbers") ? 3
+                                                             : i % 4;
+        switch (kind) {
+        case 0:
+            lines << R"({"event":"report","seq":)" + QByteArray::number(i) + R"(,"temperature":)" +
+                         t + R"(,"humidity":)" + h + R"(,"light":{"lux":)" + lux +
+                         R"(,"ir":12},"wifi":{"rssi":-61}})";
+            break;
+        case 1:
+            lines << R"({"event":"report","seq":)" + QByteArray::number(i) + R"(,"temperature":)" +
+                         t + R"(,"humidity":)" + h + R"(,"light":{"lux":)" + lux +
+                         R"(,"ir":31},"wifi":{"rssi":-58},)" + R"("accel":[0.01,-0.02,0.98]})";
+            break;
+        case 2:
+            lines << "seq:" + QByteArray::number(i) + " temperature:" + t + " humidity:" + h +
+                         " light:" + lux;
+            break;
+        default:
+            lines << t + ',' + h + ',' + lux;
+            break;
+        }
+    }
+    return lines;
+}
+
+// Qt's JSON reader sorts an object's keys; the panel lists fields in the
+// order the device wrote them. Its cheapest recovery: each key's place in
+// the text, searched from its object's place (a lower bound: escaped keys
+// and keys that also occur inside text values would need more).
+void flattenInOrder(const QJsonValue& value, const QByteArray& line, qsizetype from,
+                    const QString& path, QList<std::pair<QString, double>>& out)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        QList<std::pair<qsizetype, QString>> keys;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            keys.append({line.indexOf('"' + it.key().toUtf8() + '"', from), it.key()});
+        }
+        std::sort(keys.begin(), keys.end());
+        for (const auto& [at, key] : keys) {
+            flattenInOrder(object.value(key), line, at,
+                           path.isEmpty() ? key : path + QLatin1Char('.') + key, out);
+        }
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            flattenInOrder(array.at(i), line, from, path + QStringLiteral("[%1]").arg(i), out);
+        }
+    } else {
+        out.append({path, value.toDouble()});
+    }
+}
+
+// The field reader against QJsonDocument with the order recovered, on the
+// same lines: what each costs per line and at a 921600 baud flood.
+void compareJsonReaders(const QList<QByteArray>& lines, const QString& shape)
+{
+    qint64 bytes = 0;
+    for (const QByteArray& line : lines) {
+        bytes += line.size() + 2;
+    }
+    const auto report = [&](const char* reader, auto&& readAll) {
+        QElapsedTimer timer;
+        timer.start();
+        qint64 fields = 0;
+        int rounds = 0;
+        while (timer.elapsed() < 1000) {
+            fields += readAll();
+            ++rounds;
+        }
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        const double mbps = double(bytes) * rounds / 1e6 / seconds;
+        std::printf("json_reader_%s_%s: %.1f MB/s, %.0f ns per line, %.2f %% of a core at "
+                    "921600 baud (%lld fields)\n",
+                    reader, qPrintable(shape), mbps,
+                    seconds * 1e9 / (double(lines.size()) * rounds), 100.0 * 92160.0 / (mbps * 1e6),
+                    static_cast<long long>(fields / rounds));
+    };
+    FieldExtractor extractor;
+    report("own", [&] {
+        qint64 n = 0;
+        for (const QByteArray& line : lines) {
+            extractor.extract(line);
+            n += qint64(extractor.fields().size());
+        }
+        return n;
+    });
+    report("qjsondocument_parse_alone", [&] {
+        qint64 n = 0;
+        for (const QByteArray& line : lines) {
+            n += QJsonDocument::fromJson(line).object().size();
+        }
+        return n;
+    });
+    report("qjsondocument", [&] {
+        qint64 n = 0;
+        QList<std::pair<QString, double>> out;
+        for (const QByteArray& line : lines) {
+            out.clear();
+            flattenInOrder(QJsonDocument::fromJson(line).object(), line, 0, QString(), out);
+            n += out.size();
+        }
+        return n;
+    });
+}
+
+// Reading fields: batches of 20 lines (what a read of the port holds at a
+// few hundred lines a second) into one store, in steady state.
+int runFieldsBench(double megabytes)
+{
+    std::printf("fields: lines read into the field store, batches of 20 lines\n");
+    double mixedMBps = 0;
+    for (const QString& shape :
+         {QStringLiteral("json"), QStringLiteral("nested"), QStringLiteral("pairs"),
+          QStringLiteral("numbers"), QStringLiteral("mixed")}) {
+        const QList<QByteArray> lines = sensorLines(1 << 14, shape);
+        if (shape == QLatin1String("json") || shape == QLatin1String("nested")) {
+            compareJsonReaders(lines, shape);
+        }
+        qint64 periodBytes = 0;
+        for (const QByteArray& line : lines) {
+            periodBytes += line.size() + 2; // with the line end the device sent
+        }
+        // The receive path hands over each arrival's lines as one list.
+        QList<QList<QByteArray>> batches;
+        for (qsizetype i = 0; i < lines.size(); i += 20) {
+            batches << lines.mid(i, 20);
+        }
+        FieldStore store;
+        qint64 time = 1'700'000'000'000;
+        auto feedOnce = [&] {
+            for (const QList<QByteArray>& batch : std::as_const(batches)) {
+                store.addLines(time, batch);
+                time += 5;
+            }
+        };
+        feedOnce(); // the fields exist from now on
+        const qint64 target = qint64(megabytes * 1e6);
+        qint64 fed = 0;
+        QElapsedTimer timer;
+        timer.start();
+        while (fed < target) {
+            feedOnce();
+            fed += periodBytes;
+        }
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        const double mbps = double(fed) / 1e6 / seconds;
+        std::printf("fields_%s_MBps: %.1f (%.0f lines/s, %d fields)\n", qPrintable(shape), mbps,
+                    double(fed) / double(periodBytes) * lines.size() / seconds, store.count());
+        mixedMBps = mbps;
+    }
+    std::printf("fields_MBps: %.1f\n", mixedMBps);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -237,11 +409,19 @@ int main(int argc, char* argv[])
     parser.addOption(memoryLines);
     parser.addOption(libraryMode);
     parser.addOption(chunkOption);
+    QCommandLineOption fieldsMode(
+        QStringLiteral("fields"),
+        QStringLiteral("Measure reading the fields of sensor lines (JSON, nested JSON, "
+                       "label:value, bare numbers and a mix) instead; --megabytes per shape."));
     parser.addOption(noFeedOption);
+    parser.addOption(fieldsMode);
     parser.process(app);
     if (parser.isSet(libraryMode)) {
         QSettings().clear();
         return runLibraryBench();
+    }
+    if (parser.isSet(fieldsMode)) {
+        return runFieldsBench(parser.value(megabytes).toDouble());
     }
 
     constexpr int lineLength = 40;

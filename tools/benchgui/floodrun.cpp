@@ -2,6 +2,7 @@
 
 #include "app/appcontroller.h"
 #include "benchsupport.h"
+#include "log/fieldmonitor.h"
 #include "tools/shared/residentmemory.h"
 
 #include <QCoreApplication>
@@ -9,12 +10,24 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <cstdio>
+#include <time.h>
 
 namespace {
 
+// CPU time of the calling thread so far, in nanoseconds.
+qint64 threadCpuNanoseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
 // Lateness of a 10 ms repeating timer: how long the event loop was busy with
-// something else at a stretch.
+// something else at a stretch. On a shared machine a late tick can also be
+// the scheduler running other processes, so the GUI thread's own CPU time
+// in the longest stall is kept beside it.
 class StallMeter : public QObject
 {
 public:
@@ -24,15 +37,22 @@ public:
         m_timer.setInterval(10);
         connect(&m_timer, &QTimer::timeout, this, [this] {
             const qint64 now = m_clock.nsecsElapsed();
-            m_longest = qMax(m_longest, now - m_last - 10'000'000);
+            const qint64 cpu = threadCpuNanoseconds();
+            if (now - m_last - 10'000'000 > m_longest) {
+                m_longest = now - m_last - 10'000'000;
+                m_longestCpu = cpu - m_lastCpu;
+            }
             m_last = now;
+            m_lastCpu = cpu;
         });
     }
     void start()
     {
         m_longest = 0;
+        m_longestCpu = 0;
         m_clock.start();
         m_last = 0;
+        m_lastCpu = threadCpuNanoseconds();
         m_timer.start();
     }
     double stop()
@@ -40,13 +60,34 @@ public:
         m_timer.stop();
         return double(m_longest) / 1e6;
     }
+    // The GUI thread's CPU time between the two ticks of the longest stall.
+    double longestStallCpuMs() const { return double(m_longestCpu) / 1e6; }
 
 private:
     QTimer m_timer;
     QElapsedTimer m_clock;
     qint64 m_last = 0;
+    qint64 m_lastCpu = 0;
     qint64 m_longest = 0;
+    qint64 m_longestCpu = 0;
 };
+
+// The number of a flood line, or -1 for any other line.
+qint64 floodNumber(const BenchContext& context, const QByteArray& line)
+{
+    if (!context.json) {
+        return line.size() == context.lineLength - 2 ? line.left(8).toLongLong() : -1;
+    }
+    const qsizetype at = line.indexOf("\"seq\":");
+    if (at < 0 || !line.endsWith('}')) {
+        return -1;
+    }
+    qsizetype end = at + 6;
+    while (end < line.size() && line.at(end) >= '0' && line.at(end) <= '9') {
+        ++end;
+    }
+    return line.mid(at + 6, end - at - 6).toLongLong();
+}
 
 // The number of lines the simulator says it sent, once it has quit.
 qint64 linesSent(QProcess& simulator)
@@ -66,12 +107,15 @@ qint64 linesLogged(const BenchContext& context, qint64 before, qint64* lastNumbe
     const LogManager& log = context.controller->logStore();
     qint64 logged = log.totalLineCount() - before;
     const LogEntry& last = log.entries().constLast();
-    *partial = last.kind == LogKind::RX && last.data.size() < context.lineLength - 2;
+    *partial =
+        last.kind == LogKind::RX && (context.json ? floodNumber(context, last.data) < 0
+                                                  : last.data.size() < context.lineLength - 2);
     if (*partial) {
         --logged;
     }
     const LogEntry& lastWhole = log.entries().at(log.entries().size() - (*partial ? 2 : 1));
-    *lastNumber = lastWhole.data.left(8).toLongLong();
+    *lastNumber =
+        context.json ? floodNumber(context, lastWhole.data) : lastWhole.data.left(8).toLongLong();
     return logged;
 }
 
@@ -93,10 +137,14 @@ qint64 continuousFileLines(LogManager& log)
 QString startSimulator(const BenchContext& context, QProcess& simulator, qint64 rate, qint64 count)
 {
     simulator.setProgram(context.devsim);
-    simulator.setArguments({QStringLiteral("--flood"), QString::number(rate),
-                            QStringLiteral("--line-length"), QString::number(context.lineLength),
-                            QStringLiteral("--count"), QString::number(count),
-                            QStringLiteral("--quiet")});
+    QStringList arguments{QStringLiteral("--flood"), QString::number(rate),
+                          QStringLiteral("--count"), QString::number(count),
+                          QStringLiteral("--quiet")};
+    // A nested report is about 175 bytes; only the flood's length depends on it.
+    arguments << (context.json ? QStringList{QStringLiteral("--shape"), QStringLiteral("nested")}
+                               : QStringList{QStringLiteral("--line-length"),
+                                             QString::number(context.lineLength)});
+    simulator.setArguments(arguments);
     simulator.start();
     if (!simulator.waitForReadyRead(5000)) {
         std::fprintf(stderr, "korvel-devsim did not start\n");
@@ -119,7 +167,8 @@ void fillLog(const BenchContext& context)
     runFor(300);
 }
 
-int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit)
+int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit,
+             double* cpuMsPerMBOut)
 {
     AppController* controller = context.controller;
     LogManager& log = controller->logStore();
@@ -177,10 +226,10 @@ int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit)
         }
         for (qsizetype i = from; i < entries.size(); ++i) {
             const LogEntry& e = entries.at(i);
-            if (e.kind != LogKind::RX || e.data.size() != lineLength - 2) {
+            const qint64 number = e.kind == LogKind::RX ? floodNumber(context, e.data) : -1;
+            if (number < 0) {
                 continue;
             }
-            const qint64 number = e.data.left(8).toLongLong();
             if (firstNumber < 0) {
                 firstNumber = number;
             }
@@ -224,8 +273,12 @@ int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit)
     const double cpu = cpuSeconds() - cpuBefore;
     const double system = cpuSeconds(true) - systemBefore;
     const double longestStallMs = stalls.stop();
+
     const qint64 received = log.rxBytes() - rxBefore;
     const double cpuMsPerMB = received > 0 ? 1000.0 * cpu / (double(received) / 1e6) : 0;
+    if (cpuMsPerMBOut) {
+        *cpuMsPerMBOut = cpuMsPerMB;
+    }
     const int frames = *context.frames - framesBefore;
     const long residentAfter = residentKiB();
 
@@ -243,13 +296,26 @@ int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit)
 
     const QString label = rate > 0 ? QStringLiteral("%1 B/s (%2 baud)").arg(rate).arg(rate * 10)
                                    : QStringLiteral("unthrottled");
-    std::printf("flood %s for %d s:\n", qPrintable(label), context.seconds);
+    const FieldMonitor* fields = controller->fields();
+    std::printf("flood %s%s for %d s%s:\n", context.json ? "of JSON reports, " : "",
+                qPrintable(label), context.seconds,
+                !context.json     ? ""
+                : fields->shown() ? ", fields panel shown with its plot"
+                                  : ", fields panel hidden");
     std::printf("  received        %.0f B/s (%.0f lines/s)\n", double(received) / elapsed,
                 double(received) / elapsed / lineLength);
+    if (fields->shown()) {
+        const FieldStore& store = fields->store();
+        std::printf("  fields          %d, %d plotted, %lld JSON lines read\n", store.count(),
+                    int(store.plottedFields().size()),
+                    static_cast<long long>(store.lineCounts().json));
+    }
     std::printf("  cpu             %.1f %% of a core, %.0f ms per MB (%.0f %% of it in the "
                 "kernel)\n",
                 100.0 * cpu / elapsed, cpuMsPerMB, cpu > 0 ? 100.0 * system / cpu : 0.0);
-    std::printf("  longest stall   %.1f ms\n", longestStallMs);
+    std::printf("  longest stall   %.1f ms (the window's thread on the CPU for %.1f ms of its "
+                "10 ms tick and the stall)\n",
+                longestStallMs, stalls.longestStallCpuMs());
     std::printf("  frames          %.1f /s\n", frames / elapsed);
     std::printf("  memory          %ld KiB resident at the start, %ld at the end\n", residentBefore,
                 residentAfter);
@@ -284,7 +350,11 @@ int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit)
         ok = ok && inFile == all;
     }
     bool met = ok;
-    if (rate == 92160) {
+    if (rate == 92160 && !std::isfinite(cpuMsPerMBLimit)) {
+        met = met && longestStallMs <= 10.0;
+        std::printf("target 921600 baud: longest stall %.1f ms (at most 10), %s: %s\n",
+                    longestStallMs, ok ? "no line lost" : "LINES LOST", met ? "met" : "MISSED");
+    } else if (rate == 92160) {
         met = met && cpuMsPerMB <= cpuMsPerMBLimit && longestStallMs <= 10.0;
         std::printf("target 921600 baud: %.2f CPU s/MB (at most %.2f), longest stall %.1f ms "
                     "(at most 10), %s: %s\n",

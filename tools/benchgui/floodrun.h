@@ -19,6 +19,8 @@ struct BenchContext
     qint64 linesBeforeLogging = 0;
     /// Frames the window has shown so far.
     const int* frames = nullptr;
+    /// The flood is the simulator's nested JSON reports, numbered by "seq".
+    bool json = false;
 };
 
 /// Starts korvel-devsim sending @p count lines at @p rate bytes/s (0: as
@@ -32,10 +34,13 @@ void fillLog(const BenchContext& context);
 /// A flood at @p rate bytes/s (0: unthrottled) for the context's seconds:
 /// prints bytes per second, CPU, the longest stall, frames, memory and
 /// whether every line arrived, and whether the run met its targets
-/// (921600 baud: at most @p cpuMsPerMBLimit and 10 ms stalls; unthrottled:
-/// 30 ms stalls; always: no line lost). Returns whether it did; -1 when
-/// the run could not be made.
-int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit);
+/// (921600 baud: at most @p cpuMsPerMBLimit, when finite, and 10 ms
+/// stalls; unthrottled: 30 ms stalls; always: no line lost). Returns
+/// whether it did; -1 when the run could not be made. @p cpuMsPerMB, when
+/// given, receives the run's CPU time per megabyte; with the fields panel
+/// shown the run also prints what it read.
+int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit,
+             double* cpuMsPerMB = nullptr);
 
 /// A sensor's trickle, @p linesPerSecond lines a second for @p seconds,
 /// with nothing of the benchmark's own running meanwhile (no stall meter,

@@ -100,10 +100,42 @@ Hx4Device::Reply Hx4Device::handleLine(const QByteArray& line)
     return error("unknown command", command);
 }
 
-QByteArray Hx4Device::report()
+QByteArray Hx4Device::report(ReportShape shape)
 {
-    return jsonObject(Fields{{"event", QStringLiteral("report")}, {"seq", ++m_reports}} +
-                      readings());
+    return report(shape, ++m_reports);
+}
+
+QByteArray Hx4Device::report(ReportShape shape, qint64 seq)
+{
+    const Fields values = readings();
+    const auto number = [](double v) {
+        return QByteArray::number(std::round(v * 100) / 100);
+    };
+    const auto reading = [&](int i) {
+        return QByteArray::number(values[size_t(i)].second.toDouble(), 'g', 6);
+    };
+    switch (shape) {
+    case ReportShape::Flat:
+        break;
+    case ReportShape::Nested: {
+        m_rssi = std::clamp(m_rssi + (m_rng.generateDouble() * 2.0 - 1.0) * 2.0, -90.0, -30.0);
+        const double tilt = (m_rng.generateDouble() - 0.5) * 0.04;
+        const qint64 lux = values[2].second.toInteger();
+        // Written by hand: QJsonObject would sort the keys of the inner objects.
+        const QByteArray head = jsonObject(
+            Fields{{"event", QStringLiteral("report")}, {"seq", seq}, values[0], values[1]});
+        return head.chopped(1) + R"(,"light":{"lux":)" + QByteArray::number(lux) + R"(,"ir":)" +
+               QByteArray::number(lux / 10) + R"(},"wifi":{"rssi":)" +
+               QByteArray::number(qint64(m_rssi)) + R"(},"accel":[)" + number(tilt) + ',' +
+               number(-tilt / 2) + ',' + number(0.98 + tilt / 10) + "]}";
+    }
+    case ReportShape::Labels:
+        return "seq:" + QByteArray::number(seq) + " temperature:" + reading(0) +
+               " humidity:" + reading(1) + " light:" + reading(2);
+    case ReportShape::Numbers:
+        return reading(0) + ',' + reading(1) + ',' + reading(2);
+    }
+    return jsonObject(Fields{{"event", QStringLiteral("report")}, {"seq", seq}} + values);
 }
 
 namespace {

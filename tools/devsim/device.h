@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options.h"
+
 #include <QByteArray>
 #include <QJsonValue>
 #include <QRandomGenerator>
@@ -20,8 +22,10 @@ public:
     Hx4Device();
 
     Reply handleLine(const QByteArray& line);
-    /// The unsolicited reading that --report sends.
-    QByteArray report();
+    /// The unsolicited reading that --report sends, numbered by the device.
+    QByteArray report(ReportShape shape = ReportShape::Flat);
+    /// A reading of the given shape with the given sequence number.
+    QByteArray report(ReportShape shape, qint64 seq);
     /// The next temperature, humidity and light level.
     std::vector<std::pair<const char*, QJsonValue>> readings();
 
@@ -30,6 +34,7 @@ private:
     double m_temperature = 23.5;
     double m_humidity = 46.0;
     double m_light = 320.0;
+    double m_rssi = -60.0;
     qint64 m_reports = 0;
 };
 

@@ -88,7 +88,9 @@ public:
         , m_modbus(quint8(options.modbusAddress))
     {
         m_pacer.rate = options.flood ? options.floodRate : options.binaryRate;
-        m_pacer.unit = options.flood ? options.lineLength : (options.binaryRate ? 16 : 4096);
+        // A report line is about 160 bytes long.
+        m_pacer.unit = options.flood ? (options.shapeGiven ? 160 : options.lineLength)
+                                     : (options.binaryRate ? 16 : 4096);
     }
 
     int run();
@@ -224,12 +226,15 @@ void Simulator::produce(Clock::time_point now)
 {
     if (m_options.reportMs > 0 && now >= m_nextReport) {
         if (queued() < kHighWater)
-            sendLine(m_hx4.report(), kCyan);
+            sendLine(m_hx4.report(m_options.shape), kCyan);
         m_nextReport = std::max(m_nextReport + milliseconds(m_options.reportMs), now);
     }
     while (m_pacer.started && !floodDone() && queued() < kHighWater && m_pacer.mayEmit(now)) {
         QByteArray chunk;
-        if (m_options.flood) {
+        if (m_options.flood && m_options.shapeGiven) {
+            chunk = m_hx4.report(m_options.shape, ++m_floodGenerated) + "\r\n";
+            m_floodLineEnds.push_back(m_queuedTotal + chunk.size());
+        } else if (m_options.flood) {
             chunk = floodLine(++m_floodGenerated, m_options.lineLength);
             m_floodLineEnds.push_back(m_queuedTotal + chunk.size());
         } else {
@@ -321,8 +326,11 @@ void Simulator::handleLineBytes(const QByteArray& bytes)
 
 void Simulator::sendHalfLine()
 {
-    const QByteArray line = m_options.flood ? floodLine(m_floodGenerated + 1, m_options.lineLength)
-                                            : m_hx4.report() + "\r\n";
+    const QByteArray line = m_options.flood && !m_options.shapeGiven
+                                ? floodLine(m_floodGenerated + 1, m_options.lineLength)
+                            : m_options.flood
+                                ? m_hx4.report(m_options.shape, m_floodGenerated + 1) + "\r\n"
+                                : m_hx4.report(m_options.shape) + "\r\n";
     queue(line.left(line.size() / 2));
     writeMaster();
     // A moment for the terminal's side to take the bytes in: the hang-up

@@ -50,6 +50,24 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
             *flag->second = true;
             continue;
         }
+        if (a == QLatin1String("--shape")) {
+            const std::pair<const char*, ReportShape> shapes[] = {
+                {"flat", ReportShape::Flat},
+                {"nested", ReportShape::Nested},
+                {"labels", ReportShape::Labels},
+                {"numbers", ReportShape::Numbers}};
+            const QString name = hasValue ? args.at(++i) : QString();
+            const auto* shape =
+                std::find_if(std::begin(shapes), std::end(shapes),
+                             [&](const auto& s) { return name == QLatin1String(s.first); });
+            if (shape == std::end(shapes)) {
+                error = QStringLiteral("bad value \"%1\" for --shape").arg(name);
+                return ParseResult::Error;
+            }
+            o.shape = shape->second;
+            o.shapeGiven = true;
+            continue;
+        }
         if (a == QLatin1String("--link") && hasValue && !args.at(i + 1).isEmpty()) {
             o.link = args.at(++i);
             continue;
@@ -84,6 +102,14 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
     o.modbusAddress = int(address);
     if ((lineLengthGiven || countGiven) && !o.flood) {
         error = QStringLiteral("--line-length and --count only apply to --flood");
+        return ParseResult::Error;
+    }
+    if (o.shapeGiven && !o.flood && o.reportMs == 0) {
+        error = QStringLiteral("--shape only applies to --report and --flood");
+        return ParseResult::Error;
+    }
+    if (o.shapeGiven && lineLengthGiven) {
+        error = QStringLiteral("--line-length does not apply to --shape");
         return ParseResult::Error;
     }
     if (o.hangupMidLine && o.hangupAfterMs == 0) {
@@ -158,6 +184,15 @@ Options:
   --line-length N        flood line length including CR LF (12-4096, default 40)
   --count N              stop the flood after N lines; the number of lines
                          written is printed on stderr at exit (even with --quiet)
+  --shape SHAPE          what --report lines (and, with --flood, the flood lines,
+                         numbered by their "seq") look like:
+                           flat     {"event":"report","seq":N,"temperature":23.4,
+                                    "humidity":46.1,"light":312} (the default)
+                           nested   {"event":"report","seq":N,"temperature":23.4,
+                                    "humidity":46.1,"light":{"lux":312,"ir":31},
+                                    "wifi":{"rssi":-61},"accel":[0.01,-0.02,0.98]}
+                           labels   seq:N temperature:23.4 humidity:46.1 light:312
+                           numbers  23.4,46.1,312
   --ansi                 wrap replies and reports in ANSI colour sequences
   --binary BYTES_PER_SEC send random binary bytes (0 = unthrottled), starting when
                          a terminal first opens the port
@@ -172,6 +207,8 @@ Options:
 Examples:
   korvel-devsim --link /tmp/hx4                   HX4 reachable as /tmp/hx4
   korvel-devsim --report 1000 --ansi              coloured report every second
+  korvel-devsim --report 200 --shape nested       nested JSON report 5 times a second
+  korvel-devsim --flood 92160 --shape nested      921600 baud of JSON reports
   korvel-devsim --flood 0 --count 100000          100000 lines, full speed
   korvel-devsim --flood 11520 --line-length 64    about 115200 baud of text
   korvel-devsim --binary 2000                     2000 random bytes a second

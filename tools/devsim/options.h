@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+enum class ReportShape { Flat, Nested, Labels, Numbers };
+
 /// The simulator's command line, checked for ranges and conflicting modes.
 struct Options
 {
@@ -21,6 +23,9 @@ struct Options
     qint64 hangupAfterMs = 0;
     bool hangupMidLine = false;
     bool quiet = false;
+    /// What report and flood lines look like; Flat is the HX4's own report.
+    ReportShape shape = ReportShape::Flat;
+    bool shapeGiven = false;
 };
 
 enum class ParseResult { Run, Help, Error };

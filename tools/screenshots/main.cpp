@@ -5,8 +5,9 @@
 // parameter strip, template editor and batch windows, and the port controls:
 // device paths, waiting for a device, open errors; and the updates from a
 // local korvel-update-server: a library offered and applied, an application
-// update offered and downloading. Then the main window, its dialogs and the
-// updates once in every other interface language.
+// update offered and downloading; the fields panel with its plot (in English
+// and Japanese). Then the main window, its dialogs and the updates once in
+// every other interface language.
 #include "app/appcontroller.h"
 #include "app/startup.h"
 #include "buildinfo.h"
@@ -17,6 +18,7 @@
 #include "serial/portlistmodel.h"
 #include "settings/envconfig.h"
 #include "settings/languagemanager.h"
+#include "tools/screenshots/fieldshots.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -732,6 +734,10 @@ int main(int argc, char* argv[])
         shootPortControls(QStringLiteral("dark"));
         shootUpdates(QStringLiteral("light"));
         shootUpdates(QStringLiteral("dark"));
+        for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+            shootFields(theme, QStringLiteral("en"), save);
+            shootFields(theme, QStringLiteral("ja"), save);
+        }
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
         if (language.code != QLatin1String("en") &&
