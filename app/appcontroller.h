@@ -13,6 +13,7 @@
 #include "log/rxlineassembler.h"
 #include "log/txledger.h"
 #include "serial/portlistmodel.h"
+#include "serial/payloadcomposer.h"
 #include "serial/reconnectwatcher.h"
 #include "serial/serialmanager.h"
 #include "settings/settingsstore.h"
@@ -282,17 +283,6 @@ public:
     void applyStartupOptions(const StartupOptions& options);
     void handleIncomingData(const QByteArray& data);
     void flushRxLineBuffer();
-    QByteArray composeAsciiPayload(const QString& text, bool withCrc) const;
-    /// The bytes of hex digits: blanks and the separators , ; : - split the
-    /// text into tokens, each read on its own after an optional 0x prefix (a
-    /// token of odd length gets a leading zero). Any other character, or no
-    /// digit at all, gives an empty result and the reason in @p error.
-    QByteArray composeHexPayload(const QString& text, bool withCrc, QString* error = nullptr) const;
-    QString crcEchoSuffix(const QByteArray& bytes, bool withCrc) const;
-    /// The line end that composing @p draft adds, for its TX entry: CR LF
-    /// for text (composeAsciiPayload), none for hex digits or for text that
-    /// ends in a line feed of its own (which the entry holds already).
-    static LineEnd sentLineEnd(const QString& draft, bool hex);
     /// Sends the running batch's next step without waiting for its interval.
     void sendNextBatchStep();
     void applyDownloadedAppUpdate(const QString& filePath);
@@ -378,6 +368,8 @@ private:
     /// MaxQueuedBytes; a refusal is logged and returns false. The Tx counter
     /// is to count @p countedBytes for it (its echo).
     bool writePayload(const QByteArray& payload, qint64 countedBytes);
+    /// Writes a composed draft and, with echo on, its TX line; false when refused.
+    bool writeComposed(const PayloadComposer::Composed& composed);
     void writeBatchStep(const BatchStep& step);
     void createUpdateClients();
     void onLibraryCheckFinished(bool ok, bool updateAvailable, const QString& remoteVersion,

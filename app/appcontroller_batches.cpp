@@ -4,6 +4,7 @@
 
 #include "library/batchcommandmodel.h"
 #include "library/batchrunner.h"
+#include "serial/payloadcomposer.h"
 
 bool AppController::batchRunning() const
 {
@@ -75,22 +76,11 @@ void AppController::sendNextBatchStep()
 // more) is logged as an error and the batch goes on with the next one.
 void AppController::writeBatchStep(const BatchStep& step)
 {
-    QByteArray payload;
-    QByteArray echo;
-    if (step.isHex) {
-        QString error;
-        payload = composeHexPayload(step.text, step.crc, &error);
-        if (payload.isEmpty()) {
-            m_log.append(LogKind::ERR, error.toUtf8());
-            return;
-        }
-        echo = payload.toHex(' ').toUpper();
-    } else {
-        payload = composeAsciiPayload(step.text, step.crc);
-        const QByteArray utf8 = step.text.toUtf8();
-        echo = utf8 + crcEchoSuffix(utf8, step.crc).toUtf8();
+    const PayloadComposer::Composed composed =
+        PayloadComposer::compose(step.text, step.isHex, step.crc);
+    if (!composed.error.isEmpty()) {
+        m_log.append(LogKind::ERR, composed.error.toUtf8());
+        return;
     }
-    if (writePayload(payload, m_echoTx ? echo.size() : 0) && m_echoTx) {
-        m_log.append(LogKind::TX, echo, sentLineEnd(step.text, step.isHex));
-    }
+    writeComposed(composed);
 }

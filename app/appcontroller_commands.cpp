@@ -4,6 +4,7 @@
 #include "app/appcontroller.h"
 
 #include "library/commandlistmodel.h"
+#include "serial/payloadcomposer.h"
 #include "serial/serialmanager.h"
 #include "util/textbounds.h"
 
@@ -78,7 +79,7 @@ void AppController::loadCommandIntoDraft(int row)
 {
     if (const DeviceCommand* command = m_commandModel->commandAt(row)) {
         const QString text = command->sendText();
-        loadIntoDraft(text, !command->isCustom || composeHexPayload(text, false).isEmpty());
+        loadIntoDraft(text, !command->isCustom || PayloadComposer::hex(text, false).isEmpty());
     }
 }
 

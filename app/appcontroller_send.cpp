@@ -1,9 +1,9 @@
-// Manual send: composing the draft into bytes (text or hex, optional
-// CRC-16/MODBUS), writing and echoing it, and the repeat timer.
+// Manual send: the draft, writing and echoing what PayloadComposer makes of it, and the repeat
+// timer.
 #include "app/appcontroller.h"
 
 #include "library/commandhistorymodel.h"
-#include "util/crc16.h"
+#include "serial/payloadcomposer.h"
 #include "util/textbounds.h"
 
 #include <QClipboard>
@@ -108,131 +108,6 @@ void AppController::setRepeatIntervalMs(int ms)
     emit repeatSendChanged();
 }
 
-QByteArray AppController::composeAsciiPayload(const QString& text, bool withCrc) const
-{
-    QByteArray payload = text.toUtf8();
-    const bool endsWithLineFeed = payload.endsWith('\n');
-    if (withCrc) {
-        payload += Crc16::modbusBytes(payload);
-    }
-    if (!endsWithLineFeed) {
-        payload += "\r\n";
-    }
-    return payload;
-}
-
-namespace {
-
-bool isHexSeparator(QChar c)
-{
-    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char(';') || c == QLatin1Char(':') ||
-           c == QLatin1Char('-');
-}
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') {
-        return u - '0';
-    }
-    if (u >= 'a' && u <= 'f') {
-        return u - 'a' + 10;
-    }
-    if (u >= 'A' && u <= 'F') {
-        return u - 'A' + 10;
-    }
-    return -1;
-}
-
-// The character at @p i as the user would recognise it in a message.
-QString shownCharacter(const QString& text, qsizetype i)
-{
-    const QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-        return text.mid(i, 2);
-    }
-    if (!c.isPrint()) {
-        return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    }
-    return QString(c);
-}
-
-} // namespace
-
-QByteArray AppController::composeHexPayload(const QString& text, bool withCrc, QString* error) const
-{
-    auto refuse = [&](const QString& reason) {
-        if (error) {
-            *error = reason;
-        }
-        return QByteArray();
-    };
-    QByteArray payload;
-    payload.reserve(text.size() / 2 + 2);
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        if (isHexSeparator(text.at(i))) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < n && !isHexSeparator(text.at(i))) {
-            ++i;
-        }
-        qsizetype digits = start;
-        if (i - start >= 2 && text.at(start) == QLatin1Char('0') &&
-            (text.at(start + 1) == QLatin1Char('x') || text.at(start + 1) == QLatin1Char('X'))) {
-            digits += 2;
-        }
-        if (digits == i) {
-            // "0x" with nothing after it: the x is not a digit.
-            return refuse(tr("Not sent: \"%1\" at position %2 is not a hex digit.")
-                              .arg(text.at(start + 1))
-                              .arg(start + 2));
-        }
-        for (qsizetype k = digits; k < i; ++k) {
-            if (hexValue(text.at(k)) < 0) {
-                return refuse(tr("Not sent: \"%1\" at position %2 is not a hex digit.")
-                                  .arg(shownCharacter(text, k))
-                                  .arg(k + 1));
-            }
-        }
-        qsizetype k = digits;
-        if ((i - digits) % 2 != 0) {
-            payload.append(char(hexValue(text.at(k))));
-            ++k;
-        }
-        for (; k < i; k += 2) {
-            payload.append(char(hexValue(text.at(k)) << 4 | hexValue(text.at(k + 1))));
-        }
-    }
-    if (payload.isEmpty()) {
-        return refuse(tr("Not sent: the draft holds no hex digits."));
-    }
-    if (withCrc) {
-        payload += Crc16::modbusBytes(payload);
-    }
-    if (error) {
-        error->clear();
-    }
-    return payload;
-}
-
-QString AppController::crcEchoSuffix(const QByteArray& bytes, bool withCrc) const
-{
-    if (!withCrc) {
-        return {};
-    }
-    const QByteArray crc = Crc16::modbusBytes(bytes).toHex(' ').toUpper();
-    return QStringLiteral(" [CRC %1]").arg(QString::fromLatin1(crc));
-}
-
-LineEnd AppController::sentLineEnd(const QString& draft, bool hex)
-{
-    return !hex && !draft.endsWith(QLatin1Char('\n')) ? LineEnd::CrLf : LineEnd::None;
-}
-
 void AppController::sendManualText()
 {
     const QString draft = m_draftText;
@@ -244,32 +119,32 @@ void AppController::sendManualText()
                      tr("Port is not open \u2014 click \"Open port\" first.").toUtf8());
         return;
     }
-    QByteArray payload;
-    QByteArray echo;
-    const QByteArray utf8 = draft.toUtf8();
-    if (m_sendAsHex) {
-        QString error;
-        payload = composeHexPayload(draft, m_crcEnabled, &error);
-        if (payload.isEmpty()) {
-            m_log.append(LogKind::ERR, error.toUtf8());
-            return;
-        }
-        echo = payload.toHex(' ').toUpper();
-    } else {
-        payload = composeAsciiPayload(draft, m_crcEnabled);
-        echo = utf8 + crcEchoSuffix(utf8, m_crcEnabled).toUtf8();
-    }
-    if (!writePayload(payload, m_echoTx ? echo.size() : 0)) {
+    const PayloadComposer::Composed composed =
+        PayloadComposer::compose(draft, m_sendAsHex, m_crcEnabled);
+    if (!composed.error.isEmpty()) {
+        m_log.append(LogKind::ERR, composed.error.toUtf8());
         return;
     }
-    if (m_echoTx) {
-        m_log.append(LogKind::TX, echo, sentLineEnd(draft, m_sendAsHex));
+    if (!writeComposed(composed)) {
+        return;
     }
-    if (utf8.size() > HistoryTextLimit) {
+    if (draft.toUtf8().size() > HistoryTextLimit) {
         emit statusMessage(tr("Sent; not kept in the history, as it is longer than 4 KiB."));
     } else {
         m_historyModel->push(draft, m_sendAsHex ? SentAs::Hex : SentAs::Text);
     }
+}
+
+bool AppController::writeComposed(const PayloadComposer::Composed& composed)
+{
+    if (!writePayload(composed.bytes, m_echoTx ? composed.echo.size() : 0)) {
+        return false;
+    }
+    if (m_echoTx) {
+        m_log.append(LogKind::TX, composed.echo,
+                     composed.crLfAdded ? LineEnd::CrLf : LineEnd::None);
+    }
+    return true;
 }
 
 bool AppController::writePayload(const QByteArray& payload, qint64 countedBytes)

@@ -5,7 +5,7 @@
 // reason, never half-sent.
 #include "fuzzsupport.h"
 
-#include "app/appcontroller.h"
+#include "serial/payloadcomposer.h"
 #include "util/crc16.h"
 
 namespace {
@@ -51,12 +51,12 @@ QString written(const QByteArray& bytes, fuzz::Input& options)
     return text;
 }
 
-void checkConsistent(const AppController& controller, const QString& text)
+void checkConsistent(const QString& text)
 {
     QString plainError = QStringLiteral("unset");
     QString crcError = QStringLiteral("unset");
-    const QByteArray plain = controller.composeHexPayload(text, false, &plainError);
-    const QByteArray withCrc = controller.composeHexPayload(text, true, &crcError);
+    const QByteArray plain = PayloadComposer::hex(text, false, &plainError);
+    const QByteArray withCrc = PayloadComposer::hex(text, true, &crcError);
     FUZZ_CHECK(plainError == crcError, plainError + QLatin1Char('|') + crcError);
     if (plain.isEmpty()) {
         FUZZ_CHECK(!plainError.isEmpty(), text);
@@ -70,7 +70,7 @@ void checkConsistent(const AppController& controller, const QString& text)
     for (const QChar c : text) {
         FUZZ_CHECK(allowedInDraft(c), QStringLiteral("accepted U+%1").arg(c.unicode(), 4, 16));
     }
-    const QString suffix = controller.crcEchoSuffix(plain, true);
+    const QString suffix = PayloadComposer::crcEchoSuffix(plain, true);
     FUZZ_CHECK(suffix ==
                    QStringLiteral(" [CRC %1]")
                        .arg(QString::fromLatin1(Crc16::modbusBytes(plain).toHex(' ').toUpper())),
@@ -81,7 +81,6 @@ void checkConsistent(const AppController& controller, const QString& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const AppController& controller = fuzz::controller();
     fuzz::Input input(data, size);
     const uint8_t mode = input.byte();
     if (mode & 1) {
@@ -92,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QByteArray bytes = input.rest();
         const QString text = written(bytes, options);
         QString error;
-        const QByteArray payload = controller.composeHexPayload(text, withCrc, &error);
+        const QByteArray payload = PayloadComposer::hex(text, withCrc, &error);
         if (bytes.isEmpty()) {
             FUZZ_CHECK(payload.isEmpty() && !error.isEmpty(), text);
             return 0;
@@ -101,10 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(error.isEmpty(), error + QLatin1String(" for ") + text);
         FUZZ_CHECK(payload == expected,
                    text + QLatin1String(" gave ") + QString::fromLatin1(payload.toHex(' ')));
-        checkConsistent(controller, text);
+        checkConsistent(text);
         return 0;
     }
     const QByteArray bytes = input.rest();
-    checkConsistent(controller, (mode & 2) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes));
+    checkConsistent((mode & 2) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes));
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "fuzzsupport.h"
 
-#include "app/appcontroller.h"
 #include "library/devicelibrary.h"
 #include "library/librarycache.h"
 #include "settings/languagemanager.h"
@@ -64,13 +63,6 @@ QString privateFolder()
         std::abort();
     }
     return scratch()->path();
-}
-
-AppController& controller()
-{
-    ensureApplication();
-    static AppController* instance = new AppController;
-    return *instance;
 }
 
 DeviceLibrary* newBuiltInLibrary()

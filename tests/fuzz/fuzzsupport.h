@@ -6,11 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
-class AppController;
 class DeviceLibrary;
 
 /// What the fuzz targets share: one application object, settings kept in a
-/// private folder, a controller built once, a reader that splits an input
+/// private folder, a reader that splits an input
 /// into the values a target needs, and checks that end the run loudly.
 namespace fuzz {
 
@@ -20,9 +19,6 @@ void ensureApplication();
 
 /// The folder that holds this process's settings and scratch files.
 QString privateFolder();
-
-/// One controller for the whole run, built on the first call.
-AppController& controller();
 
 /// A new library holding the built-in document, kept by the caller.
 DeviceLibrary* newBuiltInLibrary();
