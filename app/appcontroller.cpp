@@ -11,6 +11,7 @@
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
 #include "serial/reconnectwatcher.h"
+#include "serial/repeatsender.h"
 #include "serial/serialdefaultsgate.h"
 #include "settings/languagemanager.h"
 
@@ -80,8 +81,7 @@ AppController::AppController(QObject* parent)
     connect(m_defaultsGate, &SerialDefaultsGate::apply, this,
             &AppController::onSerialDefaultsApplied);
 
-    m_repeatTimer = new QTimer(this);
-    connect(m_repeatTimer, &QTimer::timeout, this, &AppController::onRepeatTick);
+    m_repeatSender = new RepeatSender(&m_serial, [this] { sendManualText(); }, this);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
     connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);
@@ -104,7 +104,6 @@ AppController::AppController(QObject* parent)
         m_log.append(LogKind::ERR,
                      tr("%1 bytes that had not gone out yet were discarded.").arg(bytes).toUtf8());
     });
-    connect(&m_serial, &SerialManager::bytesWritten, this, &AppController::onBytesWritten);
 
     connect(&LanguageManager::instance(), &LanguageManager::languageChanged, this,
             &AppController::onLanguageChanged);

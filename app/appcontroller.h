@@ -17,6 +17,8 @@
 #include "serial/reconnectwatcher.h"
 #include "serial/serialmanager.h"
 #include "settings/settingsstore.h"
+#include "update/appupdatecoordinator.h"
+#include "update/libraryupdatecoordinator.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -29,10 +31,9 @@
 #include <QtQml/qqmlregistration.h>
 
 class BatchRunner;
-class DeviceLibraryUpdateClient;
+class RepeatSender;
 class SerialDefaultsGate;
 class QTimer;
-class SoftwareUpdateClient;
 struct StartupOptions;
 
 /// The one object through which the interface reaches the back end. Owns
@@ -151,20 +152,20 @@ public:
     int commandCount() const;
 
     // Updates
-    QString libraryUpdateState() const { return m_libraryUpdateState; }
-    QString libraryUpdateMessage() const { return m_libraryUpdateMessage; }
-    QString remoteLibraryVersion() const { return m_remoteLibraryVersion; }
-    bool libraryUpdateAvailable() const { return m_libraryUpdateAvailable; }
-    QString appUpdateState() const { return m_appUpdateState; }
-    QString appUpdateMessage() const { return m_appUpdateMessage; }
-    QString remoteAppVersion() const { return m_remoteAppVersion; }
-    bool appUpdateAvailable() const { return m_appUpdateAvailable; }
-    bool appUpdateForced() const { return m_appUpdateForced; }
-    double appUpdateProgress() const { return m_appUpdateProgress; }
+    QString libraryUpdateState() const { return m_libraryUpdates->state(); }
+    QString libraryUpdateMessage() const { return m_libraryUpdates->message(); }
+    QString remoteLibraryVersion() const { return m_libraryUpdates->remoteVersion(); }
+    bool libraryUpdateAvailable() const { return m_libraryUpdates->updateAvailable(); }
+    QString appUpdateState() const { return m_appUpdates->state(); }
+    QString appUpdateMessage() const { return m_appUpdates->message(); }
+    QString remoteAppVersion() const { return m_appUpdates->remoteVersion(); }
+    bool appUpdateAvailable() const { return m_appUpdates->updateAvailable(); }
+    bool appUpdateForced() const { return m_appUpdates->forced(); }
+    double appUpdateProgress() const { return m_appUpdates->progress(); }
     /// Whether this platform installs a downloaded update itself (Windows);
     /// elsewhere an offer leads to the download page instead.
-    bool selfUpdateSupported() const;
-    QUrl downloadPageUrl() const;
+    bool selfUpdateSupported() const { return AppUpdateCoordinator::selfUpdateSupported(); }
+    QUrl downloadPageUrl() const { return AppUpdateCoordinator::downloadPageUrl(); }
 
     // Display preferences
     QString currentLanguage() const;
@@ -199,9 +200,9 @@ public:
     void setSendAsHex(bool on);
     bool crcEnabled() const { return m_crcEnabled; }
     void setCrcEnabled(bool on);
-    bool repeatSendEnabled() const { return m_repeatSendEnabled; }
+    bool repeatSendEnabled() const;
     void setRepeatSendEnabled(bool on);
-    int repeatIntervalMs() const { return m_repeatIntervalMs; }
+    int repeatIntervalMs() const;
     void setRepeatIntervalMs(int ms);
 
     // Batches
@@ -285,7 +286,6 @@ public:
     void flushRxLineBuffer();
     /// Sends the running batch's next step without waiting for its interval.
     void sendNextBatchStep();
-    void applyDownloadedAppUpdate(const QString& filePath);
     static QFont buildApplicationFont(const QString& family, int pixelSize);
 
     /// The log store, for the workflows' tests and the benchmark.
@@ -360,8 +360,6 @@ private:
     /// An ERR line (or another @p kind) in the log and the status bar, for problems the user
     /// must hear of.
     void tellUser(const QString& message, LogKind kind = LogKind::ERR);
-    void onRepeatTick();
-    void onBytesWritten();
     /// The ERR line for a draft of @p length characters, too long for the send box.
     void refuseLongDraft(qsizetype length);
     /// Writes a composed payload unless the port's queue would grow past
@@ -372,22 +370,9 @@ private:
     bool writeComposed(const PayloadComposer::Composed& composed);
     void writeBatchStep(const BatchStep& step);
     void createUpdateClients();
-    void onLibraryCheckFinished(bool ok, bool updateAvailable, const QString& remoteVersion,
-                                const QString& minAppVersion, const QString& message,
-                                const QString& error);
-    void onLibraryFetchFinished(bool ok, const QString& version, const QByteArray& rawJson,
-                                const QString& error);
-    void onAppCheckFinished(bool ok, bool updateAvailable, bool appTooOld, const QString& version,
-                            const QString& downloadUrl, qlonglong fileSize,
-                            const QString& changelog, bool forceUpdate,
-                            const QString& minRequiredVersion, const QString& sha256,
-                            const QString& error);
-    void onAppDownloadProgress(qlonglong received, qlonglong total);
-    void onAppDownloadFinished(bool ok, const QString& filePath, const QString& error);
-    /// Sets the library machine's state and message and notifies once.
-    void setLibraryUpdateState(const QString& state, const QString& message);
-    /// Sets the application machine's state and message and notifies once.
-    void setAppUpdateState(const QString& state, const QString& message);
+    /// Puts a downloaded library document in use (and in the cache); false with the
+    /// library's reason when it refuses the document.
+    bool applyLibraryUpdate(const QByteArray& document, QString* error);
 
     QTimer* m_portPollTimer = nullptr;
     DeviceLibrary m_library;
@@ -399,24 +384,8 @@ private:
                               }};
     TxLedger m_txLedger;
 
-    DeviceLibraryUpdateClient* m_libraryUpdater = nullptr;
-    QString m_libraryUpdateState = QStringLiteral("idle");
-    QString m_libraryUpdateMessage;
-    QString m_remoteLibraryVersion;
-    bool m_libraryUpdateAvailable = false;
-
-    SoftwareUpdateClient* m_appUpdater = nullptr;
-    QString m_appUpdateState = QStringLiteral("idle");
-    QString m_appUpdateMessage;
-    QString m_remoteAppVersion;
-    bool m_appUpdateAvailable = false;
-    bool m_appUpdateForced = false;
-    double m_appUpdateProgress = 0.0;
-    // What the last application check offered, for the install step.
-    QString m_offeredDownloadUrl;
-    qlonglong m_offeredFileSize = 0;
-    QString m_offeredSha256;
-    QString m_offeredVersion;
+    LibraryUpdateCoordinator* m_libraryUpdates = nullptr;
+    AppUpdateCoordinator* m_appUpdates = nullptr;
 
     LogListModel* m_logModel = nullptr;
     FieldMonitor* m_fields = nullptr;
@@ -429,7 +398,7 @@ private:
     BatchCommandModel* m_batchModel = nullptr;
     BatchRunner* m_batchRunner = nullptr;
     SerialDefaultsGate* m_defaultsGate = nullptr;
-    QTimer* m_repeatTimer = nullptr;
+    RepeatSender* m_repeatSender = nullptr;
 
     QString m_selectedPortName;
     QString m_missingPortName;
@@ -438,9 +407,5 @@ private:
     bool m_echoTx = true;
     bool m_sendAsHex = false;
     bool m_crcEnabled = false;
-    bool m_repeatSendEnabled = false;
-    int m_repeatIntervalMs = 1000;
-    // Repeat send waits for the port to take what it has before the next tick.
-    bool m_repeatAwaitingDrain = false;
     bool m_settingsFailureReported = false;
 };

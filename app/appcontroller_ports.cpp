@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "serial/portidentity.h"
 #include "serial/portlistmodel.h"
+#include "serial/repeatsender.h"
 
 #include <QTimer>
 
@@ -93,9 +94,7 @@ void AppController::onReconnected(const SerialConfig& config)
     m_log.append(
         LogKind::SYS,
         tr("%1 reconnected \u00b7 %2").arg(config.portName, m_serial.portSummary()).toUtf8());
-    if (m_repeatSendEnabled) {
-        m_repeatTimer->start(m_repeatIntervalMs);
-    }
+    m_repeatSender->sessionStarted();
     emit connectionChanged();
     if (m_reselectOnReconnect) {
         setSelectedPortName(listedNameFor(config.portName));

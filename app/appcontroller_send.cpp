@@ -1,14 +1,14 @@
-// Manual send: the draft, writing and echoing what PayloadComposer makes of it, and the repeat
-// timer.
+// Manual send: the draft, writing and echoing what PayloadComposer makes of it, and repeat
+// send (RepeatSender).
 #include "app/appcontroller.h"
 
 #include "library/commandhistorymodel.h"
 #include "serial/payloadcomposer.h"
+#include "serial/repeatsender.h"
 #include "util/textbounds.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -83,28 +83,19 @@ void AppController::setCrcEnabled(bool on)
 
 void AppController::setRepeatSendEnabled(bool on)
 {
-    if (on == m_repeatSendEnabled) {
+    if (on == m_repeatSender->enabled()) {
         return;
     }
-    m_repeatSendEnabled = on;
-    m_repeatAwaitingDrain = false;
-    if (on && m_serial.isOpen()) {
-        m_repeatTimer->start(m_repeatIntervalMs);
-    } else {
-        m_repeatTimer->stop();
-    }
+    m_repeatSender->setEnabled(on);
     emit repeatSendChanged();
 }
 
 void AppController::setRepeatIntervalMs(int ms)
 {
-    if (ms == m_repeatIntervalMs) {
+    if (ms == m_repeatSender->intervalMs()) {
         return;
     }
-    m_repeatIntervalMs = ms;
-    if (m_repeatTimer->isActive()) {
-        m_repeatTimer->start(ms);
-    }
+    m_repeatSender->setIntervalMs(ms);
     emit repeatSendChanged();
 }
 
@@ -167,29 +158,12 @@ bool AppController::writePayload(const QByteArray& payload, qint64 countedBytes)
     return true;
 }
 
-void AppController::onRepeatTick()
+bool AppController::repeatSendEnabled() const
 {
-    // A short interval (0 fires on every pass of the event loop) must not
-    // queue payloads faster than the line drains them: while earlier bytes
-    // are still waiting, the timer rests until the port reports them gone.
-    if (m_serial.bytesToWrite() > 0) {
-        m_repeatTimer->stop();
-        m_repeatAwaitingDrain = true;
-        return;
-    }
-    sendManualText();
+    return m_repeatSender->enabled();
 }
 
-// The port has taken what waited: timers that rested for it go on.
-void AppController::onBytesWritten()
+int AppController::repeatIntervalMs() const
 {
-    if (m_serial.bytesToWrite() > 0) {
-        return;
-    }
-    if (m_repeatAwaitingDrain) {
-        m_repeatAwaitingDrain = false;
-        if (m_repeatSendEnabled && m_serial.isOpen()) {
-            m_repeatTimer->start(m_repeatIntervalMs);
-        }
-    }
+    return m_repeatSender->intervalMs();
 }

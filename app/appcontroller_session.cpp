@@ -4,8 +4,7 @@
 
 #include "serial/portidentity.h"
 #include "serial/portlistmodel.h"
-
-#include <QTimer>
+#include "serial/repeatsender.h"
 
 #include <utility>
 
@@ -105,9 +104,7 @@ bool AppController::openPort(const QString& portName, int baudRate, int dataBits
     m_reconnect->sessionStarted(config);
     m_log.append(LogKind::SYS,
                  tr("%1 opened \u00b7 %2").arg(portName, m_serial.portSummary()).toUtf8());
-    if (m_repeatSendEnabled) {
-        m_repeatTimer->start(m_repeatIntervalMs);
-    }
+    m_repeatSender->sessionStarted();
     return true;
 }
 
@@ -128,8 +125,7 @@ void AppController::closePort()
 
 void AppController::onPortClosed()
 {
-    m_repeatTimer->stop();
-    m_repeatAwaitingDrain = false;
+    m_repeatSender->sessionEnded();
     stopBatchCommand();
     flushRxLineBuffer();
     emit connectionChanged();

@@ -1,10 +1,13 @@
 #include "library/devicelibrary.h"
 
-#include "library/jsonreader.h"
 #include "settings/languagemanager.h"
 #include "util/textbounds.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 
 #include <cmath>
 #include <limits>
@@ -12,41 +15,10 @@
 
 namespace {
 
-using Kind = JsonReader::Kind;
-
-// Calls @p readMember with the name of every member of an object, which
-// reads or skips the member's value; any other value is skipped.
-template <typename ReadMember> void forEachMember(JsonReader& reader, ReadMember readMember)
-{
-    if (reader.next() != Kind::Object) {
-        reader.skip();
-        return;
-    }
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
-        readMember(key);
-    }
-}
-
-// Calls @p readElement for every element of an array; any other value is
-// skipped.
-template <typename ReadElement> void forEachElement(JsonReader& reader, ReadElement readElement)
-{
-    if (reader.next() != Kind::Array) {
-        reader.skip();
-        return;
-    }
-    reader.enterArray();
-    while (reader.nextElement()) {
-        readElement();
-    }
-}
-
 // How many more records of each kind a document may hold. A document of a few
 // megabytes could otherwise describe millions of empty commands, each a record
-// of its own in memory; what is past a bound is skipped unread, and the
-// document refused.
+// of its own in memory; what is past a bound is not mapped, and the document
+// refused.
 struct Budget
 {
     qsizetype models = DeviceLibrary::MaxModels;
@@ -77,60 +49,34 @@ struct Budget
 
 // Every member reads leniently: a value of the wrong type is the empty or
 // default value, never a failed load. When a member occurs twice the later
-// one counts, as in a JSON object.
-QString stringOf(JsonReader& reader)
+// one counts, as QJsonDocument keeps it.
+QString stringOf(const QJsonValue& value)
 {
-    if (reader.next() == Kind::String) {
-        return reader.readString();
-    }
-    reader.skip();
-    return {};
+    return value.toString();
 }
 
 // A text the window shows as it is: cut to a length it can lay out.
-QString captionOf(JsonReader& reader)
+QString captionOf(const QJsonValue& value)
 {
-    return TextBounds::cut(stringOf(reader), TextBounds::Caption);
+    return TextBounds::cut(value.toString(), TextBounds::Caption);
 }
 
-LocalizedText localizedOf(JsonReader& reader)
+LocalizedText localizedOf(const QJsonValue& value)
 {
-    LocalizedText text;
-    forEachMember(reader, [&](QByteArrayView key) {
-        if (key == "zh") {
-            text.zh = captionOf(reader);
-        } else if (key == "en") {
-            text.en = captionOf(reader);
-        } else {
-            reader.skip();
-        }
-    });
-    return text;
-}
-
-// A JSON boolean; anything else reads as false.
-bool boolOf(JsonReader& reader)
-{
-    if (reader.next() == Kind::Bool) {
-        return reader.readBool();
-    }
-    reader.skip();
-    return false;
+    const QJsonObject object = value.toObject();
+    return {captionOf(object.value(QLatin1String("zh"))),
+            captionOf(object.value(QLatin1String("en")))};
 }
 
 // A number, or NaN for any other value.
-double numberOf(JsonReader& reader)
+double numberOf(const QJsonValue& value)
 {
-    if (reader.next() == Kind::Number) {
-        return reader.readNumber();
-    }
-    reader.skip();
-    return std::nan("");
+    return value.isDouble() ? value.toDouble() : std::nan("");
 }
 
-qint32 wholeNumberOf(JsonReader& reader, qint32 fallback)
+qint32 wholeNumberOf(const QJsonValue& value, qint32 fallback)
 {
-    const double number = numberOf(reader);
+    const double number = numberOf(value);
     if (!(std::floor(number) == number) || number < std::numeric_limits<qint32>::min() ||
         number > std::numeric_limits<qint32>::max()) {
         return fallback;
@@ -172,88 +118,53 @@ CommandType typeOf(const QString& text)
 
 // The serial block: present at all means the model has defaults, even when
 // it is no object and all five values stay at theirs.
-void readSerial(JsonReader& reader, DeviceModel& model)
+void readSerial(const QJsonValue& value, DeviceModel& model)
 {
+    const QJsonObject serial = value.toObject();
     model.hasSerial = true;
-    model.baudRate = 115200;
-    model.dataBits = 8;
-    model.parity = 0;
-    model.stopBits = 1;
-    model.flowControl = 0;
-    forEachMember(reader, [&](QByteArrayView key) {
-        if (key == "baudRate") {
-            model.baudRate = wholeNumberOf(reader, 115200);
-        } else if (key == "dataBits") {
-            model.dataBits = wholeNumberOf(reader, 8);
-        } else if (key == "parity") {
-            model.parity = parityOf(stringOf(reader));
-        } else if (key == "stopBits") {
-            model.stopBits = stopBitsOf(numberOf(reader));
-        } else if (key == "flowControl") {
-            model.flowControl = flowControlOf(stringOf(reader));
-        } else {
-            reader.skip();
-        }
-    });
+    model.baudRate = wholeNumberOf(serial.value(QLatin1String("baudRate")), 115200);
+    model.dataBits = wholeNumberOf(serial.value(QLatin1String("dataBits")), 8);
+    model.parity = parityOf(stringOf(serial.value(QLatin1String("parity"))));
+    model.stopBits = stopBitsOf(numberOf(serial.value(QLatin1String("stopBits"))));
+    model.flowControl = flowControlOf(stringOf(serial.value(QLatin1String("flowControl"))));
 }
 
-CommandParam paramOf(JsonReader& reader)
+CommandParam paramOf(const QJsonValue& value)
 {
+    const QJsonObject object = value.toObject();
     CommandParam param;
-    forEachMember(reader, [&](QByteArrayView key) {
-        if (key == "key") {
-            param.key = stringOf(reader);
-        } else if (key == "label") {
-            param.label = localizedOf(reader);
-        } else if (key == "hint") {
-            param.hint = stringOf(reader);
-        } else if (key == "default") {
-            param.defaultValue = stringOf(reader);
-        } else {
-            reader.skip();
-        }
-    });
+    param.key = stringOf(object.value(QLatin1String("key")));
+    param.label = localizedOf(object.value(QLatin1String("label")));
+    param.hint = stringOf(object.value(QLatin1String("hint")));
+    param.defaultValue = stringOf(object.value(QLatin1String("default")));
     return param;
 }
 
 // A command as written; which of "cmd", "payloadBase64" and "needsInput"
-// count is settled once the model's protocol is known (it may come later in
-// the model object). Until then the Base64 text waits in payload.
-DeviceCommand commandOf(JsonReader& reader, Budget& budget)
+// count is settled once the model's protocol is known. Until then the Base64
+// text waits in payload.
+DeviceCommand commandOf(const QJsonValue& value, Budget& budget)
 {
+    const QJsonObject object = value.toObject();
     DeviceCommand command;
-    forEachMember(reader, [&](QByteArrayView key) {
-        if (key == "id") {
-            command.id = captionOf(reader);
-        } else if (key == "group") {
-            command.group = localizedOf(reader);
-        } else if (key == "name") {
-            command.name = localizedOf(reader);
-        } else if (key == "type") {
-            command.type = typeOf(stringOf(reader));
-        } else if (key == "params") {
-            command.params.clear();
-            forEachElement(reader, [&] {
-                if (command.params.size() == DeviceLibrary::MaxCommandParams) {
-                    budget.note(QStringLiteral("a command has more than %1 parameters")
-                                    .arg(DeviceLibrary::MaxCommandParams));
-                    reader.skip();
-                } else if (budget.take(budget.params, "parameters", DeviceLibrary::MaxParams)) {
-                    command.params.append(paramOf(reader));
-                } else {
-                    reader.skip();
-                }
-            });
-        } else if (key == "needsInput") {
-            command.needsInput = boolOf(reader);
-        } else if (key == "payloadBase64") {
-            command.payload = stringOf(reader);
-        } else if (key == "cmd") {
-            command.cmd = stringOf(reader);
-        } else {
-            reader.skip();
+    command.id = captionOf(object.value(QLatin1String("id")));
+    command.group = localizedOf(object.value(QLatin1String("group")));
+    command.name = localizedOf(object.value(QLatin1String("name")));
+    command.type = typeOf(stringOf(object.value(QLatin1String("type"))));
+    for (const QJsonValue param : object.value(QLatin1String("params")).toArray()) {
+        if (command.params.size() == DeviceLibrary::MaxCommandParams) {
+            budget.note(QStringLiteral("a command has more than %1 parameters")
+                            .arg(DeviceLibrary::MaxCommandParams));
+            break;
         }
-    });
+        if (!budget.take(budget.params, "parameters", DeviceLibrary::MaxParams)) {
+            break;
+        }
+        command.params.append(paramOf(param));
+    }
+    command.needsInput = object.value(QLatin1String("needsInput")).toBool();
+    command.payload = stringOf(object.value(QLatin1String("payloadBase64")));
+    command.cmd = stringOf(object.value(QLatin1String("cmd")));
     return command;
 }
 
@@ -271,36 +182,25 @@ void settleCommand(DeviceCommand& command, ModelProtocol protocol)
     }
 }
 
-DeviceModel modelOf(JsonReader& reader, Budget& budget)
+DeviceModel modelOf(const QJsonValue& value, Budget& budget)
 {
+    const QJsonObject object = value.toObject();
     DeviceModel model;
-    forEachMember(reader, [&](QByteArrayView key) {
-        if (key == "id") {
-            model.id = captionOf(reader);
-        } else if (key == "protocol") {
-            model.protocol = stringOf(reader) == QLatin1String("json") ? ModelProtocol::Json
-                                                                       : ModelProtocol::Text;
-        } else if (key == "name") {
-            model.name = localizedOf(reader);
-        } else if (key == "description") {
-            model.description = localizedOf(reader);
-        } else if (key == "serial") {
-            readSerial(reader, model);
-        } else if (key == "commands") {
-            model.commands.clear();
-            forEachElement(reader, [&] {
-                if (budget.take(budget.commands, "commands", DeviceLibrary::MaxCommands)) {
-                    model.commands.append(commandOf(reader, budget));
-                } else {
-                    reader.skip();
-                }
-            });
-        } else {
-            reader.skip();
+    model.id = captionOf(object.value(QLatin1String("id")));
+    model.protocol = stringOf(object.value(QLatin1String("protocol"))) == QLatin1String("json")
+                         ? ModelProtocol::Json
+                         : ModelProtocol::Text;
+    model.name = localizedOf(object.value(QLatin1String("name")));
+    model.description = localizedOf(object.value(QLatin1String("description")));
+    if (object.contains(QLatin1String("serial"))) {
+        readSerial(object.value(QLatin1String("serial")), model);
+    }
+    for (const QJsonValue command : object.value(QLatin1String("commands")).toArray()) {
+        if (!budget.take(budget.commands, "commands", DeviceLibrary::MaxCommands)) {
+            break;
         }
-    });
-    for (DeviceCommand& command : model.commands) {
-        settleCommand(command, model.protocol);
+        model.commands.append(commandOf(command, budget));
+        settleCommand(model.commands.last(), model.protocol);
     }
     return model;
 }
@@ -364,48 +264,33 @@ bool DeviceLibrary::loadFromResource(const QString& path)
 bool DeviceLibrary::loadFromJsonText(const QByteArray& bytes)
 {
     m_lastError.clear();
-    JsonReader reader(bytes);
-    if (reader.next() != Kind::Object) {
-        reader.skip();
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        m_lastError = parseError.errorString();
+        return false;
+    }
+    if (!document.isObject()) {
         // Well-formed JSON that is no object fails with the parser's text
         // for its no-error state.
-        m_lastError = reader.finish() ? QJsonParseError{0, QJsonParseError::NoError}.errorString()
-                                      : reader.errorString();
+        m_lastError = parseError.errorString();
         return false;
     }
-    QString version;
+    const QJsonObject root = document.object();
     QList<DeviceModel> models;
-    // The document is refused once it is known to be well-formed.
     Budget budget;
-    reader.enterObject();
-    QByteArrayView key;
-    while (reader.nextMember(key)) {
-        if (key == "version") {
-            version = captionOf(reader);
-        } else if (key == "models") {
-            models.clear();
-            budget = Budget(); // only the last "models" counts
-            forEachElement(reader, [&] {
-                if (budget.take(budget.models, "models", MaxModels)) {
-                    models.append(modelOf(reader, budget));
-                } else {
-                    reader.skip();
-                }
-            });
-        } else {
-            reader.skip();
+    for (const QJsonValue model : root.value(QLatin1String("models")).toArray()) {
+        if (!budget.take(budget.models, "models", MaxModels)) {
+            break;
         }
-    }
-    if (!reader.finish()) {
-        m_lastError = reader.errorString();
-        return false;
+        models.append(modelOf(model, budget));
     }
     if (!budget.problem.isEmpty()) {
         m_lastError = budget.problem;
         return false;
     }
     m_models = std::move(models);
-    m_version = version;
+    m_version = captionOf(root.value(QLatin1String("version")));
     return true;
 }
 

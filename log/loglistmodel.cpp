@@ -2,8 +2,11 @@
 
 #include "log/ansitext.h"
 #include "log/logviewrows.h"
+#include "settings/languagemanager.h"
 
 #include <QMetaMethod>
+
+#include <algorithm>
 
 namespace {
 
@@ -207,6 +210,15 @@ bool LogListModel::lineTextFitsIn(int row, qsizetype length) const
         return true;
     }
     return linePlainText(entry).size() <= length;
+}
+
+QString LogListModel::formattedDataSize(double bytes) const
+{
+    // The counters are doubles in QML; no count comes near the bound, which keeps the
+    // conversion defined for whatever a caller passes (NaN and negatives are none).
+    const qint64 whole = bytes > 0 ? qint64(std::min(bytes, 9.0e18)) : 0;
+    return LanguageManager::instance().locale().formattedDataSize(
+        whole, 1, QLocale::DataSizeTraditionalFormat);
 }
 
 QString LogListModel::fullPlainDump() const

@@ -57,6 +57,9 @@ public:
     qint64 txBytes() const;
 
     Q_INVOKABLE void clear();
+    /// A byte count as the counters show it, in the interface language's words and digits:
+    /// whole bytes, else one decimal of the largest unit of 1024 that fits ("2.5 MB").
+    Q_INVOKABLE QString formattedDataSize(double bytes) const;
     /// The whole document: every line text followed by "\n", oldest first.
     Q_INVOKABLE QString fullPlainDump() const;
     /// One entry as a line of the document, without the line break.

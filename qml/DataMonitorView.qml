@@ -79,16 +79,6 @@ Item {
         return Number(n).toFixed(0)
     }
 
-    function formatBytes(n) {
-        if (n < 1024)
-            return Number(n).toFixed(0) + " B"
-        if (n < 1024 * 1024)
-            return (n / 1024).toFixed(1) + " KB"
-        if (n < 1024 * 1024 * 1024)
-            return (n / 1048576).toFixed(1) + " MB"
-        return (n / 1073741824).toFixed(1) + " GB"
-    }
-
     function copyLog() {
         const selected = root.hasSelection
                 ? root.rows.copyTextBetween(root.selectionAnchorLine, root.selectionAnchorColumn,
@@ -413,7 +403,7 @@ Item {
 
             Text {
                 objectName: "rxBytesLabel"
-                text: qsTr("Rx %1").arg(root.formatBytes(root.shownRxBytes))
+                text: qsTr("Rx %1").arg(AppController.logModel.formattedDataSize(root.shownRxBytes))
                 font.family: Theme.monoFont
                 font.pixelSize: 11
                 color: Theme.consoleMuted
@@ -421,7 +411,7 @@ Item {
 
             Text {
                 objectName: "txBytesLabel"
-                text: qsTr("Tx %1").arg(root.formatBytes(root.shownTxBytes))
+                text: qsTr("Tx %1").arg(AppController.logModel.formattedDataSize(root.shownTxBytes))
                 font.family: Theme.monoFont
                 font.pixelSize: 11
                 color: Theme.consoleMuted

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QTranslator>
@@ -28,6 +29,8 @@ public:
     /// languageChanged, also when the code did not change.
     void setLanguage(const QString& code);
     QString currentLanguage() const { return m_current; }
+    /// The locale of the interface language, for numbers and sizes shown in its texts.
+    QLocale locale() const { return QLocale(m_current); }
 
     /// The Chinese text under a Chinese interface, else the English one;
     /// falls back to the other half when the chosen one is empty.

@@ -4,13 +4,15 @@
 #include "util/textbounds.h"
 #include "util/versioncompare.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSaveFile>
 #include <QUrlQuery>
+
+#include <memory>
 
 namespace {
 
@@ -190,8 +192,11 @@ void SoftwareUpdateClient::download(const QString& url, const QString& destinati
         return;
     }
 
-    auto* file = new QFile(destinationPath, this);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // The package gets its name only once it arrived whole; whatever else ends the transfer (a
+    // cut, a cancel, a replacing download, a full disk) discards what came, and a file that had
+    // the name before stays as it was.
+    auto* file = new QSaveFile(destinationPath, this);
+    if (!file->open(QIODevice::WriteOnly)) {
         const QString error = cannotWrite(*file);
         delete file;
         emit downloadFinished(false, {}, error);
@@ -229,11 +234,8 @@ void SoftwareUpdateClient::download(const QString& url, const QString& destinati
     });
 }
 
-bool SoftwareUpdateClient::writeAvailable(QNetworkReply* reply, QFile* file)
+bool SoftwareUpdateClient::writeAvailable(QNetworkReply* reply, QSaveFile* file)
 {
-    if (!file->isOpen()) {
-        return false;
-    }
     if (!reply->isOpen()) {
         return true; // aborted: nothing more arrives
     }
@@ -254,20 +256,17 @@ bool SoftwareUpdateClient::writeAvailable(QNetworkReply* reply, QFile* file)
     if (reply == m_reply && m_writeError.isEmpty()) {
         m_writeError = cannotWrite(*file);
     }
-    file->close();
+    file->cancelWriting();
     return false;
 }
 
-void SoftwareUpdateClient::onDownloadFinished(QNetworkReply* reply, QFile* file,
+void SoftwareUpdateClient::onDownloadFinished(QNetworkReply* reply, QSaveFile* file,
                                               const QString& destinationPath)
 {
     reply->deleteLater();
-    if (writeAvailable(reply, file) && !file->flush() && reply == m_reply &&
-        m_writeError.isEmpty()) {
-        m_writeError = cannotWrite(*file);
-    }
-    file->close();
-    file->deleteLater();
+    // Uncommitted, the output file discards what it holds when it goes.
+    const std::unique_ptr<QSaveFile> output(file);
+    writeAvailable(reply, file);
     if (reply != m_reply) {
         return;
     }
@@ -283,6 +282,8 @@ void SoftwareUpdateClient::onDownloadFinished(QNetworkReply* reply, QFile* file,
         emit downloadFinished(
             false, {},
             tr("Download incomplete: received %1 of %2 bytes.").arg(m_received).arg(announced));
+    } else if (!file->commit()) {
+        emit downloadFinished(false, {}, cannotWrite(*file));
     } else {
         emit downloadFinished(true, destinationPath, {});
     }
@@ -300,7 +301,7 @@ QString SoftwareUpdateClient::sizeProblem(qint64 size) const
     return {};
 }
 
-QString SoftwareUpdateClient::cannotWrite(const QFile& file)
+QString SoftwareUpdateClient::cannotWrite(const QFileDevice& file)
 {
     return tr("Cannot write to %1: %2").arg(file.fileName(), file.errorString());
 }

@@ -5,7 +5,8 @@
 #include <QObject>
 #include <QString>
 
-class QFile;
+class QFileDevice;
+class QSaveFile;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -61,11 +62,12 @@ public:
     /// Answers with checkFinished exactly once.
     void checkForUpdate(const QString& currentVersion);
     /// Downloads @p url (as given, without the API key; only http and https) into
-    /// @p destinationPath. Answers with downloadFinished once, unless the download is cancelled
+    /// @p destinationPath, which holds the package only once it arrived whole (a file there
+    /// before stays as it was until then). Answers with downloadFinished once, unless the download is cancelled
     /// or replaced first. With an @p expectedSize above 0 (the size the service announced) the
     /// package must have exactly that size, and fails as soon as it grows past it.
     void download(const QString& url, const QString& destinationPath, qint64 expectedSize = 0);
-    /// Stops the current download; it answers nothing. The partial file stays on disk.
+    /// Stops the current download; it answers nothing, and what it had fetched is discarded.
     void cancelDownload();
 
 signals:
@@ -82,12 +84,12 @@ private:
     void report(const CheckAnswer& answer);
     void onCheckReply(QNetworkReply* reply, const QString& currentVersion);
     void forgetCurrentTransfer();
-    bool writeAvailable(QNetworkReply* reply, QFile* file);
+    bool writeAvailable(QNetworkReply* reply, QSaveFile* file);
     /// The reason to stop a download that has brought @p size bytes so far, or that announces
     /// that size; empty while it may go on.
     QString sizeProblem(qint64 size) const;
-    void onDownloadFinished(QNetworkReply* reply, QFile* file, const QString& destinationPath);
-    static QString cannotWrite(const QFile& file);
+    void onDownloadFinished(QNetworkReply* reply, QSaveFile* file, const QString& destinationPath);
+    static QString cannotWrite(const QFileDevice& file);
 
     QNetworkAccessManager* m_network;
     QString m_baseUrl;

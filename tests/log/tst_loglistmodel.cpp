@@ -1,5 +1,6 @@
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
+#include "settings/languagemanager.h"
 
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>
@@ -91,6 +92,8 @@ class TestLogListModel : public QObject
 
 private slots:
     void roles();
+    void formattedDataSize_data();
+    void formattedDataSize();
     void dataOutsideRows();
     void lineText_data();
     void lineText();
@@ -724,6 +727,43 @@ void TestLogListModel::feedForListeners()
     if (listen == Mirror::Both) {
         QCOMPARE(mirror.doc, model.fullPlainDump());
     }
+}
+
+// The Rx and Tx counters: units of 1024 with one decimal, worded and punctuated in the
+// interface language, whatever number QML hands over.
+void TestLogListModel::formattedDataSize_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("bytes");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("nothing") << "en" << 0.0 << "0 bytes";
+    QTest::newRow("below a kilobyte, grouped") << "en" << 1023.0 << "1,023 bytes";
+    QTest::newRow("one kilobyte") << "en" << 1024.0 << "1.0 kB";
+    QTest::newRow("one and a half") << "en" << 1536.0 << "1.5 kB";
+    QTest::newRow("megabytes") << "en" << 2621440.0 << "2.5 MB";
+    QTest::newRow("gigabyte") << "en" << 1073741824.0 << "1.0 GB";
+    QTest::newRow("terabytes") << "en" << 3298534883328.0 << "3.0 TB";
+    QTest::newRow("French words and comma") << "fr" << 1536.0 << "1,5 ko";
+    QTest::newRow("Russian") << "ru" << 2621440.0 << QStringLiteral("2,5 МБ");
+    QTest::newRow("Japanese") << "ja" << 1023.0 << QStringLiteral("1,023 バイト");
+    QTest::newRow("fraction of a byte") << "en" << 0.75 << "0 bytes";
+    QTest::newRow("negative") << "en" << -5.0 << "0 bytes";
+    QTest::newRow("not a number") << "en" << qQNaN() << "0 bytes";
+    QTest::newRow("beyond any count") << "en" << 1e300 << "7.8 EB";
+}
+
+void TestLogListModel::formattedDataSize()
+{
+    QFETCH(QString, language);
+    QFETCH(double, bytes);
+    QFETCH(QString, shown);
+    LogManager log;
+    LogListModel model(&log);
+    LanguageManager::instance().setLanguage(language);
+    const QString text = model.formattedDataSize(bytes);
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    QCOMPARE(text, shown);
 }
 
 QTEST_GUILESS_MAIN(TestLogListModel)
