@@ -81,7 +81,8 @@ AppController::AppController(QObject* parent)
     connect(m_defaultsGate, &SerialDefaultsGate::apply, this,
             &AppController::onSerialDefaultsApplied);
 
-    m_repeatSender = new RepeatSender(&m_serial, [this] { sendManualText(); }, this);
+    m_repeatSender = new RepeatSender(
+        &m_serial, [this] { sendManualText(); }, this);
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
     connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);

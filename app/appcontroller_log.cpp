@@ -2,43 +2,17 @@
 // suggests, and continuous logging to a file per day.
 #include "app/appcontroller.h"
 
+#include "log/logexport.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
 
 #include <limits>
 
-namespace {
-
-// Why a base file name cannot be used, or an empty text when it can. Only
-// what would put the file somewhere else than the chosen folder, or give it
-// no name at all, is refused here; the file system decides about the rest.
-QString fileNameProblem(const QString& baseName)
-{
-    if (baseName.trimmed().isEmpty() || baseName == QLatin1String(".") ||
-        baseName == QLatin1String("..")) {
-        return AppController::tr("Enter a file name.");
-    }
-    for (const QChar c : baseName) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) {
-            return AppController::tr("A file name cannot contain \"/\", \"\\\" or control "
-                                     "characters.");
-        }
-    }
-    return {};
-}
-
-} // namespace
-
 QString AppController::suggestedLogBaseName() const
 {
-    QString model = currentModelId();
-    model.replace(QLatin1Char(' '), QLatin1Char('-'));
-    if (model.isEmpty()) {
-        model = QStringLiteral("device");
-    }
-    return QStringLiteral("korvel-%1-%2")
-        .arg(model, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")));
+    return LogExport::suggestedBaseName(currentModelId(), QDateTime::currentDateTime());
 }
 
 QString AppController::suggestedLogDirectory() const
@@ -54,28 +28,13 @@ QString AppController::suggestedLogDirectory() const
 QString AppController::saveLog(const QString& directory, const QString& baseFileName,
                                const QString& format, bool autoRotate)
 {
-    LogFileFormat fileFormat = LogFileFormat::Text;
-    QString extension = QStringLiteral(".log");
-    if (format == QLatin1String("csv")) {
-        fileFormat = LogFileFormat::Csv;
-        extension = QStringLiteral(".csv");
-    } else if (format == QLatin1String("hex")) {
-        fileFormat = LogFileFormat::Hex;
-        extension = QStringLiteral(".hex.txt");
+    const LogExport target = LogExport::target(directory, baseFileName, format);
+    if (!target.problem.isEmpty()) {
+        return target.problem;
     }
-
-    // An empty location would quietly mean the working folder of the process.
-    if (directory.trimmed().isEmpty()) {
-        return tr("Choose a folder for the log.");
-    }
-    const QString problem = fileNameProblem(baseFileName);
-    if (!problem.isEmpty()) {
-        return problem;
-    }
-
-    const QString path = QDir(directory).filePath(baseFileName + extension);
+    const QString& path = target.path;
     QString error;
-    if (!m_log.exportToFile(path, fileFormat, &error)) {
+    if (!m_log.exportToFile(path, target.format, &error)) {
         return error.isEmpty() ? tr("The log could not be written to %1.").arg(path) : error;
     }
 

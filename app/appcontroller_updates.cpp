@@ -17,13 +17,13 @@ void AppController::createUpdateClients()
     auto* libraryClient = new DeviceLibraryUpdateClient(
         env.value(QStringLiteral("DEVICE_LIBRARY_API_BASE_URL"), QString()),
         env.value(QStringLiteral("DEVICE_LIBRARY_API_KEY"), QString()));
-    m_libraryUpdates = new LibraryUpdateCoordinator(
-        libraryClient, appVersion(),
-        {[this] { return libraryVersion(); },
-         [this](const QByteArray& document, QString* error) {
-             return applyLibraryUpdate(document, error);
-         }},
-        this);
+    m_libraryUpdates =
+        new LibraryUpdateCoordinator(libraryClient, appVersion(),
+                                     {[this] { return libraryVersion(); },
+                                      [this](const QByteArray& document, QString* error) {
+                                          return applyLibraryUpdate(document, error);
+                                      }},
+                                     this);
     connect(m_libraryUpdates, &LibraryUpdateCoordinator::stateChanged, this,
             &AppController::libraryUpdateStateChanged);
     connect(m_libraryUpdates, &LibraryUpdateCoordinator::checkAnswered, this,

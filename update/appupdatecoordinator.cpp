@@ -60,8 +60,8 @@ QString unsafeDownloadFolder(const QString& folder, const QString& target)
 
 } // namespace
 
-AppUpdateCoordinator::AppUpdateCoordinator(SoftwareUpdateClient* client,
-                                           const QString& appVersion, QObject* parent)
+AppUpdateCoordinator::AppUpdateCoordinator(SoftwareUpdateClient* client, const QString& appVersion,
+                                           QObject* parent)
     : QObject(parent)
     , m_client(client)
     , m_appVersion(appVersion)
@@ -108,8 +108,8 @@ void AppUpdateCoordinator::check()
 {
     if (m_client->baseUrl().isEmpty()) {
         m_updateAvailable = false;
-        setState(kError,
-                 QCoreApplication::translate("AppController", "No update server configured (.env)."));
+        setState(kError, QCoreApplication::translate("AppController",
+                                                     "No update server configured (.env)."));
         return;
     }
     setState(kChecking, QCoreApplication::translate("AppController", "Checking for updates…"));
@@ -133,9 +133,9 @@ void AppUpdateCoordinator::onCheckFinished(bool ok, bool updateAvailable, bool a
     if (!ok) {
         setState(kError, error);
     } else if (!updateAvailable) {
-        setState(kUpToDate, QCoreApplication::translate("AppController",
-                                                        "You're on the latest version (%1).")
-                                .arg(m_appVersion));
+        setState(kUpToDate,
+                 QCoreApplication::translate("AppController", "You're on the latest version (%1).")
+                     .arg(m_appVersion));
     } else if (appTooOld) {
         setState(kError,
                  QCoreApplication::translate(
@@ -213,9 +213,9 @@ void AppUpdateCoordinator::installDownloaded(const QString& filePath)
 {
 #ifdef Q_OS_WIN
     // Unpacking blocks for a while; the dialog says what is going on meanwhile.
-    setState(QStringLiteral("installing"),
-             QCoreApplication::translate("AppController", "Installing update %1…")
-                 .arg(m_remoteVersion));
+    setState(
+        QStringLiteral("installing"),
+        QCoreApplication::translate("AppController", "Installing update %1…").arg(m_remoteVersion));
     SelfUpdateInstaller::Target target;
     target.executablePath = QCoreApplication::applicationFilePath();
     target.pid = QCoreApplication::applicationPid();

@@ -53,8 +53,8 @@ signals:
 private:
     void onCheckFinished(bool ok, bool updateAvailable, bool appTooOld, const QString& version,
                          const QString& downloadUrl, qlonglong fileSize, const QString& changelog,
-                         bool forceUpdate, const QString& minRequiredVersion,
-                         const QString& sha256, const QString& error);
+                         bool forceUpdate, const QString& minRequiredVersion, const QString& sha256,
+                         const QString& error);
     void onDownloadProgress(qlonglong received, qlonglong total);
     void onDownloadFinished(bool ok, const QString& filePath, const QString& error);
     void setState(const QString& state, const QString& message);

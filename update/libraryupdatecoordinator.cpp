@@ -40,19 +40,22 @@ void LibraryUpdateCoordinator::check()
     if (m_client->baseUrl().isEmpty()) {
         m_updateAvailable = false;
         setState(QStringLiteral("error"),
-                 QCoreApplication::translate("AppController", "No update server configured (.env) -- using the bundled command library "
-                    "only."));
+                 QCoreApplication::translate(
+                     "AppController",
+                     "No update server configured (.env) -- using the bundled command library "
+                     "only."));
         return;
     }
     // What the last answer offered stays until this one comes.
-    setState(QStringLiteral("checking"), QCoreApplication::translate("AppController", "Checking for updates…"));
+    setState(QStringLiteral("checking"),
+             QCoreApplication::translate("AppController", "Checking for updates…"));
     m_client->checkForUpdate(m_library.version());
 }
 
 void LibraryUpdateCoordinator::onCheckFinished(bool ok, bool updateAvailable,
                                                const QString& remoteVersion,
-                                               const QString& minAppVersion,
-                                               const QString& message, const QString& error)
+                                               const QString& minAppVersion, const QString& message,
+                                               const QString& error)
 {
     emit checkAnswered();
     m_remoteVersion = remoteVersion;
@@ -64,16 +67,22 @@ void LibraryUpdateCoordinator::onCheckFinished(bool ok, bool updateAvailable,
         setState(QStringLiteral("error"), error);
     } else if (!updateAvailable) {
         setState(QStringLiteral("upToDate"),
-                 QCoreApplication::translate("AppController", "Command library is up to date (%1).").arg(m_library.version()));
+                 QCoreApplication::translate("AppController", "Command library is up to date (%1).")
+                     .arg(m_library.version()));
     } else if (appTooOld) {
         setState(QStringLiteral("error"),
-                 QCoreApplication::translate("AppController", "Version %1 is available, but requires app version %2 or later -- please "
-                    "update the app first.")
+                 QCoreApplication::translate(
+                     "AppController",
+                     "Version %1 is available, but requires app version %2 or later -- please "
+                     "update the app first.")
                      .arg(remoteVersion, minAppVersion));
     } else {
         m_updateAvailable = true;
         setState(QStringLiteral("updateAvailable"),
-                 message.isEmpty() ? QCoreApplication::translate("AppController", "Version %1 is available.").arg(remoteVersion) : message);
+                 message.isEmpty()
+                     ? QCoreApplication::translate("AppController", "Version %1 is available.")
+                           .arg(remoteVersion)
+                     : message);
     }
 }
 
@@ -82,7 +91,8 @@ void LibraryUpdateCoordinator::download()
     if (!m_updateAvailable) {
         return;
     }
-    setState(QStringLiteral("downloading"), QCoreApplication::translate("AppController", "Downloading…"));
+    setState(QStringLiteral("downloading"),
+             QCoreApplication::translate("AppController", "Downloading…"));
     m_client->fetchLatest();
 }
 
@@ -96,10 +106,13 @@ void LibraryUpdateCoordinator::onFetchFinished(bool ok, const QString& version,
     }
     QString refusal;
     if (!m_library.apply(rawJson, &refusal)) {
-        setState(QStringLiteral("error"),
-                 QCoreApplication::translate("AppController", "Downloaded data could not be applied: %1").arg(refusal));
+        setState(
+            QStringLiteral("error"),
+            QCoreApplication::translate("AppController", "Downloaded data could not be applied: %1")
+                .arg(refusal));
         return;
     }
     m_updateAvailable = false;
-    setState(QStringLiteral("upToDate"), QCoreApplication::translate("AppController", "Updated to %1.").arg(version));
+    setState(QStringLiteral("upToDate"),
+             QCoreApplication::translate("AppController", "Updated to %1.").arg(version));
 }

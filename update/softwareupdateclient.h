@@ -63,9 +63,9 @@ public:
     void checkForUpdate(const QString& currentVersion);
     /// Downloads @p url (as given, without the API key; only http and https) into
     /// @p destinationPath, which holds the package only once it arrived whole (a file there
-    /// before stays as it was until then). Answers with downloadFinished once, unless the download is cancelled
-    /// or replaced first. With an @p expectedSize above 0 (the size the service announced) the
-    /// package must have exactly that size, and fails as soon as it grows past it.
+    /// before stays as it was until then). Answers with downloadFinished once, unless the download
+    /// is cancelled or replaced first. With an @p expectedSize above 0 (the size the service
+    /// announced) the package must have exactly that size, and fails as soon as it grows past it.
     void download(const QString& url, const QString& destinationPath, qint64 expectedSize = 0);
     /// Stops the current download; it answers nothing, and what it had fetched is discarded.
     void cancelDownload();

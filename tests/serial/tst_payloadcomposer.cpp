@@ -89,8 +89,7 @@ private slots:
         QFETCH(QByteArray, payload);
         QFETCH(QString, refusal);
         QString error = QStringLiteral("stale");
-        QCOMPARE(PayloadComposer::hex(draft, withCrc, &error).toHex(' '),
-                 payload.toHex(' '));
+        QCOMPARE(PayloadComposer::hex(draft, withCrc, &error).toHex(' '), payload.toHex(' '));
         if (refusal.isEmpty()) {
             QCOMPARE(error, QString());
         } else {
@@ -139,8 +138,8 @@ private slots:
         QTest::newRow("text with CRC") << "AT" << false << true << QByteArray("AT\x30\x1f\r\n")
                                        << QByteArray("AT [CRC 30 1F]") << true << false;
         QTest::newRow("text ending in LF keeps its own line end")
-            << "AT\n" << false << false << QByteArray("AT\n") << QByteArray("AT\n") << false
-            << false;
+            << "AT\n"
+            << false << false << QByteArray("AT\n") << QByteArray("AT\n") << false << false;
         QTest::newRow("UTF-8 echo") << QStringLiteral("温度") << false << false
                                     << QByteArray("\xe6\xb8\xa9\xe5\xba\xa6\r\n")
                                     << QByteArray("\xe6\xb8\xa9\xe5\xba\xa6") << true << false;

@@ -72,9 +72,9 @@ private slots:
         QTest::newRow("newer, with notes")
             << QJsonArray{release("2.1.0", "korvel.zip", "Faster.")} << "updateAvailable"
             << "Faster." << true << false;
-        QTest::newRow("newer, no notes") << QJsonArray{release("2.10.0", "korvel.zip")}
-                                         << "updateAvailable"
-                                         << "Version 2.10.0 is available." << true << false;
+        QTest::newRow("newer, no notes")
+            << QJsonArray{release("2.10.0", "korvel.zip")} << "updateAvailable"
+            << "Version 2.10.0 is available." << true << false;
         QTest::newRow("forced") << QJsonArray{release("3.0.0", "korvel.zip", "Must.", true)}
                                 << "updateAvailable"
                                 << "Must." << true << true;
@@ -165,9 +165,9 @@ private slots:
 
         const QByteArray package = packageBytes(1024 * 1024);
         UpdateServerProcess server;
-        QVERIFY2(m_fx.serveReleases(server, {release("2.1.0", "korvel.zip", "Notes.")}, package,
-                                    fault),
-                 qPrintable(server.error()));
+        QVERIFY2(
+            m_fx.serveReleases(server, {release("2.1.0", "korvel.zip", "Notes.")}, package, fault),
+            qPrintable(server.error()));
         const QString target = AppUpdateCoordinator::downloadTarget();
         const QByteArray earlier("an earlier package");
         if (earlierPackage) {

@@ -38,16 +38,15 @@ struct Workflow
         library.loadFromJsonText(libraryOf(QStringLiteral("1.0")));
         coordinator = std::make_unique<LibraryUpdateCoordinator>(
             new DeviceLibraryUpdateClient(serviceUrl, {}), appVersion,
-            LibraryUpdateCoordinator::Library{
-                [this] { return library.version(); },
-                [this](const QByteArray& document, QString* error) {
-                    ++applied;
-                    if (!library.loadFromJsonText(document)) {
-                        *error = library.lastError();
-                        return false;
-                    }
-                    return true;
-                }});
+            LibraryUpdateCoordinator::Library{[this] { return library.version(); },
+                                              [this](const QByteArray& document, QString* error) {
+                                                  ++applied;
+                                                  if (!library.loadFromJsonText(document)) {
+                                                      *error = library.lastError();
+                                                      return false;
+                                                  }
+                                                  return true;
+                                              }});
     }
 
     bool busy() const
@@ -84,13 +83,16 @@ private slots:
         QTest::addColumn<bool>("available");
 
         const QStringList plain;
-        QTest::newRow("no service") << QByteArray() << plain << "2.0" << "error"
+        QTest::newRow("no service") << QByteArray() << plain << "2.0"
+                                    << "error"
                                     << "No update server configured (.env) -- using the "
                                        "bundled command library only."
                                     << false;
-        QTest::newRow("same version") << libraryOf("1.0") << plain << "2.0" << "upToDate"
+        QTest::newRow("same version") << libraryOf("1.0") << plain << "2.0"
+                                      << "upToDate"
                                       << "Command library is up to date (1.0)." << false;
-        QTest::newRow("newer, no notes") << libraryOf("9.0") << plain << "2.0" << "updateAvailable"
+        QTest::newRow("newer, no notes") << libraryOf("9.0") << plain << "2.0"
+                                         << "updateAvailable"
                                          << "Version 9.0 is available." << true;
         QTest::newRow("newer, with notes")
             << libraryOf("9.0", {},
@@ -108,9 +110,9 @@ private slots:
             << "Version 9.0 is available, but requires app version 2.10 or later -- please "
                "update the app first."
             << false;
-        QTest::newRow("service refuses") << libraryOf("9.0") << QStringList{"--fault", "http-500"}
-                                         << "2.0"
-                                         << "error" << QString() << false;
+        QTest::newRow("service refuses")
+            << libraryOf("9.0") << QStringList{"--fault", "http-500"} << "2.0"
+            << "error" << QString() << false;
     }
 
     void check()
