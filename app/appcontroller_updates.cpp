@@ -60,7 +60,7 @@ QString unsafeDownloadFolder(const QString& folder, const QString& target)
 
 void AppController::createUpdateClients()
 {
-    const EnvConfig& env = EnvConfig::instance();
+    const EnvConfig& env = m_env;
     m_libraryUpdater = new DeviceLibraryUpdateClient(
         env.value(QStringLiteral("DEVICE_LIBRARY_API_BASE_URL"), QString()),
         env.value(QStringLiteral("DEVICE_LIBRARY_API_KEY"), QString()), this);
