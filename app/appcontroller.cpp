@@ -1,5 +1,6 @@
 #include "app/appcontroller.h"
 
+#include "app/appservices.h"
 #include "buildinfo.h"
 #include "library/batchcommandmodel.h"
 #include "library/batchrunner.h"
@@ -8,7 +9,6 @@
 #include "library/historyrecall.h"
 #include "library/librarycache.h"
 #include "log/loglistmodel.h"
-#include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
 #include "serial/reconnectwatcher.h"
 #include "serial/repeatsender.h"
@@ -19,7 +19,14 @@
 #include <QTimer>
 
 AppController::AppController(QObject* parent)
+    : AppController(AppServices{}, parent)
+{}
+
+AppController::AppController(const AppServices& services, QObject* parent)
     : QObject(parent)
+    , m_settings(services.settings)
+    , m_env(services.env)
+    , m_driverCheck(services.driverCheck)
 {
     // The last downloaded library when it still parses, else the built-in one.
     const LibraryCache cache;
@@ -39,7 +46,7 @@ AppController::AppController(QObject* parent)
     m_fields = new FieldMonitor(&m_log, this);
     m_continuousLog = new ContinuousLogState(&m_log, this);
     m_commandModel = new CommandListModel(&m_library, &m_settings, this);
-    m_portListModel = new PortListModel(this);
+    m_portListModel = new PortListModel(services.portEnumerator, services.deviceFolder, this);
     m_reconnect = new ReconnectWatcher(&m_serial, m_portListModel, this);
     m_reconnect->setEnabled(m_settings.autoReconnect());
     connect(m_reconnect, &ReconnectWatcher::waitingChanged, this,
@@ -155,7 +162,7 @@ QString AppController::buildTime() const
 
 bool AppController::ch340DriverInstalled() const
 {
-    return DriverCheck::isCh340DriverInstalled();
+    return m_driverCheck.isCh340DriverInstalled();
 }
 
 QString AppController::ch340DriverUrl() const
@@ -180,7 +187,7 @@ void AppController::setCh340DriverHintDismissed(bool dismissed)
 QVariantList AppController::availableDrivers() const
 {
     QVariantList drivers;
-    for (const DriverInfo& info : DriverCheck::knownDrivers()) {
+    for (const DriverInfo& info : m_driverCheck.knownDrivers()) {
         drivers.append(QVariantMap{{QStringLiteral("name"), info.name},
                                    {QStringLiteral("description"), info.description},
                                    {QStringLiteral("url"), info.url},

@@ -12,10 +12,12 @@
 #include "log/logmanager.h"
 #include "log/rxlineassembler.h"
 #include "log/txledger.h"
+#include "serial/drivercheck.h"
 #include "serial/payloadcomposer.h"
 #include "serial/portlistmodel.h"
 #include "serial/reconnectwatcher.h"
 #include "serial/serialmanager.h"
+#include "settings/envconfig.h"
 #include "settings/settingsstore.h"
 #include "update/appupdatecoordinator.h"
 #include "update/libraryupdatecoordinator.h"
@@ -34,18 +36,18 @@ class BatchRunner;
 class RepeatSender;
 class SerialDefaultsGate;
 class QTimer;
+struct AppServices;
 struct StartupOptions;
 
 /// The one object through which the interface reaches the back end. Owns
 /// every long-lived back-end object, wires them together and offers one flat
 /// surface of properties, change signals and operations to QML. Each group of
 /// operations lives in its own source file (session, send, commands, batches,
-/// preferences, updates).
+/// preferences, updates). QML reaches the instance the application made
+/// through AppControllerSingleton.
 class AppController : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_SINGLETON
 
     Q_PROPERTY(bool portOpen READ portOpen NOTIFY connectionChanged)
     Q_PROPERTY(QString portStatusText READ portStatusText NOTIFY connectionChanged)
@@ -120,7 +122,10 @@ class AppController : public QObject
         bool autoReconnect READ autoReconnect WRITE setAutoReconnect NOTIFY autoReconnectChanged)
 
 public:
+    /// Works with the platform's ports and driver check, the default settings
+    /// and no update service.
     explicit AppController(QObject* parent = nullptr);
+    explicit AppController(const AppServices& services, QObject* parent = nullptr);
     ~AppController() override;
 
     // Port session
@@ -377,6 +382,8 @@ private:
     QTimer* m_portPollTimer = nullptr;
     DeviceLibrary m_library;
     SettingsStore m_settings;
+    EnvConfig m_env;
+    DriverCheck m_driverCheck;
     SerialManager m_serial;
     LogManager m_log;
     RxLineAssembler m_rxLines{&m_log, [this] {

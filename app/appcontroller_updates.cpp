@@ -13,7 +13,7 @@
 
 void AppController::createUpdateClients()
 {
-    const EnvConfig& env = EnvConfig::instance();
+    const EnvConfig& env = m_env;
     auto* libraryClient = new DeviceLibraryUpdateClient(
         env.value(QStringLiteral("DEVICE_LIBRARY_API_BASE_URL"), QString()),
         env.value(QStringLiteral("DEVICE_LIBRARY_API_KEY"), QString()));

@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
+#include "app/appservices.h"
 #include "app/rendererchoice.h"
 #include "buildinfo.h"
 #include "settings/languagemanager.h"
@@ -12,34 +14,12 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 
-namespace {
-
-// The port, baud rate and open request of the command line, handed to the
-// controller once the window exists (so that a failed open shows its dialog).
-void applyStartupOptions(QQmlApplicationEngine& engine, const StartupOptions& options)
-{
-    if (engine.rootObjects().isEmpty()) {
-        return;
-    }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    auto* controller = engine.singletonInstance<AppController*>("Korvel", "AppController");
-#else
-    auto* controller =
-        engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-#endif
-    if (controller) {
-        controller->applyStartupOptions(options);
-    }
-}
-
-} // namespace
-
 void followInterfaceLanguage(QQmlEngine& engine)
 {
-    // Queued: the controller applies the stored language while it is being
-    // constructed, which happens inside the evaluation of the first binding
-    // that names it; re-translating right there would re-enter that binding.
-    // Posted, it runs before the first frame is drawn.
+    // Queued: the language changes from within QML (a handler of the
+    // preferences, or a binding that first names the controller in a test);
+    // re-translating right there would re-enter it. Posted, it runs before
+    // the next frame is drawn.
     QObject::connect(
         &LanguageManager::instance(), &LanguageManager::languageChanged, &engine,
         [&engine] { engine.retranslate(); }, Qt::QueuedConnection);
@@ -56,21 +36,23 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     // Ties the window to its desktop entry (and icon) where the desktop asks.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.korvel.SerialAssistant"));
 
-    {
-        // The platform font is the default family of "Restore defaults";
-        // taken here, before it is replaced, whatever family is stored.
-        SettingsStore::captureDefaultSystemFontFamily();
-        const SettingsStore settings;
-        QGuiApplication::setFont(AppController::buildApplicationFont(settings.systemFontFamily(),
-                                                                     settings.systemFontSize()));
-    }
+    AppServices services;
+    services.env = EnvConfig(EnvConfig::defaultLocations());
+    // The platform font is the default family of "Restore defaults"; taken
+    // here, before it is replaced, whatever family is stored.
+    SettingsStore::captureDefaultSystemFontFamily();
+    QGuiApplication::setFont(AppController::buildApplicationFont(
+        services.settings.systemFontFamily(), services.settings.systemFontSize()));
 
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
     // Before the window exists: a software OpenGL rasteriser draws the
     // window at several times the cost of Qt Quick's own software renderer.
     RendererChoice::apply();
 
+    // Made before the engine, which it outlives.
+    AppController controller(services);
     QQmlApplicationEngine engine;
+    AppControllerSingleton::provide(engine, controller);
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     // Later Qt versions search the resource prefix of QML modules by default.
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -91,7 +73,10 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
         engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
 #endif
     }
-    applyStartupOptions(engine, options);
+    // Once the window exists, so that a failed open shows its dialog.
+    if (!engine.rootObjects().isEmpty()) {
+        controller.applyStartupOptions(options);
+    }
 
     return QGuiApplication::exec();
 }

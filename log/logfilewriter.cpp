@@ -13,15 +13,13 @@
 struct LogFileWriter::Command
 {
     bool changeFile = false;
-    std::unique_ptr<QFile> file;
     QByteArray chunk;
     qint64 lines = 0;
     /// Lines of the current file left out just before this command (the queue was full).
     qint64 droppedBefore = 0;
-    /// For a new file: its path, and lines that could not reach it before it was opened.
+    /// For a new file: its path, and whether lines the previous one never took carry over.
     QString path;
-    qint64 carriedLines = 0;
-    QString carriedReason;
+    bool carryUnopened = false;
 };
 
 /// What the writing thread shares with the writer; it outlives the writer when the thread is
@@ -43,6 +41,7 @@ struct LogFileWriter::Shared
     /// Null once the writer is gone: then nothing is reported any more.
     LogFileWriter* owner = nullptr;
     MarkerFormat marker;
+    Opener opener;
 
     /// Runs @p call on the writer's thread, unless the writer is gone by then.
     template <typename Call> void report(Call call)
@@ -93,12 +92,30 @@ bool writeWhole(QFile& file, const QByteArray& data, QString* reason)
 } // namespace
 
 LogFileWriter::LogFileWriter(MarkerFormat marker, QObject* parent)
+    : LogFileWriter(std::move(marker), &LogFileWriter::openForAppending, parent)
+{}
+
+LogFileWriter::LogFileWriter(MarkerFormat marker, Opener opener, QObject* parent)
     : QObject(parent)
     , m_shared(std::make_shared<Shared>())
 {
     m_shared->owner = this;
     m_shared->marker = std::move(marker);
+    m_shared->opener = std::move(opener);
     m_thread = std::thread(&LogFileWriter::run, m_shared);
+}
+
+std::unique_ptr<QFile> LogFileWriter::openForAppending(const QString& path, QString* reason)
+{
+    auto file = std::make_unique<QFile>(path);
+    // Unbuffered, so that the writer sees each refused write as it happens.
+    if (!RegularFile::open(*file,
+                           QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
+                               QIODevice::Unbuffered,
+                           reason)) {
+        return nullptr;
+    }
+    return file;
 }
 
 LogFileWriter::~LogFileWriter()
@@ -124,16 +141,13 @@ QString LogFileWriter::fallingBehindText()
     return tr("the disk did not keep up with the lines");
 }
 
-void LogFileWriter::setFile(std::unique_ptr<QFile> file, const QString& path, qint64 linesLost,
-                            const QString& reason)
+void LogFileWriter::setFile(const QString& path, bool carryUnopened)
 {
     Command command;
     command.changeFile = true;
-    command.file = std::move(file);
-    command.path = command.file ? path : QString();
-    command.carriedLines = linesLost;
-    command.carriedReason = reason;
-    m_path = command.path;
+    command.path = path;
+    command.carryUnopened = carryUnopened;
+    m_path = path;
     push(std::move(command));
 }
 
@@ -177,18 +191,27 @@ void LogFileWriter::push(Command command)
     m_shared->wake.notify_one();
 }
 
-void LogFileWriter::waitUntilWritten()
+void LogFileWriter::reportWritten()
 {
-    std::unique_lock<std::mutex> lock(m_shared->mutex);
-    m_shared->progress.wait(lock, [this] { return m_shared->queue.empty() && !m_shared->busy; });
+    {
+        const std::lock_guard<std::mutex> lock(m_shared->mutex);
+        if (!m_shared->queue.empty() || m_shared->busy) {
+            return; // the thread reports again when this is written too
+        }
+    }
+    emit written();
 }
 
 void LogFileWriter::run(std::shared_ptr<Shared> shared)
 {
+    // Made, used and destroyed on this thread only.
     std::unique_ptr<QFile> file;
     QString path;
     QList<Loss> losses;
     bool failing = false;
+    // Set while the file at path cannot be opened, with the reason.
+    bool unopened = false;
+    QString openFailure;
 
     // Marks what the file missed ahead of @p chunk; true once all of it is in the file.
     auto writeWithMarkers = [&](const QByteArray& chunk, QString* reason) {
@@ -226,6 +249,36 @@ void LogFileWriter::run(std::shared_ptr<Shared> shared)
         }
         file.reset();
     };
+    // Lines that a file never took, because it could not be opened, once no file will.
+    auto reportUnopenedLost = [&] {
+        for (const Loss& loss : std::as_const(losses)) {
+            shared->report([path, loss](LogFileWriter* writer) {
+                emit writer->linesLost(path, loss.lines, loss.reason);
+            });
+        }
+        losses.clear();
+    };
+    // Opens the file at path; says so when that changes, and says why it cannot once a stretch.
+    auto open = [&] {
+        QString reason;
+        file = shared->opener(path, &reason);
+        const bool opened = file != nullptr;
+        if (opened == unopened) {
+            unopened = !opened;
+            shared->report(
+                [path, opened](LogFileWriter* writer) { emit writer->openChanged(path, opened); });
+        }
+        if (!opened) {
+            openFailure = reason;
+            if (!failing) {
+                failing = true;
+                shared->report([path, reason](LogFileWriter* writer) {
+                    emit writer->writeFailed(path, reason);
+                });
+            }
+        }
+        return opened;
+    };
 
     for (;;) {
         Command command;
@@ -241,11 +294,19 @@ void LogFileWriter::run(std::shared_ptr<Shared> shared)
         }
         addLoss(losses, command.droppedBefore, fallingBehindText());
         if (command.changeFile) {
-            closeFile();
-            file = std::move(command.file);
+            if (file) {
+                closeFile();
+            } else if (!command.carryUnopened) {
+                reportUnopenedLost();
+            }
             path = command.path;
-            addLoss(losses, command.carriedLines, command.carriedReason);
             failing = false;
+            unopened = false;
+            if (!path.isEmpty()) {
+                open();
+            }
+        } else if (!path.isEmpty() && !file && !open()) {
+            addLoss(losses, command.lines, openFailure);
         } else if (file) {
             QString reason;
             if (writeWithMarkers(command.chunk, &reason)) {
@@ -260,14 +321,23 @@ void LogFileWriter::run(std::shared_ptr<Shared> shared)
                 }
             }
         }
+        bool idle = false;
         {
             const std::lock_guard<std::mutex> lock(shared->mutex);
             shared->queuedBytes -= command.chunk.size();
             shared->busy = false;
+            idle = shared->queue.empty();
         }
         shared->progress.notify_all();
+        if (idle) {
+            shared->report([](LogFileWriter* writer) { writer->reportWritten(); });
+        }
     }
-    closeFile();
+    if (file) {
+        closeFile();
+    } else {
+        reportUnopenedLost();
+    }
     const std::lock_guard<std::mutex> lock(shared->mutex);
     shared->finished = true;
     shared->progress.notify_all();

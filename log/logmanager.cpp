@@ -290,9 +290,7 @@ void LogManager::setContinuousLogging(bool enabled, const QString& directory,
     m_continuousDirectory = directory;
     m_continuousBaseName = baseName.isEmpty() ? QStringLiteral("korvel") : baseName;
     closeContinuousFile();
-    dropUnopenedLines();
     m_continuousDate = QDate();
-    m_continuousFailureReported = false;
     if (enabled && !directory.isEmpty()) {
         QDir().mkpath(directory);
         rotateContinuousFile(now().date());
@@ -310,15 +308,7 @@ QString LogManager::dailyBaseName(const QString& baseName)
 
 QString LogManager::continuousFilePath() const
 {
-    return m_continuousPath;
-}
-
-void LogManager::waitForContinuousWrites()
-{
-    flushContinuous();
-    if (m_writer) {
-        m_writer->waitUntilWritten();
-    }
+    return m_continuousUnopened ? QString() : m_continuousPath;
 }
 
 void LogManager::writeContinuous(const LogEntry& entry, bool flush)
@@ -332,10 +322,6 @@ void LogManager::writeContinuous(const LogEntry& entry, bool flush)
     if (m_stampDate != m_continuousDate) {
         rotateContinuousFile(m_stampDate);
     }
-    if (m_continuousPath.isEmpty()) {
-        ++m_unopenedLines;
-        return;
-    }
     m_continuousPending += lineWithStamp(entry, LogFileFormat::Text, m_stampText).toUtf8();
     m_continuousPending += '\n';
     ++m_continuousPendingLines;
@@ -346,39 +332,38 @@ void LogManager::writeContinuous(const LogEntry& entry, bool flush)
 
 void LogManager::rotateContinuousFile(const QDate& date)
 {
-    closeContinuousFile();
+    flushContinuous();
     const QString name = QStringLiteral("%1-%2.log")
                              .arg(m_continuousBaseName, date.toString(QStringLiteral("yyyyMMdd")));
     const QString path =
         m_continuousDirectory.isEmpty() ? name : QDir(m_continuousDirectory).filePath(name);
-    auto file = std::make_unique<QFile>(path);
-    // Appending: a file of the same day is continued, never truncated. Only
-    // a regular file: opening a named pipe would wait for a reader for good.
-    // Unbuffered, so that the writer sees each refused write as it happens.
-    QString reason;
-    if (!RegularFile::open(*file,
-                           QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
-                               QIODevice::Unbuffered,
-                           &reason)) {
-        // The date stays unset, so the next entry tries again.
-        m_unopenedPath = path;
-        m_unopenedReason = reason;
-        reportContinuousFailure(path, reason);
-        return;
-    }
     if (!m_writer) {
         m_writer = std::make_unique<LogFileWriter>(&lossMarker);
         // Reported from the writing thread, received here on this one.
+        connect(m_writer.get(), &LogFileWriter::openChanged, this,
+                &LogManager::onContinuousOpenChanged);
         connect(m_writer.get(), &LogFileWriter::writeFailed, this,
                 &LogManager::continuousLogFailed);
         connect(m_writer.get(), &LogFileWriter::writeRecovered, this,
                 &LogManager::continuousLogRecovered);
         connect(m_writer.get(), &LogFileWriter::linesLost, this, &LogManager::continuousLinesLost);
+        connect(m_writer.get(), &LogFileWriter::written, this, &LogManager::continuousLogWritten);
     }
+    // The writing thread opens the file. Lines that the previous day's file never took,
+    // because it could not be opened, are marked in this one.
+    m_writer->setFile(path, true);
     m_continuousPath = path;
     m_continuousDate = date;
-    m_continuousFailureReported = false;
-    m_writer->setFile(std::move(file), path, std::exchange(m_unopenedLines, 0), m_unopenedReason);
+    m_continuousUnopened = false;
+    emit continuousLoggingChanged();
+}
+
+void LogManager::onContinuousOpenChanged(const QString& path, bool open)
+{
+    if (path != m_continuousPath || m_continuousUnopened != open) {
+        return; // an earlier file, or nothing new
+    }
+    m_continuousUnopened = !open;
     emit continuousLoggingChanged();
 }
 
@@ -395,24 +380,8 @@ void LogManager::closeContinuousFile()
 {
     flushContinuous();
     if (!m_continuousPath.isEmpty()) {
-        m_writer->setFile(nullptr);
+        m_writer->setFile(QString());
         m_continuousPath.clear();
+        m_continuousUnopened = false;
     }
-}
-
-void LogManager::dropUnopenedLines()
-{
-    if (m_unopenedLines > 0) {
-        emit continuousLinesLost(m_unopenedPath, std::exchange(m_unopenedLines, 0),
-                                 m_unopenedReason);
-    }
-}
-
-void LogManager::reportContinuousFailure(const QString& path, const QString& reason)
-{
-    if (m_continuousFailureReported) {
-        return;
-    }
-    m_continuousFailureReported = true;
-    emit continuousLogFailed(path, reason);
 }

@@ -95,11 +95,9 @@ public:
     /// a time stamp at its end ("-yyyyMMdd" or "-yyyyMMdd-HHmm", as the
     /// suggested names carry) is dropped, since each daily file adds its date.
     static QString dailyBaseName(const QString& baseName);
-    /// The daily file being written, empty while none is open.
+    /// The daily file being written; empty while there is none, and while the
+    /// writing thread (which opens it, moments after it is chosen) cannot open it.
     QString continuousFilePath() const;
-    /// Returns once every line given so far is in the daily file. The
-    /// file is written on a thread of its own, moments after each append.
-    void waitForContinuousWrites();
 
     /// Where the time stamps of new entries come from; the local clock
     /// unless a test sets another. An empty function restores the local clock.
@@ -127,15 +125,17 @@ signals:
     /// @p lines (for @p reason) never reached the daily file, and the file
     /// was closed before a line could mark them.
     void continuousLinesLost(const QString& path, qint64 lines, const QString& reason);
+    /// Every line given to the daily file so far has reached it, or has been
+    /// counted as lost. The file is written on a thread of its own, moments
+    /// after each append; this comes when that thread runs out of work.
+    void continuousLogWritten();
 
 private:
     void writeContinuous(const LogEntry& entry, bool flush);
     void rotateContinuousFile(const QDate& date);
     void flushContinuous();
     void closeContinuousFile();
-    void reportContinuousFailure(const QString& path, const QString& reason);
-    /// Reports the lines of a file that never opened, once no file will take them.
-    void dropUnopenedLines();
+    void onContinuousOpenChanged(const QString& path, bool open);
 
     QList<LogEntry> m_entries;
     qint64 m_rxBytes = 0;
@@ -147,17 +147,13 @@ private:
     QString m_continuousDirectory;
     QString m_continuousBaseName;
     QDate m_continuousDate;
-    QString m_continuousPath; // empty while no daily file is open
+    QString m_continuousPath; // empty while no daily file is in use
+    // Set while the writing thread cannot open the daily file.
+    bool m_continuousUnopened = false;
     std::unique_ptr<LogFileWriter> m_writer;
     // Lines of the current batch, written to the file in one go.
     QByteArray m_continuousPending;
     qint64 m_continuousPendingLines = 0;
-    bool m_continuousFailureReported = false;
-    // Lines meant for a daily file that could not be opened, and why; the
-    // file marks them once it opens.
-    qint64 m_unopenedLines = 0;
-    QString m_unopenedPath;
-    QString m_unopenedReason;
     // The time stamp text of the last entry written, formatted once per batch.
     QDateTime m_stampTime;
     QString m_stampText;

@@ -2,26 +2,16 @@
 
 #include <QFileInfo>
 
-namespace {
+DriverCheck::DriverCheck()
+    : m_probe(&DriverCheck::platformProbe)
+{}
 
-std::optional<bool>& installedOverride()
+DriverCheck::DriverCheck(Probe probe)
+    : m_probe(std::move(probe))
+{}
+
+bool DriverCheck::platformProbe()
 {
-    static std::optional<bool> value;
-    return value;
-}
-
-} // namespace
-
-void DriverCheck::setInstalledOverrideForTesting(std::optional<bool> installed)
-{
-    installedOverride() = installed;
-}
-
-bool DriverCheck::isCh340DriverInstalled()
-{
-    if (installedOverride()) {
-        return *installedOverride();
-    }
 #if defined(Q_OS_MACOS)
     return QFileInfo::exists(QStringLiteral("/Library/Extensions/usbserial.kext"));
 #else
@@ -31,12 +21,17 @@ bool DriverCheck::isCh340DriverInstalled()
 #endif
 }
 
+bool DriverCheck::isCh340DriverInstalled() const
+{
+    return m_probe();
+}
+
 QString DriverCheck::downloadUrl()
 {
     return QStringLiteral("https://www.korvel.io/drivers/ch340");
 }
 
-QList<DriverInfo> DriverCheck::knownDrivers()
+QList<DriverInfo> DriverCheck::knownDrivers() const
 {
     // The description stays in English here; the driver list translates it.
     return {{QStringLiteral("CH340 / CH341"),

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
+#include <functional>
 
 /// A USB-serial driver the application knows of.
 struct DriverInfo
@@ -18,12 +18,20 @@ struct DriverInfo
 class DriverCheck
 {
 public:
-    static bool isCh340DriverInstalled();
-    static QString downloadUrl();
-    static QList<DriverInfo> knownDrivers();
+    /// Answers whether the CH340 driver is installed.
+    using Probe = std::function<bool()>;
 
-    /// Makes isCh340DriverInstalled() answer @p installed on every platform,
-    /// so that the missing-driver hint can be shown and tested here; no
-    /// value restores the real check.
-    static void setInstalledOverrideForTesting(std::optional<bool> installed);
+    /// Asks the platform (platformProbe()).
+    DriverCheck();
+    explicit DriverCheck(Probe probe);
+
+    bool isCh340DriverInstalled() const;
+    QList<DriverInfo> knownDrivers() const;
+    static QString downloadUrl();
+
+    /// Looks for the driver where the platform installs it.
+    static bool platformProbe();
+
+private:
+    Probe m_probe;
 };

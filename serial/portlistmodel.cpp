@@ -13,30 +13,13 @@
 
 namespace {
 
-PortListModel::Enumerator& enumeratorOverride()
-{
-    static PortListModel::Enumerator enumerator;
-    return enumerator;
-}
-
-QString& deviceFolderPath()
-{
-#if defined(Q_OS_LINUX)
-    static QString path = QStringLiteral("/dev");
-#else
-    static QString path;
-#endif
-    return path;
-}
-
 // Changes whenever an entry of the device folder comes or goes; empty when
 // there is no folder to watch, or when it changed so lately that a further
 // change could come within the same tick of its coarse clock and leave the
 // time as it is.
-QByteArray folderStamp()
+QByteArray stampOf(const QString& folder)
 {
 #if defined(Q_OS_UNIX)
-    const QString& folder = deviceFolderPath();
     struct stat info
     {};
     if (folder.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0) {
@@ -53,6 +36,7 @@ QByteArray folderStamp()
     return QByteArray::number(qint64(info.st_mtime)) + '.' + QByteArray::number(nanoseconds) + '.' +
            QByteArray::number(qint64(info.st_ino));
 #else
+    Q_UNUSED(folder);
     return {};
 #endif
 }
@@ -60,25 +44,25 @@ QByteArray folderStamp()
 } // namespace
 
 PortListModel::PortListModel(QObject* parent)
+    : PortListModel({}, systemDeviceFolder(), parent)
+{}
+
+PortListModel::PortListModel(Enumerator enumerator, const QString& deviceFolder, QObject* parent)
     : QAbstractListModel(parent)
+    , m_enumerator(std::move(enumerator))
+    , m_deviceFolder(deviceFolder)
 {
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &PortListModel::onEnumerated);
     refresh();
 }
 
-void PortListModel::setEnumerator(Enumerator enumerator)
+QString PortListModel::systemDeviceFolder()
 {
-    enumeratorOverride() = std::move(enumerator);
-}
-
-void PortListModel::setDeviceFolder(const QString& path)
-{
-    deviceFolderPath() = path;
-}
-
-QString PortListModel::deviceFolder()
-{
-    return deviceFolderPath();
+#if defined(Q_OS_LINUX)
+    return QStringLiteral("/dev");
+#else
+    return {};
+#endif
 }
 
 int PortListModel::rowCount(const QModelIndex& parent) const
@@ -125,10 +109,9 @@ bool PortListModel::refresh()
 {
     ++m_generation;
     // Taken before enumerating: a change while it runs shows at the next poll.
-    m_folderStamp = folderStamp();
+    m_folderStamp = stampOf(m_deviceFolder);
     m_sinceEnumeration.start();
-    const Enumerator& enumerator = enumeratorOverride();
-    return apply(enumerator ? enumerator() : SerialManager::availablePorts());
+    return apply(m_enumerator ? m_enumerator() : SerialManager::availablePorts());
 }
 
 void PortListModel::refreshInBackground()
@@ -136,7 +119,7 @@ void PortListModel::refreshInBackground()
     if (m_watcher.isRunning()) {
         return;
     }
-    const QByteArray stamp = folderStamp();
+    const QByteArray stamp = stampOf(m_deviceFolder);
     if (!stamp.isEmpty() && stamp == m_folderStamp && m_sinceEnumeration.isValid() &&
         m_sinceEnumeration.elapsed() < MaxReuseMs) {
         // No port came or went; a device path may have.
@@ -145,11 +128,11 @@ void PortListModel::refreshInBackground()
     }
     m_pendingStamp = stamp;
     m_pendingGeneration = m_generation;
-    // A replacement enumeration stands in for the system's and is called
-    // here, on this thread, like everything else its owner does; the
-    // result still comes back the way the system's does.
-    if (const Enumerator& enumerator = enumeratorOverride()) {
-        m_watcher.setFuture(QtConcurrent::run([ports = enumerator()] { return ports; }));
+    // A given enumeration stands in for the system's and is called here, on
+    // this thread, like everything else its owner does; the result still
+    // comes back the way the system's does.
+    if (m_enumerator) {
+        m_watcher.setFuture(QtConcurrent::run([ports = m_enumerator()] { return ports; }));
     } else {
         m_watcher.setFuture(QtConcurrent::run(&SerialManager::availablePorts));
     }

@@ -34,7 +34,13 @@ public:
 
     using Enumerator = std::function<QList<SerialPortEntry>()>;
 
+    /// The platform's ports, with systemDeviceFolder() telling when they may have changed.
     explicit PortListModel(QObject* parent = nullptr);
+    /// The ports @p enumerator lists (the platform's when it is empty), for example a fixed
+    /// list or the platform's ports plus pseudo-terminals. @p enumerator is called on this
+    /// model's thread. @p deviceFolder is the folder whose modification time tells that ports
+    /// may have come or gone; an empty path makes every refreshInBackground() enumerate.
+    PortListModel(Enumerator enumerator, const QString& deviceFolder, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -54,16 +60,9 @@ public:
     Q_INVOKABLE QString portNameAt(int row) const;
     Q_INVOKABLE int indexOfPortName(const QString& portName) const;
 
-    /// Replaces the system enumeration, for example by a fixed list or by the
-    /// system ports plus pseudo-terminals a test made. Affects every model
-    /// created afterwards; an empty function restores the system enumeration.
-    static void setEnumerator(Enumerator enumerator);
-    /// The folder whose modification time tells that ports may have come or
-    /// gone ("/dev" on Linux, where the kernel makes the device nodes); an
-    /// empty path makes every refreshInBackground() enumerate. Affects every
-    /// model at its next refresh.
-    static void setDeviceFolder(const QString& path);
-    static QString deviceFolder();
+    /// The folder where the platform makes device nodes ("/dev" on Linux); empty where there is
+    /// none to watch.
+    static QString systemDeviceFolder();
 
     /// Device paths to list after the enumerated ports while they lead to a
     /// device; taken into account at the next refresh.
@@ -80,6 +79,8 @@ private:
     bool apply(const QList<SerialPortEntry>& enumerated);
     void onEnumerated();
 
+    Enumerator m_enumerator;
+    QString m_deviceFolder;
     QList<SerialPortEntry> m_ports;
     QStringList m_paths;
     // The last enumeration, reused while the device folder stays as it was.

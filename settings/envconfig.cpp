@@ -24,27 +24,7 @@ QString unquoted(const QString& value)
     return value;
 }
 
-const EnvConfig*& replacementForTesting()
-{
-    static const EnvConfig* replacement = nullptr;
-    return replacement;
-}
-
 } // namespace
-
-const EnvConfig& EnvConfig::instance()
-{
-    if (const EnvConfig* replacement = replacementForTesting()) {
-        return *replacement;
-    }
-    static const EnvConfig config(defaultLocations());
-    return config;
-}
-
-void EnvConfig::setInstanceForTesting(const EnvConfig* replacement)
-{
-    replacementForTesting() = replacement;
-}
 
 QStringList EnvConfig::defaultLocations()
 {

@@ -7,29 +7,22 @@
 class QIODevice;
 
 /// The deployment configuration from ".env" files: addresses and access keys of the update
-/// services, which are never built into the program. One process-wide table, filled once from
-/// the files of defaultLocations(); a later file's definition replaces an earlier one.
+/// services, which are never built into the program. The application fills one table from the
+/// files of defaultLocations() as it starts and hands it to what needs it; a later file's
+/// definition replaces an earlier one.
 class EnvConfig
 {
 public:
     /// Largest ".env" file that is read; a larger one is skipped whole.
     static constexpr qint64 MaxFileBytes = 64 * 1024;
 
-    /// The process-wide table; the first call loads the files of defaultLocations(). While a
-    /// replacement is set (setInstanceForTesting), that one instead.
-    static const EnvConfig& instance();
-
-    /// Makes instance() answer with @p replacement (not owned) instead of the ".env" files, so
-    /// a test never reads a developer's or user's own files; null ends the replacement.
-    static void setInstanceForTesting(const EnvConfig* replacement);
-
     /// ".env" beside the executable, in the working folder and, in a development build, in the
-    /// source folder: the order in which instance() reads them, so the last one wins.
+    /// source folder: the order in which the application reads them, so the last one wins.
     static QStringList defaultLocations();
 
     /// An empty table.
     EnvConfig() = default;
-    /// A table loaded from @p files in order, as instance() does with defaultLocations().
+    /// A table loaded from @p files in order, as the application does with defaultLocations().
     explicit EnvConfig(const QStringList& files);
 
     /// Reads one file into the table; a missing or unreadable file is skipped silently, and so

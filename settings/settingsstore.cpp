@@ -41,18 +41,6 @@ const QString kCachedLibrary = QStringLiteral("library/cachedJson");
 const QString kLastCheckAt = QStringLiteral("library/lastCheckAt");
 const QString kHintDismissed = QStringLiteral("device/ch340DriverHintDismissed");
 
-// Set while the preferences are kept in memory instead of the settings file.
-QVariantMap* memoryStorage = nullptr;
-
-QVariant read(const QString& key, const QVariant& fallback = {})
-{
-    if (memoryStorage) {
-        return memoryStorage->value(key, fallback);
-    }
-    const QSettings settings;
-    return settings.value(key, fallback);
-}
-
 // Pushes what was written to the storage and says so when it did not get there.
 void commit(QSettings& settings)
 {
@@ -60,32 +48,6 @@ void commit(QSettings& settings)
     if (settings.status() == QSettings::AccessError) {
         emit SettingsWriteMonitor::instance().writeFailed(settings.fileName());
     }
-}
-
-// Stores every value of @p values and drops every key of @p removed, in one
-// write of the storage.
-void writeAll(const QVariantMap& values, const QStringList& removed = {})
-{
-    if (memoryStorage) {
-        for (const QString& key : removed) {
-            memoryStorage->remove(key);
-        }
-        memoryStorage->insert(values);
-        return;
-    }
-    QSettings settings;
-    for (const QString& key : removed) {
-        settings.remove(key);
-    }
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        settings.setValue(it.key(), it.value());
-    }
-    commit(settings);
-}
-
-void write(const QString& key, const QVariant& value)
-{
-    writeAll({{key, value}});
 }
 
 // The platform's interface font family, captured once: start-up asks for it
@@ -134,9 +96,42 @@ int platformColorScheme()
 
 } // namespace
 
-void SettingsStore::useMemoryStorage(QVariantMap* values)
+SettingsStore::SettingsStore(const QString& fileName, QSettings::Format format)
+    : m_fileName(fileName)
+    , m_format(format)
+{}
+
+template <typename Use> auto SettingsStore::withSettings(Use use) const
 {
-    memoryStorage = values;
+    if (m_fileName.isEmpty()) {
+        QSettings settings;
+        return use(settings);
+    }
+    QSettings settings(m_fileName, m_format);
+    return use(settings);
+}
+
+QVariant SettingsStore::read(const QString& key, const QVariant& fallback) const
+{
+    return withSettings([&](const QSettings& settings) { return settings.value(key, fallback); });
+}
+
+void SettingsStore::writeAll(const QVariantMap& values, const QStringList& removed) const
+{
+    withSettings([&](QSettings& settings) {
+        for (const QString& key : removed) {
+            settings.remove(key);
+        }
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            settings.setValue(it.key(), it.value());
+        }
+        commit(settings);
+    });
+}
+
+void SettingsStore::write(const QString& key, const QVariant& value) const
+{
+    writeAll({{key, value}});
 }
 
 SettingsWriteMonitor& SettingsWriteMonitor::instance()

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -24,17 +25,17 @@ signals:
     void writeFailed(const QString& fileName);
 };
 
-/// Typed access to the persistent preferences. Holds no state: every call
-/// opens the application's default QSettings, touches one key (or group) and
+/// Typed access to the persistent preferences. Holds only where they live:
+/// every call opens the QSettings there, touches one key (or group) and
 /// closes it again, so a write is visible to the next read at once.
 class SettingsStore
 {
 public:
-    /// Keeps every preference in @p values (not owned) instead of the
-    /// settings file until it is called with null again: for fuzzing, where
-    /// a file written and synced for every input would decide the speed.
-    /// Set it before any store is used, from the thread that uses them.
-    static void useMemoryStorage(QVariantMap* values);
+    /// The application's default settings (QSettings' default location).
+    SettingsStore() = default;
+    /// The settings in @p fileName, kept in @p format (a format of Qt's own or
+    /// one registered with QSettings::registerFormat).
+    SettingsStore(const QString& fileName, QSettings::Format format);
 
     QString language() const;
     void setLanguage(const QString& code);
@@ -140,4 +141,17 @@ public:
     static QByteArray serializeCustomTemplates(const QList<CustomCommandTemplate>& templates);
     static QList<BatchCommand> parseBatchCommands(const QByteArray& json);
     static QByteArray serializeBatchCommands(const QList<BatchCommand>& batches);
+
+private:
+    /// Calls @p use with the QSettings where the preferences live.
+    template <typename Use> auto withSettings(Use use) const;
+    QVariant read(const QString& key, const QVariant& fallback = {}) const;
+    /// Stores every value of @p values and drops every key of @p removed, in
+    /// one write of the storage.
+    void writeAll(const QVariantMap& values, const QStringList& removed = {}) const;
+    void write(const QString& key, const QVariant& value) const;
+
+    // Empty for the application's default settings.
+    QString m_fileName;
+    QSettings::Format m_format = QSettings::NativeFormat;
 };

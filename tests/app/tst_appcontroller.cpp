@@ -51,9 +51,7 @@ class TestAppController : public QObject
 {
     Q_OBJECT
 
-    korveltest::FakePorts m_ports{[] {
-        return g_ports;
-    }};
+    const AppServices m_ports = korveltest::testServices([] { return g_ports; });
 
 private slots:
     void initTestCase()
@@ -71,7 +69,7 @@ private slots:
 
     void freshStart()
     {
-        AppController controller;
+        AppController controller(m_ports);
         QCOMPARE(controller.portOpen(), false);
         QCOMPARE(controller.portStatusText(), QStringLiteral("\u2014 CLOSED"));
         QCOMPARE(controller.portSummary(), QStringLiteral("\u2014"));
@@ -104,14 +102,14 @@ private slots:
     void sendSettingsAreNotRestored()
     {
         {
-            AppController first;
+            AppController first(m_ports);
             first.setEchoTx(false);
             first.setSendAsHex(true);
             first.setCrcEnabled(true);
             first.setRepeatIntervalMs(250);
             first.setDraftText(QStringLiteral("AT"));
         }
-        AppController second;
+        AppController second(m_ports);
         QCOMPARE(second.echoTx(), true);
         QCOMPARE(second.sendAsHex(), false);
         QCOMPARE(second.crcEnabled(), false);
@@ -159,7 +157,7 @@ private slots:
     {
         QFETCH(QByteArray, property);
         QFETCH(QVariant, other);
-        AppController controller;
+        AppController controller(m_ports);
         const QMetaObject* mo = controller.metaObject();
         const QMetaProperty prop = mo->property(mo->indexOfProperty(property.constData()));
         QVERIFY(prop.isWritable());
@@ -180,14 +178,14 @@ private slots:
 
     void unchangedLogFontSizeWritesNothing()
     {
-        AppController controller;
+        AppController controller(m_ports);
         controller.setLogFontSize(13);
         QVERIFY(!QSettings().contains(QStringLiteral("log/fontSize")));
     }
 
     void languageChangeIsStoredAndAnnounced()
     {
-        AppController controller;
+        AppController controller(m_ports);
         QSignalSpy language(&controller, &AppController::currentLanguageChanged);
         QSignalSpy model(&controller, &AppController::currentModelChanged);
         controller.setCurrentLanguage(QStringLiteral("fr"));
@@ -205,21 +203,21 @@ private slots:
     void storedLanguageIsAppliedAtConstruction()
     {
         QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("ja"));
-        AppController controller;
+        AppController controller(m_ports);
         QCOMPARE(controller.currentLanguage(), QStringLiteral("ja"));
     }
 
     void firstPortIsSelected()
     {
         g_ports = {port(QStringLiteral("ttyUSB0")), port(QStringLiteral("ttyUSB1"))};
-        AppController controller;
+        AppController controller(m_ports);
         QCOMPARE(controller.selectedPortName(), QStringLiteral("ttyUSB0"));
     }
 
     void vanishedSelectionIsClearedThenReplacedAtTheNextChange()
     {
         g_ports = {port(QStringLiteral("ttyUSB0")), port(QStringLiteral("ttyUSB1"))};
-        AppController controller;
+        AppController controller(m_ports);
         controller.setSelectedPortName(QStringLiteral("ttyUSB1"));
         QSignalSpy spy(&controller, &AppController::selectedPortNameChanged);
 
@@ -275,7 +273,7 @@ private slots:
         for (const QString& name : std::as_const(before)) {
             g_ports << port(name);
         }
-        AppController controller;
+        AppController controller(m_ports);
         controller.setSelectedPortName(selected);
         g_ports.clear();
         for (const QString& name : std::as_const(after)) {
@@ -296,11 +294,11 @@ private slots:
     void driverHintDismissalPersists()
     {
         {
-            AppController controller;
+            AppController controller(m_ports);
             QCOMPARE(controller.ch340DriverHintDismissed(), false);
             controller.setCh340DriverHintDismissed(true);
         }
-        AppController again;
+        AppController again(m_ports);
         QCOMPARE(again.ch340DriverHintDismissed(), true);
         const QVariantList drivers = again.availableDrivers();
         QCOMPARE(drivers.size(), 1);
@@ -311,7 +309,7 @@ private slots:
 
     void availableLanguagesInTableOrder()
     {
-        AppController controller;
+        AppController controller(m_ports);
         const QVariantList languages = controller.availableLanguages();
         QCOMPARE(languages.size(), 8);
         QCOMPARE(languages.first().toMap().value(QStringLiteral("code")).toString(),

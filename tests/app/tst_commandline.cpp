@@ -60,9 +60,7 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 
-    korveltest::FakePorts m_fakePorts{[] {
-        return systemPorts();
-    }};
+    const AppServices m_fakePorts = korveltest::testServices([] { return systemPorts(); });
 
 private slots:
     void initTestCase()
@@ -308,7 +306,7 @@ void TestCommandLine::optionsReachTheWindow()
         systemPorts() = {SerialPortEntry{pair.appPath(), QStringLiteral("socat"), {}, false}};
     }
 
-    MainWindowDriver window;
+    MainWindowDriver window(m_fakePorts);
     QVERIFY(window.load());
     AppController* controller = window.controller();
     StartupOptions options;

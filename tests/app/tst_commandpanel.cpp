@@ -29,10 +29,8 @@ class TestCommandPanel : public QObject
     Q_OBJECT
 
 private:
-    korveltest::FakePorts m_ports{[] {
-        return g_ports;
-    }};
-    MainWindowDriver m_ui;
+    const AppServices m_ports = korveltest::testServices([] { return g_ports; });
+    MainWindowDriver m_ui{m_ports};
 
     AppController* controller() const { return m_ui.controller(); }
     QQuickItem* item(const char* name) const { return m_ui.item(QLatin1String(name)); }

@@ -234,6 +234,7 @@ void TestDataMonitor::initTestCase()
     korveltest::isolateSettings();
     m_engine = new QQmlEngine(this);
     korveltest::prepareQmlEngine(*m_engine);
+    korveltest::provideController(*m_engine);
     QQmlComponent component(m_engine);
     component.setData(R"(
 import QtQuick

@@ -61,8 +61,7 @@ class TestDialogs : public QObject
     Q_OBJECT
 
     // No update service, whatever ".env" files the machine has.
-    korveltest::ScopedEnv m_env;
-    MainWindowDriver m_ui;
+    MainWindowDriver m_ui{korveltest::testServices()};
 
     QQuickItem* item(const char* name) const
     {
@@ -209,7 +208,7 @@ private slots:
             QVERIFY2(m_ui.warnings().isEmpty(), qPrintable(m_ui.warnings().join('\n')));
         }
         m_ui.unload();
-        DriverCheck::setInstalledOverrideForTesting(std::nullopt);
+        m_ui.setServices(korveltest::testServices());
     }
 
     void saveDialogWritesCsv()
@@ -350,7 +349,9 @@ private slots:
 
     void driverBannerDismissAndBringBack()
     {
-        DriverCheck::setInstalledOverrideForTesting(false);
+        AppServices services = korveltest::testServices();
+        services.driverCheck = DriverCheck([] { return false; });
+        m_ui.setServices(services);
         QVERIFY(m_ui.load(kWatched));
         QQuickItem* banner = item("driverHintBanner");
         QTRY_VERIFY(banner->isVisible() && banner->height() > 0);
@@ -499,7 +500,7 @@ private slots:
         QTRY_VERIFY(indicator->isVisible());
         QVERIFY2(indicator->property("text").toString().endsWith(daily),
                  qPrintable(indicator->property("text").toString()));
-        QVERIFY(QFile::exists(dir.filePath(daily)));
+        QTRY_VERIFY(QFile::exists(dir.filePath(daily))); // made by the writing thread
         QVERIFY(stopEntry->property("enabled").toBool());
 
         // An ordinary save keeps it on: the box shows the state.

@@ -25,7 +25,6 @@
 #include <memory>
 
 using korveltest::MainWindowDriver;
-using korveltest::ScopedEnv;
 using korveltest::UpdateServerProcess;
 
 namespace {
@@ -82,7 +81,6 @@ class TestHostileUpdates : public QObject
     Q_OBJECT
 
     korveltest::UpdateFixture m_fx;
-    std::unique_ptr<ScopedEnv> m_env;
     MainWindowDriver m_ui;
 
     QQuickItem* item(const char* name) const { return m_ui.item(QString::fromLatin1(name)); }
@@ -102,7 +100,7 @@ class TestHostileUpdates : public QObject
 
     bool load(const QByteArray& env)
     {
-        m_env = std::make_unique<ScopedEnv>(env);
+        m_ui.setServices(korveltest::testServices({}, env));
         return m_ui.load(kWatched);
     }
 
@@ -187,7 +185,6 @@ private slots:
             QVERIFY2(m_ui.warnings().isEmpty(), qPrintable(m_ui.warnings().join('\n')));
         }
         m_ui.unload();
-        m_env.reset();
     }
 
     // The command that fills in to 160 million characters opens its form with the reason in

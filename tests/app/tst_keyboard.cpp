@@ -17,11 +17,8 @@ class TestKeyboard : public QObject
 {
     Q_OBJECT
 
-    korveltest::ScopedEnv m_env;
-    korveltest::FakePorts m_ports{[] {
-        return QList<SerialPortEntry>{};
-    }};
-    korveltest::MainWindowDriver m_ui;
+    const AppServices m_ports = korveltest::testServices([] { return QList<SerialPortEntry>{}; });
+    korveltest::MainWindowDriver m_ui{m_ports};
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;
 

@@ -32,10 +32,8 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    korveltest::FakePorts m_ports{[] {
-        return QList<SerialPortEntry>{};
-    }};
-    korveltest::MainWindowDriver m_ui;
+    const AppServices m_ports = korveltest::testServices([] { return QList<SerialPortEntry>{}; });
+    korveltest::MainWindowDriver m_ui{m_ports};
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;
 
@@ -478,11 +476,10 @@ private slots:
     // hint dialog, and its close button stores the dismissal and hides it.
     void driverBannerShowsAndDismisses()
     {
-        DriverCheck::setInstalledOverrideForTesting(false);
-        const auto restore =
-            qScopeGuard([] { DriverCheck::setInstalledOverrideForTesting(std::nullopt); });
+        AppServices services = m_ports;
+        services.driverCheck = DriverCheck([] { return false; });
         QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
-        korveltest::MainWindowDriver ui;
+        korveltest::MainWindowDriver ui(services);
         QVERIFY(ui.load());
         QQuickItem* banner = ui.item(QStringLiteral("driverHintBanner"));
         QVERIFY(banner);

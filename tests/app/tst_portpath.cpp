@@ -35,9 +35,8 @@ class TestPortPath : public QObject
 {
     Q_OBJECT
 
-    korveltest::FakePorts m_fakePorts{[] {
-        return QList<SerialPortEntry>{};
-    }};
+    const AppServices m_fakePorts =
+        korveltest::testServices([] { return QList<SerialPortEntry>{}; });
 
 private slots:
     void initTestCase()
@@ -72,7 +71,7 @@ private slots:
             path = pair.appPath();
         }
 
-        AppController controller;
+        AppController controller(m_fakePorts);
         QSignalSpy failed(&controller, &AppController::portOpenFailed);
         QVERIFY(!listedAsPath(controller, path));
         // As typed, blanks and all.
@@ -113,13 +112,13 @@ private slots:
         SocatPair pair;
         QVERIFY2(pair.start(), qPrintable(pair.error()));
         {
-            AppController controller;
+            AppController controller(m_fakePorts);
             QVERIFY(controller.openPortPath(pair.appPath(), 115200, 8, 0, 1, 0));
             controller.closePort();
             controller.refreshPorts();
             QVERIFY(listedAsPath(controller, pair.appPath()));
         }
-        AppController later;
+        AppController later(m_fakePorts);
         QVERIFY(listedAsPath(later, pair.appPath()));
         QCOMPARE(later.selectedPortName(), pair.appPath());
         QCOMPARE(later.portListModel()->index(0).data(PortListModel::ChipLabelRole).toString(),
@@ -174,7 +173,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
 
-        AppController controller;
+        AppController controller(m_fakePorts);
         const QString selected = controller.selectedPortName();
         QSignalSpy failed(&controller, &AppController::portOpenFailed);
         QSignalSpy changed(&controller, &AppController::connectionChanged);
@@ -197,7 +196,7 @@ private slots:
     void recentPathsAreFewAndNewestFirst()
     {
         std::vector<std::unique_ptr<SocatPair>> pairs;
-        AppController controller;
+        AppController controller(m_fakePorts);
         QStringList opened;
         for (int i = 0; i < AppController::MaxRecentPortPaths + 1; ++i) {
             pairs.push_back(std::make_unique<SocatPair>());

@@ -27,12 +27,11 @@ class TestPortPathWindow : public QObject
 {
     Q_OBJECT
 
-    korveltest::FakePorts m_fakePorts{[] {
-        return QList<SerialPortEntry>{};
-    }};
+    const AppServices m_fakePorts =
+        korveltest::testServices([] { return QList<SerialPortEntry>{}; });
 
 private:
-    MainWindowDriver m_window;
+    MainWindowDriver m_window{m_fakePorts};
 
     QObject* popupOf(const char* comboName) const
     {

@@ -18,6 +18,7 @@ private:
     {
         auto* engine = new QQmlEngine;
         korveltest::prepareQmlEngine(*engine);
+        korveltest::provideController(*engine);
         return engine;
     }
 

@@ -93,9 +93,7 @@ class TestReconnect : public QObject
 {
     Q_OBJECT
 
-    korveltest::FakePorts m_fakePorts{[] {
-        return systemPorts();
-    }};
+    const AppServices m_fakePorts = korveltest::testServices([] { return systemPorts(); });
 
 private slots:
     void initTestCase()
@@ -124,7 +122,7 @@ void TestReconnect::reopensTheSameLinkAndKeepsEveryLine()
     Simulator first;
     QVERIFY2(first.start(floodArgs(link, QStringLiteral("1500"))), qPrintable(first.error()));
 
-    AppController controller;
+    AppController controller(m_fakePorts);
     QVERIFY(controller.autoReconnect());
     QSignalSpy failed(&controller, &AppController::portOpenFailed);
     // What reached the application in each session, as the port handed it over.
@@ -203,7 +201,7 @@ void TestReconnect::knowsTheDeviceAgain()
     QVERIFY2(second.start(), qPrintable(second.error()));
     QVERIFY(second.path() != first.path());
     systemPorts() = {usbPort(first.path(), serial, QStringLiteral("1-2"))};
-    AppController controller;
+    AppController controller(m_fakePorts);
     QCOMPARE(controller.selectedPortName(), first.path());
     QVERIFY(openDefault(controller, first.path()));
     QTRY_VERIFY_WITH_TIMEOUT(controller.reconnectWaiting(), 10000);
@@ -268,7 +266,7 @@ void TestReconnect::staysClosed()
                  {QStringLiteral("--link"), link, QStringLiteral("--hangup-after"),
                   how == QLatin1String("close") ? QStringLiteral("60000") : QStringLiteral("800")}),
              qPrintable(first.error()));
-    AppController controller;
+    AppController controller(m_fakePorts);
     controller.setAutoReconnect(how != QLatin1String("off"));
     QVERIFY(openDefault(controller, link));
 

@@ -74,9 +74,7 @@ class TestSerialPanel : public QObject
     Q_OBJECT
 
 private:
-    korveltest::FakePorts m_ports{[] {
-        return fakePorts();
-    }};
+    const AppServices m_ports = korveltest::testServices([] { return fakePorts(); });
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<QQuickWindow> m_window;
     std::unique_ptr<QQuickItem> m_root;
@@ -135,6 +133,7 @@ private:
     {
         m_engine = std::make_unique<QQmlEngine>();
         korveltest::prepareQmlEngine(*m_engine);
+        korveltest::provideController(*m_engine, m_ports);
         QQmlComponent component(m_engine.get());
         component.setData(R"(
 import QtQuick

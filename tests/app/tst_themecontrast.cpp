@@ -90,6 +90,7 @@ private slots:
         korveltest::isolateSettings();
         m_engine = std::make_unique<QQmlEngine>();
         korveltest::prepareQmlEngine(*m_engine);
+        korveltest::provideController(*m_engine);
         QQmlComponent component(m_engine.get());
         component.setData("import QtQuick\nimport Korvel\nQtObject { property QtObject theme: "
                           "Theme }\n",

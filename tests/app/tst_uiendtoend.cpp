@@ -29,10 +29,8 @@ class TestUiEndToEnd : public QObject
     Q_OBJECT
 
 private:
-    korveltest::FakePorts m_ports{[] {
-        return g_ports;
-    }};
-    korveltest::MainWindowDriver m_ui;
+    const AppServices m_ports = korveltest::testServices([] { return g_ports; });
+    korveltest::MainWindowDriver m_ui{m_ports};
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;
 

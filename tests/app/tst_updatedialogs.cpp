@@ -21,7 +21,6 @@
 #include <memory>
 
 using korveltest::MainWindowDriver;
-using korveltest::ScopedEnv;
 using korveltest::UpdateServerProcess;
 
 namespace {
@@ -65,7 +64,6 @@ class TestUpdateDialogs : public QObject
     Q_OBJECT
 
     korveltest::UpdateFixture m_fx;
-    std::unique_ptr<ScopedEnv> m_env;
     MainWindowDriver m_ui;
 
     QQuickItem* item(const char* name) const
@@ -147,7 +145,7 @@ class TestUpdateDialogs : public QObject
     // The window with its update clients configured by @p env.
     bool load(const QByteArray& env)
     {
-        m_env = std::make_unique<ScopedEnv>(env);
+        m_ui.setServices(korveltest::testServices({}, env));
         return m_ui.load(kWatched);
     }
 
@@ -185,7 +183,6 @@ private slots:
             QVERIFY2(m_ui.warnings().isEmpty(), qPrintable(m_ui.warnings().join('\n')));
         }
         m_ui.unload();
-        m_env.reset();
     }
 
     // The sample library from its own folder, as a new user would serve it: "Check for

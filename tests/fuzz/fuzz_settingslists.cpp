@@ -2,9 +2,10 @@
 // order, history), written by an older version, another tool or a broken
 // disk, in any of the forms a settings file hands back. Reading them back
 // through the store and the models never fails, and whatever was read is
-// stored and read again unchanged. The preferences live in memory here:
-// the settings file's own format is Qt's to parse, and writing it for every
-// input would cut the inputs per second a hundredfold.
+// stored and read again unchanged. The preferences live in a settings file
+// of a format registered here that keeps each value with its type, so that
+// they come back in every form a platform's own format may hand back (the
+// text of an INI file is Qt's to parse).
 #include "fuzzsupport.h"
 
 #include "library/batchcommandmodel.h"
@@ -12,6 +13,9 @@
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
 #include "settings/settingsstore.h"
+
+#include <QDataStream>
+#include <QSettings>
 
 namespace {
 
@@ -56,24 +60,37 @@ QVariant storedForm(const QByteArray& bytes, uint8_t form)
     }
 }
 
-QVariantMap& storage()
+// The settings file of the store, in a format registered here that keeps
+// every value as it was set (QDataStream writes a QVariant with its type).
+struct SettingsFile
 {
-    static QVariantMap values;
-    return values;
-}
+    QString path = fuzz::privateFolder() + QStringLiteral("/settings.fuzz");
+    QSettings::Format format = QSettings::registerFormat(
+        QStringLiteral("fuzz"),
+        [](QIODevice& device, QSettings::SettingsMap& map) {
+            QDataStream stream(&device);
+            stream >> map;
+            return stream.status() == QDataStream::Ok;
+        },
+        [](QIODevice& device, const QSettings::SettingsMap& map) {
+            QDataStream stream(&device);
+            stream << map;
+            return stream.status() == QDataStream::Ok;
+        });
+};
 
-void writeRaw(fuzz::Input& input)
+void writeRaw(fuzz::Input& input, QSettings& settings)
 {
-    QVariantMap& values = storage();
-    values.clear();
+    settings.clear();
     for (const QString& key : kKeys) {
         const uint8_t form = input.byte();
         if (form & 0x80) {
             continue; // the key stays absent
         }
         const size_t length = (size_t(input.byte()) << 8 | input.byte()) % 2048;
-        values.insert(key, storedForm(input.take(length), form));
+        settings.setValue(key, storedForm(input.take(length), form));
     }
+    settings.sync();
 }
 
 // Every getter, as start-up and the dialogs call them.
@@ -125,15 +142,16 @@ void readModel(const QAbstractItemModel& model)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static DeviceLibrary* library = [] {
-        SettingsStore::useMemoryStorage(&storage());
-        return fuzz::newBuiltInLibrary();
-    }();
+    static DeviceLibrary* library = fuzz::newBuiltInLibrary();
 
+    static const SettingsFile file;
     fuzz::Input input(data, size);
-    writeRaw(input);
+    {
+        QSettings settings(file.path, file.format);
+        writeRaw(input, settings);
+    }
+    SettingsStore store(file.path, file.format);
 
-    SettingsStore store;
     readEverything(store);
     const QList<CustomCommandTemplate> templates = store.customTemplates();
     const QList<BatchCommand> batches = store.batchCommands();

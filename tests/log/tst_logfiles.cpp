@@ -403,6 +403,7 @@ void TestLogFiles::continuousRotatesOnEntryDate()
 {
     QTemporaryDir dir;
     LogManager log;
+    const korveltest::ContinuousLogWatch watch(log);
     QDateTime now(QDate(2024, 12, 31), QTime(23, 59, 59, 900));
     log.setClock([&now] { return now; });
     log.setContinuousLogging(true, dir.path(), QStringLiteral("logA"));
@@ -413,7 +414,7 @@ void TestLogFiles::continuousRotatesOnEntryDate()
     QCOMPARE(log.continuousFilePath(), dir.filePath(QStringLiteral("logA-20241231.log")));
     log.append(LogKind::RX, "new year");
     QCOMPARE(log.continuousFilePath(), dir.filePath(QStringLiteral("logA-20250101.log")));
-    log.waitForContinuousWrites();
+    QVERIFY(watch.waitWritten());
 
     QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("logA-20241231.log"))),
              (QList<QByteArray>{"[2024-12-31 23:59:59.900] RX  late",
@@ -428,6 +429,7 @@ void TestLogFiles::continuousContinuesFileOfSameDay()
     const QString path = dir.filePath(QStringLiteral("korvel-20240305.log"));
     QVERIFY(korveltest::writeFile(path, "from this morning\n"));
     LogManager log;
+    const korveltest::ContinuousLogWatch watch(log);
     log.setClock([] { return kStamp; });
     // An empty base name gives "korvel".
     log.setContinuousLogging(true, dir.path(), QString());
@@ -435,7 +437,7 @@ void TestLogFiles::continuousContinuesFileOfSameDay()
     // Switching on again (a second save the same day) continues the file too.
     log.setContinuousLogging(true, dir.path(), QString());
     log.append(LogKind::SYS, "second");
-    log.waitForContinuousWrites();
+    QVERIFY(watch.waitWritten());
     QCOMPARE(korveltest::fileLines(path),
              (QList<QByteArray>{"from this morning", "[2024-03-05 07:08:09.012] SYS  first",
                                 "[2024-03-05 07:08:09.012] SYS  second"}));
@@ -450,11 +452,14 @@ void TestLogFiles::continuousOffStopsWriting()
     log.append(LogKind::RX, "on");
     log.clear(); // clearing the view leaves the file alone
     log.append(LogKind::RX, "after clear");
+    // Comes once the writer has handled all of what follows: nothing in between runs the
+    // event loop.
+    QSignalSpy written(&log, &LogManager::continuousLogWritten);
     log.setContinuousLogging(false, dir.path(), QStringLiteral("b"));
     QVERIFY(!log.continuousLoggingEnabled());
     QVERIFY(log.continuousFilePath().isEmpty());
     log.append(LogKind::RX, "off");
-    log.waitForContinuousWrites();
+    QVERIFY(written.wait());
     QCOMPARE(korveltest::fileLines(dir.filePath(QStringLiteral("b-20240305.log"))),
              (QList<QByteArray>{"[2024-03-05 07:08:09.012] RX  on",
                                 "[2024-03-05 07:08:09.012] RX  after clear"}));
@@ -484,10 +489,12 @@ void TestLogFiles::continuousReportsUnopenableFileOnce()
     QTemporaryFile plain;
     QVERIFY(plain.open());
     LogManager log;
+    const korveltest::ContinuousLogWatch watch(log);
     QSignalSpy failed(&log, &LogManager::continuousLogFailed);
     log.setContinuousLogging(true, plain.fileName() + QStringLiteral("/logs"), QStringLiteral("c"));
     log.append(LogKind::RX, "one");
     log.append(LogKind::RX, "two");
+    QVERIFY(watch.waitWritten());
     QCOMPARE(failed.size(), 1);
     QVERIFY(failed.first().at(0).toString().startsWith(plain.fileName()));
     QVERIFY(!failed.first().at(1).toString().isEmpty());
@@ -499,11 +506,12 @@ void TestLogFiles::continuousReportsRefusedWritesOnce()
 {
     QTemporaryDir dir;
     LogManager log;
+    const korveltest::ContinuousLogWatch watch(log);
     log.setClock([] { return kStamp; });
     QSignalSpy failed(&log, &LogManager::continuousLogFailed);
     log.setContinuousLogging(true, dir.path(), QStringLiteral("full"));
     log.append(LogKind::RX, "fits");
-    log.waitForContinuousWrites();
+    QVERIFY(watch.waitWritten());
     {
         // The disk refuses everything past 4 KiB.
         FullDisk disk(FullDisk::Kind::FileSizeLimit);
@@ -512,7 +520,7 @@ void TestLogFiles::continuousReportsRefusedWritesOnce()
         for (int i = 0; i < 20; ++i) {
             log.appendBatch(LogKind::RX, QList<QByteArray>(10, QByteArray(100, 'x')));
         }
-        log.waitForContinuousWrites();
+        QVERIFY(watch.waitWritten());
     }
     QTRY_COMPARE(failed.size(), 1);
     QCOMPARE(failed.first().at(0).toString(), dir.filePath(QStringLiteral("full-20240305.log")));
@@ -546,6 +554,7 @@ void TestLogFiles::continuousRefusesNamedPipe()
     PipeWatchdog watchdog(path, reader);
     {
         LogManager log;
+        const korveltest::ContinuousLogWatch watch(log);
         log.setClock([] { return kStamp; });
         QSignalSpy failed(&log, &LogManager::continuousLogFailed);
         log.setContinuousLogging(true, dir.path(), QStringLiteral("pipe"));
@@ -554,7 +563,9 @@ void TestLogFiles::continuousRefusesNamedPipe()
         for (int i = 0; i < 80; ++i) {
             log.appendBatch(LogKind::RX, megabyte);
         }
-        QVERIFY2(watchdog.done(), "the window's thread waited for the pipe");
+        // Neither the window's thread nor the writing one waits for the pipe.
+        QVERIFY(watch.waitWritten());
+        QVERIFY2(watchdog.done(), "a thread waited for the pipe");
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().at(0).toString(), path);
         QCOMPARE(failed.first().at(1).toString(), RegularFile::notRegularText());
@@ -581,6 +592,7 @@ void TestLogFiles::fullDiskEpisodes()
         QSKIP(qPrintable(disk.skipReason()));
     }
     LogManager log;
+    const korveltest::ContinuousLogWatch watch(log);
     log.setClock([] { return kStamp; });
     QSignalSpy failed(&log, &LogManager::continuousLogFailed);
     QSignalSpy recovered(&log, &LogManager::continuousLogRecovered);
@@ -597,7 +609,7 @@ void TestLogFiles::fullDiskEpisodes()
             }
             log.appendBatch(LogKind::RX, items);
         }
-        log.waitForContinuousWrites();
+        QVERIFY(watch.waitWritten());
     };
     flood(20);
     for (int episode = 0; episode < 2; ++episode) {

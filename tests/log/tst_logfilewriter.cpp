@@ -1,12 +1,15 @@
 // The continuous log's writing thread against a destination that takes writes but never drains
 // (a pipe that nobody reads, as a stuck network mount behaves): the caller never waits, the
 // lines it had to leave out are counted and reported, and once the destination drains again a
-// marker line says how many are missing and why.
+// marker line says how many are missing and why. Nor does the caller wait for a destination
+// slow to open: the writing thread opens it.
 #include "log/logfilewriter.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -34,6 +37,20 @@ QByteArray chunkOf(int first, int lines)
     return chunk;
 }
 
+// Opens the write end @p fd of a pipe as the destination, whatever the path.
+LogFileWriter::Opener pipeEnd(int fd)
+{
+    return [fd](const QString&, QString* reason) -> std::unique_ptr<QFile> {
+        auto file = std::make_unique<QFile>();
+        if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                        QFileDevice::AutoCloseHandle)) {
+            *reason = file->errorString();
+            return nullptr;
+        }
+        return file;
+    };
+}
+
 } // namespace
 
 class TestLogFileWriter : public QObject
@@ -45,14 +62,11 @@ private slots:
     {
         int ends[2];
         QCOMPARE(::pipe2(ends, O_CLOEXEC), 0);
-        auto file = std::make_unique<QFile>();
-        QVERIFY(file->open(ends[1], QIODevice::WriteOnly | QIODevice::Unbuffered,
-                           QFileDevice::AutoCloseHandle));
-
-        auto writer = std::make_unique<LogFileWriter>(&marker);
+        auto writer = std::make_unique<LogFileWriter>(&marker, pipeEnd(ends[1]));
         QSignalSpy failed(writer.get(), &LogFileWriter::writeFailed);
         QSignalSpy recovered(writer.get(), &LogFileWriter::writeRecovered);
-        writer->setFile(std::move(file));
+        QSignalSpy written(writer.get(), &LogFileWriter::written);
+        writer->setFile(QStringLiteral("pipe"));
 
         // The destination drains only after the writes, or (when one of them waits for it)
         // after ten seconds, so that such a test fails instead of hanging.
@@ -90,10 +104,10 @@ private slots:
         QTRY_COMPARE(failed.size(), 1);
         QCOMPARE(failed.first().at(1).toString(), LogFileWriter::fallingBehindText());
 
-        // Lines written after the queue drained carry the marker before them.
-        writer->waitUntilWritten();
+        // Lines written after the queue drained carry the marker before them. Every write came
+        // before the spy's first signal could: it comes once all of them are through.
+        QTRY_VERIFY(!written.isEmpty());
         QVERIFY(writer->write(chunkOf(chunks * kLines, kLines), kLines));
-        writer->waitUntilWritten();
         QTRY_COMPARE(recovered.size(), 1);
         const qint64 missing = recovered.first().at(1).toLongLong();
         QCOMPARE(missing, qint64(refused) * kLines);
@@ -128,13 +142,10 @@ private slots:
     {
         int ends[2];
         QCOMPARE(::pipe2(ends, O_CLOEXEC), 0);
-        auto file = std::make_unique<QFile>();
-        QVERIFY(file->open(ends[1], QIODevice::WriteOnly | QIODevice::Unbuffered,
-                           QFileDevice::AutoCloseHandle));
         QElapsedTimer clock;
         {
-            LogFileWriter writer(&marker);
-            writer.setFile(std::move(file));
+            LogFileWriter writer(&marker, pipeEnd(ends[1]));
+            writer.setFile(QStringLiteral("pipe"));
             for (int c = 0; c < 8; ++c) {
                 writer.write(chunkOf(c * 64, 64), 64); // more than the pipe holds
             }
@@ -147,6 +158,120 @@ private slots:
         while (::read(ends[0], buffer, sizeof buffer) > 0) {
         }
         ::close(ends[0]);
+    }
+
+    void unopenableFile_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("it opens later") << QStringLiteral("opens");
+        QTest::newRow("the next day's file takes over") << QStringLiteral("next");
+        QTest::newRow("it is closed") << QStringLiteral("closed");
+    }
+
+    // While the file cannot be opened, each chunk tries again and its lines are counted as
+    // missing; the failure is told once. The count is marked in the file once it opens, or in
+    // the next day's file, and told as lost when no file will take them.
+    void unopenableFile()
+    {
+        QFETCH(QString, then);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString first = dir.filePath(QStringLiteral("first.log"));
+        const QString next = dir.filePath(QStringLiteral("next.log"));
+        const QString reason = QStringLiteral("not yet");
+        auto openable = std::make_shared<std::atomic<bool>>(false);
+        auto attempts = std::make_shared<std::atomic<int>>(0);
+        LogFileWriter writer(&marker,
+                             [openable, attempts, reason](const QString& at,
+                                                          QString* why) -> std::unique_ptr<QFile> {
+                                 ++*attempts;
+                                 if (!*openable) {
+                                     *why = reason;
+                                     return nullptr;
+                                 }
+                                 return LogFileWriter::openForAppending(at, why);
+                             });
+        QSignalSpy failed(&writer, &LogFileWriter::writeFailed);
+        QSignalSpy opened(&writer, &LogFileWriter::openChanged);
+        QSignalSpy recovered(&writer, &LogFileWriter::writeRecovered);
+        QSignalSpy lost(&writer, &LogFileWriter::linesLost);
+        QSignalSpy written(&writer, &LogFileWriter::written);
+        writer.setFile(first);
+        QVERIFY(writer.write(chunkOf(0, 2), 2));
+        QVERIFY(writer.write(chunkOf(2, 3), 3));
+        QVERIFY(written.wait());
+        QCOMPARE(attempts->load(), 3);
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().at(0).toString(), first);
+        QCOMPARE(failed.first().at(1).toString(), reason);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().at(0).toString(), first);
+        QCOMPARE(opened.first().at(1).toBool(), false);
+
+        *openable = true;
+        written.clear();
+        QString markedIn;
+        if (then == QLatin1String("opens")) {
+            markedIn = first;
+        } else if (then == QLatin1String("next")) {
+            writer.setFile(next, true);
+            markedIn = next;
+        } else {
+            writer.setFile(QString());
+        }
+        if (!markedIn.isEmpty()) {
+            QVERIFY(writer.write(chunkOf(5, 1), 1));
+        }
+        QVERIFY(written.wait());
+        QCOMPARE(failed.size(), 1);
+        if (markedIn.isEmpty()) {
+            QCOMPARE(lost.size(), 1);
+            QCOMPARE(lost.first().at(0).toString(), first);
+            QCOMPARE(lost.first().at(1).toLongLong(), 5);
+            QCOMPARE(lost.first().at(2).toString(), reason);
+            QVERIFY(recovered.isEmpty());
+            QVERIFY(!QFile::exists(first));
+            return;
+        }
+        QVERIFY(lost.isEmpty());
+        QCOMPARE(recovered.size(), 1);
+        QCOMPARE(recovered.first().at(0).toString(), markedIn);
+        QCOMPARE(recovered.first().at(1).toLongLong(), 5);
+        QFile file(markedIn);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), marker(5, reason) + '\n' + chunkOf(5, 1));
+    }
+
+    // A destination slow to open (a network share that does not answer) holds up neither the
+    // change of file nor the writes: the writing thread opens the file, and the lines reach it
+    // once it is open.
+    void slowOpenHoldsNothingUp()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("slow.log"));
+        auto release = std::make_shared<std::atomic<bool>>(false);
+        auto openedOn = std::make_shared<std::atomic<QThread*>>(nullptr);
+        LogFileWriter writer(&marker, [release, openedOn](const QString& at, QString* reason) {
+            // Bounded, so that a caller that waits for the open fails instead of hanging.
+            const QDeadlineTimer deadline(10000);
+            while (!*release && !deadline.hasExpired()) {
+                QThread::msleep(10);
+            }
+            *openedOn = QThread::currentThread();
+            return LogFileWriter::openForAppending(at, reason);
+        });
+        QSignalSpy written(&writer, &LogFileWriter::written);
+        writer.setFile(path);
+        QVERIFY(writer.write(chunkOf(0, 3), 3));
+        QCOMPARE(openedOn->load(), nullptr); // both calls came back while the open waits
+
+        *release = true;
+        QVERIFY(written.wait());
+        QVERIFY(openedOn->load() != QThread::currentThread());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), chunkOf(0, 3));
     }
 };
 

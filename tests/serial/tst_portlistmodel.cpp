@@ -59,10 +59,14 @@ private slots:
 
 private:
     QList<SerialPortEntry> m_ports;
-    korveltest::FakePorts m_fake{[this] {
-        return m_ports;
-    }};
     void useList(const QList<SerialPortEntry>& ports) { m_ports = ports; }
+    /// Lists what useList() gave last.
+    PortListModel::Enumerator listed()
+    {
+        return [this] {
+            return m_ports;
+        };
+    }
 };
 
 void TestPortListModel::init()
@@ -73,7 +77,7 @@ void TestPortListModel::init()
 void TestPortListModel::constructorEnumerates()
 {
     useList(twoPorts());
-    const PortListModel model;
+    const PortListModel model(listed(), QString());
     QCOMPARE(model.rowCount(), 2);
     QCOMPARE(model.rowCount(model.index(0)), 0);
     QCOMPARE(model.portNameAt(1), QStringLiteral("ttyS0"));
@@ -82,7 +86,7 @@ void TestPortListModel::constructorEnumerates()
 void TestPortListModel::unchangedListEmitsNothing()
 {
     useList(twoPorts());
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
@@ -139,7 +143,7 @@ void TestPortListModel::changedListResets()
     QFETCH(QList<SerialPortEntry>, next);
 
     useList(twoPorts());
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
 
     useList(next);
@@ -180,7 +184,7 @@ void TestPortListModel::roles()
     QFETCH(QString, displayLabel);
 
     useList({port});
-    const PortListModel model;
+    const PortListModel model(listed(), QString());
     const QModelIndex index = model.index(0);
     QCOMPARE(index.data(257), QVariant(port.portName));
     QCOMPARE(index.data(258), QVariant(port.description));
@@ -191,7 +195,7 @@ void TestPortListModel::roles()
 
 void TestPortListModel::roleNames()
 {
-    const PortListModel model;
+    const PortListModel model(listed(), QString());
     const QHash<int, QByteArray> expected = {{257, "portName"},    {258, "description"},
                                              {259, "recommended"}, {260, "displayLabel"},
                                              {261, "chipLabel"},   {262, "byPath"}};
@@ -201,7 +205,7 @@ void TestPortListModel::roleNames()
 void TestPortListModel::dataOutsideTheModel()
 {
     useList(twoPorts());
-    const PortListModel model;
+    const PortListModel model(listed(), QString());
     QVERIFY(!model.data(QModelIndex(), PortListModel::PortNameRole).isValid());
     QVERIFY(!model.index(0).data(Qt::DisplayRole).isValid());
     QVERIFY(!model.index(0).data(256).isValid());
@@ -212,14 +216,14 @@ void TestPortListModel::dataOutsideTheModel()
 void TestPortListModel::portNameAt()
 {
     useList(twoPorts());
-    const PortListModel model;
+    const PortListModel model(listed(), QString());
     QCOMPARE(model.portNameAt(0), QStringLiteral("ttyUSB0"));
     QCOMPARE(model.portNameAt(1), QStringLiteral("ttyS0"));
     QCOMPARE(model.portNameAt(-1), QString());
     QCOMPARE(model.portNameAt(model.rowCount()), QString());
 
     useList({});
-    const PortListModel empty;
+    const PortListModel empty(listed(), QString());
     QCOMPARE(empty.portNameAt(0), QString());
 }
 
@@ -228,7 +232,7 @@ void TestPortListModel::indexOfPortName()
     useList({entry(QStringLiteral("ttyUSB0"), QStringLiteral("first")),
              entry(QStringLiteral("ttyS0"), QString()),
              entry(QStringLiteral("ttyUSB0"), QStringLiteral("duplicate name"))});
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QCOMPARE(model.indexOfPortName(QStringLiteral("ttyS0")), 1);
     QCOMPARE(model.indexOfPortName(QStringLiteral("ttyUSB0")), 0);
     QCOMPARE(model.indexOfPortName(QStringLiteral("ttyusb0")), -1);
@@ -243,7 +247,7 @@ void TestPortListModel::indexOfPortName()
 void TestPortListModel::survivesModelTester()
 {
     useList(twoPorts());
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
     const QList<QList<SerialPortEntry>> sequence = {
@@ -286,7 +290,7 @@ void TestPortListModel::pathRowsFollowTheSystemPorts()
         paths << dir.filePath(link);
 
     useList(twoPorts());
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     model.setPaths(paths);
@@ -377,7 +381,7 @@ void TestPortListModel::backgroundRefreshFollowsThePorts()
     QFETCH(QStringList, after);
 
     useList(portsNamed(before));
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     QCOMPARE(names(model), before);
@@ -429,10 +433,8 @@ void TestPortListModel::deviceFolderDecidesWhenToEnumerate()
     QCOMPARE(::utimes(QFile::encodeName(folder.path()).constData(), longAgo), 0);
 
     useList(portsNamed({QStringLiteral("ttyS0")}));
-    PortListModel model;
+    PortListModel model(listed(), folder.path());
     model.setPaths({path});
-    PortListModel::setDeviceFolder(folder.path());
-    const auto restore = qScopeGuard([] { PortListModel::setDeviceFolder(QString()); });
     QVERIFY(!model.refresh()); // takes the folder's state
 
     useList(portsNamed({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")}));
@@ -468,7 +470,7 @@ void TestPortListModel::deviceFolderDecidesWhenToEnumerate()
 void TestPortListModel::olderBackgroundResultIsDropped()
 {
     useList(portsNamed({QStringLiteral("ttyS0")}));
-    PortListModel model;
+    PortListModel model(listed(), QString());
     QSignalSpy refreshed(&model, &PortListModel::refreshed);
     useList(portsNamed({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")}));
     model.refreshInBackground(); // takes this list; it comes back later
@@ -485,10 +487,8 @@ void TestPortListModel::olderBackgroundResultIsDropped()
 // The system's own enumeration on the worker thread gives what it gives here.
 void TestPortListModel::systemPortsInTheBackground()
 {
-    PortListModel::setEnumerator({});
-    const auto restore =
-        qScopeGuard([this] { PortListModel::setEnumerator([this] { return m_ports; }); });
-    PortListModel model;
+    // No folder: every refresh enumerates.
+    PortListModel model({}, QString());
     QVERIFY(!model.refresh());
     const QStringList system = names(model);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);

@@ -46,10 +46,6 @@ class TestReconnectWatcher : public QObject
 {
     Q_OBJECT
 
-    FakePorts m_fakePorts{[] {
-        return systemPorts();
-    }};
-
 private slots:
     void init() { systemPorts().clear(); }
 
@@ -101,7 +97,7 @@ void TestReconnectWatcher::knowsTheDeviceAgain()
     QVERIFY2(other.start(), qPrintable(other.error()));
 
     systemPorts() = {usbPort(first.path(), serial, QStringLiteral("1-2"))};
-    PortListModel ports;
+    PortListModel ports([] { return systemPorts(); }, QString());
     ports.refresh();
     SerialManager port;
     ReconnectWatcher watcher(&port, &ports);
@@ -175,7 +171,7 @@ void TestReconnectWatcher::reopensTheSameLink()
     QVERIFY2(first.start(QStringList{QStringLiteral("--link"), link} + kHangUpSoon),
              qPrintable(first.error()));
 
-    PortListModel ports;
+    PortListModel ports([] { return systemPorts(); }, QString());
     ports.setPaths({link});
     ports.refresh();
     QCOMPARE(ports.portNameAt(0), link);

@@ -69,6 +69,7 @@ private slots:
     void labelsFromShippedCatalogues_data();
     void labelsFromShippedCatalogues();
     void knownDrivers();
+    void knownDriversFollowTheProbe();
 };
 
 void TestSerialConfig::summary_data()
@@ -245,7 +246,7 @@ void TestSerialConfig::labelsFromShippedCatalogues()
 
 void TestSerialConfig::knownDrivers()
 {
-    const QList<DriverInfo> drivers = DriverCheck::knownDrivers();
+    const QList<DriverInfo> drivers = DriverCheck().knownDrivers();
     QCOMPARE(drivers.size(), 1);
     const DriverInfo& ch340 = drivers.first();
     QCOMPARE(ch340.name, QStringLiteral("CH340 / CH341"));
@@ -255,11 +256,21 @@ void TestSerialConfig::knownDrivers()
     QVERIFY(url.isValid());
     QCOMPARE(url.scheme(), QStringLiteral("https"));
     QVERIFY(!url.host().isEmpty());
-    QCOMPARE(ch340.installed, DriverCheck::isCh340DriverInstalled());
+    QCOMPARE(ch340.installed, DriverCheck::platformProbe());
 #if defined(Q_OS_LINUX)
     // The kernel's ch341 module drives the chip; no download is needed.
     QVERIFY(ch340.installed);
 #endif
+}
+
+// The list tells what the check's probe found, whatever the platform.
+void TestSerialConfig::knownDriversFollowTheProbe()
+{
+    for (const bool installed : {false, true}) {
+        const DriverCheck check([installed] { return installed; });
+        QCOMPARE(check.isCh340DriverInstalled(), installed);
+        QCOMPARE(check.knownDrivers().first().installed, installed);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSerialConfig)

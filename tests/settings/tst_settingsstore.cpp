@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -112,10 +113,9 @@ QList<KeySample> keySamples()
     };
 }
 
-// Every key's value as the store's typed getters report it.
-QHash<QString, QVariant> storedValues()
+// Every key's value as the typed getters of @p store report it.
+QHash<QString, QVariant> storedValues(const SettingsStore& store = {})
 {
-    const SettingsStore store;
     const SerialConfig config = store.lastSerialConfig();
     return {
         {QStringLiteral("app/language"), store.language()},
@@ -144,9 +144,9 @@ QHash<QString, QVariant> storedValues()
     };
 }
 
-QVariant storedValue(const QString& key)
+QVariant storedValue(const QString& key, const SettingsStore& store = {})
 {
-    const QHash<QString, QVariant> values = storedValues();
+    const QHash<QString, QVariant> values = storedValues(store);
     if (!values.contains(key)) {
         qFatal("no getter for %s", qPrintable(key));
     }
@@ -155,9 +155,8 @@ QVariant storedValue(const QString& key)
 
 // Writes one key through the store's typed setter; a serial key goes in as
 // part of the whole configuration, the other five fields as read.
-void storeValue(const QString& key, const QVariant& value)
+void storeValue(const QString& key, const QVariant& value, SettingsStore store = {})
 {
-    SettingsStore store;
     if (kSerialKeys.contains(key)) {
         SerialConfig config = store.lastSerialConfig();
         const int index = kSerialKeys.indexOf(key);
@@ -271,8 +270,8 @@ private slots:
     void writtenJsonIsCompactAndTyped();
 
     void resetDisplayPreferences();
-    void memoryStorage_data();
-    void memoryStorage();
+    void ownFile_data();
+    void ownFile();
 };
 
 void TstSettingsStore::initTestCase()
@@ -724,38 +723,41 @@ void TstSettingsStore::resetDisplayPreferences()
     }
 }
 
-void TstSettingsStore::memoryStorage_data()
+void TstSettingsStore::ownFile_data()
 {
     roundTrip_data();
 }
 
-// Kept in memory, every preference reads back as the file gives it, under
-// the same names, and the file is never touched; without the memory the file
-// answers again.
-void TstSettingsStore::memoryStorage()
+// A store given a file of its own keeps every preference there, under the
+// same names, and reads it back; the application's default settings neither
+// see it nor answer for it.
+void TstSettingsStore::ownFile()
 {
     QFETCH(QString, key);
     QFETCH(QVariant, value);
-    QVariantMap memory;
-    SettingsStore::useMemoryStorage(&memory);
-    const auto back = qScopeGuard([] { SettingsStore::useMemoryStorage(nullptr); });
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("own.ini"));
+    const SettingsStore own(path, QSettings::IniFormat);
+    const auto keysInFile = [&path] {
+        QStringList keys = QSettings(path, QSettings::IniFormat).allKeys();
+        keys.sort();
+        return keys;
+    };
 
-    const QVariant defaultValue = storedValue(key);
-    storeValue(key, value);
-    QCOMPARE(storedValue(key), value);
+    const QVariant defaultValue = storedValue(key, own);
+    storeValue(key, value, own);
+    QCOMPARE(storedValue(key, own), value);
     QStringList expectedKeys = kSerialKeys.contains(key) ? kSerialKeys : QStringList{key};
     expectedKeys.sort();
-    QCOMPARE(memory.keys(), expectedKeys);
+    QCOMPARE(keysInFile(), expectedKeys);
     QCOMPARE(QSettings().allKeys(), QStringList());
-    if (kDisplayKeys.contains(key)) {
-        SettingsStore().resetDisplayPreferences();
-        QVERIFY(memory.isEmpty());
-        QCOMPARE(storedValue(key), defaultValue);
-        storeValue(key, value);
-    }
-
-    SettingsStore::useMemoryStorage(nullptr);
     QCOMPARE(storedValue(key), defaultValue);
+    if (kDisplayKeys.contains(key)) {
+        SettingsStore(own).resetDisplayPreferences();
+        QCOMPARE(keysInFile(), QStringList());
+        QCOMPARE(storedValue(key, own), defaultValue);
+    }
 }
 
 int main(int argc, char* argv[])

@@ -1,6 +1,7 @@
 #include "support/mainwindowdriver.h"
 
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
 #include "app/startup.h"
 
 #include <QClipboard>
@@ -26,12 +27,21 @@ void prepareQmlEngine(QQmlEngine& engine)
 #endif
 }
 
+AppController* provideController(QQmlEngine& engine, const AppServices& services)
+{
+    auto* controller = new AppController(services, &engine);
+    AppControllerSingleton::provide(engine, *controller);
+    return controller;
+}
+
 AppController* appController(QQmlEngine& engine)
 {
     return engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
 }
 
-MainWindowDriver::MainWindowDriver() = default;
+MainWindowDriver::MainWindowDriver(const AppServices& services)
+    : m_services(services)
+{}
 
 MainWindowDriver::~MainWindowDriver()
 {
@@ -43,6 +53,7 @@ bool MainWindowDriver::load(const QStringList& watched)
     unload();
     m_engine = std::make_unique<QQmlApplicationEngine>();
     prepareQmlEngine(*m_engine);
+    AppController* controller = provideController(*m_engine, m_services);
     // As in the application: a change of language re-translates the window.
     followInterfaceLanguage(*m_engine);
     QObject::connect(m_engine.get(), &QQmlEngine::warnings, m_engine.get(),
@@ -58,8 +69,9 @@ bool MainWindowDriver::load(const QStringList& watched)
         return false;
     }
     m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().constFirst());
+    // QML reaches the very controller that was made for it.
     m_controller = appController(*m_engine);
-    if (!m_window || !m_controller) {
+    if (!m_window || m_controller != controller) {
         return false;
     }
     m_window->show();

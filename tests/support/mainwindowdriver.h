@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/appservices.h"
+
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -20,7 +22,11 @@ namespace korveltest {
 /// style (chosen once, before the first document) and, before Qt 6.5, the
 /// import path of the module's resources.
 void prepareQmlEngine(QQmlEngine& engine);
-/// The AppController singleton of @p engine (created on first use).
+/// Makes a controller with @p services the AppController singleton of @p engine, as the
+/// application does, before the engine loads a document. The engine owns it and deletes it
+/// once its own documents are gone.
+AppController* provideController(QQmlEngine& engine, const AppServices& services = {});
+/// The AppController singleton of @p engine, as QML reaches it.
 AppController* appController(QQmlEngine& engine);
 
 /// The real Main document in a real window, driven as a user drives it:
@@ -29,8 +35,12 @@ AppController* appController(QQmlEngine& engine);
 class MainWindowDriver
 {
 public:
-    MainWindowDriver();
+    /// The controller of each load() works with @p services.
+    explicit MainWindowDriver(const AppServices& services = {});
     ~MainWindowDriver();
+
+    /// The services of the controllers of later loads.
+    void setServices(const AppServices& services) { m_services = services; }
 
     /// Loads Main, shows it and waits until it is exposed and active. QML
     /// warnings from the documents named in @p watched are kept in warnings().
@@ -64,6 +74,7 @@ public:
     QString monitorText();
 
 private:
+    AppServices m_services;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QQuickWindow* m_window = nullptr;
     AppController* m_controller = nullptr;

@@ -39,18 +39,41 @@ QList<QByteArray> rxLines(const LogManager& log)
     return lines;
 }
 
-FakePorts::FakePorts(PortListModel::Enumerator enumerator)
-    : m_deviceFolder(PortListModel::deviceFolder())
+ContinuousLogWatch::ContinuousLogWatch(LogManager& log)
+    : m_log(log)
 {
-    PortListModel::setEnumerator(std::move(enumerator));
-    // The machine's device folder says nothing of made-up ports: every poll enumerates.
-    PortListModel::setDeviceFolder(QString());
+    // Sent on the store's thread, which is the only one that gives lines: at that moment no
+    // line it took is waiting for the writer.
+    QObject::connect(&log, &LogManager::continuousLogWritten, &log,
+                     [handled = m_handled, &log] { *handled = log.totalLineCount(); });
 }
 
-FakePorts::~FakePorts()
+bool ContinuousLogWatch::waitWritten(int timeoutMs) const
 {
-    PortListModel::setEnumerator({});
-    PortListModel::setDeviceFolder(m_deviceFolder);
+    return QTest::qWaitFor([this] { return *m_handled == m_log.totalLineCount(); }, timeoutMs);
+}
+
+AppServices testServices(PortListModel::Enumerator ports, const QByteArray& env)
+{
+    AppServices services;
+    if (ports) {
+        services.portEnumerator = std::move(ports);
+        services.deviceFolder.clear();
+    }
+    services.env = envConfig(env);
+    return services;
+}
+
+EnvConfig envConfig(const QByteArray& text)
+{
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral(".env"));
+    if (!writeFile(file, text)) {
+        qFatal("cannot write %s", qPrintable(file));
+    }
+    EnvConfig config;
+    config.loadFile(file);
+    return config;
 }
 
 QString opened(const QString& port, const QString& summary)
@@ -112,21 +135,6 @@ Device::Device(const QString& path)
         QObject::connect(&port, &QSerialPort::readyRead, &port,
                          [this] { received += port.readAll(); });
     }
-}
-
-ScopedEnv::ScopedEnv(const QByteArray& text)
-{
-    const QString file = m_dir.filePath(QStringLiteral(".env"));
-    if (!writeFile(file, text)) {
-        qFatal("cannot write %s", qPrintable(file));
-    }
-    m_config.loadFile(file);
-    EnvConfig::setInstanceForTesting(&m_config);
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    EnvConfig::setInstanceForTesting(nullptr);
 }
 
 void isolateSettings()

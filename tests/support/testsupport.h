@@ -1,7 +1,6 @@
 #pragma once
 
-#include "serial/portlistmodel.h"
-#include "settings/envconfig.h"
+#include "app/appservices.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -51,37 +50,30 @@ struct Device
     QByteArray received;
 };
 
-/// While it lives, the port list enumerates through @p enumerator instead of
-/// the platform, at every poll; the platform's enumeration is back once it
-/// is gone.
-class FakePorts
+/// Tells when the daily file of a log store has taken every line the store has taken (each
+/// reached the file or was counted as lost). Make it before the lines are given, and use it
+/// while the daily file is on: a line the store takes with it off never reaches the writer.
+class ContinuousLogWatch
 {
 public:
-    explicit FakePorts(PortListModel::Enumerator enumerator);
-    ~FakePorts();
-    FakePorts(const FakePorts&) = delete;
-    FakePorts& operator=(const FakePorts&) = delete;
+    explicit ContinuousLogWatch(LogManager& log);
+    /// Waits until the writer, once out of work, had seen every line of the store so far.
+    bool waitWritten(int timeoutMs = 30000) const;
 
 private:
-    QString m_deviceFolder;
+    const LogManager& m_log;
+    // The store's line count when the writer last ran out of work.
+    std::shared_ptr<qint64> m_handled = std::make_shared<qint64>(-1);
 };
 
-/// While it lives, EnvConfig::instance() answers from the ".env" text @p text (written to a
-/// private file and read as the application reads its own) instead of the files beside the
-/// program, in the working folder or in the checkout, which may hold a developer's own service.
-/// Make it before the controller, which reads the values as it is made.
-class ScopedEnv
-{
-public:
-    explicit ScopedEnv(const QByteArray& text = {});
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    QTemporaryDir m_dir;
-    EnvConfig m_config;
-};
+/// The services of a controller under test: the ports @p ports lists, enumerated at every
+/// poll (the machine's device folder says nothing of made-up ports), or the platform's when it
+/// is empty; and the update services that the ".env" text @p env names, none by default, so
+/// that a test never reaches a developer's own service.
+AppServices testServices(PortListModel::Enumerator ports = {}, const QByteArray& env = {});
+/// The configuration of the ".env" text @p text, written to a private file and read as the
+/// application reads its own.
+EnvConfig envConfig(const QByteArray& text);
 
 /// Points QSettings and the kept device library at a fresh folder of their
 /// own and sets the application identity, so a test never reads or writes

@@ -105,9 +105,7 @@ QByteArray envLine(const char* key, const QString& value)
 
 std::unique_ptr<AppController> makeController(const QByteArray& env)
 {
-    // The controller reads the values while it is made.
-    ScopedEnv scoped(env);
-    return std::make_unique<AppController>();
+    return std::make_unique<AppController>(testServices({}, env));
 }
 
 bool libraryBusy(const AppController& controller)

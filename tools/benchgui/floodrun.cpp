@@ -6,9 +6,11 @@
 #include "tools/shared/residentmemory.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <cmath>
 #include <cstdio>
@@ -119,15 +121,28 @@ qint64 linesLogged(const BenchContext& context, qint64 before, qint64* lastNumbe
     return logged;
 }
 
-qint64 continuousFileLines(LogManager& log)
+qint64 fileLines(const QString& path)
 {
-    log.waitForContinuousWrites();
-    QFile file(log.continuousFilePath());
+    QFile file(path);
     qint64 lines = 0;
     if (file.open(QIODevice::ReadOnly)) {
         while (!file.atEnd()) {
             lines += file.read(1 << 20).count('\n');
         }
+    }
+    return lines;
+}
+
+// The lines of the daily file once it holds at least @p expected of them, else as many as it
+// holds after half a minute: it is written on a thread of its own, moments after each append.
+qint64 continuousFileLines(const LogManager& log, qint64 expected)
+{
+    const QDeadlineTimer deadline(30000);
+    qint64 lines = fileLines(log.continuousFilePath());
+    while (lines < expected && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+        lines = fileLines(log.continuousFilePath());
     }
     return lines;
 }
@@ -342,8 +357,8 @@ int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit,
                     static_cast<long long>(firstGapAt - 1));
     }
     if (context.continuous) {
-        const qint64 inFile = continuousFileLines(log);
         const qint64 all = log.totalLineCount() - context.linesBeforeLogging;
+        const qint64 inFile = continuousFileLines(log, all);
         std::printf("  continuous log  %lld lines in the daily file, %lld logged: %s\n",
                     static_cast<long long>(inFile), static_cast<long long>(all),
                     inFile == all ? "none lost" : "MISMATCH");

@@ -9,6 +9,7 @@
 // twice, with the fields panel hidden (the monitor alone) and shown with its
 // plot; --plot measures the plot's redraw instead.
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
 #include "app/rendererchoice.h"
 #include "benchsupport.h"
 #include "floodrun.h"
@@ -298,7 +299,10 @@ int main(int argc, char* argv[])
     // As the application chooses its renderer.
     RendererChoice::apply();
     registerMonitorPrototype();
+    // The window's controller, as the application makes it; it outlives the engine.
+    AppController appController;
     QQmlApplicationEngine engine;
+    AppControllerSingleton::provide(engine, appController);
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif

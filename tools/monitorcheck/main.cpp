@@ -5,6 +5,7 @@
 // Scenarios cover wrapped and unwrapped lines, a megabyte line without a line
 // feed, a megabyte echo, random binary bytes, and the user's wheel.
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
 #include "monitorprobe.h"
 
 #include <QCommandLineParser>
@@ -219,7 +220,10 @@ int main(int argc, char* argv[])
     QRandomGenerator rng(parser.value(seedOption).toUInt());
 
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    // The window's controller, as the application makes it; it outlives the engine.
+    AppController appController;
     QQmlApplicationEngine engine;
+    AppControllerSingleton::provide(engine, appController);
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif

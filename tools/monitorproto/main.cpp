@@ -3,6 +3,7 @@
 // monitor or alone, and can save a picture of it: to compare the two by eye,
 // in both themes, wrapped or not, in hex, with a selection.
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
 #include "app/rendererchoice.h"
 #include "maindocument.h"
 #include "monitorproto.h"
@@ -128,7 +129,10 @@ int main(int argc, char* argv[])
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
     RendererChoice::apply();
     registerMonitorPrototype();
+    // The window's controller, as the application makes it; it outlives the engine.
+    AppController appController;
     QQmlApplicationEngine engine;
+    AppControllerSingleton::provide(engine, appController);
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif

@@ -4,6 +4,7 @@
 #include "tools/screenshots/fieldshots.h"
 
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
 #include "app/startup.h"
 #include "settings/languagemanager.h"
 
@@ -59,7 +60,10 @@ void shootFields(const QString& theme, const QString& language,
 {
     QSettings().setValue(QStringLiteral("app/language"), language);
     QSettings().setValue(QStringLiteral("view/fieldsPanel"), true);
+    // The window's controller, as the application makes it; it outlives the engine.
+    AppController appController;
     QQmlApplicationEngine engine;
+    AppControllerSingleton::provide(engine, appController);
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif

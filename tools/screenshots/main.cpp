@@ -9,6 +9,8 @@
 // and Japanese). Then the main window, its dialogs and the updates once in
 // every other interface language.
 #include "app/appcontroller.h"
+#include "app/appcontrollersingleton.h"
+#include "app/appservices.h"
 #include "app/startup.h"
 #include "buildinfo.h"
 #include "library/commandlistmodel.h"
@@ -110,14 +112,20 @@ QList<QObject*> objectsOfType(QObject* root, const QString& typeName)
     return found;
 }
 
+// What the controller of the next Session works with.
+AppServices g_services;
+
 struct Session
 {
+    // Made as the application makes it, before the engine, which it outlives.
+    AppController ownController{g_services};
     QQmlApplicationEngine engine;
     QQuickWindow* window = nullptr;
     AppController* controller = nullptr;
 
     bool load()
     {
+        AppControllerSingleton::provide(engine, ownController);
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
         engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
 #endif
@@ -253,7 +261,7 @@ void shootTheme(const QString& theme)
 
 void shootDriverBanner()
 {
-    DriverCheck::setInstalledOverrideForTesting(false);
+    g_services.driverCheck = DriverCheck([] { return false; });
     QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
     Session s;
     if (s.load()) {
@@ -262,7 +270,7 @@ void shootDriverBanner()
         s.window->show();
         save(s.window, QStringLiteral("main-light-driver-banner"));
     }
-    DriverCheck::setInstalledOverrideForTesting(std::nullopt);
+    g_services.driverCheck = DriverCheck();
 }
 
 // The terminal end of a pseudo-terminal that nobody answers on, so that a
@@ -504,8 +512,7 @@ public:
             return false;
         }
         file.close();
-        m_config.loadFile(env);
-        EnvConfig::setInstanceForTesting(&m_config);
+        g_services.env.loadFile(env);
         // The package goes to a folder of its own, not the shared temporary folder.
         qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
         return true;
@@ -513,7 +520,7 @@ public:
 
     ~UpdateService()
     {
-        EnvConfig::setInstanceForTesting(nullptr);
+        g_services.env = EnvConfig();
         if (m_savedTmp.isNull()) {
             qunsetenv("TMPDIR");
         } else {
@@ -526,7 +533,6 @@ public:
 private:
     QTemporaryDir m_dir;
     QProcess m_server;
-    EnvConfig m_config;
     QByteArray m_savedTmp = qgetenv("TMPDIR");
 };
 
@@ -597,7 +603,7 @@ void shootUpdates(const QString& theme, QString prefix = {})
 // @p code, with the driver banner showing so that its text is seen too.
 void shootLanguage(const QString& code)
 {
-    DriverCheck::setInstalledOverrideForTesting(false);
+    g_services.driverCheck = DriverCheck([] { return false; });
     QSettings().remove(QStringLiteral("device/ch340DriverHintDismissed"));
     QSettings().setValue(QStringLiteral("app/language"), code);
     QFile sample(QStringLiteral(KORVEL_SAMPLE_LIBRARY));
@@ -687,7 +693,7 @@ void shootLanguage(const QString& code)
     shootUpdates(QStringLiteral("light"), QStringLiteral("lang-%1-update").arg(code));
     QSettings().setValue(QStringLiteral("app/language"), QStringLiteral("en"));
     LanguageManager::instance().setLanguage(QStringLiteral("en"));
-    DriverCheck::setInstalledOverrideForTesting(std::nullopt);
+    g_services.driverCheck = DriverCheck();
 }
 
 } // namespace
@@ -706,11 +712,11 @@ int main(int argc, char* argv[])
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
 
     // A listed port so the chooser shows what a user with a device sees.
-    PortListModel::setEnumerator([] {
+    g_services.portEnumerator = [] {
         return QList<SerialPortEntry>{{QStringLiteral("ttyUSB0"), QStringLiteral("USB2.0-Serial"),
                                        QStringLiteral("CH340"), true},
                                       {QStringLiteral("ttyS0"), QString(), QString(), false}};
-    });
+    };
 
     // [folder] [--language=CODE]: with a language, only that language's pictures.
     g_outDir = QStringLiteral("screenshots");
