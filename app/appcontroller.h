@@ -5,7 +5,6 @@
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
 #include "library/historyrecall.h"
-#include "library/records.h"
 #include "log/continuouslogstate.h"
 #include "log/fieldmonitor.h"
 #include "log/loglistmodel.h"
@@ -15,6 +14,7 @@
 #include "serial/portlistmodel.h"
 #include "serial/reconnectwatcher.h"
 #include "serial/serialmanager.h"
+#include "settings/records.h"
 #include "settings/settingsstore.h"
 
 #include <QByteArray>

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/appcontroller.h"
+#include "app/qmlmodule.h"
 #include "app/rendererchoice.h"
 #include "buildinfo.h"
 #include "settings/languagemanager.h"
@@ -70,6 +71,7 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     // window at several times the cost of Qt Quick's own software renderer.
     RendererChoice::apply();
 
+    registerKorvelModule();
     QQmlApplicationEngine engine;
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     // Later Qt versions search the resource prefix of QML modules by default.

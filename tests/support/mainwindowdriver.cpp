@@ -1,6 +1,7 @@
 #include "support/mainwindowdriver.h"
 
 #include "app/appcontroller.h"
+#include "app/qmlmodule.h"
 #include "app/startup.h"
 
 #include <QClipboard>
@@ -16,6 +17,7 @@ namespace korveltest {
 
 void prepareQmlEngine(QQmlEngine& engine)
 {
+    registerKorvelModule();
     if (QQuickStyle::name().isEmpty()) {
         QQuickStyle::setStyle(QStringLiteral("Fusion"));
     }

@@ -5,6 +5,7 @@
 // Scenarios cover wrapped and unwrapped lines, a megabyte line without a line
 // feed, a megabyte echo, random binary bytes, and the user's wheel.
 #include "app/appcontroller.h"
+#include "app/qmlmodule.h"
 #include "monitorprobe.h"
 
 #include <QCommandLineParser>
@@ -183,6 +184,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
+    registerKorvelModule();
 
     // Never touch the user's own settings.
     QTemporaryDir settingsDir;

@@ -9,6 +9,7 @@
 // and Japanese). Then the main window, its dialogs and the updates once in
 // every other interface language.
 #include "app/appcontroller.h"
+#include "app/qmlmodule.h"
 #include "app/startup.h"
 #include "buildinfo.h"
 #include "library/commandlistmodel.h"
@@ -696,6 +697,7 @@ int main(int argc, char* argv[])
 {
 
     QGuiApplication app(argc, argv);
+    registerKorvelModule();
     QCoreApplication::setOrganizationName(QStringLiteral("KorvelScreenshots"));
     QCoreApplication::setApplicationName(QStringLiteral("korvel-screenshots"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_APP_VERSION));
