@@ -3,6 +3,7 @@
 #include "app/appcontroller.h"
 #include "app/appcontrollersingleton.h"
 #include "app/appservices.h"
+#include "app/qmlmodule.h"
 #include "app/rendererchoice.h"
 #include "buildinfo.h"
 #include "settings/languagemanager.h"
@@ -49,6 +50,7 @@ int runKorvelApplication(int argc, char* argv[], const QUrl& root, const Startup
     // window at several times the cost of Qt Quick's own software renderer.
     RendererChoice::apply();
 
+    registerKorvelModule();
     // Made before the engine, which it outlives.
     AppController controller(services);
     QQmlApplicationEngine engine;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "library/records.h"
+#include "settings/records.h"
 
 #include <QAbstractListModel>
 #include <QList>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 
 class SettingsStore;
 
@@ -14,8 +13,6 @@ class SettingsStore;
 class BatchCommandModel : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
 public:
     enum Role {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/records.h"
+#include "settings/records.h"
 
 #include <QObject>
 #include <QTimer>

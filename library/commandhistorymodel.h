@@ -3,7 +3,6 @@
 #include <QAbstractListModel>
 #include <QDateTime>
 #include <QList>
-#include <QtQml/qqmlregistration.h>
 
 class SettingsStore;
 
@@ -20,8 +19,6 @@ enum class SentAs : quint8 { Unknown, Text, Hex };
 class CommandHistoryModel : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
 public:
     static constexpr int MaxEntries = 50;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "library/devicelibrary.h"
-#include "library/records.h"
+#include "settings/records.h"
 
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 class SettingsStore;
 
@@ -16,8 +15,6 @@ class SettingsStore;
 class CommandListModel : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchChanged)
 

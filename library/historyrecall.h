@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 
@@ -16,8 +15,6 @@
 class HistoryRecall : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
 public:
     /// Where the draft and the send mode live.

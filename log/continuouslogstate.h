@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QString>
 #include <QUrl>
-#include <QtQml/qqmlregistration.h>
 
 class LogManager;
 
@@ -12,8 +11,6 @@ class LogManager;
 class ContinuousLogState : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
     Q_PROPERTY(bool active READ active NOTIFY changed)
     Q_PROPERTY(QString filePath READ filePath NOTIFY changed)

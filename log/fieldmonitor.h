@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QTimer>
 #include <QVariantMap>
-#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 
@@ -22,8 +21,6 @@ class LogManager;
 class FieldMonitor : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
     Q_PROPERTY(bool shown READ shown WRITE setShown NOTIFY shownChanged)
     Q_PROPERTY(FieldTableModel* fields READ fields CONSTANT)

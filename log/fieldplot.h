@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QVariantList>
 #include <QVariantMap>
-#include <QtQml/qqmlregistration.h>
 
 #include <vector>
 
@@ -33,7 +32,6 @@ class QPainter;
 class FieldPlot : public QQuickPaintedItem
 {
     Q_OBJECT
-    QML_ELEMENT
 
     Q_PROPERTY(FieldMonitor* monitor READ monitor WRITE setMonitor NOTIFY monitorChanged)
     /// The time shown: the last windowSeconds up to the newest line (less

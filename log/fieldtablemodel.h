@@ -3,7 +3,6 @@
 #include "log/fieldstore.h"
 
 #include <QAbstractListModel>
-#include <QtQml/qqmlregistration.h>
 
 /// The fields table: one row per field of the store, in the order the
 /// fields first appeared, with its latest value, smallest and largest
@@ -14,8 +13,6 @@
 class FieldTableModel : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
 public:
     enum Role {

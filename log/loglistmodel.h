@@ -4,7 +4,6 @@
 
 #include <QAbstractListModel>
 #include <QTimer>
-#include <QtQml/qqmlregistration.h>
 
 class LogViewRows;
 
@@ -14,8 +13,6 @@ class LogViewRows;
 class LogListModel : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
     Q_PROPERTY(bool hexMode READ hexMode WRITE setHexMode NOTIFY hexModeChanged)
     Q_PROPERTY(

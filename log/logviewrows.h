@@ -5,7 +5,6 @@
 #include <QAbstractListModel>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QtQml/qqmlregistration.h>
 
 /// The log's lines as the data monitor lays them out. Rows run newest first,
 /// so that a list drawn from the bottom up keeps the newest line in place at
@@ -19,8 +18,6 @@
 class LogViewRows : public QAbstractListModel
 {
     Q_OBJECT
-    // Reached through LogListModel.viewRows only; it adds no name to the module.
-    QML_ANONYMOUS
 
     Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
     Q_PROPERTY(bool keepEvictedText READ keepEvictedText WRITE setKeepEvictedText NOTIFY

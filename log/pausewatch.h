@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QtQml/qqmlregistration.h>
 
 class LogListModel;
 
@@ -13,7 +12,6 @@ class LogListModel;
 class PauseWatch : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
 
     Q_PROPERTY(LogListModel* log READ log WRITE setLog NOTIFY logChanged)
     Q_PROPERTY(bool active READ active NOTIFY changed)

@@ -7,7 +7,6 @@
 #include <QFutureWatcher>
 #include <QList>
 #include <QStringList>
-#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 
@@ -18,8 +17,6 @@
 class PortListModel : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by AppController")
 
 public:
     enum Role {

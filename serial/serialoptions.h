@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 
 /// The choices the serial settings panel offers, each carrying the
 /// SerialConfig code that AppController.openPort expects. Lists are built on
@@ -10,8 +9,6 @@
 class SerialOptions : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_SINGLETON
 
 public:
     explicit SerialOptions(QObject* parent = nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/records.h"
 #include "serial/serialconfig.h"
+#include "settings/records.h"
 
 #include <QByteArray>
 #include <QDateTime>

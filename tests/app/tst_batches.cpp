@@ -4,6 +4,7 @@
 #include "app/appcontroller.h"
 #include "settings/languagemanager.h"
 #include "settings/settingsstore.h"
+#include "support/controllersupport.h"
 #include "support/testsupport.h"
 
 #include <QElapsedTimer>

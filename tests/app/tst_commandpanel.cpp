@@ -3,6 +3,7 @@
 // dragging rows, editing templates and running batches.
 #include "app/appcontroller.h"
 #include "serial/portlistmodel.h"
+#include "support/controllersupport.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 

@@ -3,6 +3,7 @@
 // writes it, also lines that arrive in one batch larger than the store keeps,
 // and an application killed outright loses at most the last second.
 #include "app/appcontroller.h"
+#include "support/controllersupport.h"
 #include "support/testsupport.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // request or a Modbus frame, read the answer from the log, close, and lose
 // the device while it is still talking.
 #include "app/appcontroller.h"
+#include "support/controllersupport.h"
 #include "support/testsupport.h"
 #include "util/crc16.h"
 

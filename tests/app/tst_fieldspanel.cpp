@@ -4,6 +4,7 @@
 // its stored visibility and a monitor line shown as JSON.
 #include "app/appcontroller.h"
 #include "log/fieldmonitor.h"
+#include "support/controllersupport.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 

@@ -3,6 +3,7 @@
 // at once, in the catalogue's words; switching back shows English again.
 #include "app/appcontroller.h"
 #include "settings/languagemanager.h"
+#include "support/controllersupport.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 

@@ -5,6 +5,7 @@
 #include "app/appcontroller.h"
 #include "serial/portlistmodel.h"
 #include "settings/languagemanager.h"
+#include "support/controllersupport.h"
 #include "support/testsupport.h"
 
 #include <QSettings>

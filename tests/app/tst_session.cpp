@@ -1,6 +1,7 @@
 // The controller's port session on real pseudo-terminals: opening, closing,
 // losing the device, switching ports, and what each leaves in the log.
 #include "app/appcontroller.h"
+#include "support/controllersupport.h"
 #include "support/testsupport.h"
 
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 
 #include "app/appcontroller.h"
 #include "app/appcontrollersingleton.h"
+#include "app/qmlmodule.h"
 #include "app/startup.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@ namespace korveltest {
 
 void prepareQmlEngine(QQmlEngine& engine)
 {
+    registerKorvelModule();
     if (QQuickStyle::name().isEmpty()) {
         QQuickStyle::setStyle(QStringLiteral("Fusion"));
     }

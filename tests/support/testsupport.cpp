@@ -1,6 +1,5 @@
 #include "support/testsupport.h"
 
-#include "app/appcontroller.h"
 #include "library/librarycache.h"
 #include "log/logmanager.h"
 #include "settings/languagemanager.h"
@@ -106,26 +105,6 @@ QByteArray sampleLibrary()
 {
     QFile file(qEnvironmentVariable("KORVEL_SAMPLE_DATA") + QStringLiteral("/at2-library.json"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool openDefault(AppController& controller, const QString& port)
-{
-    return controller.openPort(port, 115200, 8, 0, 1, 0);
-}
-
-void whenReceived(AppController& controller, qsizetype count, std::function<void()> action)
-{
-    auto got = std::make_shared<qsizetype>(0);
-    auto conn = std::make_shared<QMetaObject::Connection>();
-    *conn = QObject::connect(&controller.serialManager(), &SerialManager::dataReceived, &controller,
-                             [=, &controller](const QByteArray& chunk) {
-                                 *got += chunk.size();
-                                 if (*got >= count) {
-                                     QObject::disconnect(*conn);
-                                     QMetaObject::invokeMethod(&controller, action,
-                                                               Qt::QueuedConnection);
-                                 }
-                             });
 }
 
 Device::Device(const QString& path)

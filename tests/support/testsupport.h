@@ -14,7 +14,6 @@
 #include <functional>
 #include <memory>
 
-class AppController;
 class LogManager;
 
 namespace korveltest {
@@ -34,12 +33,6 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 /// The sample library document (data/samples/at2-library.json): the HX4 and
 /// the AT2 text-protocol model; empty when it cannot be read.
 QByteArray sampleLibrary();
-/// Opens @p port at 115200 8-N-1 without flow control.
-bool openDefault(AppController& controller, const QString& port);
-/// Runs @p action on the next pass of the event loop once the controller's
-/// port has received @p count bytes, i.e. while they are still a pending
-/// partial line (its pause timer has just started).
-void whenReceived(AppController& controller, qsizetype count, std::function<void()> action);
 
 /// The test's end of the line: a second QSerialPort on the device side that
 /// gathers everything it receives.

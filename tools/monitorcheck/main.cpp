@@ -6,6 +6,7 @@
 // feed, a megabyte echo, random binary bytes, and the user's wheel.
 #include "app/appcontroller.h"
 #include "app/appcontrollersingleton.h"
+#include "app/qmlmodule.h"
 #include "monitorprobe.h"
 
 #include <QCommandLineParser>
@@ -184,6 +185,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
+    registerKorvelModule();
 
     // Never touch the user's own settings.
     QTemporaryDir settingsDir;

@@ -11,6 +11,7 @@
 #include "app/appcontroller.h"
 #include "app/appcontrollersingleton.h"
 #include "app/appservices.h"
+#include "app/qmlmodule.h"
 #include "app/startup.h"
 #include "buildinfo.h"
 #include "library/commandlistmodel.h"
@@ -702,6 +703,7 @@ int main(int argc, char* argv[])
 {
 
     QGuiApplication app(argc, argv);
+    registerKorvelModule();
     QCoreApplication::setOrganizationName(QStringLiteral("KorvelScreenshots"));
     QCoreApplication::setApplicationName(QStringLiteral("korvel-screenshots"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_APP_VERSION));

@@ -1,5 +1,8 @@
 #pragma once
 
+// The user's own command templates and batches: the settings store keeps
+// them, the library's models list them.
+
 #include <QList>
 #include <QString>
 
