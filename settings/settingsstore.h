@@ -2,6 +2,7 @@
 
 #include "library/records.h"
 #include "serial/serialconfig.h"
+#include "settings/highlightrules.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -129,6 +130,10 @@ public:
     /// line ("send/enterSends", off unless the user turned it on).
     bool enterSends() const;
     void setEnterSends(bool enabled);
+
+    /// The rules that colour lines of the log ("log/highlightRules").
+    QList<HighlightRule> highlightRules() const;
+    void setHighlightRules(const QList<HighlightRule>& rules);
 
     /// The default language for a system locale name such as "zh_TW":
     /// the first table entry with the same language part, else "en".
