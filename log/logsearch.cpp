@@ -28,6 +28,7 @@ LogSearch::LogSearch(LogListModel* lines, LogManager* log, QObject* parent)
     , m_log(log)
 {
     m_passTimer.setInterval(0);
+    connect(this, &LogSearch::resultsChanged, this, [this] { m_announcedTotal = m_total; });
     connect(&m_passTimer, &QTimer::timeout, this, &LogSearch::runSlice);
     connect(log, &LogManager::entriesAboutToBeEvicted, this, &LogSearch::onAboutToBeEvicted);
     connect(log, &LogManager::entriesEvicted, this, &LogSearch::onEvicted);
@@ -118,7 +119,10 @@ void LogSearch::restart(bool keepCurrent)
         m_passTimer.stop();
     }
     emit resultsChanged();
-    emit matchesChanged();
+    // With a pass to run, the rows that match are told once it is done.
+    if (!m_passTimer.isActive()) {
+        emit matchesChanged();
+    }
     if (hadCurrent) {
         emit currentChanged();
     }
@@ -129,7 +133,6 @@ void LogSearch::runSlice()
     scanTo(int(m_log->entries().size()), SliceMs);
     if (m_counts.size() < m_log->entries().size()) {
         emit resultsChanged();
-        emit matchesChanged();
         return;
     }
     m_passTimer.stop();
@@ -253,7 +256,7 @@ void LogSearch::onAboutToBeEvicted(int count)
     // The store still holds the rows that leave; what depends on them is
     // announced once they are gone (onEvicted()).
     const int n = qMin(count, int(m_counts.size()));
-    m_totalBeforeEviction = m_total;
+    m_currentBeforeEviction = m_currentLine >= 0;
     m_total -= std::accumulate(m_counts.cbegin(), m_counts.cbegin() + n, 0);
     m_counts.remove(0, n);
     if (!m_offsets.isEmpty()) {
@@ -274,21 +277,24 @@ void LogSearch::onAboutToBeEvicted(int count)
 
 void LogSearch::onEvicted()
 {
-    if (m_total != m_totalBeforeEviction) {
+    if (m_total != m_announcedTotal) {
         emit resultsChanged();
     }
-    // The current match keeps its line but not its index.
-    emit currentChanged();
+    // The current match keeps its line but not its index, or is gone.
+    if (m_currentBeforeEviction) {
+        emit currentChanged();
+    }
 }
 
 void LogSearch::onAppended()
 {
+    // A filter over the rows may have had them searched already, as it
+    // learnt of them first; either way they are searched now. They reach a
+    // filter as new rows, so only the count is told.
     if (!m_passTimer.isActive()) {
-        const int before = m_total;
         scanTo(int(m_log->entries().size()), -1);
-        if (m_total != before) {
+        if (m_total != m_announcedTotal) {
             emit resultsChanged();
-            emit matchesChanged();
         }
     }
 }

@@ -102,7 +102,8 @@ signals:
     /// The count, the error, the searching state or the pattern changed.
     void resultsChanged();
     void currentChanged();
-    /// Which lines match may have changed (a new pattern, a pass slice).
+    /// Which rows match changed for rows already there: a new pattern (once
+    /// its pass is done) or a new view.
     void matchesChanged();
 
 private:
@@ -136,7 +137,9 @@ private:
     // m_counts.size() rows), and their sum.
     QList<int> m_counts;
     int m_total = 0;
-    int m_totalBeforeEviction = 0;
+    // The count as last told by resultsChanged().
+    int m_announcedTotal = 0;
+    bool m_currentBeforeEviction = false;
     // The hex view's byte stream: where each searched row's bytes start in
     // it (a row that is not RX takes no bytes), where it ends, where the
     // next match may start (matches do not overlap) and where the matches
