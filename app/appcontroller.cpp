@@ -42,6 +42,9 @@ AppController::AppController(const AppServices& services, QObject* parent)
     LanguageManager::instance().setLanguage(m_settings.language());
 
     m_logModel = new LogListModel(&m_log, this);
+    m_logSearch = new LogSearch(m_logModel, &m_log, this);
+    m_logFilter = new LogFilterModel(m_logModel, m_logSearch, this);
+    m_highlightRules = new HighlightRuleModel(&m_log, this);
     // Reads the fields of received lines while its panel is shown.
     m_fields = new FieldMonitor(&m_log, this);
     m_continuousLog = new ContinuousLogState(&m_log, this);

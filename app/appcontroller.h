@@ -7,8 +7,11 @@
 #include "library/historyrecall.h"
 #include "log/continuouslogstate.h"
 #include "log/fieldmonitor.h"
+#include "log/highlightrulemodel.h"
+#include "log/logfiltermodel.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
+#include "log/logsearch.h"
 #include "log/rxlineassembler.h"
 #include "log/txledger.h"
 #include "serial/drivercheck.h"
@@ -110,6 +113,10 @@ class AppController : public QObject
     Q_PROPERTY(QString batchProgressText READ batchProgressText NOTIFY batchStateChanged)
     Q_PROPERTY(QString runningBatchName READ runningBatchName NOTIFY batchStateChanged)
     Q_PROPERTY(LogListModel* logModel READ logModel CONSTANT)
+    /// Finding in the log, the rows that match, and the rules that colour lines.
+    Q_PROPERTY(LogSearch* logSearch READ logSearch CONSTANT)
+    Q_PROPERTY(LogFilterModel* logFilter READ logFilter CONSTANT)
+    Q_PROPERTY(HighlightRuleModel* highlightRules READ highlightRules CONSTANT)
     /// The fields panel: the received lines' fields as a table and a plot.
     Q_PROPERTY(FieldMonitor* fields READ fields CONSTANT)
     Q_PROPERTY(ContinuousLogState* continuousLog READ continuousLog CONSTANT)
@@ -220,6 +227,9 @@ public:
     // Models
     BatchCommandModel* batchCommandModel() const { return m_batchModel; }
     LogListModel* logModel() const { return m_logModel; }
+    LogSearch* logSearch() const { return m_logSearch; }
+    LogFilterModel* logFilter() const { return m_logFilter; }
+    HighlightRuleModel* highlightRules() const { return m_highlightRules; }
     FieldMonitor* fields() const { return m_fields; }
     ContinuousLogState* continuousLog() const { return m_continuousLog; }
     CommandListModel* commandModel() const { return m_commandModel; }
@@ -395,6 +405,9 @@ private:
     AppUpdateCoordinator* m_appUpdates = nullptr;
 
     LogListModel* m_logModel = nullptr;
+    LogSearch* m_logSearch = nullptr;
+    LogFilterModel* m_logFilter = nullptr;
+    HighlightRuleModel* m_highlightRules = nullptr;
     FieldMonitor* m_fields = nullptr;
     ContinuousLogState* m_continuousLog = nullptr;
     CommandListModel* m_commandModel = nullptr;

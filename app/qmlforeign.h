@@ -14,7 +14,10 @@
 #include "log/fieldmonitor.h"
 #include "log/fieldplot.h"
 #include "log/fieldtablemodel.h"
+#include "log/highlightrulemodel.h"
+#include "log/logfiltermodel.h"
 #include "log/loglistmodel.h"
+#include "log/logsearch.h"
 #include "log/logviewrows.h"
 #include "log/pausewatch.h"
 #include "serial/portlistmodel.h"
@@ -122,5 +125,29 @@ struct BatchCommandModelForeign
     Q_GADGET
     QML_FOREIGN(BatchCommandModel)
     QML_NAMED_ELEMENT(BatchCommandModel)
+    QML_UNCREATABLE("Created by AppController")
+};
+
+struct LogSearchForeign
+{
+    Q_GADGET
+    QML_FOREIGN(LogSearch)
+    QML_NAMED_ELEMENT(LogSearch)
+    QML_UNCREATABLE("Created by AppController")
+};
+
+struct LogFilterModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(LogFilterModel)
+    QML_NAMED_ELEMENT(LogFilterModel)
+    QML_UNCREATABLE("Created by AppController")
+};
+
+struct HighlightRuleModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(HighlightRuleModel)
+    QML_NAMED_ELEMENT(HighlightRuleModel)
     QML_UNCREATABLE("Created by AppController")
 };

@@ -53,12 +53,32 @@
     </message>
 </context>
 <context>
+    <name>HighlightRuleModel</name>
+    <message numerus="yes">
+        <source>No more than %n rules can be kept.</source>
+        <translation>
+            <numerusform>No more than %n rule can be kept.</numerusform>
+            <numerusform>No more than %n rules can be kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LogManager</name>
     <message numerus="yes">
         <source>Lines that could not be written here: %n (%1)</source>
         <translation>
             <numerusform>Lines that could not be written here: %n (%1)</numerusform>
             <numerusform>Lines that could not be written here: %n (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogMatcher</name>
+    <message numerus="yes">
+        <source>The pattern is longer than %n characters.</source>
+        <translation>
+            <numerusform>The pattern is longer than %n character.</numerusform>
+            <numerusform>The pattern is longer than %n characters.</numerusform>
         </translation>
     </message>
 </context>

@@ -716,6 +716,24 @@
     </message>
 </context>
 <context>
+    <name>HighlightRuleModel</name>
+    <message numerus="yes">
+        <source>No more than %n rules can be kept.</source>
+        <translation>
+            <numerusform>Pas plus de %n règle ne peut être conservée.</numerusform>
+            <numerusform>Pas plus de %n règles ne peuvent être conservées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The rule needs a pattern.</source>
+        <translation>La règle a besoin d’un motif.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the palette.</source>
+        <translation>« %1 » n’est pas une couleur de la palette.</translation>
+    </message>
+</context>
+<context>
     <name>JsonLineDialog</name>
     <message>
         <source>Line as JSON</source>
@@ -815,6 +833,24 @@
             <numerusform>Lignes qui n&apos;ont pas pu être écrites ici&#xa0;: %n (%1)</numerusform>
             <numerusform>Lignes qui n&apos;ont pas pu être écrites ici&#xa0;: %n (%1)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LogMatcher</name>
+    <message numerus="yes">
+        <source>The pattern is longer than %n characters.</source>
+        <translation>
+            <numerusform>Le motif dépasse %n caractère.</numerusform>
+            <numerusform>Le motif dépasse %n caractères.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1 (at character %2)</source>
+        <translation>Expression régulière invalide : %1 (au caractère %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>« %1 » à la position %2 n’est pas un chiffre hexadécimal.</translation>
     </message>
 </context>
 <context>

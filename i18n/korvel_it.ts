@@ -716,6 +716,24 @@
     </message>
 </context>
 <context>
+    <name>HighlightRuleModel</name>
+    <message numerus="yes">
+        <source>No more than %n rules can be kept.</source>
+        <translation>
+            <numerusform>Non si può tenere più di %n regola.</numerusform>
+            <numerusform>Non si possono tenere più di %n regole.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The rule needs a pattern.</source>
+        <translation>La regola richiede un modello.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the palette.</source>
+        <translation>«%1» non è un colore della tavolozza.</translation>
+    </message>
+</context>
+<context>
     <name>JsonLineDialog</name>
     <message>
         <source>Line as JSON</source>
@@ -815,6 +833,24 @@
             <numerusform>Righe che non è stato possibile scrivere qui: %n (%1)</numerusform>
             <numerusform>Righe che non è stato possibile scrivere qui: %n (%1)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LogMatcher</name>
+    <message numerus="yes">
+        <source>The pattern is longer than %n characters.</source>
+        <translation>
+            <numerusform>Il modello supera %n carattere.</numerusform>
+            <numerusform>Il modello supera %n caratteri.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1 (at character %2)</source>
+        <translation>Espressione regolare non valida: %1 (al carattere %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>«%1» alla posizione %2 non è una cifra esadecimale.</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,23 @@
     </message>
 </context>
 <context>
+    <name>HighlightRuleModel</name>
+    <message numerus="yes">
+        <source>No more than %n rules can be kept.</source>
+        <translation>
+            <numerusform>保存できるルールは %n 個までです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The rule needs a pattern.</source>
+        <translation>ルールにはパターンが必要です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the palette.</source>
+        <translation>「%1」はパレットの色ではありません。</translation>
+    </message>
+</context>
+<context>
     <name>JsonLineDialog</name>
     <message>
         <source>Line as JSON</source>
@@ -808,6 +825,23 @@
         <translation>
             <numerusform>ここに書き込めなかった行: %n（%1）</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LogMatcher</name>
+    <message numerus="yes">
+        <source>The pattern is longer than %n characters.</source>
+        <translation>
+            <numerusform>パターンが %n 文字を超えています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1 (at character %2)</source>
+        <translation>無効な正規表現: %1（%2 文字目）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>位置 %2 の「%1」は 16 進数字ではありません。</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,23 @@
     </message>
 </context>
 <context>
+    <name>HighlightRuleModel</name>
+    <message numerus="yes">
+        <source>No more than %n rules can be kept.</source>
+        <translation>
+            <numerusform>규칙은 최대 %n개까지 저장할 수 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The rule needs a pattern.</source>
+        <translation>규칙에는 패턴이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the palette.</source>
+        <translation>"%1"은(는) 팔레트의 색이 아닙니다.</translation>
+    </message>
+</context>
+<context>
     <name>JsonLineDialog</name>
     <message>
         <source>Line as JSON</source>
@@ -808,6 +825,23 @@
         <translation>
             <numerusform>여기에 쓰지 못한 줄: %n (%1)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LogMatcher</name>
+    <message numerus="yes">
+        <source>The pattern is longer than %n characters.</source>
+        <translation>
+            <numerusform>패턴이 %n자를 넘습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1 (at character %2)</source>
+        <translation>잘못된 정규식: %1 (%2번째 문자)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>%2번째 위치의 "%1"은(는) 16진수 숫자가 아닙니다.</translation>
     </message>
 </context>
 <context>

@@ -722,6 +722,25 @@
     </message>
 </context>
 <context>
+    <name>HighlightRuleModel</name>
+    <message numerus="yes">
+        <source>No more than %n rules can be kept.</source>
+        <translation>
+            <numerusform>Можно хранить не более %n правила.</numerusform>
+            <numerusform>Можно хранить не более %n правил.</numerusform>
+            <numerusform>Можно хранить не более %n правил.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The rule needs a pattern.</source>
+        <translation>Правилу нужен шаблон.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the palette.</source>
+        <translation>«%1» — не цвет палитры.</translation>
+    </message>
+</context>
+<context>
     <name>JsonLineDialog</name>
     <message>
         <source>Line as JSON</source>
@@ -822,6 +841,25 @@
             <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
             <numerusform>Строк, которые не удалось записать сюда: %n (%1)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LogMatcher</name>
+    <message numerus="yes">
+        <source>The pattern is longer than %n characters.</source>
+        <translation>
+            <numerusform>Шаблон длиннее %n символа.</numerusform>
+            <numerusform>Шаблон длиннее %n символов.</numerusform>
+            <numerusform>Шаблон длиннее %n символов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1 (at character %2)</source>
+        <translation>Недопустимое регулярное выражение: %1 (символ %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit.</source>
+        <translation>«%1» в позиции %2 — не шестнадцатеричная цифра.</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,17 @@ QString LogListModel::payloadText(const LogEntry& entry) const
     return QString::fromUtf8(entry.data);
 }
 
+QString LogListModel::payloadPlainText(const LogEntry& entry) const
+{
+    return AnsiText::stripToPlain(payloadText(entry));
+}
+
+int LogListModel::payloadColumn() const
+{
+    // "HH:mm:ss  " and the kind tag padded to five characters.
+    return (m_showTimestamp ? 10 : 0) + 5;
+}
+
 QString LogListModel::linePlainText(const LogEntry& entry) const
 {
     QString line;
@@ -182,7 +193,7 @@ qsizetype LogListModel::appendLineText(QString& out, const LogEntry& entry) cons
         out += QLatin1String("     ");
         break;
     }
-    out += AnsiText::stripToPlain(payloadText(entry));
+    out += payloadPlainText(entry);
     return out.size() - start;
 }
 

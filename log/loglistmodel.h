@@ -61,6 +61,11 @@ public:
     Q_INVOKABLE QString fullPlainDump() const;
     /// One entry as a line of the document, without the line break.
     QString linePlainText(const LogEntry& entry) const;
+    /// The payload part of an entry's line text, as shown: ANSI sequences
+    /// stripped, an RX entry as hex pairs in the hex view.
+    QString payloadPlainText(const LogEntry& entry) const;
+    /// Where the payload starts in a line text (after the time and kind).
+    int payloadColumn() const;
     /// The line text of a row; empty for a row out of range.
     Q_INVOKABLE QString lineTextAt(int row) const;
     /// Whether the line text of a row is at most @p length characters long;

@@ -39,6 +39,7 @@ const QString kAppFontSize = QStringLiteral("app/fontSize");
 const QString kThemeMode = QStringLiteral("app/themeMode");
 const QString kCachedLibrary = QStringLiteral("library/cachedJson");
 const QString kLastCheckAt = QStringLiteral("library/lastCheckAt");
+const QString kHighlightRules = QStringLiteral("log/highlightRules");
 const QString kHintDismissed = QStringLiteral("device/ch340DriverHintDismissed");
 
 // Pushes what was written to the storage and says so when it did not get there.
@@ -275,6 +276,16 @@ QList<BatchCommand> SettingsStore::batchCommands() const
 void SettingsStore::setBatchCommands(const QList<BatchCommand>& batches)
 {
     write(kBatchCommands, serializeBatchCommands(batches));
+}
+
+QList<HighlightRule> SettingsStore::highlightRules() const
+{
+    return HighlightRules::parse(read(kHighlightRules).toByteArray());
+}
+
+void SettingsStore::setHighlightRules(const QList<HighlightRule>& rules)
+{
+    write(kHighlightRules, HighlightRules::serialize(rules));
 }
 
 QList<CustomCommandTemplate> SettingsStore::parseCustomTemplates(const QByteArray& json)

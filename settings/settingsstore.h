@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serial/serialconfig.h"
+#include "settings/highlightrules.h"
 #include "settings/records.h"
 
 #include <QByteArray>
@@ -130,6 +131,10 @@ public:
     /// line ("send/enterSends", off unless the user turned it on).
     bool enterSends() const;
     void setEnterSends(bool enabled);
+
+    /// The rules that colour lines of the log ("log/highlightRules").
+    QList<HighlightRule> highlightRules() const;
+    void setHighlightRules(const QList<HighlightRule>& rules);
 
     /// The default language for a system locale name such as "zh_TW":
     /// the first table entry with the same language part, else "en".

@@ -15,6 +15,9 @@ constexpr qsizetype Notes = 16 * 1024;
 /// The send box, a filled-in command and a command's payload: more than any command a serial
 /// device takes, little enough to lay out at once.
 constexpr qsizetype Command = 64 * 1024;
+/// A search or highlight pattern: compiling a longer expression, and running it over every
+/// held line at each keystroke, would cost more than a find bar may.
+constexpr int SearchPattern = 1000;
 
 /// What a text that was cut ends with.
 QString cutMark();

@@ -7,6 +7,7 @@
 // vendor document, and one search keystroke in the command list. With
 // --fields, reading the fields of typical sensor lines into the field store.
 #include "app/appcontroller.h"
+#include "findbench.h"
 #include "library/commandlistmodel.h"
 #include "library/devicelibrary.h"
 #include "log/fieldextractor.h"
@@ -415,7 +416,14 @@ int main(int argc, char* argv[])
                        "label:value, bare numbers and a mix) instead; --megabytes per shape."));
     parser.addOption(noFeedOption);
     parser.addOption(fieldsMode);
+    QCommandLineOption findMode(
+        QStringLiteral("find"),
+        QStringLiteral("Measure one keystroke in the find bar over a full log store instead."));
+    parser.addOption(findMode);
     parser.process(app);
+    if (parser.isSet(findMode)) {
+        return runFindBench();
+    }
     if (parser.isSet(libraryMode)) {
         QSettings().clear();
         return runLibraryBench();
