@@ -1,46 +1,13 @@
 #include "serial/payloadcomposer.h"
 
 #include "util/crc16.h"
+#include "util/hextokens.h"
 
 #include <QCoreApplication>
 
 namespace PayloadComposer {
 
 namespace {
-
-bool isHexSeparator(QChar c)
-{
-    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char(';') || c == QLatin1Char(':') ||
-           c == QLatin1Char('-');
-}
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') {
-        return u - '0';
-    }
-    if (u >= 'a' && u <= 'f') {
-        return u - 'a' + 10;
-    }
-    if (u >= 'A' && u <= 'F') {
-        return u - 'A' + 10;
-    }
-    return -1;
-}
-
-// The character at @p i as the user would recognise it in a message.
-QString shownCharacter(const QString& text, qsizetype i)
-{
-    const QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-        return text.mid(i, 2);
-    }
-    if (!c.isPrint()) {
-        return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    }
-    return QString(c);
-}
 
 // The texts keep the controller's translation context, where the catalogues
 // have them from when the controller composed payloads itself.
@@ -75,42 +42,12 @@ QByteArray hex(const QString& text, bool withCrc, QString* error)
         }
         return QByteArray();
     };
-    QByteArray payload;
-    payload.reserve(text.size() / 2 + 2);
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        if (isHexSeparator(text.at(i))) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < n && !isHexSeparator(text.at(i))) {
-            ++i;
-        }
-        qsizetype digits = start;
-        if (i - start >= 2 && text.at(start) == QLatin1Char('0') &&
-            (text.at(start + 1) == QLatin1Char('x') || text.at(start + 1) == QLatin1Char('X'))) {
-            digits += 2;
-        }
-        if (digits == i) {
-            // "0x" with nothing after it: the x is not a digit.
-            return refuse(notAHexDigit(text.at(start + 1), start + 2));
-        }
-        for (qsizetype k = digits; k < i; ++k) {
-            if (hexValue(text.at(k)) < 0) {
-                return refuse(notAHexDigit(shownCharacter(text, k), k + 1));
-            }
-        }
-        qsizetype k = digits;
-        if ((i - digits) % 2 != 0) {
-            payload.append(char(hexValue(text.at(k))));
-            ++k;
-        }
-        for (; k < i; k += 2) {
-            payload.append(char(hexValue(text.at(k)) << 4 | hexValue(text.at(k + 1))));
-        }
+    const HexTokens::Reading reading = HexTokens::read(text);
+    if (reading.badPosition >= 0) {
+        return refuse(notAHexDigit(HexTokens::shownCharacter(text, reading.badPosition),
+                                   reading.badPosition + 1));
     }
+    QByteArray payload = reading.bytes;
     if (payload.isEmpty()) {
         return refuse(QCoreApplication::translate("AppController",
                                                   "Not sent: the draft holds no hex digits."));
