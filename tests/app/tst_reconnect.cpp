@@ -77,17 +77,6 @@ QStringList floodArgs(const QString& link, const QString& hangupMs)
     return args;
 }
 
-SerialPortEntry usbPort(const QString& path, const QString& serial, const QString& socket)
-{
-    SerialPortEntry entry{path, QStringLiteral("USB Serial"), QStringLiteral("CH340"), true};
-    entry.vendorId = 0x1a86;
-    entry.productId = 0x7523;
-    entry.serialNumber = serial;
-    entry.usbLocation = socket;
-    entry.systemLocation = path;
-    return entry;
-}
-
 } // namespace
 
 class TestReconnect : public QObject

@@ -21,17 +21,6 @@ QList<SerialPortEntry>& systemPorts()
     return ports;
 }
 
-SerialPortEntry usbPort(const QString& path, const QString& serial, const QString& socket)
-{
-    SerialPortEntry entry{path, QStringLiteral("USB Serial"), QStringLiteral("CH340"), true};
-    entry.vendorId = 0x1a86;
-    entry.productId = 0x7523;
-    entry.serialNumber = serial;
-    entry.usbLocation = socket;
-    entry.systemLocation = path;
-    return entry;
-}
-
 // Settings other than the defaults, to see that the session's are reused.
 SerialConfig sessionConfig(const QString& port)
 {

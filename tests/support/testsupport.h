@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appservices.h"
+#include "serial/serialconfig.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -17,6 +18,10 @@
 class LogManager;
 
 namespace korveltest {
+
+/// A CH340 bridge as the port list reports it: @p serial and @p socket are what
+/// tell one such device from another.
+SerialPortEntry usbPort(const QString& path, const QString& serial, const QString& socket);
 
 /// "KIND:text" per log entry, so whole logs compare in one line.
 QStringList describe(const LogManager& log);
