@@ -52,6 +52,8 @@ AppController::AppController(const AppServices& services, QObject* parent)
     m_portListModel = new PortListModel(services.portEnumerator, services.deviceFolder, this);
     m_reconnect = new ReconnectWatcher(&m_serial, m_portListModel, this);
     m_reconnect->setEnabled(m_settings.autoReconnect());
+    m_rxReceiver.setFramesBySilence(m_settings.framesBySilence());
+    m_rxReceiver.setPauseMs(m_settings.framePauseMs());
     connect(m_reconnect, &ReconnectWatcher::waitingChanged, this,
             &AppController::onReconnectWaitingChanged);
     connect(m_reconnect, &ReconnectWatcher::reconnected, this, &AppController::onReconnected);

@@ -13,6 +13,7 @@
 #include "log/logmanager.h"
 #include "log/logsearch.h"
 #include "log/rxlineassembler.h"
+#include "log/rxreceiver.h"
 #include "log/txledger.h"
 #include "serial/drivercheck.h"
 #include "serial/payloadcomposer.h"
@@ -103,6 +104,12 @@ class AppController : public QObject
     Q_PROPERTY(bool enterSends READ enterSends WRITE setEnterSends NOTIFY enterSendsChanged)
     Q_PROPERTY(bool sendAsHex READ sendAsHex WRITE setSendAsHex NOTIFY sendAsHexChanged)
     Q_PROPERTY(bool crcEnabled READ crcEnabled WRITE setCrcEnabled NOTIFY crcEnabledChanged)
+    /// How received bytes become entries: lines (false) or frames ended by a
+    /// pause of framePauseMs; frames are marked by their CRC while crcEnabled.
+    Q_PROPERTY(bool framesBySilence READ framesBySilence WRITE setFramesBySilence NOTIFY
+                   receiveFramingChanged)
+    Q_PROPERTY(
+        int framePauseMs READ framePauseMs WRITE setFramePauseMs NOTIFY receiveFramingChanged)
     Q_PROPERTY(bool repeatSendEnabled READ repeatSendEnabled WRITE setRepeatSendEnabled NOTIFY
                    repeatSendChanged)
     Q_PROPERTY(int repeatIntervalMs READ repeatIntervalMs WRITE setRepeatIntervalMs NOTIFY
@@ -212,6 +219,10 @@ public:
     void setSendAsHex(bool on);
     bool crcEnabled() const { return m_crcEnabled; }
     void setCrcEnabled(bool on);
+    bool framesBySilence() const { return m_rxReceiver.framesBySilence(); }
+    void setFramesBySilence(bool on);
+    int framePauseMs() const { return m_rxReceiver.pauseMs(); }
+    void setFramePauseMs(int ms);
     bool repeatSendEnabled() const;
     void setRepeatSendEnabled(bool on);
     int repeatIntervalMs() const;
@@ -335,6 +346,7 @@ signals:
     void enterSendsChanged();
     void sendAsHexChanged();
     void crcEnabledChanged();
+    void receiveFramingChanged();
     void repeatSendChanged();
     void batchStateChanged();
     void portOpenFailed(const QString& error);
@@ -396,9 +408,9 @@ private:
     DriverCheck m_driverCheck;
     SerialManager m_serial;
     LogManager m_log;
-    RxLineAssembler m_rxLines{&m_log, [this] {
-                                  return m_serial.hasUnreadInput();
-                              }};
+    RxReceiver m_rxReceiver{&m_log, [this] {
+                                return m_serial.hasUnreadInput();
+                            }};
     TxLedger m_txLedger;
 
     LibraryUpdateCoordinator* m_libraryUpdates = nullptr;

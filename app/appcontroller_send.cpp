@@ -78,7 +78,34 @@ void AppController::setCrcEnabled(bool on)
         return;
     }
     m_crcEnabled = on;
+    m_rxReceiver.setCrcCheck(on);
     emit crcEnabledChanged();
+}
+
+// The stored pause is the assembler's, bounds and default alike.
+static_assert(SettingsStore::MinFramePauseMs == RxFrameAssembler::MinPauseMs &&
+              SettingsStore::MaxFramePauseMs == RxFrameAssembler::MaxPauseMs &&
+              SettingsStore::DefaultFramePauseMs == RxFrameAssembler::DefaultPauseMs);
+
+void AppController::setFramesBySilence(bool on)
+{
+    if (on == framesBySilence()) {
+        return;
+    }
+    m_rxReceiver.setFramesBySilence(on);
+    m_settings.setFramesBySilence(on);
+    emit receiveFramingChanged();
+}
+
+void AppController::setFramePauseMs(int ms)
+{
+    const int bounded = qBound(RxFrameAssembler::MinPauseMs, ms, RxFrameAssembler::MaxPauseMs);
+    if (bounded == framePauseMs()) {
+        return;
+    }
+    m_rxReceiver.setPauseMs(bounded);
+    m_settings.setFramePauseMs(bounded);
+    emit receiveFramingChanged();
 }
 
 void AppController::setRepeatSendEnabled(bool on)

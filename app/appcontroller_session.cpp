@@ -133,10 +133,10 @@ void AppController::onPortClosed()
 
 void AppController::handleIncomingData(const QByteArray& data)
 {
-    m_rxLines.feed(data);
+    m_rxReceiver.feed(data);
 }
 
 void AppController::flushRxLineBuffer()
 {
-    m_rxLines.flush();
+    m_rxReceiver.flush();
 }

@@ -194,7 +194,21 @@ qsizetype LogListModel::appendLineText(QString& out, const LogEntry& entry) cons
         break;
     }
     out += payloadPlainText(entry);
+    out += checkMarkText(entry.check);
     return out.size() - start;
+}
+
+QString LogListModel::checkMarkText(FrameCheck check)
+{
+    switch (check) {
+    case FrameCheck::None:
+        break;
+    case FrameCheck::Valid:
+        return QLatin1Char(' ') + tr("[CRC ok]");
+    case FrameCheck::Invalid:
+        return QLatin1Char(' ') + tr("[CRC bad]");
+    }
+    return {};
 }
 
 QString LogListModel::lineTextAt(int row) const
@@ -217,7 +231,9 @@ bool LogListModel::lineTextFitsIn(int row, qsizetype length) const
     // text at most one UTF-16 unit, which a tab expands to four spaces.
     const LogEntry& entry = entries.at(row);
     const qsizetype perByte = m_hexMode && entry.kind == LogKind::RX ? 3 : 4;
-    if (15 + perByte * (entry.data.size() + 2) <= length) {
+    // A check mark is short in every language.
+    const qsizetype mark = entry.check == FrameCheck::None ? 0 : 32;
+    if (15 + mark + perByte * (entry.data.size() + 2) <= length) {
         return true;
     }
     return linePlainText(entry).size() <= length;

@@ -64,6 +64,9 @@ public:
     /// The payload part of an entry's line text, as shown: ANSI sequences
     /// stripped, an RX entry as hex pairs in the hex view.
     QString payloadPlainText(const LogEntry& entry) const;
+    /// What the monitor shows after the payload of a checked frame (a blank
+    /// and "[CRC ok]" or "[CRC bad]", translated); empty for no check.
+    static QString checkMarkText(FrameCheck check);
     /// Where the payload starts in a line text (after the time and kind).
     int payloadColumn() const;
     /// The line text of a row; empty for a row out of range.

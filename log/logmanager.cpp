@@ -40,16 +40,16 @@ QString lineWithStamp(const LogEntry& entry, LogFileFormat format, const QString
     switch (format) {
     case LogFileFormat::Text:
         return QLatin1Char('[') + stamp + QLatin1String("] ") + tag + QLatin1String("  ") +
-               payloadText(entry.data);
+               payloadText(entry.data) + LogEntry::checkMark(entry.check);
     case LogFileFormat::Csv: {
-        QString payload = payloadText(entry.data);
+        QString payload = payloadText(entry.data) + LogEntry::checkMark(entry.check);
         payload.replace(QLatin1Char('"'), QLatin1String("\"\""));
         return QLatin1Char('"') + stamp + QLatin1String("\",\"") + tag + QLatin1String("\",\"") +
                payload + QLatin1Char('"');
     }
     case LogFileFormat::Hex:
         return QLatin1Char('[') + stamp + QLatin1String("] ") + tag + QLatin1String("  ") +
-               entry.hexText();
+               entry.hexText() + LogEntry::checkMark(entry.check);
     }
     return {};
 }
@@ -104,6 +104,19 @@ QString LogEntry::hexText() const
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
+QLatin1String LogEntry::checkMark(FrameCheck check)
+{
+    switch (check) {
+    case FrameCheck::None:
+        break;
+    case FrameCheck::Valid:
+        return QLatin1String(" [CRC ok]");
+    case FrameCheck::Invalid:
+        return QLatin1String(" [CRC bad]");
+    }
+    return QLatin1String();
+}
+
 void LogManager::append(LogKind kind, const QByteArray& bytes, LineEnd lineEnd)
 {
     appendBatch(kind, QList<QByteArray>{bytes}, QList<LineEnd>{lineEnd});
@@ -112,13 +125,22 @@ void LogManager::append(LogKind kind, const QByteArray& bytes, LineEnd lineEnd)
 void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
                              const QList<LineEnd>& lineEnds)
 {
+    if (!items.isEmpty()) {
+        appendEntries(kind, items, lineEnds, now(), FrameCheck::None);
+    }
+}
+
+void LogManager::appendFrame(const QByteArray& frame, const QDateTime& time, FrameCheck check)
+{
+    appendEntries(LogKind::RX, QList<QByteArray>{frame}, {}, time.isValid() ? time : now(), check);
+}
+
+void LogManager::appendEntries(LogKind kind, const QList<QByteArray>& items,
+                               const QList<LineEnd>& lineEnds, const QDateTime& stamp,
+                               FrameCheck check)
+{
     Q_ASSERT(lineEnds.isEmpty() || lineEnds.size() == items.size());
     const qsizetype n = items.size();
-    if (n == 0) {
-        return;
-    }
-
-    const QDateTime stamp = now();
 
     qint64 byteCount = 0;
     for (const QByteArray& item : items) {
@@ -135,9 +157,9 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
     if (m_continuousEnabled) {
         const bool withEnds = lineEnds.size() == n;
         for (qsizetype i = 0; i < n; ++i) {
-            writeContinuous(
-                LogEntry{stamp, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None},
-                false);
+            writeContinuous(LogEntry{stamp, kind, items.at(i),
+                                     withEnds ? lineEnds.at(i) : LineEnd::None, check},
+                            false);
         }
         flushContinuous();
     }
@@ -162,7 +184,7 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
     const bool withEnds = lineEnds.size() == n;
     for (qsizetype i = dropped; i < n; ++i) {
         m_entries.append(
-            LogEntry{stamp, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None});
+            LogEntry{stamp, kind, items.at(i), withEnds ? lineEnds.at(i) : LineEnd::None, check});
     }
 
     if (bulk) {

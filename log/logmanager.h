@@ -26,6 +26,10 @@ enum class LogFileFormat : qint32 { Text = 0, Csv = 1, Hex = 2 };
 /// ended in one when it was logged).
 enum class LineEnd : quint8 { None, Lf, CrLf, Cr };
 
+/// The CRC check of a received frame: none made (a line, or the check is
+/// off), its last two bytes the CRC-16/MODBUS of the rest, or not.
+enum class FrameCheck : quint8 { None, Valid, Invalid };
+
 /// One line of the data log. For RX the received bytes of the line, without
 /// its line end (remembered in lineEnd); for TX, SYS and ERR the UTF-8 text
 /// to show (for TX, lineEnd is what the send added to it).
@@ -35,6 +39,7 @@ struct LogEntry
     LogKind kind = LogKind::SYS;
     QByteArray data;
     LineEnd lineEnd = LineEnd::None;
+    FrameCheck check = FrameCheck::None;
 
     /// The bytes of the line end, as they came in.
     static QByteArray lineEndBytes(LineEnd end);
@@ -42,6 +47,10 @@ struct LogEntry
     /// the entry's line end included, so that every byte that came in or went
     /// out as a line end shows.
     QString hexText() const;
+    /// What files write after the payload of a checked frame: " [CRC ok]" or
+    /// " [CRC bad]", the same in every language so that tools can look for
+    /// it; empty for an entry without a check.
+    static QLatin1String checkMark(FrameCheck check);
 };
 Q_DECLARE_TYPEINFO(LogEntry, Q_RELOCATABLE_TYPE);
 
@@ -65,6 +74,11 @@ public:
     /// end of each item (RX entries).
     void appendBatch(LogKind kind, const QList<QByteArray>& items,
                      const QList<LineEnd>& lineEnds = {});
+    /// One received frame as an RX entry stamped @p time (when its first
+    /// byte came), carrying the result of its CRC check.
+    void appendFrame(const QByteArray& frame, const QDateTime& time, FrameCheck check);
+    /// The time stamp an entry appended now gets.
+    QDateTime currentTime() { return now(); }
     void clear();
     /// Takes @p bytes that were counted as sent but never went out (the port
     /// threw them away) off the sent-byte counter, which stays at 0 or more.
@@ -131,6 +145,8 @@ signals:
     void continuousLogWritten();
 
 private:
+    void appendEntries(LogKind kind, const QList<QByteArray>& items,
+                       const QList<LineEnd>& lineEnds, const QDateTime& stamp, FrameCheck check);
     void writeContinuous(const LogEntry& entry, bool flush);
     void rotateContinuousFile(const QDate& date);
     void flushContinuous();

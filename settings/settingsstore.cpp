@@ -525,3 +525,32 @@ void SettingsStore::setEnterSends(bool enabled)
 {
     write(kEnterSends, enabled);
 }
+
+namespace {
+
+const QString kFraming = QStringLiteral("receive/framing");
+const QString kFramePause = QStringLiteral("receive/framePauseMs");
+
+} // namespace
+
+bool SettingsStore::framesBySilence() const
+{
+    return read(kFraming).toString() == QLatin1String("silence");
+}
+
+void SettingsStore::setFramesBySilence(bool on)
+{
+    write(kFraming, on ? QStringLiteral("silence") : QStringLiteral("lines"));
+}
+
+int SettingsStore::framePauseMs() const
+{
+    bool ok = false;
+    const int ms = read(kFramePause).toInt(&ok);
+    return ok ? qBound(MinFramePauseMs, ms, MaxFramePauseMs) : DefaultFramePauseMs;
+}
+
+void SettingsStore::setFramePauseMs(int ms)
+{
+    write(kFramePause, qBound(MinFramePauseMs, ms, MaxFramePauseMs));
+}

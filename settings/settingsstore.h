@@ -132,6 +132,20 @@ public:
     bool enterSends() const;
     void setEnterSends(bool enabled);
 
+    /// Whether received bytes are cut into frames by silence rather than into
+    /// lines ("receive/framing": "silence", or "lines", the default for any
+    /// other value).
+    bool framesBySilence() const;
+    void setFramesBySilence(bool on);
+    /// The silence that ends a received frame ("receive/framePauseMs"),
+    /// MinFramePauseMs to MaxFramePauseMs; DefaultFramePauseMs when unset or
+    /// not a number.
+    int framePauseMs() const;
+    void setFramePauseMs(int ms);
+    static constexpr int MinFramePauseMs = 1;
+    static constexpr int MaxFramePauseMs = 1000;
+    static constexpr int DefaultFramePauseMs = 20;
+
     /// The rules that colour lines of the log ("log/highlightRules").
     QList<HighlightRule> highlightRules() const;
     void setHighlightRules(const QList<HighlightRule>& rules);

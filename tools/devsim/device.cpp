@@ -270,7 +270,12 @@ QByteArray ModbusSlave::endOfFrame()
     return frame.size() >= 4 && crcMatches(frame) ? respond(frame) : QByteArray();
 }
 
-QByteArray ModbusSlave::respond(const QByteArray& frame) const
+quint16 ModbusSlave::value(quint32 n) const
+{
+    return m_written.value(quint16(n), registerValue(n));
+}
+
+QByteArray ModbusSlave::respond(const QByteArray& frame)
 {
     // Broadcasts (address 0) are never answered, and neither is another slave's request.
     if (quint8(frame[0]) != m_address)
@@ -280,25 +285,32 @@ QByteArray ModbusSlave::respond(const QByteArray& frame) const
     const quint32 start = (quint8(frame[2]) << 8) | quint8(frame[3]);
     const quint32 quantity = frame.size() == 8 ? (quint8(frame[4]) << 8) | quint8(frame[5]) : 0;
     quint8 exception = 0;
-    if (function != 3)
+    if (function == 6 && frame.size() == 8) {
+        // Any value fits any register; the answer repeats the request.
+        m_written.insert(quint16(start), quint16(quantity));
+        reply = frame.chopped(2);
+    } else if (function != 3) {
         exception = 1;
-    else if (quantity < 1 || quantity > 125)
+    } else if (quantity < 1 || quantity > 125) {
         exception = 3;
-    else if (start + quantity > 0x10000)
+    } else if (start + quantity > 0x10000) {
         exception = 2;
+    }
     if (exception) {
         reply += char(function | 0x80);
         reply += char(exception);
-    } else {
+    } else if (function == 3) {
         reply += char(function);
         reply += char(quantity * 2);
         for (quint32 n = start; n < start + quantity; ++n) {
-            const quint16 value = registerValue(n);
-            reply += char(value >> 8);
-            reply += char(value & 0xFF);
+            reply += char(value(n) >> 8);
+            reply += char(value(n) & 0xFF);
         }
     }
-    const quint16 crc = ModbusSlave::crc(reply.constData(), int(reply.size()));
+    quint16 crc = ModbusSlave::crc(reply.constData(), int(reply.size()));
+    ++m_answers;
+    if (m_badCrcEvery > 0 && m_answers % m_badCrcEvery == 0)
+        crc = quint16(~crc);
     reply += char(crc & 0xFF);
     return reply + char(crc >> 8);
 }

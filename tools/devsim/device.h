@@ -3,6 +3,7 @@
 #include "options.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QJsonValue>
 #include <QRandomGenerator>
 
@@ -61,12 +62,14 @@ private:
     int m_alarmHigh = 35;
 };
 
-/// A Modbus RTU slave that serves read-holding-registers from a fixed register map.
+/// A Modbus RTU slave that serves read-holding-registers and write-single-register on a
+/// register map that starts as registerValue() and keeps what is written.
 class ModbusSlave
 {
 public:
-    explicit ModbusSlave(quint8 address)
+    explicit ModbusSlave(quint8 address, int badCrcEvery = 0)
         : m_address(address)
+        , m_badCrcEvery(badCrcEvery)
     {}
 
     /// Takes received bytes and returns the response frames for the requests they complete.
@@ -80,8 +83,13 @@ public:
     static quint16 crc(const char* data, int size);
 
 private:
-    QByteArray respond(const QByteArray& frame) const;
+    QByteArray respond(const QByteArray& frame);
+    quint16 value(quint32 n) const;
 
     QByteArray m_buffer;
     quint8 m_address;
+    // Every this many answers one goes out with a wrong CRC; 0 for never.
+    int m_badCrcEvery = 0;
+    qint64 m_answers = 0;
+    QHash<quint16, quint16> m_written;
 };

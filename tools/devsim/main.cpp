@@ -85,7 +85,7 @@ class Simulator
 public:
     explicit Simulator(const Options& options)
         : m_options(options)
-        , m_modbus(quint8(options.modbusAddress))
+        , m_modbus(quint8(options.modbusAddress), int(options.badCrcEvery))
     {
         m_pacer.rate = options.flood ? options.floodRate : options.binaryRate;
         // A report line is about 160 bytes long.

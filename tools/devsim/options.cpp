@@ -34,6 +34,7 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
         {"--binary", 0, kMaxRate, &o.binaryRate, &o.binary},
         {"--hangup-after", 1, kMaxMs, &o.hangupAfterMs, nullptr},
         {"--modbus", 1, 247, &address, &o.modbus},
+        {"--bad-crc", 1, 1000, &o.badCrcEvery, nullptr},
     };
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args.at(i);
@@ -124,6 +125,10 @@ ParseResult parseOptions(const QStringList& args, Options& o, QString& error)
         error = QStringLiteral("--modbus excludes --flood, --binary, --report and --ansi");
         return ParseResult::Error;
     }
+    if (o.badCrcEvery > 0 && !o.modbus) {
+        error = QStringLiteral("--bad-crc needs --modbus");
+        return ParseResult::Error;
+    }
     if (o.text && (o.modbus || o.reportMs > 0)) {
         error = QStringLiteral("--text excludes --modbus and --report");
         return ParseResult::Error;
@@ -168,10 +173,15 @@ Modes:
                    Anything else, or a bad value, gets ERROR.
   --modbus [ADDR]  Modbus RTU slave at address ADDR (1-247, default 1); the line
                    protocol is off. Function 03 (read holding registers) answers
-                   with register n holding (n*10+1) mod 65536. Frames are found
-                   by length and CRC-16/MODBUS; a bad CRC, another address or
-                   the broadcast address gets no answer, other functions get
-                   exception 01, bad quantities 03, out-of-range addresses 02.
+                   with register n holding (n*10+1) mod 65536 until written;
+                   function 06 (write single register) stores the value and
+                   answers with the request. Frames are found by length and
+                   CRC-16/MODBUS; a bad CRC, another address or the broadcast
+                   address gets no answer, other functions get exception 01,
+                   bad quantities 03, out-of-range addresses 02. Answers carry
+                   the bytes 0A and 0D like any other: register 256 holds 0A01,
+                   register 78 holds 030D, and writing 0D0A to register 1 makes
+                   the answers to 06 and to a read of it hold both.
 
 Options:
   --link PATH            also make PATH a symbolic link to the device (an existing
@@ -196,6 +206,8 @@ Options:
   --ansi                 wrap replies and reports in ANSI colour sequences
   --binary BYTES_PER_SEC send random binary bytes (0 = unthrottled), starting when
                          a terminal first opens the port
+  --bad-crc N            with --modbus: every Nth answer (1-1000) goes out with
+                         its two CRC bytes inverted, as after a line fault
   --hangup-after MS      close the pty and exit after MS ms; the terminal sees an
                          unplugged device
   --hangup-mid-line      with --hangup-after: first send the first half of the
@@ -213,6 +225,7 @@ Examples:
   korvel-devsim --flood 11520 --line-length 64    about 115200 baud of text
   korvel-devsim --binary 2000                     2000 random bytes a second
   korvel-devsim --modbus 17                       Modbus slave at address 17
+  korvel-devsim --modbus --bad-crc 3              every third answer has a bad CRC
   korvel-devsim --text --link /tmp/at2            AT2 text device as /tmp/at2
   korvel-devsim --hangup-after 5000               unplugged after 5 seconds
 

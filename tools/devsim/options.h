@@ -20,6 +20,8 @@ struct Options
     bool modbus = false;
     bool text = false;
     int modbusAddress = 1;
+    /// With --modbus: every this many answers one carries a wrong CRC; 0 for none.
+    qint64 badCrcEvery = 0;
     qint64 hangupAfterMs = 0;
     bool hangupMidLine = false;
     bool quiet = false;
