@@ -171,6 +171,9 @@ private slots:
     void textCommands();
     void modbusAnswers_data();
     void modbusAnswers();
+    void modbusKeepsWrites();
+    void modbusSpoilsEveryNthCrc_data();
+    void modbusSpoilsEveryNthCrc();
     void modbusStaysSilent_data();
     void modbusStaysSilent();
     void flood_data();
@@ -532,7 +535,11 @@ void TestDevsim::modbusAnswers_data()
     QTest::newRow("quantity 0") << modbus << frame("010300000000") << frame("018303") << true;
     QTest::newRow("quantity 126") << modbus << frame("01030000007E") << frame("018303") << true;
     QTest::newRow("write single register")
-        << modbus << frame("010600010003") << frame("018601") << true;
+        << modbus << frame("010600010003") << frame("010600010003") << true;
+    QTest::newRow("write 0D0A to the last register")
+        << modbus << frame("0106FFFF0D0A") << frame("0106FFFF0D0A") << true;
+    QTest::newRow("read a register holding 0A")
+        << modbus << frame("010301000001") << frame("0103020A01") << true;
     QTest::newRow("write multiple registers")
         << modbus << frame("0110000100010200AA") << frame("019001") << false;
 }
@@ -557,6 +564,56 @@ void TestDevsim::modbusAnswers()
     // Frames of a known length follow each other without a gap or line feed.
     port.write(request + request);
     QCOMPARE(reader.bytes(2 * expected.size()).toHex(' '), (expected + expected).toHex(' '));
+}
+
+void TestDevsim::modbusKeepsWrites()
+{
+    Devsim sim;
+    QVERIFY2(sim.start({"--modbus"}), qPrintable(sim.error));
+    QSerialPort port;
+    QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    Reader reader(port);
+
+    const QByteArray write = frame("010600010D0A");
+    port.write(write);
+    QCOMPARE(reader.bytes(write.size()).toHex(' '), write.toHex(' '));
+    // The written value reads back beside the untouched neighbours.
+    port.write(frame("010300000003"));
+    const QByteArray expected = frame("010306"
+                                      "0001"
+                                      "0D0A"
+                                      "0015");
+    QCOMPARE(reader.bytes(expected.size()).toHex(' '), expected.toHex(' '));
+}
+
+void TestDevsim::modbusSpoilsEveryNthCrc_data()
+{
+    QTest::addColumn<QString>("every");
+    QTest::addColumn<QList<bool>>("valid");
+
+    QTest::newRow("every answer") << "1" << QList<bool>{false, false, false};
+    QTest::newRow("every third") << "3" << QList<bool>{true, true, false, true, true, false, true};
+}
+
+void TestDevsim::modbusSpoilsEveryNthCrc()
+{
+    QFETCH(QString, every);
+    QFETCH(QList<bool>, valid);
+
+    Devsim sim;
+    QVERIFY2(sim.start({"--modbus", "--bad-crc", every}), qPrintable(sim.error));
+    QSerialPort port;
+    QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    Reader reader(port);
+
+    const QByteArray good = frame("0103020001");
+    for (qsizetype i = 0; i < valid.size(); ++i) {
+        port.write(QByteArray::fromHex("010300000001840A"));
+        const QByteArray answer = reader.bytes(good.size());
+        // Only the CRC is spoilt: the rest is the right answer.
+        QCOMPARE(answer.chopped(2).toHex(' '), good.chopped(2).toHex(' '));
+        QVERIFY2((answer == good) == valid.at(i), qPrintable(QString::number(i)));
+    }
 }
 
 void TestDevsim::modbusStaysSilent_data()
@@ -773,6 +830,9 @@ void TestDevsim::badCommandLine_data()
     QTest::newRow("modbus and report") << QStringList{"--modbus", "--report", "100"};
     QTest::newRow("link without path") << QStringList{"--link"};
     QTest::newRow("text and modbus") << QStringList{"--text", "--modbus"};
+    QTest::newRow("bad CRC without modbus") << QStringList{"--bad-crc", "3"};
+    QTest::newRow("bad CRC every 0") << QStringList{"--modbus", "--bad-crc", "0"};
+    QTest::newRow("bad CRC every 1001") << QStringList{"--modbus", "--bad-crc", "1001"};
     QTest::newRow("text and report") << QStringList{"--text", "--report", "100"};
     QTest::newRow("mid-line hang-up without one") << QStringList{"--hangup-mid-line"};
     QTest::newRow("shape without reports") << QStringList{"--shape", "nested"};
