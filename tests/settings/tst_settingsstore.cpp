@@ -269,6 +269,9 @@ private slots:
     void emptyListsStoreBrackets();
     void writtenJsonIsCompactAndTyped();
 
+    void receiveFraming_data();
+    void receiveFraming();
+
     void resetDisplayPreferences();
     void ownFile_data();
     void ownFile();
@@ -699,6 +702,48 @@ void TstSettingsStore::writtenJsonIsCompactAndTyped()
     QCOMPARE(step.value("isHex"), QJsonValue(true));
     QCOMPARE(step.value("crc"), QJsonValue(true));
     QVERIFY(storedBatches.at(1).toObject().value("steps").isArray());
+}
+
+void TstSettingsStore::receiveFraming_data()
+{
+    QTest::addColumn<QVariant>("framing");
+    QTest::addColumn<QVariant>("pause");
+    QTest::addColumn<bool>("framesBySilence");
+    QTest::addColumn<int>("pauseMs");
+
+    QTest::newRow("never stored") << QVariant() << QVariant() << false << 20;
+    QTest::newRow("frames, 55 ms") << QVariant("silence") << QVariant(55) << true << 55;
+    QTest::newRow("lines") << QVariant("lines") << QVariant(1) << false << 1;
+    QTest::newRow("unknown framing, huge pause")
+        << QVariant("packets") << QVariant(86400000) << false << 1000;
+    QTest::newRow("framing a bool, pause negative") << QVariant(true) << QVariant(-3) << false << 1;
+    QTest::newRow("pause not a number") << QVariant("silence") << QVariant("soon") << true << 20;
+    QTest::newRow("pause a list") << QVariant("silence") << QVariant(QStringList{"5", "6"}) << true
+                                  << 20;
+}
+
+void TstSettingsStore::receiveFraming()
+{
+    QFETCH(QVariant, framing);
+    QFETCH(QVariant, pause);
+    QFETCH(bool, framesBySilence);
+    QFETCH(int, pauseMs);
+
+    if (framing.isValid()) {
+        QSettings().setValue(QStringLiteral("receive/framing"), framing);
+    }
+    if (pause.isValid()) {
+        QSettings().setValue(QStringLiteral("receive/framePauseMs"), pause);
+    }
+    SettingsStore store;
+    QCOMPARE(store.framesBySilence(), framesBySilence);
+    QCOMPARE(store.framePauseMs(), pauseMs);
+
+    // What is written reads back, within the bounds.
+    store.setFramesBySilence(!framesBySilence);
+    store.setFramePauseMs(pauseMs == 1000 ? 5000 : pauseMs + 1);
+    QCOMPARE(store.framesBySilence(), !framesBySilence);
+    QCOMPARE(store.framePauseMs(), qMin(pauseMs + 1, 1000));
 }
 
 void TstSettingsStore::resetDisplayPreferences()

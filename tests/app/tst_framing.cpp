@@ -1,0 +1,249 @@
+// Binary replies through the whole receive path: the controller talks Modbus
+// RTU to the device simulator with frames cut by silence, each reply one RX
+// entry marked by its CRC in the monitor, the saved log and the daily file.
+#include "app/appcontroller.h"
+#include "log/loglistmodel.h"
+#include "support/controllersupport.h"
+#include "support/testsupport.h"
+#include "util/crc16.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using namespace korveltest;
+
+QByteArray frame(const char* hex)
+{
+    const QByteArray body = QByteArray::fromHex(hex);
+    return body + Crc16::modbusBytes(body);
+}
+
+QList<const LogEntry*> rxEntries(const LogManager& log)
+{
+    QList<const LogEntry*> out;
+    for (const LogEntry& entry : log.entries()) {
+        if (entry.kind == LogKind::RX) {
+            out << &entry;
+        }
+    }
+    return out;
+}
+
+// Sends each request as a hex draft with its CRC and waits for its answer.
+bool exchange(AppController& controller, const QStringList& requests)
+{
+    for (const QString& request : requests) {
+        const qsizetype before = rxEntries(controller.logStore()).size();
+        controller.setDraftText(request);
+        controller.sendManualText();
+        if (!QTest::qWaitFor([&] { return rxEntries(controller.logStore()).size() > before; },
+                             5000)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void useFrames(AppController& controller, int pauseMs)
+{
+    controller.setFramesBySilence(true);
+    controller.setFramePauseMs(pauseMs);
+    controller.setSendAsHex(true);
+    controller.setCrcEnabled(true);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(FrameCheck)
+
+class TestFraming : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { korveltest::isolateSettingsInEnglish(); }
+    void init() { korveltest::clearSettings(); }
+
+    void modbusRepliesAreMarkedFrames_data();
+    void modbusRepliesAreMarkedFrames();
+    void marksReachTheSavedAndDailyFiles();
+    void closeLogsThePendingFrame();
+    void linesStayTheDefault();
+    void choiceIsStored();
+};
+
+void TestFraming::modbusRepliesAreMarkedFrames_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<QList<QByteArray>>("replies");
+    QTest::addColumn<QList<FrameCheck>>("checks");
+
+    // The replies hold 0D and 0A bytes, which would cut lines.
+    QTest::newRow("write 0D0A, read it back")
+        << QStringList{"--modbus"} << QStringList{"01 06 00 01 0D 0A", "01 03 00 00 00 03"}
+        << QList<QByteArray>{frame("010600010D0A"), frame("0103060001"
+                                                          "0D0A"
+                                                          "0015")}
+        << QList<FrameCheck>{FrameCheck::Valid, FrameCheck::Valid};
+    QTest::newRow("every second answer spoilt")
+        << QStringList{"--modbus", "--bad-crc", "2"}
+        << QStringList{"01 03 01 00 00 02", "01 03 01 00 00 02", "01 03 01 00 00 02"}
+        << QList<QByteArray>{frame("0103040A010A0B"), QByteArray(), frame("0103040A010A0B")}
+        << QList<FrameCheck>{FrameCheck::Valid, FrameCheck::Invalid, FrameCheck::Valid};
+}
+
+void TestFraming::modbusRepliesAreMarkedFrames()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QStringList, requests);
+    QFETCH(QList<QByteArray>, replies);
+    QFETCH(QList<FrameCheck>, checks);
+
+    Simulator sim;
+    QVERIFY2(sim.start(simArgs), qPrintable(sim.error()));
+    AppController controller;
+    useFrames(controller, 50);
+    QVERIFY(openDefault(controller, sim.path()));
+    controller.logModel()->setHexMode(true);
+    QVERIFY(exchange(controller, requests));
+    // Nothing more arrives: each reply was one frame.
+    QTest::qWait(300);
+
+    const QList<const LogEntry*> rx = rxEntries(controller.logStore());
+    QCOMPARE(rx.size(), replies.size());
+    for (qsizetype i = 0; i < rx.size(); ++i) {
+        if (!replies.at(i).isNull()) {
+            QCOMPARE(rx.at(i)->data.toHex(' '), replies.at(i).toHex(' '));
+        }
+        QCOMPARE(rx.at(i)->check, checks.at(i));
+    }
+
+    // The monitor shows each reply's bytes on one line, the mark after them.
+    const auto& entries = controller.logStore().entries();
+    qsizetype seen = 0;
+    for (int row = 0; row < entries.size(); ++row) {
+        if (entries.at(row).kind != LogKind::RX) {
+            continue;
+        }
+        const QString text = controller.logModel()->lineTextAt(row);
+        const QString mark = checks.at(seen) == FrameCheck::Valid ? QStringLiteral(" [CRC ok]")
+                                                                  : QStringLiteral(" [CRC bad]");
+        QVERIFY2(text.endsWith(QStringLiteral("RX   ") + entries.at(row).hexText() + mark),
+                 qPrintable(text));
+        ++seen;
+    }
+    QCOMPARE(seen, replies.size());
+}
+
+void TestFraming::marksReachTheSavedAndDailyFiles()
+{
+    Simulator sim;
+    QVERIFY2(sim.start({"--modbus", "--bad-crc", "2"}), qPrintable(sim.error()));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    AppController controller;
+    useFrames(controller, 50);
+    ContinuousLogWatch watch(controller.logStore());
+    QCOMPARE(controller.saveLog(dir.path(), QStringLiteral("start"), QStringLiteral("hex"), true),
+             QString());
+    QVERIFY(openDefault(controller, sim.path()));
+    QVERIFY(exchange(controller, {"01 06 00 01 0D 0A", "01 06 00 01 0D 0A"}));
+    QTRY_COMPARE_WITH_TIMEOUT(rxEntries(controller.logStore()).size(), 2, 5000);
+    QVERIFY(watch.waitWritten());
+    QCOMPARE(controller.saveLog(dir.path(), QStringLiteral("end"), QStringLiteral("hex"), false),
+             QString());
+
+    const QStringList daily = QDir(dir.path()).entryList({QStringLiteral("start-*.log")});
+    QCOMPARE(daily.size(), 1);
+    // The daily file holds the payload as text, the saved one as hex.
+    const QString hexEcho = QStringLiteral("RX  01 06 00 01 0D 0A ");
+    for (const QString& name : {daily.constFirst(), QStringLiteral("end.hex.txt")}) {
+        QStringList rx;
+        for (const QByteArray& line : fileLines(dir.filePath(name))) {
+            if (line.contains("] RX  ")) {
+                rx << QString::fromUtf8(line.mid(line.indexOf("] RX  ") + 2));
+            }
+        }
+        QCOMPARE(rx.size(), 2);
+        // The same text in any language, so that tools can look for it.
+        QVERIFY2(rx.at(0).endsWith(QStringLiteral(" [CRC ok]")), qPrintable(name));
+        QVERIFY2(rx.at(1).endsWith(QStringLiteral(" [CRC bad]")), qPrintable(name));
+        if (name.endsWith(QLatin1String(".hex.txt"))) {
+            QVERIFY(rx.at(0).startsWith(hexEcho));
+            QVERIFY(rx.at(1).startsWith(hexEcho));
+        }
+    }
+}
+
+void TestFraming::closeLogsThePendingFrame()
+{
+    Simulator sim;
+    QVERIFY2(sim.start({"--modbus"}), qPrintable(sim.error()));
+    AppController controller;
+    useFrames(controller, 1000);
+    QVERIFY(openDefault(controller, sim.path()));
+    const QByteArray reply = frame("0103020A01");
+    // Closed while the reply waits for its pause.
+    whenReceived(controller, reply.size(), [&] { controller.closePort(); });
+    controller.setDraftText(QStringLiteral("01 03 01 00 00 01"));
+    controller.sendManualText();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.portOpen(), 5000);
+
+    const QStringList log = describe(controller.logStore());
+    QCOMPARE(log.size(), 4);
+    QCOMPARE(rxLines(controller.logStore()), QList<QByteArray>{reply});
+    QCOMPARE(log.at(2).left(3), QStringLiteral("RX:"));
+    QCOMPARE(log.at(3), QStringLiteral("SYS:Port closed"));
+    QCOMPARE(controller.logStore().entries().at(2).check, FrameCheck::Valid);
+}
+
+void TestFraming::linesStayTheDefault()
+{
+    Simulator sim;
+    QVERIFY2(sim.start({"--modbus"}), qPrintable(sim.error()));
+    AppController controller;
+    QVERIFY(!controller.framesBySilence());
+    QCOMPARE(controller.framePauseMs(), 20);
+    controller.setSendAsHex(true);
+    controller.setCrcEnabled(true);
+    QVERIFY(openDefault(controller, sim.path()));
+    // The write's answer ends in 0D 0A: as a line it ends there, unmarked.
+    controller.setDraftText(QStringLiteral("01 06 00 01 0D 0A"));
+    controller.sendManualText();
+    QTRY_COMPARE_WITH_TIMEOUT(rxLines(controller.logStore()).size(), 2, 5000);
+    QCOMPARE(rxLines(controller.logStore()).constFirst(), QByteArray::fromHex("01060001"));
+    for (const LogEntry* entry : rxEntries(controller.logStore())) {
+        QCOMPARE(entry->check, FrameCheck::None);
+    }
+}
+
+void TestFraming::choiceIsStored()
+{
+    {
+        AppController controller;
+        QSignalSpy changed(&controller, &AppController::receiveFramingChanged);
+        controller.setFramesBySilence(true);
+        controller.setFramePauseMs(75);
+        QCOMPARE(changed.size(), 2);
+        // Unchanged values, also one bounded to the same, emit nothing.
+        controller.setFramesBySilence(true);
+        controller.setFramePauseMs(75);
+        controller.setFramePauseMs(5000);
+        controller.setFramePauseMs(1000);
+        QCOMPARE(changed.size(), 3);
+        QCOMPARE(controller.framePauseMs(), 1000);
+        controller.setFramePauseMs(0);
+        QCOMPARE(controller.framePauseMs(), 1);
+    }
+    AppController reopened;
+    QVERIFY(reopened.framesBySilence());
+    QCOMPARE(reopened.framePauseMs(), 1);
+}
+
+QTEST_MAIN(TestFraming)
+#include "tst_framing.moc"
