@@ -100,6 +100,8 @@ class TestLogFiles : public QObject
 private slots:
     void formatLine_data();
     void formatLine();
+    void formatLineWithCheck_data();
+    void formatLineWithCheck();
     void escapesReadBack_data();
     void escapesReadBack();
     void dailyBaseName_data();
@@ -190,6 +192,38 @@ void TestLogFiles::formatLine_data()
     // What a text send added shows in the hex dump as it does for RX.
     QTest::newRow("hex shows tx line end")
         << 0 << QByteArray("AT") << int(LineEnd::CrLf) << hex << "[" + ts + "] TX  41 54 0D 0A";
+}
+
+void TestLogFiles::formatLineWithCheck_data()
+{
+    QTest::addColumn<int>("check");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("expected");
+
+    const QString ts = QStringLiteral("2024-03-05 07:08:09.012");
+    const int valid = int(FrameCheck::Valid);
+    const int invalid = int(FrameCheck::Invalid);
+    QTest::newRow("hex valid") << valid << int(LogFileFormat::Hex)
+                               << "[" + ts + "] RX  41 0D 0A 42 [CRC ok]";
+    QTest::newRow("hex invalid") << invalid << int(LogFileFormat::Hex)
+                                 << "[" + ts + "] RX  41 0D 0A 42 [CRC bad]";
+    QTest::newRow("text valid") << valid << int(LogFileFormat::Text)
+                                << "[" + ts + "] RX  A\\r\\nB [CRC ok]";
+    QTest::newRow("csv invalid") << invalid << int(LogFileFormat::Csv)
+                                 << "\"" + ts + "\",\"RX\",\"A\\r\\nB [CRC bad]\"";
+    QTest::newRow("no check") << int(FrameCheck::None) << int(LogFileFormat::Hex)
+                              << "[" + ts + "] RX  41 0D 0A 42";
+}
+
+void TestLogFiles::formatLineWithCheck()
+{
+    QFETCH(int, check);
+    QFETCH(int, format);
+    QFETCH(QString, expected);
+    // A frame's line feed and return are data: no line end of its own.
+    const LogEntry entry{kStamp, LogKind::RX, QByteArray("A\r\nB"), LineEnd::None,
+                         FrameCheck(check)};
+    QCOMPARE(LogManager::formatLine(entry, LogFileFormat(format)), expected);
 }
 
 void TestLogFiles::formatLine()
