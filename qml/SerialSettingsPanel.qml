@@ -304,6 +304,10 @@ Flickable {
             }
         }
 
+        FramingOptions {
+            Layout.fillWidth: true
+        }
+
         OptionCheckBox {
             objectName: "showTimestampCheck"
             text: qsTr("Show timestamp")

@@ -22,6 +22,7 @@
 #include "settings/envconfig.h"
 #include "settings/languagemanager.h"
 #include "tools/screenshots/fieldshots.h"
+#include "tools/screenshots/modbusshots.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -723,8 +724,11 @@ int main(int argc, char* argv[])
     // [folder] [--language=CODE]: with a language, only that language's pictures.
     g_outDir = QStringLiteral("screenshots");
     QString onlyLanguage;
+    bool onlyModbus = false;
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
-        if (argument.startsWith(QLatin1String("--language="))) {
+        if (argument == QLatin1String("--modbus")) {
+            onlyModbus = true;
+        } else if (argument.startsWith(QLatin1String("--language="))) {
             onlyLanguage = argument.section(QLatin1Char('='), 1);
         } else {
             g_outDir = argument;
@@ -732,6 +736,11 @@ int main(int argc, char* argv[])
     }
     QDir().mkpath(g_outDir);
 
+    if (onlyModbus) {
+        shootModbus(QStringLiteral("light"), save);
+        shootModbus(QStringLiteral("dark"), save);
+        return 0;
+    }
     if (onlyLanguage.isEmpty()) {
         shootTheme(QStringLiteral("light"));
         shootTheme(QStringLiteral("dark"));
@@ -745,6 +754,7 @@ int main(int argc, char* argv[])
         for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
             shootFields(theme, QStringLiteral("en"), save);
             shootFields(theme, QStringLiteral("ja"), save);
+            shootModbus(theme, save);
         }
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
