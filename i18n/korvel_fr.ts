@@ -716,6 +716,29 @@
     </message>
 </context>
 <context>
+    <name>FramingOptions</name>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Frames by silence</source>
+        <translation>Trames par silence</translation>
+    </message>
+    <message>
+        <source>Frame pause</source>
+        <translation>Pause de trame</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>Avec le CRC activé, chaque trame est marquée selon son CRC-16/MODBUS.</translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -823,6 +846,17 @@
     <message>
         <source>the disk did not keep up with the lines</source>
         <translation>le disque n&apos;a pas suivi le rythme des lignes</translation>
+    </message>
+</context>
+<context>
+    <name>LogListModel</name>
+    <message>
+        <source>[CRC ok]</source>
+        <translation>[CRC ok]</translation>
+    </message>
+    <message>
+        <source>[CRC bad]</source>
+        <translation>[CRC faux]</translation>
     </message>
 </context>
 <context>

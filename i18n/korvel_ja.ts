@@ -710,6 +710,29 @@
     </message>
 </context>
 <context>
+    <name>FramingOptions</name>
+    <message>
+        <source>Lines</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Frames by silence</source>
+        <translation>無通信でフレーム区切り</translation>
+    </message>
+    <message>
+        <source>Frame pause</source>
+        <translation>フレーム間隔</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>CRC がオンのとき、各フレームに CRC-16/MODBUS の判定が付きます。</translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -816,6 +839,17 @@
     <message>
         <source>the disk did not keep up with the lines</source>
         <translation>ディスクの書き込みが行の到着に追いつきませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>LogListModel</name>
+    <message>
+        <source>[CRC ok]</source>
+        <translation>[CRC 正常]</translation>
+    </message>
+    <message>
+        <source>[CRC bad]</source>
+        <translation>[CRC 不正]</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,29 @@
     </message>
 </context>
 <context>
+    <name>FramingOptions</name>
+    <message>
+        <source>Lines</source>
+        <translation>줄</translation>
+    </message>
+    <message>
+        <source>Frames by silence</source>
+        <translation>무신호로 프레임 구분</translation>
+    </message>
+    <message>
+        <source>Frame pause</source>
+        <translation>프레임 간격</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>CRC를 켜면 각 프레임에 CRC-16/MODBUS 판정이 표시됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -816,6 +839,17 @@
     <message>
         <source>the disk did not keep up with the lines</source>
         <translation>디스크가 줄의 속도를 따라가지 못했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>LogListModel</name>
+    <message>
+        <source>[CRC ok]</source>
+        <translation>[CRC 정상]</translation>
+    </message>
+    <message>
+        <source>[CRC bad]</source>
+        <translation>[CRC 오류]</translation>
     </message>
 </context>
 <context>

@@ -722,6 +722,29 @@
     </message>
 </context>
 <context>
+    <name>FramingOptions</name>
+    <message>
+        <source>Lines</source>
+        <translation>Строки</translation>
+    </message>
+    <message>
+        <source>Frames by silence</source>
+        <translation>Кадры по паузе</translation>
+    </message>
+    <message>
+        <source>Frame pause</source>
+        <translation>Пауза кадра</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>При включённом CRC каждый кадр помечается по его CRC-16/MODBUS.</translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -830,6 +853,17 @@
     <message>
         <source>the disk did not keep up with the lines</source>
         <translation>диск не успевал записывать строки</translation>
+    </message>
+</context>
+<context>
+    <name>LogListModel</name>
+    <message>
+        <source>[CRC ok]</source>
+        <translation>[CRC верна]</translation>
+    </message>
+    <message>
+        <source>[CRC bad]</source>
+        <translation>[CRC неверна]</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,29 @@
     </message>
 </context>
 <context>
+    <name>FramingOptions</name>
+    <message>
+        <source>Lines</source>
+        <translation>按行</translation>
+    </message>
+    <message>
+        <source>Frames by silence</source>
+        <translation>按静默分帧</translation>
+    </message>
+    <message>
+        <source>Frame pause</source>
+        <translation>帧间隔</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>开启 CRC 时，每帧按其 CRC-16/MODBUS 标记。</translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -816,6 +839,17 @@
     <message>
         <source>the disk did not keep up with the lines</source>
         <translation>磁盘写入跟不上行的速度</translation>
+    </message>
+</context>
+<context>
+    <name>LogListModel</name>
+    <message>
+        <source>[CRC ok]</source>
+        <translation>[CRC 正确]</translation>
+    </message>
+    <message>
+        <source>[CRC bad]</source>
+        <translation>[CRC 错误]</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,29 @@
     </message>
 </context>
 <context>
+    <name>FramingOptions</name>
+    <message>
+        <source>Lines</source>
+        <translation>按行</translation>
+    </message>
+    <message>
+        <source>Frames by silence</source>
+        <translation>依靜默分幀</translation>
+    </message>
+    <message>
+        <source>Frame pause</source>
+        <translation>幀間隔</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>開啟 CRC 時，每幀依其 CRC-16/MODBUS 標記。</translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -816,6 +839,17 @@
     <message>
         <source>the disk did not keep up with the lines</source>
         <translation>磁碟寫入跟不上行的速度</translation>
+    </message>
+</context>
+<context>
+    <name>LogListModel</name>
+    <message>
+        <source>[CRC ok]</source>
+        <translation>[CRC 正確]</translation>
+    </message>
+    <message>
+        <source>[CRC bad]</source>
+        <translation>[CRC 錯誤]</translation>
     </message>
 </context>
 <context>
