@@ -757,6 +757,56 @@ private slots:
         QCOMPARE(spin->property("value").toInt(), 1500);
     }
 
+    void framingChoiceAndPause_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("zero") << QStringLiteral("0") << 1;
+        QTest::newRow("least") << QStringLiteral("1") << 1;
+        QTest::newRow("some") << QStringLiteral("45") << 45;
+        QTest::newRow("above the most") << QStringLiteral("1500") << 1000;
+    }
+
+    void framingChoiceAndPause()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, expected);
+
+        QQuickItem* lines = item("rxLinesRadio");
+        QQuickItem* frames = item("rxFramesRadio");
+        QQuickItem* spin = item("framePauseSpin");
+        QVERIFY(lines->property("checked").toBool());
+        QVERIFY(!m_controller->framesBySilence());
+        // The pause means nothing for lines.
+        QVERIFY(!spin->isEnabled());
+        QCOMPARE(spin->property("value").toInt(), 20);
+
+        click(frames);
+        QVERIFY(m_controller->framesBySilence());
+        QVERIFY(!lines->property("checked").toBool());
+        QVERIFY(spin->isEnabled());
+        auto* editor = spin->property("contentItem").value<QQuickItem*>();
+        click(editor);
+        QTRY_VERIFY(editor->hasActiveFocus());
+        QTest::keySequence(m_window.get(), QKeySequence::SelectAll);
+        for (const QChar digit : typed) {
+            QTest::keyClick(m_window.get(), digit.toLatin1());
+        }
+        QTest::keyClick(m_window.get(), Qt::Key_Return);
+        QCOMPARE(m_controller->framePauseMs(), expected);
+        QCOMPARE(spin->property("value").toInt(), expected);
+
+        // Both follow the controller, and lines come back with a click.
+        m_controller->setFramePauseMs(250);
+        QCOMPARE(spin->property("value").toInt(), 250);
+        click(lines);
+        QVERIFY(!m_controller->framesBySilence());
+        QVERIFY(!frames->property("checked").toBool());
+        QVERIFY(!spin->isEnabled());
+        m_controller->setFramesBySilence(true);
+        QVERIFY(frames->property("checked").toBool());
+    }
+
     void chooserFollowsTheControllersSelection()
     {
         const QString a = QStringLiteral("/dev/ttyKORVEL_A");
