@@ -138,6 +138,15 @@ void TestFraming::modbusRepliesAreMarkedFrames()
         ++seen;
     }
     QCOMPARE(seen, replies.size());
+
+    // The text view shows the same marks; the frame's control bytes do not
+    // break its line.
+    controller.logModel()->setHexMode(false);
+    const QString last = controller.logModel()->lineTextAt(int(entries.size()) - 1);
+    QVERIFY2(last.endsWith(checks.constLast() == FrameCheck::Valid ? QStringLiteral(" [CRC ok]")
+                                                                   : QStringLiteral(" [CRC bad]")),
+             qPrintable(last));
+    QVERIFY(!last.contains(QLatin1Char('\n')) && !last.contains(QLatin1Char('\r')));
 }
 
 void TestFraming::marksReachTheSavedAndDailyFiles()
