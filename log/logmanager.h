@@ -145,8 +145,8 @@ signals:
     void continuousLogWritten();
 
 private:
-    void appendEntries(LogKind kind, const QList<QByteArray>& items,
-                       const QList<LineEnd>& lineEnds, const QDateTime& stamp, FrameCheck check);
+    void appendEntries(LogKind kind, const QList<QByteArray>& items, const QList<LineEnd>& lineEnds,
+                       const QDateTime& stamp, FrameCheck check);
     void writeContinuous(const LogEntry& entry, bool flush);
     void rotateContinuousFile(const QDate& date);
     void flushContinuous();

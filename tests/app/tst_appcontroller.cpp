@@ -39,6 +39,8 @@ QList<std::pair<QByteArray, QVariant>> setterRows()
         {"enterSends", true},
         {"sendAsHex", true},
         {"crcEnabled", true},
+        {"framesBySilence", true},
+        {"framePauseMs", 75},
         {"repeatSendEnabled", true},
         {"repeatIntervalMs", 50},
         {"autoReconnect", false},
