@@ -3,6 +3,7 @@
 // the application does, so chunking and timing are the serial line's own.
 #include "log/logmanager.h"
 #include "log/rxframeassembler.h"
+#include "log/rxreceiver.h"
 #include "support/testsupport.h"
 #include "util/crc16.h"
 
@@ -81,6 +82,7 @@ private slots:
     void checksTheCrc();
     void pauseIsBounded_data();
     void pauseIsBounded();
+    void switchingRulesKeepsEveryByte();
 };
 
 void TestRxFrameAssembler::cutsAtSilence_data()
@@ -250,6 +252,30 @@ void TestRxFrameAssembler::pauseIsBounded()
     RxFrameAssembler assembler(&log);
     assembler.setPauseMs(asked);
     QCOMPARE(assembler.pauseMs(), taken);
+}
+
+void TestRxFrameAssembler::switchingRulesKeepsEveryByte()
+{
+    LogManager log;
+    RxReceiver receiver(&log);
+    receiver.setPauseMs(RxFrameAssembler::MaxPauseMs);
+    receiver.setCrcCheck(true);
+    receiver.feed("one\ntw");
+    QCOMPARE(frames(log), Pieces{"one"});
+    // The partial line is logged as it stands before frames take over.
+    receiver.setFramesBySilence(true);
+    QCOMPARE(frames(log), (Pieces{"one", "tw"}));
+    QCOMPARE(log.entries().at(1).check, FrameCheck::None);
+    receiver.setFramesBySilence(true);
+    receiver.feed("o\nthree");
+    QCOMPARE(receiver.pendingSize(), 7);
+    receiver.setFramesBySilence(false);
+    QCOMPARE(frames(log), (Pieces{"one", "tw", "o\nthree"}));
+    // A frame of the wrong CRC, marked as such even though lines are back.
+    QCOMPARE(log.entries().at(2).check, FrameCheck::Invalid);
+    receiver.feed("four\n");
+    QCOMPARE(frames(log), (Pieces{"one", "tw", "o\nthree", "four"}));
+    QCOMPARE(receiver.pendingSize(), 0);
 }
 
 QTEST_MAIN(TestRxFrameAssembler)
