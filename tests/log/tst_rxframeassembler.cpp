@@ -80,8 +80,6 @@ private slots:
     void flushKeepsThePendingFrame();
     void checksTheCrc_data();
     void checksTheCrc();
-    void pauseIsBounded_data();
-    void pauseIsBounded();
     void switchingRulesKeepsEveryByte();
 };
 
@@ -229,29 +227,6 @@ void TestRxFrameAssembler::checksTheCrc()
     assembler.flush();
     QCOMPARE(log.entries().size(), 1);
     QCOMPARE(log.entries().constFirst().check, check);
-}
-
-void TestRxFrameAssembler::pauseIsBounded_data()
-{
-    QTest::addColumn<int>("asked");
-    QTest::addColumn<int>("taken");
-
-    QTest::newRow("zero") << 0 << RxFrameAssembler::MinPauseMs;
-    QTest::newRow("negative") << -5 << RxFrameAssembler::MinPauseMs;
-    QTest::newRow("least") << 1 << 1;
-    QTest::newRow("most") << 1000 << 1000;
-    QTest::newRow("past the most") << 60000 << RxFrameAssembler::MaxPauseMs;
-}
-
-void TestRxFrameAssembler::pauseIsBounded()
-{
-    QFETCH(int, asked);
-    QFETCH(int, taken);
-
-    LogManager log;
-    RxFrameAssembler assembler(&log);
-    assembler.setPauseMs(asked);
-    QCOMPARE(assembler.pauseMs(), taken);
 }
 
 void TestRxFrameAssembler::switchingRulesKeepsEveryByte()
