@@ -29,7 +29,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     /// Whether a batch of this name and these steps (maps as stepsForRow()
-    /// gives them) is saved: a name and a step that is not blank.
+    /// gives them) is saved: a name, a step that is not blank, and no step
+    /// waiting for a reply that replyProblem() refuses.
     Q_INVOKABLE bool canSaveBatch(const QString& name, const QVariantList& steps) const;
     /// Appends a batch; one that canSaveBatch() refuses does nothing.
     Q_INVOKABLE void addBatchCommand(const QString& name, int intervalMs,
@@ -37,14 +38,20 @@ public:
     Q_INVOKABLE void updateBatchCommand(int row, const QString& name, int intervalMs,
                                         const QVariantList& steps);
     Q_INVOKABLE void removeBatchCommand(int row);
-    /// The steps of @p row as maps with "text", "isHex" and "crc".
+    /// Why a step cannot wait for a reply of kind @p expect ("none", "text",
+    /// "regex", "hex") matching @p pattern; empty when it can.
+    Q_INVOKABLE QString replyProblem(const QString& expect, const QString& pattern) const;
+    /// The steps of @p row as maps with "text", "isHex" and "crc", and the
+    /// reply each waits for: "expect" (as replyProblem() names it),
+    /// "expectPattern", "replyTimeoutMs" and "goOnWithoutReply".
     Q_INVOKABLE QVariantList stepsForRow(int row) const;
 
     /// The batch of @p row, or null for a row out of range.
     const BatchCommand* commandAt(int row) const;
 
     /// The interface's step maps as steps; blank texts are dropped, the
-    /// others are kept exactly as typed.
+    /// others are kept exactly as typed. A map without "expect" waits for no
+    /// reply; a timeout is held within the bounds of a wait.
     static QList<BatchStep> stepsFromVariant(const QVariantList& list);
 
 private:
