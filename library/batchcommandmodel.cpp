@@ -56,9 +56,10 @@ QList<BatchStep> BatchCommandModel::stepsFromVariant(const QVariantList& list)
         step.expect = BatchStep::expectFromName(map.value(QStringLiteral("expect")).toString());
         if (step.expect != BatchStep::Expect::None) {
             step.expectPattern = map.value(QStringLiteral("expectPattern")).toString();
-            const QVariant timeout = map.value(QStringLiteral("replyTimeoutMs"));
-            if (timeout.isValid()) {
-                step.replyTimeoutMs = BatchStep::boundedReplyTimeout(timeout.toDouble());
+            bool isNumber = false;
+            const double timeout = map.value(QStringLiteral("replyTimeoutMs")).toDouble(&isNumber);
+            if (isNumber) {
+                step.replyTimeoutMs = BatchStep::boundedReplyTimeout(timeout);
             }
             step.goOnWithoutReply = map.value(QStringLiteral("goOnWithoutReply")).toBool();
         }

@@ -18,6 +18,12 @@ BatchRunner::BatchRunner(SerialManager* serial, LogManager* log, StepWriter writ
 {
     connect(&m_timer, &QTimer::timeout, this, &BatchRunner::onTick);
     connect(&m_wait, &ReplyWait::finished, this, &BatchRunner::onReplyWaitFinished);
+    // A port that closes ends a wait at once, rather than when its time runs out.
+    connect(m_serial, &SerialManager::closed, this, [this] {
+        if (m_wait.active()) {
+            stop();
+        }
+    });
     connect(m_serial, &SerialManager::bytesWritten, this, &BatchRunner::onBytesWritten);
 }
 
