@@ -129,20 +129,34 @@ void BatchCommandModel::removeBatchCommand(int row)
     save();
 }
 
+namespace {
+
+QVariantMap stepMap(const BatchStep& step)
+{
+    return {
+        {QStringLiteral("text"), step.text},
+        {QStringLiteral("isHex"), step.isHex},
+        {QStringLiteral("crc"), step.crc},
+        {QStringLiteral("expect"), BatchStep::expectName(step.expect)},
+        {QStringLiteral("expectPattern"), step.expectPattern},
+        {QStringLiteral("replyTimeoutMs"), step.replyTimeoutMs},
+        {QStringLiteral("goOnWithoutReply"), step.goOnWithoutReply},
+    };
+}
+
+} // namespace
+
+QVariantMap BatchCommandModel::blankStep() const
+{
+    return stepMap(BatchStep());
+}
+
 QVariantList BatchCommandModel::stepsForRow(int row) const
 {
     QVariantList steps;
     if (const BatchCommand* batch = commandAt(row)) {
         for (const BatchStep& step : batch->steps) {
-            steps.append(QVariantMap{
-                {QStringLiteral("text"), step.text},
-                {QStringLiteral("isHex"), step.isHex},
-                {QStringLiteral("crc"), step.crc},
-                {QStringLiteral("expect"), BatchStep::expectName(step.expect)},
-                {QStringLiteral("expectPattern"), step.expectPattern},
-                {QStringLiteral("replyTimeoutMs"), step.replyTimeoutMs},
-                {QStringLiteral("goOnWithoutReply"), step.goOnWithoutReply},
-            });
+            steps.append(stepMap(step));
         }
     }
     return steps;

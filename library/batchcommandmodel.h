@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QVariantList>
+#include <QVariantMap>
 
 class SettingsStore;
 
@@ -13,6 +14,9 @@ class SettingsStore;
 class BatchCommandModel : public QAbstractListModel
 {
     Q_OBJECT
+    /// The bounds of the time a step waits for its reply, for the editor.
+    Q_PROPERTY(int minReplyTimeoutMs READ minReplyTimeoutMs CONSTANT)
+    Q_PROPERTY(int maxReplyTimeoutMs READ maxReplyTimeoutMs CONSTANT)
 
 public:
     enum Role {
@@ -41,10 +45,15 @@ public:
     /// Why a step cannot wait for a reply of kind @p expect ("none", "text",
     /// "regex", "hex") matching @p pattern; empty when it can.
     Q_INVOKABLE QString replyProblem(const QString& expect, const QString& pattern) const;
+    /// A new step as stepsForRow() gives steps: no text, waiting for nothing.
+    Q_INVOKABLE QVariantMap blankStep() const;
     /// The steps of @p row as maps with "text", "isHex" and "crc", and the
     /// reply each waits for: "expect" (as replyProblem() names it),
     /// "expectPattern", "replyTimeoutMs" and "goOnWithoutReply".
     Q_INVOKABLE QVariantList stepsForRow(int row) const;
+
+    static int minReplyTimeoutMs() { return BatchStep::MinReplyTimeoutMs; }
+    static int maxReplyTimeoutMs() { return BatchStep::MaxReplyTimeoutMs; }
 
     /// The batch of @p row, or null for a row out of range.
     const BatchCommand* commandAt(int row) const;
