@@ -71,7 +71,7 @@ ColumnLayout {
             font.family: Theme.monoFont
             color: Theme.text
             placeholderText: root.expect === "hex" ? qsTr("e.g. 01 03 ?? ??")
-                           : root.expect === "regex" ? qsTr("e.g. T=\\d+") : qsTr("e.g. OK")
+                           : root.expect === "regex" ? qsTr("e.g. T=[0-9]+") : qsTr("e.g. OK")
             placeholderTextColor: Theme.textMuted
             text: root.pattern
             onTextEdited: root.edited("expectPattern", patternField.text)
