@@ -172,8 +172,7 @@ void LogManager::appendBatch(LogKind kind, const QList<QByteArray>& items,
     }
     emit countersChanged(m_rxBytes, m_txBytes);
     if (kind == LogKind::RX) {
-        emit linesReceived(stamp, items,
-                           withEnds ? lineEnds : QList<LineEnd>(n, LineEnd::None));
+        emit linesReceived(stamp, items, withEnds ? lineEnds : QList<LineEnd>(n, LineEnd::None));
     }
 }
 

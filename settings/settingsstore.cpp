@@ -347,8 +347,8 @@ QList<BatchCommand> SettingsStore::parseBatchCommands(const QByteArray& json)
                 if (timeout.isDouble()) {
                     step.replyTimeoutMs = BatchStep::boundedReplyTimeout(timeout.toDouble());
                 }
-                step.goOnWithoutReply = stringMember(object, QStringLiteral("onNoReply")) ==
-                                        QLatin1String("goOn");
+                step.goOnWithoutReply =
+                    stringMember(object, QStringLiteral("onNoReply")) == QLatin1String("goOn");
             }
             batch.steps.append(step);
         }
