@@ -331,7 +331,7 @@ void TestBatchRunner::waitsForTheReply_data()
     // for a line's end: the reply reaches the log as two entries.
     QTest::newRow("reply split across reads and entries")
         << QList<BatchStep>{ping, next} << Replies{{"PING", {"PO", "NG\n"}}}
-        << RxLineAssembler::PauseMs * 3 << QStringList{"PING", "NEXT"}
+        << RxLineAssembler::PauseMs * 5 << QStringList{"PING", "NEXT"}
         << QStringList{started(2), waitPong, "RX:PO", "RX:NG", matchedPong, kFinished};
     QTest::newRow("expression spanning lines")
         << QList<BatchStep>{waitingStep("READ", Expect::Regex, "OK\\r\\nT=\\d+", 5000)}
