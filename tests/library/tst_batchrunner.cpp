@@ -409,19 +409,22 @@ void TestBatchRunner::waitsForTheReply()
 
 void TestBatchRunner::endsAWaitCleanly_data()
 {
-    QTest::addColumn<bool>("closePort");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("port closed") << true
-                                 << "ERR:Step 2: the port closed while waiting for the reply.";
-    QTest::newRow("stopped") << false << kStopped;
+    // 0: the user stops the batch; 1: the port is closed; 2: the device goes away.
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QStringList>("log");
+    const QString closed =
+        QStringLiteral("ERR:Step 2: the port closed while waiting for the reply.");
+    QTest::newRow("stopped") << 0 << QStringList{kStopped};
+    QTest::newRow("port closed") << 1 << QStringList{closed, kStopped};
+    QTest::newRow("device unplugged") << 2 << QStringList{closed, kStopped};
 }
 
 // The wait ends at once, well before its time would run out, and nothing
 // of it is left behind to fire later.
 void TestBatchRunner::endsAWaitCleanly()
 {
-    QFETCH(bool, closePort);
-    QFETCH(QString, line);
+    QFETCH(int, how);
+    QFETCH(QStringList, log);
 
     Bench bench;
     QString error;
@@ -434,18 +437,23 @@ void TestBatchRunner::endsAWaitCleanly()
                        0);
     QTRY_VERIFY_WITH_TIMEOUT(bench.runner.waitingForReply(), 5000);
     QCOMPARE(bench.runner.stepsSent(), 2);
-    if (closePort) {
-        bench.port.close();
-    } else {
+    switch (how) {
+    case 0:
         bench.runner.stop();
+        break;
+    case 1:
+        bench.port.close();
+        break;
+    default:
+        bench.pair.stop();
+        break;
     }
-    QVERIFY(!bench.runner.running());
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.runner.running(), 10000);
     QVERIFY(!bench.runner.waitingForReply());
-    const QStringList expected = closePort ? QStringList{line, kStopped} : QStringList{kStopped};
-    QCOMPARE(describe(bench.log).mid(2), expected);
+    QCOMPARE(describe(bench.log).mid(2), log);
 
     // A reply that comes now finds nothing waiting.
-    if (!closePort) {
+    if (how == 0) {
         bench.device->port.write("never\n");
         QTRY_COMPARE_WITH_TIMEOUT(rxLines(bench.log).size(), 1, 5000);
         QCOMPARE(describe(bench.log).constLast(), QStringLiteral("RX:never"));
