@@ -258,6 +258,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>Attendre</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>une expression régulière</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>des octets hex</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>ex. 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>ex. T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>ex. OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>Sans réponse sous</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>ms :</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>arrêter le lot</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>continuer</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1212,6 +1263,56 @@
             <numerusform>Le téléchargement n&apos;a pas progressé pendant %n s.</numerusform>
             <numerusform>Le téléchargement n&apos;a pas progressé pendant %n s.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>« %1 » à la position %2 n&apos;est ni un chiffre hexadécimal ni une partie de « ?? ».</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>Indiquez ce que la réponse doit contenir.</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>le texte « %1 »</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>l&apos;expression régulière « %1 »</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>les octets hex %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>Étape %1 : le motif de réponse est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>Étape %1 : attente d&apos;une réponse correspondant à %3 pendant %2 ms au plus.</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>Étape %1 : le port s&apos;est fermé pendant l&apos;attente de la réponse.</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>Étape %1 : une réponse correspondant à %2 est arrivée après %3 ms.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>Étape %1 : aucune réponse correspondant à %2 en %3 ms ; on continue.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>Étape %1 : aucune réponse correspondant à %2 en %3 ms.</translation>
     </message>
 </context>
 <context>

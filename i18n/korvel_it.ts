@@ -258,6 +258,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>Attendi</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niente</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>un testo</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>un&apos;espressione regolare</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>byte esadecimali</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>es. 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>es. T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>es. OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>Se nessuna risposta entro</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>ms:</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>ferma il batch</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>prosegui</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1212,6 +1263,56 @@
             <numerusform>Il download non è avanzato per %n s.</numerusform>
             <numerusform>Il download non è avanzato per %n s.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>&quot;%1&quot; in posizione %2 non è né una cifra esadecimale né parte di &quot;??&quot;.</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>Indica cosa deve contenere la risposta.</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>il testo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>l&apos;espressione regolare &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>i byte esadecimali %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>Passo %1: il modello di risposta non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>Passo %1: attesa fino a %2 ms di una risposta che corrisponda a %3.</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>Passo %1: la porta si è chiusa durante l&apos;attesa della risposta.</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>Passo %1: una risposta che corrisponde a %2 è arrivata dopo %3 ms.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>Passo %1: nessuna risposta che corrisponda a %2 entro %3 ms; si prosegue.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>Passo %1: nessuna risposta che corrisponda a %2 entro %3 ms.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>待つ応答</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>正規表現</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>16 進バイト</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>例: 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>例: T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>例: OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>応答がないまま</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>ms 経過したら:</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>バッチを停止</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>続行</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1201,6 +1252,56 @@
         <translation>
             <numerusform>ダウンロードが %n 秒間進みませんでした。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>位置 %2 の「%1」は 16 進数字でも「??」の一部でもありません。</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>応答に含まれるべき内容を入力してください。</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>テキスト「%1」</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>正規表現「%1」</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>16 進バイト %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>ステップ %1: 応答パターンを使用できません: %2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>ステップ %1: %3 に一致する応答を最大 %2 ms 待っています。</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>ステップ %1: 応答を待っている間にポートが閉じられました。</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>ステップ %1: %2 に一致する応答を %3 ms 後に受信しました。</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>ステップ %1: %3 ms 以内に %2 に一致する応答がありません。続行します。</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>ステップ %1: %3 ms 以内に %2 に一致する応答がありません。</translation>
     </message>
 </context>
 <context>

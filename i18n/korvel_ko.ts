@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>기다릴 응답</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>정규식</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>16진 바이트</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>예: 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>예: T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>예: OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>응답 없이</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>ms 경과 시:</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>일괄 명령 중지</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>계속</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1201,6 +1252,56 @@
         <translation>
             <numerusform>다운로드가 %n초 동안 진행되지 않았습니다.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>%2번째 위치의 &apos;%1&apos;은(는) 16진수 숫자도 &apos;??&apos;의 일부도 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>응답에 포함되어야 할 내용을 입력하세요.</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>텍스트 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>정규식 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>16진 바이트 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>단계 %1: 응답 패턴을 사용할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>단계 %1: %3와(과) 일치하는 응답을 최대 %2ms 동안 기다리는 중.</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>단계 %1: 응답을 기다리는 동안 포트가 닫혔습니다.</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>단계 %1: %2와(과) 일치하는 응답이 %3ms 후에 도착했습니다.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>단계 %1: %3ms 안에 %2와(과) 일치하는 응답이 없습니다. 계속합니다.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>단계 %1: %3ms 안에 %2와(과) 일치하는 응답이 없습니다.</translation>
     </message>
 </context>
 <context>

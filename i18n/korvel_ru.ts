@@ -260,6 +260,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>Ждать</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>ничего</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>регулярное выражение</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>шестнадцатеричные байты</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>напр. 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>напр. T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>напр. OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>Если ответа нет за</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>мс:</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>остановить пакет</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>продолжить</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1223,6 +1274,56 @@
             <numerusform>Загрузка не продвигалась %n с.</numerusform>
             <numerusform>Загрузка не продвигалась %n с.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>«%1» в позиции %2 не является ни шестнадцатеричной цифрой, ни частью «??».</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>Укажите, что должен содержать ответ.</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>текст «%1»</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>регулярное выражение «%1»</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>шестнадцатеричные байты %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>Шаг %1: шаблон ответа нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>Шаг %1: ожидание ответа, совпадающего с %3, не дольше %2 мс.</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>Шаг %1: порт закрылся во время ожидания ответа.</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>Шаг %1: ответ, совпадающий с %2, пришёл через %3 мс.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>Шаг %1: нет ответа, совпадающего с %2, за %3 мс; продолжаем.</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>Шаг %1: нет ответа, совпадающего с %2, за %3 мс.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>等待</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>正则表达式</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>十六进制字节</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>例如 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>例如 T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>例如 OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>若在</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>毫秒内无回复：</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>停止批量指令</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>继续</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1201,6 +1252,56 @@
         <translation>
             <numerusform>下载在 %n 秒内没有进展。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>第 %2 位的“%1”既不是十六进制数字，也不是“??”的一部分。</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>请输入回复必须包含的内容。</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>文本“%1”</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>正则表达式“%1”</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>十六进制字节 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>步骤 %1：回复模式无法使用：%2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>步骤 %1：正在等待与 %3 匹配的回复，最多 %2 毫秒。</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>步骤 %1：等待回复时端口已关闭。</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>步骤 %1：%3 毫秒后收到与 %2 匹配的回复。</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>步骤 %1：%3 毫秒内没有与 %2 匹配的回复；继续执行。</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>步骤 %1：%3 毫秒内没有与 %2 匹配的回复。</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>BatchStepReply</name>
+    <message>
+        <source>Wait for</source>
+        <translation>等待</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>regular expression</source>
+        <translation>正規表示式</translation>
+    </message>
+    <message>
+        <source>hex bytes</source>
+        <translation>十六進位位元組</translation>
+    </message>
+    <message>
+        <source>e.g. 01 03 ?? ??</source>
+        <translation>例如 01 03 ?? ??</translation>
+    </message>
+    <message>
+        <source>e.g. T=[0-9]+</source>
+        <translation>例如 T=[0-9]+</translation>
+    </message>
+    <message>
+        <source>e.g. OK</source>
+        <translation>例如 OK</translation>
+    </message>
+    <message>
+        <source>If no reply within</source>
+        <translation>若在</translation>
+    </message>
+    <message>
+        <source>ms:</source>
+        <translation>毫秒內無回覆：</translation>
+    </message>
+    <message>
+        <source>stop the batch</source>
+        <translation>停止批次指令</translation>
+    </message>
+    <message>
+        <source>go on</source>
+        <translation>繼續</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryPanel</name>
     <message>
         <source>Device model · Model</source>
@@ -1201,6 +1252,56 @@
         <translation>
             <numerusform>下載在 %n 秒內沒有進展。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
+        <translation>第 %2 個位置的「%1」既不是十六進位數字，也不是「??」的一部分。</translation>
+    </message>
+    <message>
+        <source>Enter what the reply must contain.</source>
+        <translation>請輸入回覆必須包含的內容。</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>文字「%1」</translation>
+    </message>
+    <message>
+        <source>regular expression &quot;%1&quot;</source>
+        <translation>正規表示式「%1」</translation>
+    </message>
+    <message>
+        <source>hex bytes %1</source>
+        <translation>十六進位位元組 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyWait</name>
+    <message>
+        <source>Step %1: the reply pattern cannot be used: %2</source>
+        <translation>步驟 %1：回覆模式無法使用：%2</translation>
+    </message>
+    <message>
+        <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
+        <translation>步驟 %1：正在等待與 %3 相符的回覆，最多 %2 毫秒。</translation>
+    </message>
+    <message>
+        <source>Step %1: the port closed while waiting for the reply.</source>
+        <translation>步驟 %1：等待回覆時連接埠已關閉。</translation>
+    </message>
+    <message>
+        <source>Step %1: a reply matching %2 came after %3 ms.</source>
+        <translation>步驟 %1：%3 毫秒後收到與 %2 相符的回覆。</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
+        <translation>步驟 %1：%3 毫秒內沒有與 %2 相符的回覆；繼續執行。</translation>
+    </message>
+    <message>
+        <source>Step %1: no reply matching %2 within %3 ms.</source>
+        <translation>步驟 %1：%3 毫秒內沒有與 %2 相符的回覆。</translation>
     </message>
 </context>
 <context>

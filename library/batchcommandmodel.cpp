@@ -1,5 +1,6 @@
 #include "library/batchcommandmodel.h"
 
+#include "library/replywait.h"
 #include "settings/settingsstore.h"
 
 #include <QUuid>
@@ -50,15 +51,40 @@ QList<BatchStep> BatchCommandModel::stepsFromVariant(const QVariantList& list)
         if (text.trimmed().isEmpty()) {
             continue;
         }
-        steps.append({text, map.value(QStringLiteral("isHex")).toBool(),
-                      map.value(QStringLiteral("crc")).toBool()});
+        BatchStep step{text, map.value(QStringLiteral("isHex")).toBool(),
+                       map.value(QStringLiteral("crc")).toBool()};
+        step.expect = BatchStep::expectFromName(map.value(QStringLiteral("expect")).toString());
+        if (step.expect != BatchStep::Expect::None) {
+            step.expectPattern = map.value(QStringLiteral("expectPattern")).toString();
+            bool isNumber = false;
+            const double timeout = map.value(QStringLiteral("replyTimeoutMs")).toDouble(&isNumber);
+            if (isNumber) {
+                step.replyTimeoutMs = BatchStep::boundedReplyTimeout(timeout);
+            }
+            step.goOnWithoutReply = map.value(QStringLiteral("goOnWithoutReply")).toBool();
+        }
+        steps.append(step);
     }
     return steps;
 }
 
 bool BatchCommandModel::canSaveBatch(const QString& name, const QVariantList& steps) const
 {
-    return !name.trimmed().isEmpty() && !stepsFromVariant(steps).isEmpty();
+    if (name.trimmed().isEmpty()) {
+        return false;
+    }
+    const QList<BatchStep> kept = stepsFromVariant(steps);
+    return !kept.isEmpty() && std::all_of(kept.cbegin(), kept.cend(), [](const BatchStep& step) {
+        return ReplyWait::problem(step).isEmpty();
+    });
+}
+
+QString BatchCommandModel::replyProblem(const QString& expect, const QString& pattern) const
+{
+    BatchStep step;
+    step.expect = BatchStep::expectFromName(expect);
+    step.expectPattern = pattern;
+    return ReplyWait::problem(step);
 }
 
 void BatchCommandModel::addBatchCommand(const QString& name, int intervalMs,
@@ -103,14 +129,34 @@ void BatchCommandModel::removeBatchCommand(int row)
     save();
 }
 
+namespace {
+
+QVariantMap stepMap(const BatchStep& step)
+{
+    return {
+        {QStringLiteral("text"), step.text},
+        {QStringLiteral("isHex"), step.isHex},
+        {QStringLiteral("crc"), step.crc},
+        {QStringLiteral("expect"), BatchStep::expectName(step.expect)},
+        {QStringLiteral("expectPattern"), step.expectPattern},
+        {QStringLiteral("replyTimeoutMs"), step.replyTimeoutMs},
+        {QStringLiteral("goOnWithoutReply"), step.goOnWithoutReply},
+    };
+}
+
+} // namespace
+
+QVariantMap BatchCommandModel::blankStep() const
+{
+    return stepMap(BatchStep());
+}
+
 QVariantList BatchCommandModel::stepsForRow(int row) const
 {
     QVariantList steps;
     if (const BatchCommand* batch = commandAt(row)) {
         for (const BatchStep& step : batch->steps) {
-            steps.append(QVariantMap{{QStringLiteral("text"), step.text},
-                                     {QStringLiteral("isHex"), step.isHex},
-                                     {QStringLiteral("crc"), step.crc}});
+            steps.append(stepMap(step));
         }
     }
     return steps;

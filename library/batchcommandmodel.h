@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QVariantList>
+#include <QVariantMap>
 
 class SettingsStore;
 
@@ -13,6 +14,9 @@ class SettingsStore;
 class BatchCommandModel : public QAbstractListModel
 {
     Q_OBJECT
+    /// The bounds of the time a step waits for its reply, for the editor.
+    Q_PROPERTY(int minReplyTimeoutMs READ minReplyTimeoutMs CONSTANT)
+    Q_PROPERTY(int maxReplyTimeoutMs READ maxReplyTimeoutMs CONSTANT)
 
 public:
     enum Role {
@@ -29,7 +33,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     /// Whether a batch of this name and these steps (maps as stepsForRow()
-    /// gives them) is saved: a name and a step that is not blank.
+    /// gives them) is saved: a name, a step that is not blank, and no step
+    /// waiting for a reply that replyProblem() refuses.
     Q_INVOKABLE bool canSaveBatch(const QString& name, const QVariantList& steps) const;
     /// Appends a batch; one that canSaveBatch() refuses does nothing.
     Q_INVOKABLE void addBatchCommand(const QString& name, int intervalMs,
@@ -37,14 +42,25 @@ public:
     Q_INVOKABLE void updateBatchCommand(int row, const QString& name, int intervalMs,
                                         const QVariantList& steps);
     Q_INVOKABLE void removeBatchCommand(int row);
-    /// The steps of @p row as maps with "text", "isHex" and "crc".
+    /// Why a step cannot wait for a reply of kind @p expect ("none", "text",
+    /// "regex", "hex") matching @p pattern; empty when it can.
+    Q_INVOKABLE QString replyProblem(const QString& expect, const QString& pattern) const;
+    /// A new step as stepsForRow() gives steps: no text, waiting for nothing.
+    Q_INVOKABLE QVariantMap blankStep() const;
+    /// The steps of @p row as maps with "text", "isHex" and "crc", and the
+    /// reply each waits for: "expect" (as replyProblem() names it),
+    /// "expectPattern", "replyTimeoutMs" and "goOnWithoutReply".
     Q_INVOKABLE QVariantList stepsForRow(int row) const;
+
+    static int minReplyTimeoutMs() { return BatchStep::MinReplyTimeoutMs; }
+    static int maxReplyTimeoutMs() { return BatchStep::MaxReplyTimeoutMs; }
 
     /// The batch of @p row, or null for a row out of range.
     const BatchCommand* commandAt(int row) const;
 
     /// The interface's step maps as steps; blank texts are dropped, the
-    /// others are kept exactly as typed.
+    /// others are kept exactly as typed. A map without "expect" waits for no
+    /// reply; a timeout is held within the bounds of a wait.
     static QList<BatchStep> stepsFromVariant(const QVariantList& list);
 
 private:

@@ -14,8 +14,16 @@ BatchRunner::BatchRunner(SerialManager* serial, LogManager* log, StepWriter writ
     , m_serial(serial)
     , m_log(log)
     , m_writeStep(std::move(writeStep))
+    , m_wait(log)
 {
     connect(&m_timer, &QTimer::timeout, this, &BatchRunner::onTick);
+    connect(&m_wait, &ReplyWait::finished, this, &BatchRunner::onReplyWaitFinished);
+    // A port that closes ends a wait at once, rather than when its time runs out.
+    connect(m_serial, &SerialManager::closed, this, [this] {
+        if (m_wait.active()) {
+            stop();
+        }
+    });
     connect(m_serial, &SerialManager::bytesWritten, this, &BatchRunner::onBytesWritten);
 }
 
@@ -46,17 +54,23 @@ void BatchRunner::start(const BatchCommand& batch, int row)
     emit stateChanged();
 
     sendNextStep();
-    if (running()) {
+    if (running() && !m_wait.active()) {
         m_timer.start(std::max(0, m_batch.intervalMs));
     }
 }
 
 void BatchRunner::stop()
 {
+    halt(m_stepsSent < m_batch.steps.size() || m_wait.active());
+}
+
+void BatchRunner::halt(bool unfinished)
+{
     if (!running()) {
         return;
     }
-    if (m_stepsSent < m_batch.steps.size()) {
+    m_wait.abandon(!m_serial->isOpen());
+    if (unfinished) {
         m_log->append(LogKind::SYS,
                       QCoreApplication::translate("AppController", "Batch \"%1\" stopped.")
                           .arg(m_batch.name)
@@ -86,9 +100,24 @@ void BatchRunner::sendNextStep()
         stop();
         return;
     }
-    m_writeStep(m_batch.steps.at(m_stepsSent));
+    const BatchStep step = m_batch.steps.at(m_stepsSent); // the writer may stop the batch
+    m_writeStep(step);
     ++m_stepsSent;
     emit stateChanged();
+    if (step.expect != BatchStep::Expect::None && running()) {
+        m_timer.stop();
+        m_awaitingDrain = false;
+        if (!m_wait.start(step, m_stepsSent)) {
+            // Logged; a batch whose check cannot run must not pass it.
+            halt(true);
+        }
+        return;
+    }
+    stepDone();
+}
+
+void BatchRunner::stepDone()
+{
     if (m_stepsSent < m_batch.steps.size()) {
         return;
     }
@@ -118,4 +147,22 @@ void BatchRunner::onBytesWritten()
     if (running()) {
         m_timer.start(std::max(0, m_batch.intervalMs));
     }
+}
+
+void BatchRunner::onReplyWaitFinished(bool matched)
+{
+    if (!running()) {
+        return;
+    }
+    if (!matched && !m_batch.steps.at(m_stepsSent - 1).goOnWithoutReply) {
+        halt(true);
+        return;
+    }
+    // The interval runs from the reply (or the end of the wait), not from the
+    // send: a device that answers slowly gets the same pause before the next
+    // request as a quick one.
+    if (m_stepsSent < m_batch.steps.size()) {
+        m_timer.start(std::max(0, m_batch.intervalMs));
+    }
+    stepDone();
 }

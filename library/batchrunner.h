@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/replywait.h"
 #include "settings/records.h"
 
 #include <QObject>
@@ -14,8 +15,11 @@ class SerialManager;
 /// at once and then one per interval. A tick that finds earlier bytes still
 /// waiting to go out sends nothing; the runner rests until the port reports
 /// them gone, so a short interval never queues steps faster than the line
-/// drains them. Composing and echoing a step is the writer's business; the
-/// runner logs when a batch starts, stops early and finishes.
+/// drains them. A step that waits for a reply holds the batch until the reply
+/// matches (the next step follows an interval later) or its time runs out
+/// (the batch stops, or goes on if the step says so). Composing and echoing
+/// a step is the writer's business; the runner logs when a batch starts,
+/// stops early and finishes.
 class BatchRunner : public QObject
 {
     Q_OBJECT
@@ -33,6 +37,8 @@ public:
     const BatchCommand& batch() const { return m_batch; }
     /// How many of the running batch's steps went out.
     int stepsSent() const { return m_stepsSent; }
+    /// Whether the last step sent waits for its reply.
+    bool waitingForReply() const { return m_wait.active(); }
 
     /// Stops what runs and starts @p batch, listed at @p row. A batch
     /// without steps does nothing; with the port closed, the refusal is logged.
@@ -53,11 +59,17 @@ signals:
 private:
     void onTick();
     void onBytesWritten();
+    void onReplyWaitFinished(bool matched);
+    /// Ends the run; @p unfinished logs that the batch stopped.
+    void halt(bool unfinished);
+    /// After a step is done: the next one an interval later, or the end.
+    void stepDone();
 
     SerialManager* m_serial;
     LogManager* m_log;
     StepWriter m_writeStep;
     QTimer m_timer;
+    ReplyWait m_wait;
     BatchCommand m_batch;
     int m_stepsSent = 0;
     int m_row = -1;

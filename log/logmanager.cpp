@@ -194,7 +194,7 @@ void LogManager::appendEntries(LogKind kind, const QList<QByteArray>& items,
     }
     emit countersChanged(m_rxBytes, m_txBytes);
     if (kind == LogKind::RX) {
-        emit linesReceived(stamp, items);
+        emit linesReceived(stamp, items, withEnds ? lineEnds : QList<LineEnd>(n, LineEnd::None));
     }
 }
 

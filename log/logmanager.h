@@ -125,9 +125,10 @@ signals:
     void countersChanged(qint64 rxBytes, qint64 txBytes);
     void cleared();
     /// Received lines, all of one arrival and with the time stamp their
-    /// entries got, also those of a batch too large to keep. Sent after the
-    /// log took them in.
-    void linesReceived(const QDateTime& time, const QList<QByteArray>& lines);
+    /// entries got, also those of a batch too large to keep, and the line end
+    /// each came with (as many as lines). Sent after the log took them in.
+    void linesReceived(const QDateTime& time, const QList<QByteArray>& lines,
+                       const QList<LineEnd>& lineEnds);
     /// Continuous logging was switched on or off, or moved to another file.
     void continuousLoggingChanged();
     /// The daily file could not be opened or written: sent once when such a

@@ -599,8 +599,8 @@ Item {
 
         objectName: "batchEditor"
         title: batchEditor.row >= 0 ? qsTr("Edit batch command") : qsTr("New batch command")
-        width: 460
-        height: 520
+        width: 520
+        height: 600
 
         function openNew() {
             batchEditor.fill(-1, "", 500, [])
@@ -609,7 +609,7 @@ Item {
         // A new step comes into sight at the end of the list and takes the keys.
         function addStep() {
             batchEditor.focusRow = stepModel.count
-            stepModel.append({ text: "", isHex: false, crc: false })
+            stepModel.append(AppController.batchCommandModel.blankStep())
             stepList.positionViewAtEnd()
         }
 
@@ -624,19 +624,28 @@ Item {
             batchInterval.value = intervalMs
             stepModel.clear()
             for (const step of steps)
-                stepModel.append({ text: step.text, isHex: step.isHex, crc: step.crc })
+                stepModel.append(step)
             if (stepModel.count === 0)
-                stepModel.append({ text: "", isHex: false, crc: false })
+                stepModel.append(AppController.batchCommandModel.blankStep())
             batchEditor.open()
         }
 
         // Blank steps among others are dropped by the model; a batch of
-        // blank steps only is not saved and the editor stays open.
+        // blank steps only, or with a reply that cannot be checked (the step
+        // says why), is not saved and the editor stays open.
         function save() {
             const steps = []
             for (let i = 0; i < stepModel.count; ++i) {
                 const step = stepModel.get(i)
-                steps.push({ text: step.text, isHex: step.isHex, crc: step.crc })
+                steps.push({
+                    text: step.text,
+                    isHex: step.isHex,
+                    crc: step.crc,
+                    expect: step.expect,
+                    expectPattern: step.expectPattern,
+                    replyTimeoutMs: step.replyTimeoutMs,
+                    goOnWithoutReply: step.goOnWithoutReply
+                })
             }
             if (!AppController.batchCommandModel.canSaveBatch(batchName.text, steps))
                 return
@@ -725,6 +734,10 @@ Item {
                         required property string text
                         required property bool isHex
                         required property bool crc
+                        required property string expect
+                        required property string expectPattern
+                        required property int replyTimeoutMs
+                        required property bool goOnWithoutReply
 
                         width: ListView.view.width
                         height: stepColumn.implicitHeight + 16
@@ -809,6 +822,17 @@ Item {
                                     enabled: stepModel.count > 1
                                     onClicked: stepModel.remove(stepRow.index)
                                 }
+                            }
+
+                            BatchStepReply {
+                                Layout.fillWidth: true
+                                Layout.leftMargin: 30
+                                stepIndex: stepRow.index
+                                expect: stepRow.expect
+                                pattern: stepRow.expectPattern
+                                timeoutMs: stepRow.replyTimeoutMs
+                                goOn: stepRow.goOnWithoutReply
+                                onEdited: (key, value) => stepModel.setProperty(stepRow.index, key, value)
                             }
                         }
                     }

@@ -335,10 +335,22 @@ QList<BatchCommand> SettingsStore::parseBatchCommands(const QByteArray& json)
         }
         const QJsonArray steps = object.value(QStringLiteral("steps")).toArray();
         for (const QJsonValue& stepValue : steps) {
-            const QJsonObject step = stepValue.toObject();
-            batch.steps.append({stringMember(step, QStringLiteral("text")),
-                                boolMember(step, QStringLiteral("isHex")),
-                                boolMember(step, QStringLiteral("crc"))});
+            const QJsonObject object = stepValue.toObject();
+            BatchStep step{stringMember(object, QStringLiteral("text")),
+                           boolMember(object, QStringLiteral("isHex")),
+                           boolMember(object, QStringLiteral("crc"))};
+            // A step stored without a reply to wait for has none of these.
+            step.expect = BatchStep::expectFromName(stringMember(object, QStringLiteral("expect")));
+            if (step.expect != BatchStep::Expect::None) {
+                step.expectPattern = stringMember(object, QStringLiteral("expectPattern"));
+                const QJsonValue timeout = object.value(QStringLiteral("replyTimeoutMs"));
+                if (timeout.isDouble()) {
+                    step.replyTimeoutMs = BatchStep::boundedReplyTimeout(timeout.toDouble());
+                }
+                step.goOnWithoutReply =
+                    stringMember(object, QStringLiteral("onNoReply")) == QLatin1String("goOn");
+            }
+            batch.steps.append(step);
         }
         batches.append(batch);
     }
@@ -351,9 +363,20 @@ QByteArray SettingsStore::serializeBatchCommands(const QList<BatchCommand>& batc
     for (const BatchCommand& batch : batches) {
         QJsonArray steps;
         for (const BatchStep& step : batch.steps) {
-            steps.append(QJsonObject{{QStringLiteral("text"), step.text},
-                                     {QStringLiteral("isHex"), step.isHex},
-                                     {QStringLiteral("crc"), step.crc}});
+            QJsonObject object{{QStringLiteral("text"), step.text},
+                               {QStringLiteral("isHex"), step.isHex},
+                               {QStringLiteral("crc"), step.crc}};
+            // Only a step that waits gets the reply's keys, so a batch
+            // without waits is stored exactly as it always was.
+            if (step.expect != BatchStep::Expect::None) {
+                object.insert(QStringLiteral("expect"), BatchStep::expectName(step.expect));
+                object.insert(QStringLiteral("expectPattern"), step.expectPattern);
+                object.insert(QStringLiteral("replyTimeoutMs"), step.replyTimeoutMs);
+                object.insert(QStringLiteral("onNoReply"), step.goOnWithoutReply
+                                                               ? QStringLiteral("goOn")
+                                                               : QStringLiteral("stop"));
+            }
+            steps.append(object);
         }
         array.append(QJsonObject{{QStringLiteral("id"), batch.id},
                                  {QStringLiteral("name"), batch.name},

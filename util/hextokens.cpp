@@ -23,13 +23,13 @@ int hexValue(QChar c)
     return -1;
 }
 
-} // namespace
-
-namespace HexTokens {
-
-Reading read(QStringView text)
+// A token's characters after its prefix: hex digits, and with @p mask also
+// "??" for a byte of any value, which takes a whole byte (a pair counted from
+// the token's end, as the leading zero of an odd token is).
+HexTokens::Reading readTokens(QStringView text, QByteArray* mask)
 {
-    Reading result;
+    const QChar any = QLatin1Char('?');
+    HexTokens::Reading result;
     result.bytes.reserve(text.size() / 2 + 1);
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -51,19 +51,57 @@ Reading read(QStringView text)
             // "0x" with nothing after it: the x is not a digit.
             return {QByteArray(), start + 1};
         }
+        const bool odd = (i - digits) % 2 != 0;
         for (qsizetype k = digits; k < i; ++k) {
-            if (hexValue(text.at(k)) < 0) {
+            if (hexValue(text.at(k)) >= 0) {
+                continue;
+            }
+            // A wildcard stands for a whole byte: never half of one.
+            const bool first = (k - digits) % 2 == (odd ? 1 : 0);
+            const qsizetype partner = first ? k + 1 : k - 1;
+            const bool pair = mask && text.at(k) == any && partner >= digits && partner < i &&
+                              text.at(partner) == any;
+            if (!pair) {
                 return {QByteArray(), k};
             }
         }
         qsizetype k = digits;
-        if ((i - digits) % 2 != 0) {
+        if (odd) {
             result.bytes.append(char(hexValue(text.at(k))));
+            if (mask) {
+                mask->append(char(0xFF));
+            }
             ++k;
         }
         for (; k < i; k += 2) {
-            result.bytes.append(char(hexValue(text.at(k)) << 4 | hexValue(text.at(k + 1))));
+            const bool wild = text.at(k) == any;
+            result.bytes.append(wild ? char(0)
+                                     : char(hexValue(text.at(k)) << 4 | hexValue(text.at(k + 1))));
+            if (mask) {
+                mask->append(wild ? char(0) : char(0xFF));
+            }
         }
+    }
+    return result;
+}
+
+} // namespace
+
+namespace HexTokens {
+
+Reading read(QStringView text)
+{
+    return readTokens(text, nullptr);
+}
+
+PatternReading readPattern(QStringView text)
+{
+    PatternReading result;
+    const Reading reading = readTokens(text, &result.mask);
+    result.bytes = reading.bytes;
+    result.badPosition = reading.badPosition;
+    if (result.badPosition >= 0) {
+        result.mask.clear();
     }
     return result;
 }

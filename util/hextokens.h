@@ -21,6 +21,19 @@ struct Reading
 /// bytes and its position.
 Reading read(QStringView text);
 
+/// A byte pattern: the bytes, and per byte 0xFF where it must match or 0
+/// where "??" stood (any byte matches there).
+struct PatternReading
+{
+    QByteArray bytes;
+    QByteArray mask;
+    qsizetype badPosition = -1;
+};
+
+/// The bytes of @p text as read() takes them, where a pair "??" stands for
+/// a byte of any value; a lone "?" is not a digit.
+PatternReading readPattern(QStringView text);
+
 /// The character at @p i as the user would recognise it in a message: a
 /// character made of two UTF-16 units whole, one that does not print as
 /// "U+XXXX".

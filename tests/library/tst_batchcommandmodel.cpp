@@ -24,6 +24,29 @@ QVariantMap step(const QVariant& text, const QVariant& isHex = {}, const QVarian
     return map;
 }
 
+QVariantMap waitStep(const QString& text, const QString& expect, const QString& pattern,
+                     const QVariant& timeoutMs = {}, bool goOn = false)
+{
+    QVariantMap map = step(text);
+    map.insert(QStringLiteral("expect"), expect);
+    map.insert(QStringLiteral("expectPattern"), pattern);
+    if (timeoutMs.isValid())
+        map.insert(QStringLiteral("replyTimeoutMs"), timeoutMs);
+    map.insert(QStringLiteral("goOnWithoutReply"), goOn);
+    return map;
+}
+
+BatchStep waiting(const QString& text, BatchStep::Expect expect, const QString& pattern,
+                  int timeoutMs, bool goOn)
+{
+    BatchStep step(text);
+    step.expect = expect;
+    step.expectPattern = pattern;
+    step.replyTimeoutMs = timeoutMs;
+    step.goOnWithoutReply = goOn;
+    return step;
+}
+
 QByteArray storedBytes()
 {
     return QSettings().value(QStringLiteral("send/batchCommands")).toByteArray();
@@ -69,6 +92,23 @@ private slots:
             << QVariantList{QVariant(42), step(QVariant(), true),
                             QVariantMap{{QStringLiteral("Text"), QStringLiteral("no")}}, step("ok")}
             << "B" << 0 << QList<BatchStep>{{"ok", false, false}};
+        using E = BatchStep::Expect;
+        QTest::newRow("waits, timeouts held in bounds, a word as the default")
+            << "B" << 10
+            << QVariantList{waitStep("AT", "text", "OK", 250, true),
+                            waitStep("R", "regex", "T=\\d+", 0),
+                            waitStep("01 03", "hex", "01 03 ?? ??", 1e12),
+                            waitStep("Q", "text", "x", QStringLiteral("soon"))}
+            << "B" << 10
+            << QList<BatchStep>{waiting("AT", E::Text, "OK", 250, true),
+                                waiting("R", E::Regex, "T=\\d+", 1, false),
+                                waiting("01 03", E::Hex, "01 03 ?? ??", 60000, false),
+                                waiting("Q", E::Text, "x", 1000, false)};
+        QTest::newRow("no wait keeps nothing of a reply")
+            << "B" << 10
+            << QVariantList{waitStep("AT", "none", "(", 5, true),
+                            waitStep("AT", "sometimes", "OK", 5, true)}
+            << "B" << 10 << QList<BatchStep>{{"AT", false, false}, {"AT", false, false}};
     }
 
     void addKeepsWhatTheUserMeant()
@@ -105,6 +145,8 @@ private slots:
         QCOMPARE(model.stepsForRow(0).size(), storedSteps.size());
         QCOMPARE(model.stepsForRow(0).at(0).toMap().value(QStringLiteral("text")).toString(),
                  storedSteps.at(0).text);
+        // What the editor is given back saves as the same steps.
+        QCOMPARE(BatchCommandModel::stepsFromVariant(model.stepsForRow(0)), storedSteps);
     }
 
     void refusedInputChangesNothing_data()
@@ -116,6 +158,14 @@ private slots:
         QTest::newRow("blank steps only") << "B" << QVariantList{step(" "), step("\n")};
         QTest::newRow("no-break spaces only") << "B" << QVariantList{step("\u00a0\u3000")};
         QTest::newRow("steps that are not maps") << "B" << QVariantList{QVariant(42), QVariant()};
+        // One step whose reply cannot be checked refuses the whole batch.
+        QTest::newRow("invalid regular expression")
+            << "B" << QVariantList{step("AT"), waitStep("AT", "regex", "OK(")};
+        QTest::newRow("hex that is not hex") << "B" << QVariantList{waitStep("AT", "hex", "0G")};
+        QTest::newRow("half a wildcard") << "B" << QVariantList{waitStep("AT", "hex", "0?")};
+        QTest::newRow("nothing to wait for") << "B" << QVariantList{waitStep("AT", "text", "")};
+        QTest::newRow("pattern too long")
+            << "B" << QVariantList{waitStep("AT", "text", QString(1001, QLatin1Char('a')))};
     }
 
     void refusedInputChangesNothing()
@@ -198,7 +248,11 @@ private slots:
         QCOMPARE(again.stepsForRow(0),
                  (QVariantList{QVariantMap{{QStringLiteral("text"), QStringLiteral("2")},
                                            {QStringLiteral("isHex"), true},
-                                           {QStringLiteral("crc"), true}}}));
+                                           {QStringLiteral("crc"), true},
+                                           {QStringLiteral("expect"), QStringLiteral("none")},
+                                           {QStringLiteral("expectPattern"), QString()},
+                                           {QStringLiteral("replyTimeoutMs"), 1000},
+                                           {QStringLiteral("goOnWithoutReply"), false}}}));
     }
 
     void storedGarbageIsAnEmptyList_data()

@@ -1,6 +1,7 @@
 #include "settings/settingsstore.h"
 #include "support/testsupport.h"
 
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -25,7 +26,14 @@ char* toString(const BatchCommand& b)
 {
     QStringList steps;
     for (const BatchStep& s : b.steps) {
-        steps << QStringLiteral("(%1 hex=%2 crc=%3)").arg(s.text).arg(s.isHex).arg(s.crc);
+        steps << QStringLiteral("(%1 hex=%2 crc=%3 expect=%4 \"%5\" %6ms goOn=%7)")
+                     .arg(s.text)
+                     .arg(s.isHex)
+                     .arg(s.crc)
+                     .arg(int(s.expect))
+                     .arg(s.expectPattern)
+                     .arg(s.replyTimeoutMs)
+                     .arg(s.goOnWithoutReply);
     }
     return QTest::toString(QStringLiteral("{id=%1 name=%2 interval=%3 steps=%4}")
                                .arg(b.id, b.name)
@@ -265,6 +273,8 @@ private slots:
     void readTemplates();
     void readBatches_data();
     void readBatches();
+    void batchesWithoutWaitsStayAsTheyWere();
+    void waitingStepsRoundTrip();
     void unreadableListStaysUntilNextWrite();
     void emptyListsStoreBrackets();
     void writtenJsonIsCompactAndTyped();
@@ -621,6 +631,52 @@ void TstSettingsStore::readBatches_data()
                                {QString(), false, false}})};
     QTest::newRow("element not an object")
         << QByteArray("[3]") << Batches{BatchCommand{QString(), QString(), 500, {}}};
+
+    const auto waiting = [](BatchStep::Expect expect, const QString& pattern, int timeoutMs,
+                            bool goOn) {
+        BatchStep step(QStringLiteral("q"));
+        step.expect = expect;
+        step.expectPattern = pattern;
+        step.replyTimeoutMs = timeoutMs;
+        step.goOnWithoutReply = goOn;
+        return step;
+    };
+    const auto oneStep = [&](const char* stepJson) {
+        return QByteArray(R"([{"id":"i","name":"n","intervalMs":100,"steps":[)") + stepJson + "]}]";
+    };
+    using E = BatchStep::Expect;
+    QTest::newRow("wait for text")
+        << oneStep(R"({"text":"q","expect":"text","expectPattern":"OK","replyTimeoutMs":250,)"
+                   R"("onNoReply":"goOn"})")
+        << Batches{batch(100, {waiting(E::Text, "OK", 250, true)})};
+    QTest::newRow("wait for hex, stop by default")
+        << oneStep(R"({"text":"q","expect":"hex","expectPattern":"01 ??"})")
+        << Batches{batch(100, {waiting(E::Hex, "01 ??", 1000, false)})};
+    QTest::newRow("timeout below the bound")
+        << oneStep(R"({"text":"q","expect":"regex","expectPattern":"x","replyTimeoutMs":0})")
+        << Batches{batch(100, {waiting(E::Regex, "x", 1, false)})};
+    QTest::newRow("timeout beyond the bound")
+        << oneStep(R"({"text":"q","expect":"regex","expectPattern":"x","replyTimeoutMs":1e300})")
+        << Batches{batch(100, {waiting(E::Regex, "x", 60000, false)})};
+    QTest::newRow("timeout negative")
+        << oneStep(R"({"text":"q","expect":"text","expectPattern":"x","replyTimeoutMs":-5})")
+        << Batches{batch(100, {waiting(E::Text, "x", 1, false)})};
+    QTest::newRow("timeout as string keeps the default")
+        << oneStep(R"({"text":"q","expect":"text","expectPattern":"x","replyTimeoutMs":"9"})")
+        << Batches{batch(100, {waiting(E::Text, "x", 1000, false)})};
+    QTest::newRow("unknown onNoReply stops")
+        << oneStep(R"({"text":"q","expect":"text","expectPattern":"x","onNoReply":true})")
+        << Batches{batch(100, {waiting(E::Text, "x", 1000, false)})};
+    // A kind this version does not know (or no kind) waits for nothing, and
+    // then nothing of a reply is kept.
+    QTest::newRow("unknown kind waits for nothing")
+        << oneStep(R"({"text":"q","expect":"crc","expectPattern":"x","replyTimeoutMs":5})")
+        << Batches{batch(100, {BatchStep(QStringLiteral("q"))})};
+    QTest::newRow("kind not a string") << oneStep(R"({"text":"q","expect":2,"expectPattern":"x"})")
+                                       << Batches{batch(100, {BatchStep(QStringLiteral("q"))})};
+    QTest::newRow("pattern not a string")
+        << oneStep(R"({"text":"q","expect":"text","expectPattern":["OK"]})")
+        << Batches{batch(100, {waiting(E::Text, QString(), 1000, false)})};
 }
 
 void TstSettingsStore::readBatches()
@@ -629,6 +685,59 @@ void TstSettingsStore::readBatches()
     QFETCH(Batches, expected);
     QSettings().setValue(kBatchesKey, json);
     QCOMPARE(SettingsStore().batchCommands(), expected);
+}
+
+// Batches stored before steps could wait load as they were and are written
+// back byte for byte: the reply's keys appear only on steps that wait.
+void TstSettingsStore::batchesWithoutWaitsStayAsTheyWere()
+{
+    QFile fixture(qEnvironmentVariable("KORVEL_TEST_DATA") +
+                  QStringLiteral("/settings/batches-without-waits.json"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QByteArray stored = fixture.readAll();
+    QSettings().setValue(kBatchesKey, stored);
+
+    SettingsStore store;
+    const Batches batches = store.batchCommands();
+    QCOMPARE(batches.size(), 2);
+    QCOMPARE(batches.at(0).steps.size(), 3);
+    QCOMPARE(batches.at(0).steps.at(1), BatchStep(QStringLiteral("01 03 00 00 00 01"), true, true));
+    for (const BatchStep& step : batches.at(0).steps) {
+        QCOMPARE(step.expect, BatchStep::Expect::None);
+    }
+    store.setBatchCommands(batches);
+    QCOMPARE(rawBytes(kBatchesKey), stored);
+}
+
+void TstSettingsStore::waitingStepsRoundTrip()
+{
+    BatchStep text(QStringLiteral("AT"));
+    text.expect = BatchStep::Expect::Text;
+    text.expectPattern = QStringLiteral("OK \"ready\"");
+    text.replyTimeoutMs = 1;
+    BatchStep regex(QStringLiteral("READ"));
+    regex.expect = BatchStep::Expect::Regex;
+    regex.expectPattern = QStringLiteral("T=\\d+\\r\\n");
+    regex.replyTimeoutMs = BatchStep::MaxReplyTimeoutMs;
+    regex.goOnWithoutReply = true;
+    BatchStep hex(QStringLiteral("01 03 00 00 00 01"), true, true);
+    hex.expect = BatchStep::Expect::Hex;
+    hex.expectPattern = QStringLiteral("01 03 02 ?? ??");
+    const Batches batches = {{QStringLiteral("b"),
+                              QStringLiteral("Modbus"),
+                              20,
+                              {text, BatchStep(QStringLiteral("plain")), regex, hex}}};
+    SettingsStore().setBatchCommands(batches);
+    QCOMPARE(SettingsStore().batchCommands(), batches);
+
+    const QJsonArray steps =
+        QJsonDocument::fromJson(rawBytes(kBatchesKey)).array().at(0)["steps"].toArray();
+    QCOMPARE(steps.at(0).toObject().keys(), (QStringList{"crc", "expect", "expectPattern", "isHex",
+                                                         "onNoReply", "replyTimeoutMs", "text"}));
+    QCOMPARE(steps.at(1).toObject().keys(), (QStringList{"crc", "isHex", "text"}));
+    QCOMPARE(steps.at(2)["onNoReply"].toString(), QStringLiteral("goOn"));
+    QCOMPARE(steps.at(3)["onNoReply"].toString(), QStringLiteral("stop"));
+    QCOMPARE(steps.at(3)["expect"].toString(), QStringLiteral("hex"));
 }
 
 void TstSettingsStore::unreadableListStaysUntilNextWrite()

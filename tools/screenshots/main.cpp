@@ -336,10 +336,21 @@ void shootCommandPage(const QString& theme)
                            {QVariantMap{{"text", "AT"}}, QVariantMap{{"text", "AT+NAME=Lab-3"}},
                             QVariantMap{{"text", "AT+INTERVAL=30"}},
                             QVariantMap{{"text", "AT+ALARM=5,38"}}});
-        c->addBatchCommand(
-            QStringLiteral("Read registers"), 250,
-            {QVariantMap{{"text", "01 03 00 00 00 02"}, {"isHex", true}, {"crc", true}},
-             QVariantMap{{"text", "01 03 00 10 00 01"}, {"isHex", true}, {"crc", true}}});
+        // Each request waits for its reply; the second one's may be missing.
+        c->addBatchCommand(QStringLiteral("Read registers"), 250,
+                           {QVariantMap{{"text", "01 03 00 00 00 02"},
+                                        {"isHex", true},
+                                        {"crc", true},
+                                        {"expect", "hex"},
+                                        {"expectPattern", "01 03 04 ?? ?? ?? ??"},
+                                        {"replyTimeoutMs", 500}},
+                            QVariantMap{{"text", "01 03 00 10 00 01"},
+                                        {"isHex", true},
+                                        {"crc", true},
+                                        {"expect", "hex"},
+                                        {"expectPattern", "01 03 02 ?? ??"},
+                                        {"replyTimeoutMs", 500},
+                                        {"goOnWithoutReply", true}}});
     }
     fillSampleLog(c);
     s.window->show();
