@@ -1,6 +1,7 @@
 // Binary replies through the whole receive path: the controller talks Modbus
 // RTU to the device simulator with frames cut by silence, each reply one RX
-// entry marked by its CRC in the monitor, the saved log and the daily file.
+// entry marked by its CRC in the monitor, the saved log and the daily file,
+// and a batch of requests that each wait for their reply runs against it.
 #include "app/appcontroller.h"
 #include "log/loglistmodel.h"
 #include "support/controllersupport.h"
@@ -8,6 +9,7 @@
 #include "util/crc16.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +58,37 @@ void useFrames(AppController& controller, int pauseMs)
     controller.setCrcEnabled(true);
 }
 
+// A batch step as the batch editor hands it over: a request sent as hex with
+// its CRC that waits for a reply matching the hex bytes @p reply.
+QVariantMap requestStep(const char* request, const char* reply, int timeoutMs, bool goOn = false)
+{
+    return {{QStringLiteral("text"), QLatin1String(request)},
+            {QStringLiteral("isHex"), true},
+            {QStringLiteral("crc"), true},
+            {QStringLiteral("expect"), QStringLiteral("hex")},
+            {QStringLiteral("expectPattern"), QLatin1String(reply)},
+            {QStringLiteral("replyTimeoutMs"), timeoutMs},
+            {QStringLiteral("goOnWithoutReply"), goOn}};
+}
+
+// The log from the batch's start on: received frames as hex with their file
+// mark, the time a reply took as N.
+QStringList batchLog(const LogManager& log)
+{
+    static const QRegularExpression took(QStringLiteral("came after \\d+ ms"));
+    QStringList lines;
+    for (const LogEntry& entry : log.entries()) {
+        QString text = entry.kind == LogKind::RX
+                           ? entry.hexText() + LogEntry::checkMark(entry.check)
+                           : QString::fromUtf8(entry.data);
+        text.replace(took, QStringLiteral("came after N ms"));
+        lines << LogManager::dirTag(entry.kind) + QLatin1Char(':') + text;
+    }
+    const qsizetype start =
+        lines.indexOf(QRegularExpression(QStringLiteral("SYS:Batch .* started .*")));
+    return start < 0 ? lines : lines.mid(start);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(FrameCheck)
@@ -74,6 +107,8 @@ private slots:
     void closeLogsThePendingFrame();
     void linesStayTheDefault();
     void choiceIsStored();
+    void requestExpectBatch_data();
+    void requestExpectBatch();
 };
 
 void TestFraming::modbusRepliesAreMarkedFrames_data()
@@ -252,6 +287,105 @@ void TestFraming::choiceIsStored()
     AppController reopened;
     QVERIFY(reopened.framesBySilence());
     QCOMPARE(reopened.framePauseMs(), 1);
+}
+
+void TestFraming::requestExpectBatch_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QVariantList>("steps");
+    QTest::addColumn<QStringList>("expected");
+
+    // Write 0D0A to register 1; read registers 0 to 2 (the values may vary,
+    // so may the CRC); read registers 256 and 257, which hold 0A01 and 0A0B.
+    const char* write = "01 06 00 01 0D 0A 5C 9D";
+    const char* readVarying = "01 03 06 ?? ?? 0D 0A ?? ?? ?? ??";
+    const char* readKnown = "01 03 04 0A 01 0A 0B EF 4C";
+    const QVariantList steps{requestStep("01 06 00 01 0D 0A", write, 2000),
+                             requestStep("01 03 01 00 00 02", readKnown, 1500),
+                             requestStep("01 03 00 00 00 03", readVarying, 2000)};
+    const QStringList started{QStringLiteral("SYS:Batch \"Modbus\" started \u2014 3 step(s).")};
+    const QStringList first{
+        QStringLiteral("TX:01 06 00 01 0D 0A 5C 9D"),
+        QStringLiteral("SYS:Step 1: waiting up to 2000 ms for a reply matching hex bytes "
+                       "01 06 00 01 0D 0A 5C 9D."),
+        QStringLiteral("RX:01 06 00 01 0D 0A 5C 9D [CRC ok]"),
+        QStringLiteral("SYS:Step 1: a reply matching hex bytes 01 06 00 01 0D 0A 5C 9D came "
+                       "after N ms.")};
+    const QString secondWaits =
+        QStringLiteral("SYS:Step 2: waiting up to 1500 ms for a reply matching hex bytes "
+                       "01 03 04 0A 01 0A 0B EF 4C.");
+    const QStringList third{
+        QStringLiteral("TX:01 03 00 00 00 03 05 CB"),
+        QStringLiteral("SYS:Step 3: waiting up to 2000 ms for a reply matching hex bytes "
+                       "01 03 06 ?? ?? 0D 0A ?? ?? ?? ??."),
+        QStringLiteral("RX:01 03 06 00 01 0D 0A 00 15 FF D4 [CRC ok]"),
+        QStringLiteral("SYS:Step 3: a reply matching hex bytes 01 03 06 ?? ?? 0D 0A ?? ?? ?? ?? "
+                       "came after N ms."),
+        QStringLiteral("SYS:Batch \"Modbus\" finished.")};
+
+    QTest::newRow("every reply matches")
+        << QStringList{"--modbus"} << steps
+        << started + first +
+               QStringList{QStringLiteral("TX:01 03 01 00 00 02 C5 F7"), secondWaits,
+                           QStringLiteral("RX:01 03 04 0A 01 0A 0B EF 4C [CRC ok]"),
+                           QStringLiteral("SYS:Step 2: a reply matching hex bytes 01 03 04 0A 01 "
+                                          "0A 0B EF 4C came after N ms.")} +
+               third;
+
+    // The second answer comes with its CRC bytes inverted: the frame is
+    // marked bad, does not match, and the batch stops there.
+    const QStringList spoilt{
+        QStringLiteral("TX:01 03 01 00 00 02 C5 F7"), secondWaits,
+        QStringLiteral("RX:01 03 04 0A 01 0A 0B 10 B3 [CRC bad]"),
+        QStringLiteral("ERR:Step 2: no reply matching hex bytes 01 03 04 0A 01 0A 0B EF 4C within "
+                       "1500 ms.")};
+    QTest::newRow("a spoilt reply stops the batch")
+        << QStringList{"--modbus", "--bad-crc", "2"} << steps
+        << started + first + spoilt + QStringList{QStringLiteral("SYS:Batch \"Modbus\" stopped.")};
+
+    QVariantList goOn = steps;
+    goOn[1] = requestStep("01 03 01 00 00 02", readKnown, 1500, true);
+    QStringList goneOn = spoilt;
+    goneOn.last() = QStringLiteral("SYS:Step 2: no reply matching hex bytes 01 03 04 0A 01 0A 0B "
+                                   "EF 4C within 1500 ms; going on.");
+    QTest::newRow("a spoilt reply, the step goes on")
+        << QStringList{"--modbus", "--bad-crc", "2"} << goOn << started + first + goneOn + third;
+}
+
+void TestFraming::requestExpectBatch()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QVariantList, steps);
+    QFETCH(QStringList, expected);
+
+    Simulator sim;
+    QVERIFY2(sim.start(simArgs), qPrintable(sim.error()));
+    AppController controller;
+    useFrames(controller, 50);
+    controller.addBatchCommand(QStringLiteral("Modbus"), 100, steps);
+    QCOMPARE(controller.batchCommandModel()->rowCount(), 1);
+    QVERIFY(openDefault(controller, sim.path()));
+    controller.logModel()->setHexMode(true);
+
+    controller.startBatchCommand(0);
+    QVERIFY(controller.batchRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.batchRunning(), 15000);
+    // Nothing more arrives: each reply was one frame, and no step went out
+    // after the batch ended.
+    QTest::qWait(300);
+    const QStringList log = batchLog(controller.logStore());
+    QVERIFY2(log == expected, qPrintable(log.join(QLatin1Char('\n'))));
+
+    // The monitor shows each reply on one line with its mark after it.
+    const auto& entries = controller.logStore().entries();
+    for (int row = 0; row < entries.size(); ++row) {
+        if (entries.at(row).kind == LogKind::RX) {
+            const QString text = controller.logModel()->lineTextAt(row);
+            QVERIFY2(text.endsWith(entries.at(row).hexText() +
+                                   LogEntry::checkMark(entries.at(row).check)),
+                     qPrintable(text));
+        }
+    }
 }
 
 QTEST_MAIN(TestFraming)
