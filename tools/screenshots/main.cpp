@@ -750,6 +750,8 @@ int main(int argc, char* argv[])
     if (onlyModbus) {
         shootModbus(QStringLiteral("light"), save);
         shootModbus(QStringLiteral("dark"), save);
+        shootModbusBatch(QStringLiteral("light"), save);
+        shootModbusBatch(QStringLiteral("dark"), save);
         return 0;
     }
     if (onlyLanguage.isEmpty()) {
@@ -766,6 +768,7 @@ int main(int argc, char* argv[])
             shootFields(theme, QStringLiteral("en"), save);
             shootFields(theme, QStringLiteral("ja"), save);
             shootModbus(theme, save);
+            shootModbusBatch(theme, save);
         }
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
