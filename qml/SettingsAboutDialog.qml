@@ -197,6 +197,17 @@ Dialog {
             }
 
             GroupBox {
+                objectName: "highlightRulesGroup"
+                Layout.fillWidth: true
+                title: qsTr("Highlight rules")
+
+                HighlightRulesEditor {
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                }
+            }
+
+            GroupBox {
                 Layout.fillWidth: true
                 title: qsTr("Command library")
 
