@@ -63,6 +63,9 @@ Item {
     // Bumped when the colours the highlight rules gave the lines were worked
     // out again.
     property int rulesRevision: 0
+    // A line to bring into sight once the rows hold it (see revealLine()).
+    property double revealPendingLine: -1
+    property int revealPendingColumn: 0
     readonly property bool searchShown: findBar.opened && AppController.logSearch.active
     readonly property bool rulesShown: AppController.highlightRules.count > 0
 
@@ -86,13 +89,28 @@ Item {
     }
 
     // Brings a column of a line into sight; the view stops following, as
-    // when the user scrolls (End resumes).
+    // when the user scrolls (End resumes). A line the rows do not show yet
+    // (a large batch reaches them a moment later) is shown when they do.
     function revealLine(lineNumber, column) {
+        root.revealPendingLine = lineNumber
+        root.revealPendingColumn = column
         root.rows.update()
-        logView.forceLayout()
-        const row = root.rows.rowOfLine(lineNumber, column)
-        if (row < 0)
+        root.showPendingReveal()
+    }
+
+    function showPendingReveal() {
+        if (root.revealPendingLine < 0)
             return
+        logView.forceLayout()
+        const row = root.rows.rowOfLine(root.revealPendingLine, root.revealPendingColumn)
+        if (row < 0) {
+            // Gone from the log for good: nothing to wait for.
+            const oldest = root.rows.lineNumberAt(root.rows.rowCount() - 1)
+            if (oldest >= 0 && root.revealPendingLine < oldest)
+                root.revealPendingLine = -1
+            return
+        }
+        root.revealPendingLine = -1
         logView.stickToBottom = false
         logView.positionViewAtIndex(row, ListView.Center)
     }
@@ -299,6 +317,7 @@ Item {
             root.fitBottomMargin()
             if (root.userScrolling) {
                 root.anchorPending = false
+                root.revealPendingLine = -1
                 return // the user's move decides where the view goes
             }
             if (root.paused || !logView.stickToBottom || selectionArea.pressed) {
@@ -307,6 +326,7 @@ Item {
                 root.anchorPending = false
                 root.follow()
             }
+            root.showPendingReveal()
         }
 
         function onRowsRemoved() {
