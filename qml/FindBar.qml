@@ -270,7 +270,7 @@ Rectangle {
 
         ToolButton {
             objectName: "findPreviousButton"
-            text: "\u2191"
+            text: "↑"
             enabled: root.search.matchCount > 0
             focusPolicy: Qt.NoFocus
             ToolTip.visible: hovered
@@ -281,7 +281,7 @@ Rectangle {
 
         ToolButton {
             objectName: "findNextButton"
-            text: "\u2193"
+            text: "↓"
             enabled: root.search.matchCount > 0
             focusPolicy: Qt.NoFocus
             ToolTip.visible: hovered
@@ -307,7 +307,7 @@ Rectangle {
 
         ToolButton {
             objectName: "findCloseButton"
-            text: "\u2715"
+            text: "✕"
             focusPolicy: Qt.NoFocus
             ToolTip.visible: hovered
             ToolTip.delay: 400

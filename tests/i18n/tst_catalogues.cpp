@@ -584,6 +584,13 @@ void TstCatalogues::qmlLiteralsAreMarked()
         QStringLiteral("ASCII"),
         QStringLiteral("HEX"),
         QStringLiteral("CSV"),
+        // The kinds of log lines as the monitor tags them, and the sign of
+        // case-sensitive matching.
+        QStringLiteral("RX"),
+        QStringLiteral("TX"),
+        QStringLiteral("SYS"),
+        QStringLiteral("ERR"),
+        QStringLiteral("Aa"),
         QStringLiteral("✕"),
         QStringLiteral("Korvel"),
         QStringLiteral("GitHub"),
