@@ -345,7 +345,8 @@ bool LogViewRows::lineHasRows(qsizetype line) const
     if (line < 0 || line >= m_segmentStarts.size()) {
         return false;
     }
-    const qint64 next = line + 1 < m_segmentStarts.size() ? m_segmentStarts.at(line + 1) : m_segmentEnd;
+    const qint64 next =
+        line + 1 < m_segmentStarts.size() ? m_segmentStarts.at(line + 1) : m_segmentEnd;
     return next > m_segmentStarts.at(line);
 }
 

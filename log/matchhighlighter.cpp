@@ -6,8 +6,7 @@
 
 MatchHighlighter::MatchHighlighter(QObject* parent)
     : QSyntaxHighlighter(parent)
-{
-}
+{}
 
 void MatchHighlighter::setQuickDocument(QQuickTextDocument* document)
 {
@@ -31,8 +30,8 @@ void MatchHighlighter::setSearch(LogSearch* search)
     if (search) {
         // Hex matches may run on into a line that has just come, so new
         // results can change an older line's matches.
-        for (auto signal : {&LogSearch::matchesChanged, &LogSearch::resultsChanged,
-                            &LogSearch::currentChanged}) {
+        for (auto signal :
+             {&LogSearch::matchesChanged, &LogSearch::resultsChanged, &LogSearch::currentChanged}) {
             connect(search, signal, this, &MatchHighlighter::refresh);
         }
     }

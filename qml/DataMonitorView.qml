@@ -88,6 +88,10 @@ Item {
         findBar.open()
     }
 
+    function closeFind() {
+        findBar.close()
+    }
+
     // Brings a column of a line into sight; the view stops following, as
     // when the user scrolls (End resumes). A line the rows do not show yet
     // (a large batch reaches them a moment later) is shown when they do.

@@ -103,10 +103,7 @@ private:
         return painted;
     }
 
-    QColor themeColour(const char* name) const
-    {
-        return m_theme->property(name).value<QColor>();
-    }
+    QColor themeColour(const char* name) const { return m_theme->property(name).value<QColor>(); }
 
     void openBar()
     {
@@ -163,8 +160,9 @@ void TestFindBar::initTestCase()
     QVERIFY(m_list && m_bar && m_field);
     // The window's own Theme, to compare the colours drawn with.
     QQmlComponent component(qmlEngine(m_bar));
-    component.setData("import QtQuick\nimport Korvel\nQtObject { property QtObject theme: Theme }\n",
-                      QUrl(QStringLiteral("qrc:/tst_findbar.qml")));
+    component.setData(
+        "import QtQuick\nimport Korvel\nQtObject { property QtObject theme: Theme }\n",
+        QUrl(QStringLiteral("qrc:/tst_findbar.qml")));
     m_themeHolder.reset(component.create());
     QVERIFY2(m_themeHolder, qPrintable(component.errorString()));
     m_theme = m_themeHolder->property("theme").value<QObject*>();
@@ -219,12 +217,18 @@ void TestFindBar::countsMatches_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
     // 12 lines say "alarm raised"; line 3 says "ALARM" too.
-    QTest::newRow("text") << false << false << "alarm" << "13 of 13";
-    QTest::newRow("text, match case") << false << true << "alarm" << "12 of 12";
-    QTest::newRow("regex") << true << false << "payload \\d0 alarm" << "9 of 9";
-    QTest::newRow("regex, no match") << true << false << "^nothing$" << "No matches";
-    QTest::newRow("invalid regex") << true << false << "alarm(" << "";
-    QTest::newRow("text with regex signs") << false << false << "alarm(" << "No matches";
+    QTest::newRow("text") << false << false << "alarm"
+                          << "13 of 13";
+    QTest::newRow("text, match case") << false << true << "alarm"
+                                      << "12 of 12";
+    QTest::newRow("regex") << true << false << "payload \\d0 alarm"
+                           << "9 of 9";
+    QTest::newRow("regex, no match") << true << false << "^nothing$"
+                                     << "No matches";
+    QTest::newRow("invalid regex") << true << false << "alarm("
+                                   << "";
+    QTest::newRow("text with regex signs") << false << false << "alarm("
+                                           << "No matches";
 }
 
 void TestFindBar::countsMatches()

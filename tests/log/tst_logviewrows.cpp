@@ -565,9 +565,9 @@ void TestLogViewRows::filteredRows()
     }
     QCOMPARE(rows()->rowOfLine(line), expectedRow);
     // A selection over hidden lines copies only those shown.
-    QCOMPARE(rows()->copyTextBetween(1, 0, 9, 100), QStringLiteral("line 2 hit\nline 5 hit") +
-                                                        QString(2 * LogViewRows::SegmentLength, '.') +
-                                                        QStringLiteral("\nline 8 hit"));
+    QCOMPARE(rows()->copyTextBetween(1, 0, 9, 100),
+             QStringLiteral("line 2 hit\nline 5 hit") +
+                 QString(2 * LogViewRows::SegmentLength, '.') + QStringLiteral("\nline 8 hit"));
 
     filter.setFiltering(false);
     QCOMPARE(rows()->rowCount(), 12);

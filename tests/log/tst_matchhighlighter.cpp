@@ -97,7 +97,8 @@ void TestMatchHighlighter::paintsTheRowsPart()
     f.highlighter.setLineNumber(line);
     f.highlighter.setOffset(offset);
     const qint64 row = qint64(line);
-    f.document.setPlainText(row <= 1 ? f.lines.lineTextAt(int(row)).mid(offset) : QStringLiteral("x"));
+    f.document.setPlainText(row <= 1 ? f.lines.lineTextAt(int(row)).mid(offset)
+                                     : QStringLiteral("x"));
     QCOMPARE(f.painted(), expected);
 }
 
@@ -112,7 +113,7 @@ void TestMatchHighlighter::followsTheCurrentMatch()
     f.highlighter.setLineNumber(0);
     f.document.setPlainText(f.lines.lineTextAt(0));
     QCOMPARE(f.painted(), (Painted{{5, kMatch}, {9, kMatch}})); // the current is in line 1
-    f.search.next(); // round to the first
+    f.search.next();                                            // round to the first
     QCOMPARE(f.painted(), (Painted{{5, kCurrent}, {9, kMatch}}));
     f.search.next();
     QCOMPARE(f.painted(), (Painted{{5, kMatch}, {9, kCurrent}}));
