@@ -581,15 +581,21 @@ void TstCatalogues::qmlLiteralsAreMarked()
     QFETCH(QString, path);
     // Shown as they are in every language: tokens, names, addresses, paths.
     static const QStringList sameEverywhere{
-        QStringLiteral("ASCII"), QStringLiteral("HEX"), QStringLiteral("CSV"),
-        // The kinds of log lines as the monitor tags them, and the sign of
-        // case-sensitive matching.
-        QStringLiteral("RX"), QStringLiteral("TX"), QStringLiteral("SYS"), QStringLiteral("ERR"),
-        QStringLiteral("Aa"), QStringLiteral("✕"), QStringLiteral("Korvel"),
-        QStringLiteral("GitHub"), QStringLiteral("Windows · macOS · Linux"),
+        QStringLiteral("ASCII"),
+        QStringLiteral("HEX"),
+        QStringLiteral("CSV"),
+        QStringLiteral("✕"),
+        QStringLiteral("Korvel"),
+        QStringLiteral("GitHub"),
+        QStringLiteral("Windows · macOS · Linux"),
         QStringLiteral("support@korvel.example"),
         QStringLiteral("/dev/ttyUSB0, /dev/serial/by-id/…, /tmp/hx4"),
-        QStringLiteral("v"), // before the version number
+        QStringLiteral("v"),   // before the version number
+        QStringLiteral("RX"),  // the kinds of log lines as the monitor tags them: received,
+        QStringLiteral("TX"),  // sent,
+        QStringLiteral("SYS"), // notices
+        QStringLiteral("ERR"), // and errors
+        QStringLiteral("Aa"),  // case-sensitive matching
     };
     static const QRegularExpression assignment(QStringLiteral(
         "\\b(?:text|title|placeholderText|ToolTip\\.text)\\s*:\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
