@@ -139,5 +139,12 @@
             <numerusform>%n commands</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n rule colours matching lines.</numerusform>
+            <numerusform>%n rules colour matching lines.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

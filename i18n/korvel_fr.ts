@@ -851,6 +851,14 @@
         <source>Add rule</source>
         <translation>Ajouter la règle</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Règles de surlignage</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1658,6 +1666,21 @@
     <message>
         <source>Highlight rules</source>
         <translation>Règles de surlignage</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>Les lignes qui correspondent à un motif peuvent être colorées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n règle colore les lignes correspondantes.</numerusform>
+            <numerusform>%n règles colorent les lignes correspondantes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>Modifier les règles…</translation>
     </message>
 </context>
 <context>

@@ -851,6 +851,14 @@
         <source>Add rule</source>
         <translation>Aggiungi regola</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Regole di evidenziazione</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1658,6 +1666,21 @@
     <message>
         <source>Highlight rules</source>
         <translation>Regole di evidenziazione</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>Le righe che corrispondono a un modello possono essere colorate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n regola colora le righe corrispondenti.</numerusform>
+            <numerusform>%n regole colorano le righe corrispondenti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>Modifica regole…</translation>
     </message>
 </context>
 <context>

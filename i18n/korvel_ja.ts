@@ -841,6 +841,14 @@
         <source>Add rule</source>
         <translation>ルールを追加</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>強調表示ルール</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1642,6 +1650,20 @@
     <message>
         <source>Highlight rules</source>
         <translation>強調表示ルール</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>パターンに一致する行に色を付けられます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n 個のルールが一致する行に色を付けます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>ルールを編集…</translation>
     </message>
 </context>
 <context>

@@ -841,6 +841,14 @@
         <source>Add rule</source>
         <translation>규칙 추가</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>강조 규칙</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1642,6 +1650,20 @@
     <message>
         <source>Highlight rules</source>
         <translation>강조 규칙</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>패턴과 일치하는 줄에 색을 입힐 수 있습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>규칙 %n개가 일치하는 줄에 색을 입힙니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>규칙 편집…</translation>
     </message>
 </context>
 <context>

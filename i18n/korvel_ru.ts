@@ -861,6 +861,14 @@
         <source>Add rule</source>
         <translation>Добавить правило</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Правила подсветки</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1674,6 +1682,22 @@
     <message>
         <source>Highlight rules</source>
         <translation>Правила подсветки</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>Строки, совпадающие с шаблоном, можно выделять цветом.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n правило выделяет совпадающие строки.</numerusform>
+            <numerusform>%n правила выделяют совпадающие строки.</numerusform>
+            <numerusform>%n правил выделяют совпадающие строки.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>Изменить правила…</translation>
     </message>
 </context>
 <context>

@@ -841,6 +841,14 @@
         <source>Add rule</source>
         <translation>添加规则</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>高亮规则</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1642,6 +1650,20 @@
     <message>
         <source>Highlight rules</source>
         <translation>高亮规则</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>可以为匹配某个模式的行着色。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n 条规则为匹配的行着色。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>编辑规则…</translation>
     </message>
 </context>
 <context>

@@ -841,6 +841,14 @@
         <source>Add rule</source>
         <translation>新增規則</translation>
     </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>醒目提示規則</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
 </context>
 <context>
     <name>JsonLineDialog</name>
@@ -1642,6 +1650,20 @@
     <message>
         <source>Highlight rules</source>
         <translation>醒目提示規則</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>可以為符合某個模式的行著色。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n 條規則為相符的行著色。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>編輯規則…</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@ import Korvel
 // colour of the theme's palette given to the whole line of every match. The
 // list shows the rules kept; the form below adds one or changes the one
 // picked for editing.
-ColumnLayout {
+Dialog {
     id: root
 
     readonly property HighlightRuleModel rules: AppController.highlightRules
@@ -47,182 +47,225 @@ ColumnLayout {
             root.resetForm()
     }
 
-    spacing: 8
+    objectName: "highlightRulesDialog"
+    title: qsTr("Highlight rules")
+    modal: true
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: 460
+    padding: 16
+    palette: Theme.palette
+    font.family: Theme.baseFontFamily
+    font.pixelSize: Theme.baseFontSize
 
-    Label {
-        objectName: "noRulesLabel"
-        Layout.fillWidth: true
-        visible: root.rules.count === 0
-        text: qsTr("No rules yet: lines keep the monitor's colours.")
-        wrapMode: Text.Wrap
-        color: Theme.textMuted
+    background: DialogCard {}
+
+    Overlay.modal: ModalDim {}
+
+    onAboutToShow: root.resetForm()
+
+    header: Label {
+        palette: Theme.palette
+        text: root.title
+        font.bold: true
+        padding: 16
+        color: Theme.text
     }
 
-    ListView {
-        id: ruleList
+    footer: DialogButtonBox {
+        palette: Theme.palette
 
-        objectName: "ruleList"
-        Layout.fillWidth: true
-        Layout.preferredHeight: Math.min(root.rules.count, 4) * 34
-        visible: root.rules.count > 0
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        model: root.rules
-
-        ScrollBar.vertical: ScrollBar {
-            policy: root.rules.count > 4 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        Button {
+            objectName: "rulesCloseButton"
+            text: qsTr("Close")
+            palette: Theme.palette
+            onClicked: root.accept()
         }
+    }
 
-        delegate: Rectangle {
-            id: ruleRow
+    ThemedContent {
+        anchors.fill: parent
 
-            required property int index
-            required property string pattern
-            required property bool regex
-            required property string colour
-            required property int colourIndex
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 8
 
-            objectName: "ruleRow"
-            width: ListView.view.width - 12
-            height: 34
-            color: ruleRow.index === root.editedRow ? Theme.accentTint : "transparent"
-            radius: 4
+            Label {
+                objectName: "noRulesLabel"
+                Layout.fillWidth: true
+                visible: root.rules.count === 0
+                text: qsTr("No rules yet: lines keep the monitor's colours.")
+                wrapMode: Text.Wrap
+                color: Theme.textMuted
+            }
+
+            ListView {
+                id: ruleList
+
+                objectName: "ruleList"
+                Layout.fillWidth: true
+                Layout.preferredHeight: Math.min(root.rules.count, 4) * 34
+                visible: root.rules.count > 0
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                model: root.rules
+
+                ScrollBar.vertical: ScrollBar {
+                    policy: root.rules.count > 4 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                }
+
+                delegate: Rectangle {
+                    id: ruleRow
+
+                    required property int index
+                    required property string pattern
+                    required property bool regex
+                    required property string colour
+                    required property int colourIndex
+
+                    objectName: "ruleRow"
+                    width: ListView.view.width - 12
+                    height: 34
+                    color: ruleRow.index === root.editedRow ? Theme.accentTint : "transparent"
+                    radius: 4
+
+                    RowLayout {
+                        anchors.fill: parent
+                        anchors.leftMargin: 4
+                        anchors.rightMargin: 4
+                        spacing: 8
+
+                        // The line as the monitor colours it.
+                        Rectangle {
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 24
+                            color: Theme.ruleTints[ruleRow.colourIndex]
+                            radius: 3
+
+                            Text {
+                                anchors.fill: parent
+                                anchors.leftMargin: 8
+                                anchors.rightMargin: 8
+                                verticalAlignment: Text.AlignVCenter
+                                text: ruleRow.pattern
+                                textFormat: Text.PlainText
+                                elide: Text.ElideRight
+                                font.family: Theme.monoFont
+                                color: Theme.consoleText
+                            }
+                        }
+
+                        Label {
+                            visible: ruleRow.regex
+                            text: ".*"
+                            font.family: Theme.monoFont
+                            color: Theme.textMuted
+                        }
+
+                        Button {
+                            objectName: "editRuleButton"
+                            text: qsTr("Edit")
+                            onClicked: root.edit(ruleRow.index, ruleRow.pattern, ruleRow.regex, ruleRow.colour)
+                        }
+
+                        Button {
+                            objectName: "removeRuleButton"
+                            text: qsTr("Remove")
+                            onClicked: root.remove(ruleRow.index)
+                        }
+                    }
+                }
+            }
 
             RowLayout {
-                anchors.fill: parent
-                anchors.leftMargin: 4
-                anchors.rightMargin: 4
+                Layout.fillWidth: true
                 spacing: 8
 
-                // The line as the monitor colours it.
-                Rectangle {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: 24
-                    color: Theme.ruleTints[ruleRow.colourIndex]
-                    radius: 3
+                TextField {
+                    id: patternField
 
-                    Text {
-                        anchors.fill: parent
-                        anchors.leftMargin: 8
-                        anchors.rightMargin: 8
-                        verticalAlignment: Text.AlignVCenter
-                        text: ruleRow.pattern
-                        textFormat: Text.PlainText
-                        elide: Text.ElideRight
-                        font.family: Theme.monoFont
-                        color: Theme.consoleText
+                    objectName: "rulePatternField"
+                    Layout.fillWidth: true
+                    placeholderText: qsTr("Text to colour, e.g. ERROR")
+                    font.family: Theme.monoFont
+                    selectByMouse: true
+
+                    onAccepted: root.apply()
+                }
+
+                CheckBox {
+                    id: regexCheck
+
+                    objectName: "ruleRegexCheck"
+                    text: qsTr("Regular expression")
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 6
+
+                Repeater {
+                    model: root.rules.colourNames
+
+                    delegate: Rectangle {
+                        id: swatch
+
+                        required property int index
+                        required property string modelData
+                        readonly property bool chosen: root.colour === swatch.modelData
+
+                        objectName: "swatch_" + swatch.modelData
+                        implicitWidth: 26
+                        implicitHeight: 26
+                        radius: 13
+                        color: Theme.ruleTints[swatch.index]
+                        border.width: swatch.chosen ? 3 : 2
+                        border.color: swatch.chosen ? Theme.focusRing : Theme.ruleMarks[swatch.index]
+
+                        Rectangle {
+                            anchors.centerIn: parent
+                            width: 10
+                            height: 10
+                            radius: 5
+                            color: Theme.ruleMarks[swatch.index]
+                        }
+
+                        MouseArea {
+                            anchors.fill: parent
+                            cursorShape: Qt.PointingHandCursor
+                            onClicked: root.colour = swatch.modelData
+                        }
                     }
                 }
 
-                Label {
-                    visible: ruleRow.regex
-                    text: ".*"
-                    font.family: Theme.monoFont
-                    color: Theme.textMuted
+                Item {
+                    Layout.fillWidth: true
                 }
 
                 Button {
-                    objectName: "editRuleButton"
-                    text: qsTr("Edit")
-                    onClicked: root.edit(ruleRow.index, ruleRow.pattern, ruleRow.regex, ruleRow.colour)
+                    objectName: "cancelRuleButton"
+                    visible: root.editedRow >= 0
+                    text: qsTr("Cancel")
+                    onClicked: root.resetForm()
                 }
 
                 Button {
-                    objectName: "removeRuleButton"
-                    text: qsTr("Remove")
-                    onClicked: root.remove(ruleRow.index)
+                    objectName: "saveRuleButton"
+                    text: root.editedRow >= 0 ? qsTr("Save rule") : qsTr("Add rule")
+                    enabled: patternField.text !== ""
+                    onClicked: root.apply()
                 }
             }
-        }
-    }
 
-    RowLayout {
-        Layout.fillWidth: true
-        spacing: 8
-
-        TextField {
-            id: patternField
-
-            objectName: "rulePatternField"
-            Layout.fillWidth: true
-            placeholderText: qsTr("Text to colour, e.g. ERROR")
-            font.family: Theme.monoFont
-            selectByMouse: true
-
-            onAccepted: root.apply()
-        }
-
-        CheckBox {
-            id: regexCheck
-
-            objectName: "ruleRegexCheck"
-            text: qsTr("Regular expression")
-        }
-    }
-
-    RowLayout {
-        Layout.fillWidth: true
-        spacing: 6
-
-        Repeater {
-            model: root.rules.colourNames
-
-            delegate: Rectangle {
-                id: swatch
-
-                required property int index
-                required property string modelData
-                readonly property bool chosen: root.colour === swatch.modelData
-
-                objectName: "swatch_" + swatch.modelData
-                implicitWidth: 26
-                implicitHeight: 26
-                radius: 13
-                color: Theme.ruleTints[swatch.index]
-                border.width: swatch.chosen ? 3 : 2
-                border.color: swatch.chosen ? Theme.focusRing : Theme.ruleMarks[swatch.index]
-
-                Rectangle {
-                    anchors.centerIn: parent
-                    width: 10
-                    height: 10
-                    radius: 5
-                    color: Theme.ruleMarks[swatch.index]
-                }
-
-                MouseArea {
-                    anchors.fill: parent
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: root.colour = swatch.modelData
-                }
+            Label {
+                objectName: "ruleErrorLabel"
+                Layout.fillWidth: true
+                visible: root.errorText !== ""
+                text: root.errorText
+                wrapMode: Text.Wrap
+                color: Theme.error
             }
         }
-
-        Item {
-            Layout.fillWidth: true
-        }
-
-        Button {
-            objectName: "cancelRuleButton"
-            visible: root.editedRow >= 0
-            text: qsTr("Cancel")
-            onClicked: root.resetForm()
-        }
-
-        Button {
-            objectName: "saveRuleButton"
-            text: root.editedRow >= 0 ? qsTr("Save rule") : qsTr("Add rule")
-            enabled: patternField.text !== ""
-            onClicked: root.apply()
-        }
-    }
-
-    Label {
-        objectName: "ruleErrorLabel"
-        Layout.fillWidth: true
-        visible: root.errorText !== ""
-        text: root.errorText
-        wrapMode: Text.Wrap
-        color: Theme.error
     }
 }

@@ -201,9 +201,25 @@ Dialog {
                 Layout.fillWidth: true
                 title: qsTr("Highlight rules")
 
-                HighlightRulesEditor {
-                    anchors.left: parent.left
-                    anchors.right: parent.right
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: 8
+
+                    Label {
+                        objectName: "ruleCountLabel"
+                        Layout.fillWidth: true
+                        text: AppController.highlightRules.count === 0
+                              ? qsTr("Lines matching a pattern can be coloured.")
+                              : qsTr("%n rules colour matching lines.", "", AppController.highlightRules.count)
+                        elide: Text.ElideRight
+                        color: Theme.text
+                    }
+
+                    Button {
+                        objectName: "editRulesButton"
+                        text: qsTr("Edit rules…")
+                        onClicked: rulesEditor.open()
+                    }
                 }
             }
 
@@ -353,6 +369,10 @@ Dialog {
         }
 
         target: AppController
+    }
+
+    HighlightRulesEditor {
+        id: rulesEditor
     }
 
     // The result of "Check for updates", step by step, and the download.

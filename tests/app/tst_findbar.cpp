@@ -385,6 +385,8 @@ void TestFindBar::ruleFromSettingsColoursLines()
 
     QVERIFY(m_ui.clickWhenReady(QStringLiteral("settingsToolButton")));
     QVERIFY(m_ui.waitOpened(QStringLiteral("settingsDialog")));
+    QVERIFY(m_ui.clickWhenReady(QStringLiteral("editRulesButton")));
+    QVERIFY(m_ui.waitOpened(QStringLiteral("highlightRulesDialog")));
     QQuickItem* pattern = m_ui.item(QStringLiteral("rulePatternField"));
     QVERIFY(pattern);
     m_ui.click(pattern);
@@ -397,6 +399,10 @@ void TestFindBar::ruleFromSettingsColoursLines()
              (HighlightRule{QStringLiteral("error"), false, QStringLiteral("green")}));
     QCOMPARE(pattern->property("text").toString(), QString()); // ready for the next
 
+    QTRY_COMPARE(m_ui.item(QStringLiteral("ruleCountLabel"))->property("text").toString(),
+                 QStringLiteral("1 rule colours matching lines."));
+    QVERIFY(m_ui.clickWhenReady(QStringLiteral("rulesCloseButton")));
+    QVERIFY(m_ui.waitClosed(QStringLiteral("highlightRulesDialog")));
     QVERIFY(m_ui.clickWhenReady(QStringLiteral("settingsCloseButton")));
     QVERIFY(m_ui.waitClosed(QStringLiteral("settingsDialog")));
     auto tintOf = [this](double line) {

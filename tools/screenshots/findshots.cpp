@@ -13,6 +13,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QThread>
 
 #include <cstdio>
@@ -31,7 +32,7 @@ void wait(int ms)
 
 QByteArray reading(int i)
 {
-    if (i % 11 == 7) {
+    if (i % 6 == 4) {
         return "WARN battery " + QByteArray::number(3.31 - i * 0.002, 'f', 3) + " V below 3.4 V";
     }
     if (i % 17 == 12) {
@@ -49,6 +50,7 @@ QByteArray reading(int i)
 
 void shootFind(const QString& theme, const std::function<void(QQuickWindow*, const QString&)>& save)
 {
+    QSettings().setValue(QStringLiteral("view/fieldsPanel"), false);
     // The window's controller, as the application makes it; it outlives the engine.
     AppController appController;
     QQmlApplicationEngine engine;
@@ -102,10 +104,10 @@ void shootFind(const QString& theme, const std::function<void(QQuickWindow*, con
     rules->setRule(-1, QStringLiteral("^WARN"), true, QStringLiteral("yellow"));
     rules->setRule(-1, QStringLiteral("connected"), false, QStringLiteral("green"));
     save(window, QStringLiteral("rules-%1").arg(theme));
-    if (QObject* settings = window->findChild<QObject*>(QStringLiteral("settingsDialog"))) {
-        QMetaObject::invokeMethod(settings, "open");
+    if (QObject* editor = window->findChild<QObject*>(QStringLiteral("highlightRulesDialog"))) {
+        QMetaObject::invokeMethod(editor, "open");
         save(window, QStringLiteral("rules-%1-editor").arg(theme));
-        QMetaObject::invokeMethod(settings, "close");
+        QMetaObject::invokeMethod(editor, "close");
     }
     while (rules->rowCount() > 0) {
         rules->removeRule(0);
