@@ -104,10 +104,16 @@ void shootFind(const QString& theme, const std::function<void(QQuickWindow*, con
     rules->setRule(-1, QStringLiteral("^WARN"), true, QStringLiteral("yellow"));
     rules->setRule(-1, QStringLiteral("connected"), false, QStringLiteral("green"));
     save(window, QStringLiteral("rules-%1").arg(theme));
-    if (QObject* editor = window->findChild<QObject*>(QStringLiteral("highlightRulesDialog"))) {
+    // The rules' dialog, as the settings open it.
+    QObject* settings = window->findChild<QObject*>(QStringLiteral("settingsDialog"));
+    QObject* editor = window->findChild<QObject*>(QStringLiteral("highlightRulesDialog"));
+    if (settings && editor) {
+        QMetaObject::invokeMethod(settings, "open");
+        wait(300);
         QMetaObject::invokeMethod(editor, "open");
         save(window, QStringLiteral("rules-%1-editor").arg(theme));
         QMetaObject::invokeMethod(editor, "close");
+        QMetaObject::invokeMethod(settings, "close");
     }
     while (rules->rowCount() > 0) {
         rules->removeRule(0);
