@@ -52,6 +52,8 @@ int runFindFloods(const BenchContext& context, QQuickItem* monitor, qint64 rate)
     // half of the simulator's lines) and only the matching lines shown.
     QMetaObject::invokeMethod(monitor, "openFind");
     field->setProperty("text", QStringLiteral("xyz"));
+    double marked = 0;
+    const int markResult = flood("find bar open, matches marked (\"xyz\")", &marked);
     filterButton->setProperty("checked", true);
     double filtered = 0;
     const int filterResult = flood("find bar open, filter on (\"xyz\")", &filtered);
@@ -74,13 +76,14 @@ int runFindFloods(const BenchContext& context, QQuickItem* monitor, qint64 rate)
     while (rules->rowCount() > 0) {
         rules->removeRule(0);
     }
-    if (offResult < 0 || filterResult < 0 || rulesResult < 0) {
+    if (offResult < 0 || markResult < 0 || filterResult < 0 || rulesResult < 0) {
         return -1;
     }
 
-    bool allMet = offResult > 0 && filterResult > 0 && rulesResult > 0;
+    bool allMet = offResult > 0 && markResult > 0 && filterResult > 0 && rulesResult > 0;
     for (const auto& [label, figure] :
-         {std::pair{"filter on", filtered}, std::pair{"highlight rules", coloured}}) {
+         {std::pair{"matches marked", marked}, std::pair{"filter on", filtered},
+          std::pair{"highlight rules", coloured}}) {
         const double growth = off > 0 ? 100.0 * (figure / off - 1.0) : 0.0;
         if (rate == 92160) {
             const bool met = off > 0 && growth <= 15.0;

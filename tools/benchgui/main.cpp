@@ -260,8 +260,9 @@ int main(int argc, char* argv[])
         QStringLiteral("Measure the plot's redraw of 8 fields of up to 100,000 samples instead."));
     const QCommandLineOption findOption(
         QStringLiteral("find"),
-        QStringLiteral("Run each rate three times: nothing found or coloured, the find bar "
-                       "filtering to matching lines, and three highlight rules."));
+        QStringLiteral("Run each rate four times: nothing found or coloured, the find bar "
+                       "marking its matches, the same filtering to matching lines, and three "
+                       "highlight rules."));
     parser.addOption(findOption);
     parser.addOptions({devsimOption, secondsOption, ratesOption, lineLengthOption, documentOption,
                        monitorOnlyOption, prototypeOption, techniqueOption, unthrottledLinesOption,
