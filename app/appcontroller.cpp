@@ -9,6 +9,7 @@
 #include "library/historyrecall.h"
 #include "library/librarycache.h"
 #include "log/loglistmodel.h"
+#include "log/logviewrows.h"
 #include "serial/portlistmodel.h"
 #include "serial/reconnectwatcher.h"
 #include "serial/repeatsender.h"
@@ -44,6 +45,7 @@ AppController::AppController(const AppServices& services, QObject* parent)
     m_logModel = new LogListModel(&m_log, this);
     m_logSearch = new LogSearch(m_logModel, &m_log, this);
     m_logFilter = new LogFilterModel(m_logModel, m_logSearch, this);
+    m_logModel->viewRows()->setRowFilter(m_logFilter);
     m_highlightRules = new HighlightRuleModel(&m_log, this);
     // Reads the fields of received lines while its panel is shown.
     m_fields = new FieldMonitor(&m_log, this);

@@ -19,6 +19,7 @@
 #include "log/loglistmodel.h"
 #include "log/logsearch.h"
 #include "log/logviewrows.h"
+#include "log/matchhighlighter.h"
 #include "log/pausewatch.h"
 #include "serial/portlistmodel.h"
 #include "serial/serialoptions.h"
@@ -150,4 +151,12 @@ struct HighlightRuleModelForeign
     QML_FOREIGN(HighlightRuleModel)
     QML_NAMED_ELEMENT(HighlightRuleModel)
     QML_UNCREATABLE("Created by AppController")
+};
+
+// Made by the data monitor's rows for the text they show.
+struct MatchHighlighterForeign
+{
+    Q_GADGET
+    QML_FOREIGN(MatchHighlighter)
+    QML_NAMED_ELEMENT(MatchHighlighter)
 };

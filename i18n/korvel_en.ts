@@ -53,6 +53,30 @@
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>%1 of %n</numerusform>
+            <numerusform>%1 of %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>%n line hidden</numerusform>
+            <numerusform>%n lines hidden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HighlightRuleModel</name>
     <message numerus="yes">
         <source>No more than %n rules can be kept.</source>
@@ -113,6 +137,13 @@
         <translation>
             <numerusform>%n command</numerusform>
             <numerusform>%n commands</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n rule colours matching lines.</numerusform>
+            <numerusform>%n rules colour matching lines.</numerusform>
         </translation>
     </message>
 </context>

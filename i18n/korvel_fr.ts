@@ -787,6 +787,87 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>Avec le CRC activé, chaque trame est marquée selon son CRC-16/MODBUS.</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Aucune correspondance</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n correspondance</numerusform>
+            <numerusform>%n correspondances</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>%1 sur %n</numerusform>
+            <numerusform>%1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>Chercher des octets (hex, p. ex. 0A 01 7F)</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>Chercher dans le journal</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Expression régulière</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>Chercher dans les lignes reçues</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>Chercher dans les lignes envoyées</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>Chercher dans les avis</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>Chercher dans les erreurs</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Correspondance précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Correspondance suivante (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>Seulement les correspondances</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>Afficher seulement les lignes qui correspondent</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>%n ligne masquée</numerusform>
+            <numerusform>%n lignes masquées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
     </message>
 </context>
 <context>
@@ -805,6 +886,49 @@
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
         <translation>« %1 » n’est pas une couleur de la palette.</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>Aucune règle : les lignes gardent les couleurs du moniteur.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>Texte à colorer, p. ex. ERROR</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Expression régulière</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>Enregistrer la règle</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>Ajouter la règle</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Règles de surlignage</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1179,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>Champs et tracé</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>Chercher…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1794,25 @@
             <numerusform>%n commande</numerusform>
             <numerusform>%n commandes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Règles de surlignage</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>Les lignes qui correspondent à un motif peuvent être colorées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n règle colore les lignes correspondantes.</numerusform>
+            <numerusform>%n règles colorent les lignes correspondantes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>Modifier les règles…</translation>
     </message>
 </context>
 <context>

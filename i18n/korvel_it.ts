@@ -787,6 +787,87 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>Con il CRC attivo, ogni frame è contrassegnato in base al suo CRC-16/MODBUS.</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Ricerca…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Nessuna corrispondenza</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n corrispondenza</numerusform>
+            <numerusform>%n corrispondenze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>%1 di %n</numerusform>
+            <numerusform>%1 di %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>Cerca byte (hex, ad es. 0A 01 7F)</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>Cerca nel registro</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Espressione regolare</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>Cerca nelle righe ricevute</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>Cerca nelle righe inviate</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>Cerca negli avvisi</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>Cerca negli errori</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Corrispondenza precedente (Maiusc+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Corrispondenza successiva (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>Solo corrispondenze</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>Mostra solo le righe corrispondenti</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>%n riga nascosta</numerusform>
+            <numerusform>%n righe nascoste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Chiudi (Esc)</translation>
     </message>
 </context>
 <context>
@@ -805,6 +886,49 @@
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
         <translation>«%1» non è un colore della tavolozza.</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>Nessuna regola: le righe mantengono i colori del monitor.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>Testo da colorare, ad es. ERROR</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Espressione regolare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>Salva regola</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>Aggiungi regola</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Regole di evidenziazione</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1179,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>Campi e grafico</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>Trova…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1794,25 @@
             <numerusform>%n comando</numerusform>
             <numerusform>%n comandi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Regole di evidenziazione</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>Le righe che corrispondono a un modello possono essere colorate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n regola colora le righe corrispondenti.</numerusform>
+            <numerusform>%n regole colorano le righe corrispondenti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>Modifica regole…</translation>
     </message>
 </context>
 <context>

@@ -781,6 +781,84 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>CRC がオンのとき、各フレームに CRC-16/MODBUS の判定が付きます。</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>検索中…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>一致なし</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n 件一致</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>%1 / %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>バイトを検索（16進、例: 0A 01 7F）</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>ログ内を検索</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>正規表現</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>大文字と小文字を区別</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>受信した行を検索</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>送信した行を検索</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>通知を検索</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>エラーを検索</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>前の一致 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>次の一致 (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>一致のみ</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>一致する行だけを表示</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>%n 行を非表示</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>閉じる (Esc)</translation>
     </message>
 </context>
 <context>
@@ -798,6 +876,49 @@
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
         <translation>「%1」はパレットの色ではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>ルールはまだありません。行はモニターの色のままです。</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>色を付ける文字列（例: ERROR）</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>正規表現</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>ルールを保存</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>ルールを追加</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>強調表示ルール</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1167,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>フィールドとグラフ</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>検索…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +1778,24 @@
         <translation>
             <numerusform>%n コマンド</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>強調表示ルール</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>パターンに一致する行に色を付けられます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n 個のルールが一致する行に色を付けます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>ルールを編集…</translation>
     </message>
 </context>
 <context>

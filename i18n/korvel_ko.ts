@@ -781,6 +781,84 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>CRC를 켜면 각 프레임에 CRC-16/MODBUS 판정이 표시됩니다.</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>검색 중…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>일치 항목 없음</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n개 일치</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>%1 / %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>바이트 찾기(16진수, 예: 0A 01 7F)</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>로그에서 찾기</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>정규식</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>대소문자 구분</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>받은 줄 검색</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>보낸 줄 검색</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>알림 검색</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>오류 검색</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>이전 일치 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>다음 일치 (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>일치 항목만</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>일치하는 줄만 표시</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>%n줄 숨김</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>닫기 (Esc)</translation>
     </message>
 </context>
 <context>
@@ -797,7 +875,50 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
-        <translation>"%1"은(는) 팔레트의 색이 아닙니다.</translation>
+        <translation>&quot;%1&quot;은(는) 팔레트의 색이 아닙니다.</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>아직 규칙이 없습니다. 줄은 모니터의 색을 유지합니다.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>색을 입힐 텍스트(예: ERROR)</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>정규식</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>규칙 저장</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>규칙 추가</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>강조 규칙</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -926,7 +1047,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; at position %2 is not a hex digit.</source>
-        <translation>%2번째 위치의 "%1"은(는) 16진수 숫자가 아닙니다.</translation>
+        <translation>%2번째 위치의 &quot;%1&quot;은(는) 16진수 숫자가 아닙니다.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1167,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>필드와 그래프</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>찾기…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +1778,24 @@
         <translation>
             <numerusform>명령 %n개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>강조 규칙</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>패턴과 일치하는 줄에 색을 입힐 수 있습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>규칙 %n개가 일치하는 줄에 색을 입힙니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>규칙 편집…</translation>
     </message>
 </context>
 <context>

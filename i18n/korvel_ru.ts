@@ -793,6 +793,90 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>При включённом CRC каждый кадр помечается по его CRC-16/MODBUS.</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Поиск…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Совпадений нет</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n совпадение</numerusform>
+            <numerusform>%n совпадения</numerusform>
+            <numerusform>%n совпадений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>%1 из %n</numerusform>
+            <numerusform>%1 из %n</numerusform>
+            <numerusform>%1 из %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>Найти байты (hex, напр. 0A 01 7F)</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>Найти в журнале</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Регулярное выражение</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Учитывать регистр</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>Искать в принятых строках</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>Искать в отправленных строках</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>Искать в уведомлениях</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>Искать в ошибках</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Предыдущее совпадение (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Следующее совпадение (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>Только совпадения</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>Показывать только совпадающие строки</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>%n строка скрыта</numerusform>
+            <numerusform>%n строки скрыты</numerusform>
+            <numerusform>%n строк скрыто</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Закрыть (Esc)</translation>
     </message>
 </context>
 <context>
@@ -812,6 +896,49 @@
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
         <translation>«%1» — не цвет палитры.</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>Правил пока нет: строки сохраняют цвета монитора.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>Текст для выделения, напр. ERROR</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Регулярное выражение</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>Сохранить правило</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>Добавить правило</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Правила подсветки</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1191,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>Поля и график</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>Найти…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1810,26 @@
             <numerusform>%n команды</numerusform>
             <numerusform>%n команд</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>Правила подсветки</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>Строки, совпадающие с шаблоном, можно выделять цветом.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n правило выделяет совпадающие строки.</numerusform>
+            <numerusform>%n правила выделяют совпадающие строки.</numerusform>
+            <numerusform>%n правил выделяют совпадающие строки.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>Изменить правила…</translation>
     </message>
 </context>
 <context>

@@ -781,6 +781,84 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>开启 CRC 时，每帧按其 CRC-16/MODBUS 标记。</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>正在搜索…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>无匹配</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n 个匹配</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>第 %1 个，共 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>查找字节（十六进制，如 0A 01 7F）</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>在日志中查找</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>正则表达式</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>区分大小写</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>搜索接收的行</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>搜索发送的行</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>搜索通知</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>搜索错误</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>上一个匹配 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>下一个匹配 (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>仅匹配项</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>只显示匹配的行</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>已隐藏 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>关闭 (Esc)</translation>
     </message>
 </context>
 <context>
@@ -798,6 +876,49 @@
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
         <translation>“%1”不是调色板中的颜色。</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>尚无规则：各行保持监视器的颜色。</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>要着色的文本，如 ERROR</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>正则表达式</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>保存规则</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>添加规则</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>高亮规则</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1167,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>字段与曲线</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>查找…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +1778,24 @@
         <translation>
             <numerusform>%n 条命令</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>高亮规则</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>可以为匹配某个模式的行着色。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n 条规则为匹配的行着色。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>编辑规则…</translation>
     </message>
 </context>
 <context>

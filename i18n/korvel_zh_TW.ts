@@ -781,6 +781,84 @@
     <message>
         <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
         <translation>開啟 CRC 時，每幀依其 CRC-16/MODBUS 標記。</translation>
+    <name>FindBar</name>
+    <message>
+        <source>Searching…</source>
+        <translation>搜尋中…</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>無相符項目</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation>
+            <numerusform>%n 個相符</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <translation>
+            <numerusform>第 %1 個，共 %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find bytes (hex, e.g. 0A 01 7F)</source>
+        <translation>尋找位元組（十六進位，例如 0A 01 7F）</translation>
+    </message>
+    <message>
+        <source>Find in the log</source>
+        <translation>在記錄中尋找</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>規則運算式</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>區分大小寫</translation>
+    </message>
+    <message>
+        <source>Search received lines</source>
+        <translation>搜尋接收的行</translation>
+    </message>
+    <message>
+        <source>Search sent lines</source>
+        <translation>搜尋傳送的行</translation>
+    </message>
+    <message>
+        <source>Search notices</source>
+        <translation>搜尋通知</translation>
+    </message>
+    <message>
+        <source>Search errors</source>
+        <translation>搜尋錯誤</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>上一個相符 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>下一個相符 (F3)</translation>
+    </message>
+    <message>
+        <source>Only matches</source>
+        <translation>僅相符項目</translation>
+    </message>
+    <message>
+        <source>Show only the lines that match</source>
+        <translation>只顯示相符的行</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hidden</source>
+        <translation>
+            <numerusform>已隱藏 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>關閉 (Esc)</translation>
     </message>
 </context>
 <context>
@@ -798,6 +876,49 @@
     <message>
         <source>&quot;%1&quot; is not a colour of the palette.</source>
         <translation>「%1」不是調色盤中的顏色。</translation>
+    </message>
+</context>
+<context>
+    <name>HighlightRulesEditor</name>
+    <message>
+        <source>No rules yet: lines keep the monitor&apos;s colours.</source>
+        <translation>尚無規則：各行保持監視器的顏色。</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Text to colour, e.g. ERROR</source>
+        <translation>要著色的文字，例如 ERROR</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>規則運算式</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save rule</source>
+        <translation>儲存規則</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>新增規則</translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>醒目提示規則</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1167,14 @@
     <message>
         <source>Fields and plot</source>
         <translation>欄位與曲線</translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation>尋找…</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +1778,24 @@
         <translation>
             <numerusform>%n 條命令</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Highlight rules</source>
+        <translation>醒目提示規則</translation>
+    </message>
+    <message>
+        <source>Lines matching a pattern can be coloured.</source>
+        <translation>可以為符合某個模式的行著色。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules colour matching lines.</source>
+        <translation>
+            <numerusform>%n 條規則為相符的行著色。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit rules…</source>
+        <translation>編輯規則…</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,12 @@ void LogFilterModel::setFiltering(bool on)
 
 bool LogFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
-    if (!m_filtering || sourceParent.isValid() || !m_search->active()) {
+    return sourceParent.isValid() || showsSourceRow(sourceRow);
+}
+
+bool LogFilterModel::showsSourceRow(int sourceRow) const
+{
+    if (!m_filtering || !m_search->active()) {
         return true;
     }
     return m_search->matchCountOfRow(sourceRow) > 0;
@@ -51,6 +56,7 @@ void LogFilterModel::refilter()
 #endif
     m_refiltering = false;
     updateHiddenCount();
+    emit refiltered();
 }
 
 void LogFilterModel::updateHiddenCount()

@@ -23,10 +23,15 @@ public:
     void setFiltering(bool on);
     /// Rows of the log that the filter hides.
     int hiddenCount() const { return m_hiddenCount; }
+    /// Whether a row of the log shows (while not filtering: every row).
+    bool showsSourceRow(int sourceRow) const;
 
 signals:
     void filteringChanged();
     void hiddenCountChanged();
+    /// Which rows show was worked out again for all rows (filtering turned
+    /// on or off, or the search's matches changed while filtering).
+    void refiltered();
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;

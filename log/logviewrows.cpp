@@ -1,5 +1,7 @@
 #include "log/logviewrows.h"
 
+#include "log/logfiltermodel.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -118,7 +120,10 @@ int LogViewRows::rowOfLine(double lineNumber, int column) const
     const qint64 start = m_segmentStarts.at(sourceRow);
     const qint64 end =
         sourceRow + 1 < m_segmentStarts.size() ? m_segmentStarts.at(sourceRow + 1) : m_segmentEnd;
-    const qint64 segment = qBound<qint64>(start, start + qMax(column, 0) / SegmentLength, end - 1);
+    // A line the filter hides has no rows: the next line shown stands in.
+    const qint64 segment =
+        end > start ? qBound<qint64>(start, start + qMax(column, 0) / SegmentLength, end - 1)
+                    : start;
     if (segment < m_shownFirst || segment >= m_shownEnd) {
         return -1;
     }
@@ -168,16 +173,22 @@ QString LogViewRows::textBetween(double anchorLine, int anchorColumn, double cur
         return {};
     }
     QString text;
+    bool first = true;
     for (qint64 line = start.line; line <= end.line; ++line) {
+        // Lines the filter hides are not in the view, so not in a selection.
+        if (!lineHasRows(line - m_sourceFirst)) {
+            continue;
+        }
         const QString lineText = m_source->lineTextAt(int(line - oldest));
         const qsizetype from =
             line == start.line ? qBound<qsizetype>(0, start.column, lineText.size()) : 0;
         const qsizetype to = line == end.line && end.column >= 0
                                  ? qBound<qsizetype>(from, end.column, lineText.size())
                                  : lineText.size();
-        if (line > start.line) {
+        if (!first) {
             text += QLatin1Char('\n');
         }
+        first = false;
         text += QStringView(lineText).mid(from, to - from);
     }
     return text;
@@ -313,8 +324,37 @@ void LogViewRows::resetFromSource()
     emit updated();
 }
 
+void LogViewRows::setRowFilter(LogFilterModel* filter)
+{
+    if (filter == m_filter) {
+        return;
+    }
+    if (m_filter) {
+        disconnect(m_filter, nullptr, this, nullptr);
+    }
+    m_filter = filter;
+    if (filter) {
+        connect(filter, &LogFilterModel::refiltered, this, &LogViewRows::resetFromSource);
+        connect(filter, &QObject::destroyed, this, [this] { setRowFilter(nullptr); });
+    }
+    resetFromSource();
+}
+
+bool LogViewRows::lineHasRows(qsizetype line) const
+{
+    if (line < 0 || line >= m_segmentStarts.size()) {
+        return false;
+    }
+    const qint64 next =
+        line + 1 < m_segmentStarts.size() ? m_segmentStarts.at(line + 1) : m_segmentEnd;
+    return next > m_segmentStarts.at(line);
+}
+
 int LogViewRows::segmentsOf(int sourceRow) const
 {
+    if (m_filter && !m_filter->showsSourceRow(sourceRow)) {
+        return 0;
+    }
     if (m_source->lineTextFitsIn(sourceRow, SegmentLength)) {
         return 1;
     }

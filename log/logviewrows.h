@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+class LogFilterModel;
+
 /// The log's lines as the data monitor lays them out. Rows run newest first,
 /// so that a list drawn from the bottom up keeps the newest line in place at
 /// the bottom whatever the heights of the rows above it. A line longer than
@@ -94,6 +96,12 @@ public:
     /// Passes the gathered changes on now rather than at the next interval.
     Q_INVOKABLE void update();
 
+    /// Shows only the lines @p filter lets through while it filters: a
+    /// hidden line takes no rows, so rowOfLine() gives the row of the next
+    /// line shown after it and textBetween() leaves it out. Without a filter
+    /// (or while it does not filter) every line shows.
+    void setRowFilter(LogFilterModel* filter);
+
 signals:
     /// Rows are about to be removed from the end (lines the log evicted)
     /// and inserted at the top (row 0, new lines).
@@ -126,7 +134,11 @@ private:
     qint64 firstHeldSegment() const;
     QString evictedText(int line) const;
 
+    /// Whether a line in the mapping (index into m_segmentStarts) has rows.
+    bool lineHasRows(qsizetype line) const;
+
     LogListModel* m_source;
+    LogFilterModel* m_filter = nullptr;
     QTimer m_timer;
     QElapsedTimer m_sinceUpdate;
     int m_interval = UpdateIntervalMs;

@@ -60,6 +60,15 @@ Item {
     // The line a context menu was opened for (see "Show as JSON"), or -1.
     property double contextLine: -1
 
+    // Bumped when the colours the highlight rules gave the lines were worked
+    // out again.
+    property int rulesRevision: 0
+    // A line to bring into sight once the rows hold it (see revealLine()).
+    property double revealPendingLine: -1
+    property int revealPendingColumn: 0
+    readonly property bool searchShown: findBar.opened && AppController.logSearch.active
+    readonly property bool rulesShown: AppController.highlightRules.count > 0
+
     signal saveLogRequested
     signal jsonRequested(double lineNumber)
 
@@ -73,6 +82,41 @@ Item {
     Component.onCompleted: {
         root.refreshHeader()
         root.follow()
+    }
+
+    function openFind() {
+        findBar.open()
+    }
+
+    function closeFind() {
+        findBar.close()
+    }
+
+    // Brings a column of a line into sight; the view stops following, as
+    // when the user scrolls (End resumes). A line the rows do not show yet
+    // (a large batch reaches them a moment later) is shown when they do.
+    function revealLine(lineNumber, column) {
+        root.revealPendingLine = lineNumber
+        root.revealPendingColumn = column
+        root.rows.update()
+        root.showPendingReveal()
+    }
+
+    function showPendingReveal() {
+        if (root.revealPendingLine < 0)
+            return
+        logView.forceLayout()
+        const row = root.rows.rowOfLine(root.revealPendingLine, root.revealPendingColumn)
+        if (row < 0) {
+            // Gone from the log for good: nothing to wait for.
+            const oldest = root.rows.lineNumberAt(root.rows.rowCount() - 1)
+            if (oldest >= 0 && root.revealPendingLine < oldest)
+                root.revealPendingLine = -1
+            return
+        }
+        root.revealPendingLine = -1
+        logView.stickToBottom = false
+        logView.positionViewAtIndex(row, ListView.Center)
     }
 
     function formatCount(n) {
@@ -277,6 +321,7 @@ Item {
             root.fitBottomMargin()
             if (root.userScrolling) {
                 root.anchorPending = false
+                root.revealPendingLine = -1
                 return // the user's move decides where the view goes
             }
             if (root.paused || !logView.stickToBottom || selectionArea.pressed) {
@@ -285,12 +330,21 @@ Item {
                 root.anchorPending = false
                 root.follow()
             }
+            root.showPendingReveal()
         }
 
         function onRowsRemoved() {
             // Evicted lines leave from the top of the view.
             if (!logView.stickToBottom || root.paused)
                 fillTopSoon.restart()
+        }
+    }
+
+    Connections {
+        target: AppController.highlightRules
+
+        function onLineColoursChanged() {
+            root.rulesRevision++
         }
     }
 
@@ -482,12 +536,24 @@ Item {
         }
     }
 
+    FindBar {
+        id: findBar
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: pauseBar.bottom
+        height: findBar.implicitHeight
+
+        onRevealRequested: (lineNumber, column) => root.revealLine(lineNumber, column)
+        onFocusReleased: logView.forceActiveFocus()
+    }
+
     Rectangle {
         id: body
 
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.top: pauseBar.bottom
+        anchors.top: findBar.bottom
         anchors.bottom: parent.bottom
         color: Theme.consoleBackground
 
@@ -607,9 +673,21 @@ Item {
                                                                             root.selectionEndColumn - row.column))
                                                      : row.lineText.length
                 readonly property bool selected: row.selectionTo > row.selectionFrom
+                readonly property bool marked: highlighter.hasMatches
+                // The palette index the highlight rules gave the line, or -1.
+                readonly property int ruleColour: root.rulesShown && root.rulesRevision >= 0
+                                                  ? AppController.highlightRules.colourIndexOfLine(row.lineNumber) : -1
 
                 width: root.wrapLines ? logView.width : plain.implicitWidth
                 height: plain.height
+
+                Rectangle {
+                    objectName: "ruleTint"
+                    width: Math.max(row.width, logView.width)
+                    height: row.height
+                    visible: row.ruleColour >= 0
+                    color: row.ruleColour >= 0 ? Theme.ruleTints[row.ruleColour] : "transparent"
+                }
 
                 Text {
                     id: plain
@@ -621,7 +699,7 @@ Item {
                     font.family: AppController.logFontFamily
                     font.pixelSize: AppController.logFontSize
                     color: Theme.consoleText
-                    visible: !row.selected
+                    visible: !row.selected && !row.marked
 
                     onImplicitWidthChanged: {
                         if (implicitWidth > root.widestLine)
@@ -629,10 +707,11 @@ Item {
                     }
                 }
 
-                // A selected line is drawn by an editor, which can show part of
-                // a line (also across wrapped rows) as selected. It holds text
-                // only while its row is selected, so the rows that are not cost
-                // no second layout.
+                // A selected line, or one with matches of the search, is drawn
+                // by an editor, which can show part of a line (also across
+                // wrapped rows) as selected and paint the matches behind their
+                // text. It holds text only while its row needs it, so the other
+                // rows cost no second layout.
                 TextEdit {
                     id: selectedLine
 
@@ -640,17 +719,20 @@ Item {
                     property bool selecting: false
 
                     function showSelection() {
-                        if (selectedLine.selecting || !row.selected)
+                        if (selectedLine.selecting)
                             return
                         selectedLine.selecting = true
-                        selectedLine.select(row.selectionFrom, row.selectionTo)
+                        if (row.selected)
+                            selectedLine.select(row.selectionFrom, row.selectionTo)
+                        else
+                            selectedLine.deselect()
                         selectedLine.selecting = false
                     }
 
                     objectName: "selectedLine"
                     width: plain.width
-                    visible: row.selected
-                    text: row.selected ? row.lineText : ""
+                    visible: row.selected || row.marked
+                    text: row.selected || row.marked ? row.lineText : ""
                     textFormat: TextEdit.PlainText
                     readOnly: true
                     selectByMouse: false
@@ -674,6 +756,19 @@ Item {
                         function onSelectionToChanged() {
                             selectedLine.showSelection()
                         }
+                    }
+
+                    MatchHighlighter {
+                        id: highlighter
+
+                        document: selectedLine.textDocument
+                        search: AppController.logSearch
+                        active: root.searchShown
+                        lineNumber: row.lineNumber
+                        offset: row.column
+                        matchColor: Theme.matchFill
+                        currentColor: Theme.currentMatchFill
+                        currentTextColor: Theme.currentMatchText
                     }
                 }
             }

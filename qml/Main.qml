@@ -269,6 +269,13 @@ ApplicationWindow {
     }
 
     Shortcut {
+        id: findShortcut
+
+        sequence: "Ctrl+F"
+        onActivated: monitor.openFind()
+    }
+
+    Shortcut {
         id: pauseShortcut
 
         sequence: "Ctrl+P"
@@ -346,6 +353,13 @@ ApplicationWindow {
                         text: qsTr("Clear monitor")
                         shortcutText: clearShortcut.nativeText
                         onTriggered: AppController.logModel.clear()
+                    }
+
+                    MenuItem {
+                        objectName: "findMenuItem"
+                        text: qsTr("Find…")
+                        shortcutText: findShortcut.nativeText
+                        onTriggered: monitor.openFind()
                     }
                 }
 
@@ -472,6 +486,13 @@ ApplicationWindow {
                         text: qsTr("Clear")
                         icon.source: "qrc:/icons/clear.svg"
                         onClicked: AppController.logModel.clear()
+                    }
+
+                    CompactToolButton {
+                        objectName: "findToolButton"
+                        text: qsTr("Find")
+                        icon.source: "qrc:/icons/find.svg"
+                        onClicked: monitor.openFind()
                     }
 
                     CompactToolButton {

@@ -197,6 +197,33 @@ Dialog {
             }
 
             GroupBox {
+                objectName: "highlightRulesGroup"
+                Layout.fillWidth: true
+                title: qsTr("Highlight rules")
+
+                RowLayout {
+                    anchors.fill: parent
+                    spacing: 8
+
+                    Label {
+                        objectName: "ruleCountLabel"
+                        Layout.fillWidth: true
+                        text: AppController.highlightRules.count === 0
+                              ? qsTr("Lines matching a pattern can be coloured.")
+                              : qsTr("%n rules colour matching lines.", "", AppController.highlightRules.count)
+                        elide: Text.ElideRight
+                        color: Theme.text
+                    }
+
+                    Button {
+                        objectName: "editRulesButton"
+                        text: qsTr("Edit rules…")
+                        onClicked: rulesEditor.open()
+                    }
+                }
+            }
+
+            GroupBox {
                 Layout.fillWidth: true
                 title: qsTr("Command library")
 
@@ -342,6 +369,10 @@ Dialog {
         }
 
         target: AppController
+    }
+
+    HighlightRulesEditor {
+        id: rulesEditor
     }
 
     // The result of "Check for updates", step by step, and the download.

@@ -61,6 +61,20 @@ QtObject {
         "#b197fc", "#d9b38c", "#f783ac", "#66d9e8", "#ced4da", "#d8f5a2"]
     readonly property var plotColours: root.dark ? root.plotColoursDark : root.plotColoursLight
 
+    // Found text in the monitor: every match, and the current one stronger.
+    readonly property color matchFill: root.dark ? "#5c4d12" : "#ffe58f"
+    readonly property color currentMatchFill: root.dark ? "#f0a83c" : "#c2410c"
+    readonly property color currentMatchText: root.dark ? "#14161a" : "#ffffff"
+    // Highlight rules, in the order of HighlightRuleModel.colourNames: a tint
+    // behind a whole line (consoleText stays readable on it) and the full
+    // colour for its edge mark and the swatches in the settings.
+    readonly property var ruleTints: root.dark
+        ? ["#4d2528", "#4a3220", "#47401a", "#1f3f28", "#17403d", "#1f3352", "#392b52", "#363941"]
+        : ["#f9d5d5", "#fde0c2", "#f8eeae", "#d1efd7", "#c9ede8", "#d4e3f7", "#e5d9f6", "#e1e2e5"]
+    readonly property var ruleMarks: root.dark
+        ? ["#ff8787", "#ffa94d", "#ffd43b", "#8ce99a", "#66d9e8", "#74c0fc", "#b197fc", "#adb5bd"]
+        : ["#c92a2a", "#d9480f", "#9a7800", "#2b8a3e", "#0c8599", "#1c6bb0", "#7048e8", "#6c6f75"]
+
     readonly property string monoFont: "Consolas"
     readonly property string baseFontFamily: AppController.systemFontFamily
     readonly property int baseFontSize: AppController.systemFontSize

@@ -70,7 +70,9 @@ private slots:
                                     "MenuItem",
                                     "SendArea",
                                     "StatusBar",
-                                    "ElidedLabel"};
+                                    "ElidedLabel",
+                                    "FindBar",
+                                    "HighlightRulesEditor"};
         for (const QString& name : documents) {
             const QString line = QStringLiteral("%1 1.0 qml/%1.qml").arg(name);
             expected << (name == QLatin1String("Theme") ? QStringLiteral("singleton ") + line
@@ -87,8 +89,9 @@ private slots:
     void resources_data()
     {
         QTest::addColumn<QString>("path");
-        for (const char* name : {"app.png", "clear.svg", "connect.svg", "copy.svg", "pause.svg",
-                                 "refresh.svg", "save.svg", "send.svg", "settings.svg"}) {
+        for (const char* name :
+             {"app.png", "clear.svg", "connect.svg", "copy.svg", "pause.svg", "refresh.svg",
+              "save.svg", "send.svg", "settings.svg", "find.svg"}) {
             QTest::newRow(name) << QStringLiteral(":/icons/%1").arg(QLatin1String(name));
         }
     }

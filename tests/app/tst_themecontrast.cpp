@@ -61,6 +61,27 @@ const Pair kPairs[] = {
     {"focusRing", "background", kOutline},
     {"focusRing", "surface", kOutline},
     {"focusRing", "consoleBackground", kOutline},
+    // Found text in the monitor.
+    {"consoleText", "matchFill", kText},
+    {"currentMatchText", "currentMatchFill", kText},
+    // Lines coloured by the highlight rules ("name.i": the array's item i),
+    // their edge marks and the swatches of the rules editor.
+    {"consoleText", "ruleTints.0", kText},
+    {"consoleText", "ruleTints.1", kText},
+    {"consoleText", "ruleTints.2", kText},
+    {"consoleText", "ruleTints.3", kText},
+    {"consoleText", "ruleTints.4", kText},
+    {"consoleText", "ruleTints.5", kText},
+    {"consoleText", "ruleTints.6", kText},
+    {"consoleText", "ruleTints.7", kText},
+    {"ruleMarks.0", "consoleBackground", kOutline},
+    {"ruleMarks.1", "consoleBackground", kOutline},
+    {"ruleMarks.2", "consoleBackground", kOutline},
+    {"ruleMarks.3", "consoleBackground", kOutline},
+    {"ruleMarks.4", "consoleBackground", kOutline},
+    {"ruleMarks.5", "consoleBackground", kOutline},
+    {"ruleMarks.6", "consoleBackground", kOutline},
+    {"ruleMarks.7", "consoleBackground", kOutline},
 };
 
 } // namespace
@@ -80,6 +101,12 @@ private:
         if (name.startsWith(QLatin1String("palette."))) {
             auto* palette = m_theme->property("palette").value<QObject*>();
             return palette ? palette->property(qPrintable(name.mid(8))).value<QColor>() : QColor();
+        }
+        if (const qsizetype dot = name.indexOf(QLatin1Char('.')); dot > 0) {
+            const QVariantList list = m_theme->property(qPrintable(name.left(dot))).toList();
+            bool ok = false;
+            const int at = name.mid(dot + 1).toInt(&ok);
+            return ok && at < list.size() ? list.at(at).value<QColor>() : QColor();
         }
         return m_theme->property(qPrintable(name)).value<QColor>();
     }

@@ -590,7 +590,12 @@ void TstCatalogues::qmlLiteralsAreMarked()
         QStringLiteral("Windows · macOS · Linux"),
         QStringLiteral("support@korvel.example"),
         QStringLiteral("/dev/ttyUSB0, /dev/serial/by-id/…, /tmp/hx4"),
-        QStringLiteral("v"), // before the version number
+        QStringLiteral("v"),   // before the version number
+        QStringLiteral("RX"),  // the kinds of log lines as the monitor tags them: received,
+        QStringLiteral("TX"),  // sent,
+        QStringLiteral("SYS"), // notices
+        QStringLiteral("ERR"), // and errors
+        QStringLiteral("Aa"),  // case-sensitive matching
     };
     static const QRegularExpression assignment(QStringLiteral(
         "\\b(?:text|title|placeholderText|ToolTip\\.text)\\s*:\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));

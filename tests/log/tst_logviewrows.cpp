@@ -1,8 +1,10 @@
 // The rows the data monitor lays out: newest first, long lines split into
 // parts, appends gathered into batches, evictions passed on at once, and the
 // text between two points of a selection.
+#include "log/logfiltermodel.h"
 #include "log/loglistmodel.h"
 #include "log/logmanager.h"
+#include "log/logsearch.h"
 #include "log/logviewrows.h"
 
 #include <QAbstractItemModelTester>
@@ -75,6 +77,9 @@ private slots:
     void bulkReachesRowsThroughReset();
     void itemModelTester();
     void interval();
+    void filteredRows_data();
+    void filteredRows();
+    void filteredWhileLinesComeAndGo();
 };
 
 void TestLogViewRows::init()
@@ -514,6 +519,101 @@ void TestLogViewRows::interval()
     const qint64 second = clock.elapsed();
     QVERIFY2(second - first >= 250, qPrintable(QString::number(second - first)));
     QCOMPARE(rows()->rowCount(), 2);
+}
+
+void TestLogViewRows::filteredRows_data()
+{
+    QTest::addColumn<double>("line");
+    QTest::addColumn<int>("expectedRow");
+    // Lines 0..9, "hit" in 2, 5 (three rows long) and 8: rows 0 (line 8),
+    // 1..3 (line 5), 4 (line 2).
+    QTest::newRow("shown") << 8.0 << 0;
+    QTest::newRow("shown, long") << 5.0 << 3;
+    QTest::newRow("hidden: the next shown") << 6.0 << 0;
+    QTest::newRow("hidden before the first shown") << 0.0 << 4;
+    QTest::newRow("hidden after the last shown") << 9.0 << -1;
+}
+
+void TestLogViewRows::filteredRows()
+{
+    QFETCH(double, line);
+    QFETCH(int, expectedRow);
+    LogSearch search(m_model.get(), m_log.get());
+    LogFilterModel filter(m_model.get(), &search);
+    rows()->setRowFilter(&filter);
+    for (int i = 0; i < 10; ++i) {
+        QByteArray text = "line " + QByteArray::number(i);
+        if (i == 5) {
+            text += " hit" + QByteArray(2 * LogViewRows::SegmentLength, '.');
+        } else if (i == 2 || i == 8) {
+            text += " hit";
+        }
+        m_log->append(LogKind::RX, text);
+    }
+    rows()->update();
+    search.setPattern(QStringLiteral("hit"));
+    search.finish();
+    QCOMPARE(rows()->rowCount(), 12); // not filtering yet
+
+    QSignalSpy resets(rows(), &QAbstractItemModel::modelReset);
+    filter.setFiltering(true);
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(rows()->rowCount(), 5);
+    const QList<double> expectedLines{8, 5, 5, 5, 2};
+    for (int row = 0; row < rows()->rowCount(); ++row) {
+        QCOMPARE(rows()->lineNumberAt(row), expectedLines.at(row));
+    }
+    QCOMPARE(rows()->rowOfLine(line), expectedRow);
+    // A selection over hidden lines copies only those shown.
+    QCOMPARE(rows()->copyTextBetween(1, 0, 9, 100),
+             QStringLiteral("line 2 hit\nline 5 hit") +
+                 QString(2 * LogViewRows::SegmentLength, '.') + QStringLiteral("\nline 8 hit"));
+
+    filter.setFiltering(false);
+    QCOMPARE(rows()->rowCount(), 12);
+    QCOMPARE(rows()->rowOfLine(6), 3);
+    rows()->setRowFilter(nullptr);
+}
+
+void TestLogViewRows::filteredWhileLinesComeAndGo()
+{
+    LogSearch search(m_model.get(), m_log.get());
+    LogFilterModel filter(m_model.get(), &search);
+    rows()->setRowFilter(&filter);
+    QAbstractItemModelTester tester(rows(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    search.setPattern(QStringLiteral("7"));
+    filter.setFiltering(true);
+    // Lines "payload i": those with a 7 in i show, as they come and while
+    // the oldest leave.
+    auto expected = [this] {
+        int shown = 0;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            shown += m_model->lineTextAt(row).contains(QLatin1Char('7')) ? 1 : 0;
+        }
+        return shown;
+    };
+    for (int i = 0; i < LogManager::Capacity + 1500; i += 50) {
+        append(i, 50);
+        if (i % 1000 == 0) {
+            rows()->update();
+            QCOMPARE(rows()->rowCount(), expected());
+        }
+    }
+    rows()->update();
+    QVERIFY(m_model->rowCount() == LogManager::Capacity);
+    QCOMPARE(rows()->rowCount(), expected());
+    for (int row = 0; row < rows()->rowCount(); ++row) {
+        QVERIFY(rows()->index(row).data(LogListModel::TextRole).toString().contains('7'));
+    }
+    QCOMPARE(filter.hiddenCount(), LogManager::Capacity - rows()->rowCount());
+    // A new pattern: hidden until its pass is done, then its lines.
+    search.setPattern(QStringLiteral("99"));
+    search.finish();
+    QVERIFY(rows()->rowCount() > 0);
+    for (int row = 0; row < rows()->rowCount(); ++row) {
+        QVERIFY(rows()->index(row).data(LogListModel::TextRole).toString().contains("99"));
+    }
+    rows()->setRowFilter(nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestLogViewRows)

@@ -12,6 +12,7 @@
 #include "app/appcontrollersingleton.h"
 #include "app/rendererchoice.h"
 #include "benchsupport.h"
+#include "findrun.h"
 #include "floodrun.h"
 #include "log/fieldmonitor.h"
 #include "maindocument.h"
@@ -257,6 +258,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption plotOption(
         QStringLiteral("plot"),
         QStringLiteral("Measure the plot's redraw of 8 fields of up to 100,000 samples instead."));
+    const QCommandLineOption findOption(
+        QStringLiteral("find"),
+        QStringLiteral("Run each rate four times: nothing found or coloured, the find bar "
+                       "marking its matches, the same filtering to matching lines, and three "
+                       "highlight rules."));
+    parser.addOption(findOption);
     parser.addOptions({devsimOption, secondsOption, ratesOption, lineLengthOption, documentOption,
                        monitorOnlyOption, prototypeOption, techniqueOption, unthrottledLinesOption,
                        noPortPollOption, continuousOption, trickleOption, idleOption,
@@ -432,6 +439,11 @@ Window {
     const QStringList rates = parser.value(ratesOption).split(',', Qt::SkipEmptyParts);
     for (const QString& rateText : rates) {
         const qint64 rate = rateText.toLongLong();
+        if (parser.isSet(findOption)) {
+            controller->fields()->setShown(false);
+            judge(runFindFloods(context, monitor, rate));
+            continue;
+        }
         if (!context.json) {
             // The monitor's own figures: numbered lines give the panel nothing.
             controller->fields()->setShown(false);

@@ -22,6 +22,7 @@
 #include "settings/envconfig.h"
 #include "settings/languagemanager.h"
 #include "tools/screenshots/fieldshots.h"
+#include "tools/screenshots/findshots.h"
 #include "tools/screenshots/modbusshots.h"
 
 #include <QDir>
@@ -769,6 +770,7 @@ int main(int argc, char* argv[])
             shootFields(theme, QStringLiteral("ja"), save);
             shootModbus(theme, save);
             shootModbusBatch(theme, save);
+            shootFind(theme, save);
         }
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
