@@ -273,6 +273,10 @@ Flickable {
             onToggled: AppController.autoReconnect = checked
         }
 
+        ControlLinesPanel {
+            Layout.fillWidth: true
+        }
+
         Heading {
             text: qsTr("Receive · RECEIVE")
         }
