@@ -54,19 +54,15 @@ void AppController::onFileSendFinished(FileSender::Outcome outcome, const QStrin
     case FileSender::Outcome::Sent:
         // One line for the whole file: its bytes would flood the log.
         if (m_echoTx) {
-            m_log.append(LogKind::TX, tr("[file %1 \u00b7 bytes sent: %L2]")
-                                          .arg(fileName)
-                                          .arg(bytes)
-                                          .toUtf8());
+            m_log.append(LogKind::TX,
+                         tr("[file %1 \u00b7 bytes sent: %L2]").arg(fileName).arg(bytes).toUtf8());
         }
         emit statusMessage(tr("%1 sent.").arg(fileName));
         break;
     case FileSender::Outcome::Cancelled:
-        m_log.append(LogKind::SYS,
-                     tr("Sending %1 cancelled; bytes sent: %L2.")
-                         .arg(fileName)
-                         .arg(bytes)
-                         .toUtf8());
+        m_log.append(
+            LogKind::SYS,
+            tr("Sending %1 cancelled; bytes sent: %L2.").arg(fileName).arg(bytes).toUtf8());
         break;
     case FileSender::Outcome::Failed:
         m_log.append(LogKind::ERR, error.toUtf8());

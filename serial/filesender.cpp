@@ -179,8 +179,7 @@ bool FileSender::takeLine(QByteArray* out)
     for (;;) {
         const char* begin = m_buffer.constData() + m_bufferPos;
         const char* end = m_buffer.constData() + m_buffer.size();
-        const char* found =
-            std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+        const char* found = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
         if (found != end) {
             const qsizetype length = found - begin;
             qsizetype endLength = 1;

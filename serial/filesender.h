@@ -22,9 +22,9 @@ class FileSender : public QObject
 
     Q_PROPERTY(bool running READ running NOTIFY runningChanged)
     Q_PROPERTY(QString fileName READ fileName NOTIFY runningChanged)
-    Q_PROPERTY(qint64 fileSize READ fileSize NOTIFY runningChanged)
+    Q_PROPERTY(double fileSize READ fileSize NOTIFY runningChanged)
     /// Bytes the port has taken from this send.
-    Q_PROPERTY(qint64 bytesSent READ bytesSent NOTIFY progressChanged)
+    Q_PROPERTY(double bytesSent READ bytesSent NOTIFY progressChanged)
     /// The share of the file sent, 0 to 1.
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     /// About how long the rest takes at the rate so far; -1 while unknown.

@@ -218,8 +218,7 @@ void SerialManager::handleError(QSerialPort::SerialPortError err)
 {
     // A control-line call the port does not support is answered where it
     // was made (ControlLines), once a session, not as an error of the port.
-    if (err == QSerialPort::NoError || err == QSerialPort::UnsupportedOperationError ||
-        m_opening) {
+    if (err == QSerialPort::NoError || err == QSerialPort::UnsupportedOperationError || m_opening) {
         return;
     }
     const bool unplugged = err == QSerialPort::DeviceNotFoundError ||

@@ -87,10 +87,7 @@ private:
         m_window.click(entry);
     }
 
-    bool enabled(const char* name) const
-    {
-        return m_window.item(QLatin1String(name))->isEnabled();
-    }
+    bool enabled(const char* name) const { return m_window.item(QLatin1String(name))->isEnabled(); }
 
 private slots:
     void initTestCase()
@@ -149,8 +146,7 @@ private slots:
         QVERIFY(!m_window.item(QStringLiteral("modemStatus"))->isVisible());
 
         QVERIFY(controller->openPortPath(pair.appPath(), 115200, 8, 0, 1, 0));
-        QCOMPARE(describe(controller->logStore()),
-                 (QStringList{opened(pair.appPath()), kNoLines}));
+        QCOMPARE(describe(controller->logStore()), (QStringList{opened(pair.appPath()), kNoLines}));
         QVERIFY(controller->portOpen());
         QVERIFY(!enabled("dtrToggle"));
         QVERIFY(!enabled("rtsToggle"));

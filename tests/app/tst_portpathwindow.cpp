@@ -148,9 +148,9 @@ void TestPortPathWindow::typedPath()
     QVERIFY(!errorDialog->property("visible").toBool());
     QVERIFY(controller->portOpen());
     // A pseudo-terminal has no modem lines, which the window's status row finds out.
-    QCOMPARE(describe(controller->logStore()),
-             (QStringList{opened(path),
-                          QStringLiteral("SYS:This port has no modem control lines.")}));
+    QCOMPARE(
+        describe(controller->logStore()),
+        (QStringList{opened(path), QStringLiteral("SYS:This port has no modem control lines.")}));
     QTRY_COMPARE(combo->property("displayText").toString(), path);
 
     // Closed again, the path is a row of the chooser, tagged as a path.

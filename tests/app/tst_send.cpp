@@ -195,20 +195,20 @@ private slots:
         QTest::addColumn<int>("logged");
 
         const QByteArray crc("\x30\x1f"); // of "AT"
-        QTest::newRow("manual, LF") << "manual" << 1 << false << QByteArray("AT\n")
-                                    << int(LineEnd::Lf);
+        QTest::newRow("manual, LF")
+            << "manual" << 1 << false << QByteArray("AT\n") << int(LineEnd::Lf);
         QTest::newRow("manual, none, CRC")
             << "manual" << 3 << true << QByteArray("AT" + crc) << int(LineEnd::None);
-        QTest::newRow("repeat, CR") << "repeat" << 2 << false << QByteArray("AT\r")
-                                    << int(LineEnd::Cr);
+        QTest::newRow("repeat, CR")
+            << "repeat" << 2 << false << QByteArray("AT\r") << int(LineEnd::Cr);
         QTest::newRow("repeat, LF, CRC")
             << "repeat" << 1 << true << QByteArray("AT" + crc + "\n") << int(LineEnd::Lf);
-        QTest::newRow("library, CR") << "library" << 2 << false << QByteArray("AT\r")
-                                     << int(LineEnd::Cr);
+        QTest::newRow("library, CR")
+            << "library" << 2 << false << QByteArray("AT\r") << int(LineEnd::Cr);
         QTest::newRow("library, CR LF, CRC")
             << "library" << 0 << true << QByteArray("AT" + crc + "\r\n") << int(LineEnd::CrLf);
-        QTest::newRow("batch, none") << "batch" << 3 << false << QByteArray("AT")
-                                     << int(LineEnd::None);
+        QTest::newRow("batch, none")
+            << "batch" << 3 << false << QByteArray("AT") << int(LineEnd::None);
         QTest::newRow("batch, CR, CRC")
             << "batch" << 2 << true << QByteArray("AT" + crc + "\r") << int(LineEnd::Cr);
     }
@@ -256,11 +256,10 @@ private slots:
             QCOMPARE(controller.draftText(), QStringLiteral("AT"));
             controller.sendManualText();
         } else {
-            controller.addBatchCommand(
-                QStringLiteral("One"), 100,
-                {QVariantMap{{QStringLiteral("text"), QStringLiteral("AT")},
-                             {QStringLiteral("isHex"), false},
-                             {QStringLiteral("crc"), crc}}});
+            controller.addBatchCommand(QStringLiteral("One"), 100,
+                                       {QVariantMap{{QStringLiteral("text"), QStringLiteral("AT")},
+                                                    {QStringLiteral("isHex"), false},
+                                                    {QStringLiteral("crc"), crc}}});
             controller.setCrcEnabled(false); // the step's own choice holds
             controller.startBatchCommand(controller.batchCommandModel()->rowCount() - 1);
         }
@@ -268,9 +267,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(device.received.size(), wire.size(), 5000);
         QCOMPARE(device.received.toHex(' '), wire.toHex(' '));
         const QList<LogEntry>& entries = controller.logStore().entries();
-        const auto tx = std::find_if(entries.cbegin(), entries.cend(), [](const LogEntry& e) {
-            return e.kind == LogKind::TX;
-        });
+        const auto tx = std::find_if(entries.cbegin(), entries.cend(),
+                                     [](const LogEntry& e) { return e.kind == LogKind::TX; });
         QVERIFY(tx != entries.cend());
         QCOMPARE(int(tx->lineEnd), logged);
         QVERIFY(tx->data.startsWith("AT"));

@@ -70,10 +70,10 @@ private slots:
 
         QTest::newRow("both asserted: nothing asked")
             << true << true << false << QStringList{} << true << true;
-        QTest::newRow("DTR released") << false << true << false << QStringList{"DTR 0"} << false
-                                      << true;
-        QTest::newRow("RTS released") << true << false << false << QStringList{"RTS 0"} << true
-                                      << false;
+        QTest::newRow("DTR released")
+            << false << true << false << QStringList{"DTR 0"} << false << true;
+        QTest::newRow("RTS released")
+            << true << false << false << QStringList{"RTS 0"} << true << false;
         QTest::newRow("both released")
             << false << false << false << QStringList{"DTR 0", "RTS 0"} << false << false;
         QTest::newRow("RTS released, but flow control owns it")

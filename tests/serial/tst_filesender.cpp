@@ -158,8 +158,8 @@ private slots:
         QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
         QCOMPARE(progress.constLast(), 1.0);
         QVERIFY2(queuedPeak <= FileSender::PieceBytes, QByteArray::number(queuedPeak));
-        qInfo("resident memory %lld KiB before, %lld KiB at most while sending 20 MiB",
-              rssBefore, rssPeak);
+        qInfo("resident memory %lld KiB before, %lld KiB at most while sending 20 MiB", rssBefore,
+              rssPeak);
         QVERIFY2(rssPeak - rssBefore < 8 * 1024,
                  qPrintable(QStringLiteral("%1 KiB -> %2 KiB").arg(rssBefore).arg(rssPeak)));
     }
@@ -193,8 +193,7 @@ private slots:
                 add({}, "\r\n"); // after a lone CR too: CR, then CR LF
             }
             // A CR LF split by the sender's reads: the CR is the last byte of a piece.
-            if (file.size() < FileSender::PieceBytes &&
-                file.size() + 64 > FileSender::PieceBytes) {
+            if (file.size() < FileSender::PieceBytes && file.size() + 64 > FileSender::PieceBytes) {
                 add(QByteArray(FileSender::PieceBytes - file.size() - 1, 'x'), "\r\n");
             }
         }
@@ -276,8 +275,7 @@ private slots:
         const qint64 sentAtCancel = bench.sender->bytesSent();
         bench.sender->cancel();
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(0).value<FileSender::Outcome>(),
-                 FileSender::Outcome::Cancelled);
+        QCOMPARE(finished.at(0).at(0).value<FileSender::Outcome>(), FileSender::Outcome::Cancelled);
         QVERIFY(!bench.sender->running());
 
         // Whatever still comes is what the port held at the cancel.
@@ -332,12 +330,18 @@ private slots:
     {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing file") << "missing" << "No such file";
-        QTest::newRow("folder") << "folder" << "not a regular file";
-        QTest::newRow("device node") << "device" << "not a regular file";
-        QTest::newRow("named pipe") << "pipe" << "not a regular file";
-        QTest::newRow("port closed") << "closed" << "Port is not open";
-        QTest::newRow("a send runs") << "busy" << "being sent already";
+        QTest::newRow("missing file") << "missing"
+                                      << "No such file";
+        QTest::newRow("folder") << "folder"
+                                << "not a regular file";
+        QTest::newRow("device node") << "device"
+                                     << "not a regular file";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "not a regular file";
+        QTest::newRow("port closed") << "closed"
+                                     << "Port is not open";
+        QTest::newRow("a send runs") << "busy"
+                                     << "being sent already";
     }
 
     void refusals()

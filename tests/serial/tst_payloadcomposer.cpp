@@ -202,16 +202,18 @@ private slots:
             << "AT" << false << true << End::Cr << QByteArray("AT" + crc + "\r") << End::Cr;
         QTest::newRow("none: the CRC ends the payload")
             << "AT" << false << true << End::None << QByteArray("AT" + crc) << End::None;
-        QTest::newRow("own LF, CR chosen") << "AT\n" << false << false << End::Cr
-                                           << QByteArray("AT\n") << End::None;
+        QTest::newRow("own LF, CR chosen")
+            << "AT\n"
+            << false << false << End::Cr << QByteArray("AT\n") << End::None;
         QTest::newRow("own LF with CRC, LF chosen")
-            << "AT\n" << false << true << End::Lf << QByteArray("AT\n\x9f\x13") << End::None;
+            << "AT\n"
+            << false << true << End::Lf << QByteArray("AT\n\x9f\x13") << End::None;
         QTest::newRow("own CR, CR chosen: a second CR")
             << "AT\r" << false << false << End::Cr << QByteArray("AT\r\r") << End::Cr;
-        QTest::newRow("empty text, LF") << "" << false << false << End::Lf << QByteArray("\n")
-                                        << End::Lf;
-        QTest::newRow("hex ignores LF") << "41 54" << true << false << End::Lf
-                                        << QByteArray("AT") << End::None;
+        QTest::newRow("empty text, LF")
+            << "" << false << false << End::Lf << QByteArray("\n") << End::Lf;
+        QTest::newRow("hex ignores LF")
+            << "41 54" << true << false << End::Lf << QByteArray("AT") << End::None;
         QTest::newRow("hex with CRC ignores CR")
             << "41 54" << true << true << End::Cr << QByteArray("AT" + crc) << End::None;
     }

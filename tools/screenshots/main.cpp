@@ -22,6 +22,7 @@
 #include "settings/envconfig.h"
 #include "settings/languagemanager.h"
 #include "tools/screenshots/fieldshots.h"
+#include "tools/screenshots/lineshots.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -745,6 +746,7 @@ int main(int argc, char* argv[])
         for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
             shootFields(theme, QStringLiteral("en"), save);
             shootFields(theme, QStringLiteral("ja"), save);
+            shootLines(theme, save);
         }
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
