@@ -831,16 +831,16 @@
         <translation>Envoi de %1</translation>
     </message>
     <message>
-        <source>%L1 / %L2 bytes</source>
-        <translation>%L1 / %L2 octets</translation>
-    </message>
-    <message>
-        <source>%L1 / %L2 bytes · about %L3 s left</source>
-        <translation>%L1 / %L2 octets · environ %L3 s restantes</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 sur %2 envoyés</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%1 sur %2 envoyés · environ %L3 s restantes</translation>
     </message>
 </context>
 <context>

@@ -831,16 +831,16 @@
         <translation>Invio di %1</translation>
     </message>
     <message>
-        <source>%L1 / %L2 bytes</source>
-        <translation>%L1 / %L2 byte</translation>
-    </message>
-    <message>
-        <source>%L1 / %L2 bytes · about %L3 s left</source>
-        <translation>%L1 / %L2 byte · circa %L3 s rimanenti</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 di %2 inviati</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%1 di %2 inviati · circa %L3 s rimanenti</translation>
     </message>
 </context>
 <context>

@@ -825,16 +825,16 @@
         <translation>%1 を送信中</translation>
     </message>
     <message>
-        <source>%L1 / %L2 bytes</source>
-        <translation>%L1 / %L2 バイト</translation>
-    </message>
-    <message>
-        <source>%L1 / %L2 bytes · about %L3 s left</source>
-        <translation>%L1 / %L2 バイト · 残り約 %L3 秒</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 中 %1 を送信済み</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%2 中 %1 を送信済み · 残り約 %L3 秒</translation>
     </message>
 </context>
 <context>

@@ -825,16 +825,16 @@
         <translation>%1 보내는 중</translation>
     </message>
     <message>
-        <source>%L1 / %L2 bytes</source>
-        <translation>%L1 / %L2 바이트</translation>
-    </message>
-    <message>
-        <source>%L1 / %L2 bytes · about %L3 s left</source>
-        <translation>%L1 / %L2 바이트 · 약 %L3초 남음</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 중 %1 보냄</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%2 중 %1 보냄 · 약 %L3초 남음</translation>
     </message>
 </context>
 <context>

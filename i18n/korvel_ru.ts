@@ -837,16 +837,16 @@
         <translation>Отправка %1</translation>
     </message>
     <message>
-        <source>%L1 / %L2 bytes</source>
-        <translation>%L1 / %L2 байт</translation>
-    </message>
-    <message>
-        <source>%L1 / %L2 bytes · about %L3 s left</source>
-        <translation>%L1 / %L2 байт · осталось около %L3 с</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>отправлено %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>отправлено %1 из %2 · осталось около %L3 с</translation>
     </message>
 </context>
 <context>

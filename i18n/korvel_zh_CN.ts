@@ -825,16 +825,16 @@
         <translation>正在发送 %1</translation>
     </message>
     <message>
-        <source>%L1 / %L2 bytes</source>
-        <translation>%L1 / %L2 字节</translation>
-    </message>
-    <message>
-        <source>%L1 / %L2 bytes · about %L3 s left</source>
-        <translation>%L1 / %L2 字节 · 约剩 %L3 秒</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已发送 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>已发送 %1 / %2 · 约剩 %L3 秒</translation>
     </message>
 </context>
 <context>

@@ -81,12 +81,10 @@ ColumnLayout {
             }
         }
 
-        Item {
-            Layout.fillWidth: true
-        }
-
         Button {
             objectName: "resetDeviceButton"
+            Layout.fillWidth: true
+            Layout.minimumWidth: 60
             text: qsTr("Reset device")
             enabled: root.lines.available && !root.lines.busy
             onClicked: root.lines.resetDevice()
@@ -113,21 +111,26 @@ ColumnLayout {
         Layout.fillWidth: true
         spacing: 6
 
-        F.Label {
+        ElidedLabel {
+            Layout.fillWidth: true
+            Layout.minimumWidth: 40
             text: qsTr("Reset pulses")
             color: Theme.text
         }
 
         ComboBox {
             objectName: "resetLineCombo"
-            implicitWidth: 80
+            Layout.preferredWidth: 72
             model: ["DTR", "RTS"]
             currentIndex: root.lines.resetLine
             onActivated: index => root.lines.resetLine = index
         }
 
+        // Narrow enough that the row fits the panel: the panel's other rows
+        // follow the widest one.
         SpinBox {
             objectName: "resetPulseSpin"
+            Layout.preferredWidth: 92
             from: 10
             to: 5000
             stepSize: 10

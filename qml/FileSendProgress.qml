@@ -10,6 +10,10 @@ RowLayout {
 
     readonly property FileSender sender: AppController.fileSender
 
+    function size(bytes) {
+        return AppController.logModel.formattedDataSize(bytes);
+    }
+
     objectName: "fileSendProgress"
     visible: root.sender.running
     spacing: 10
@@ -34,9 +38,10 @@ RowLayout {
     Label {
         objectName: "fileSendFigures"
         text: root.sender.secondsLeft < 0
-              ? qsTr("%L1 / %L2 bytes").arg(root.sender.bytesSent).arg(root.sender.fileSize)
-              : qsTr("%L1 / %L2 bytes · about %L3 s left").arg(root.sender.bytesSent)
-                .arg(root.sender.fileSize).arg(root.sender.secondsLeft)
+              ? qsTr("%1 of %2 sent").arg(root.size(root.sender.bytesSent))
+                .arg(root.size(root.sender.fileSize))
+              : qsTr("%1 of %2 sent · about %L3 s left").arg(root.size(root.sender.bytesSent))
+                .arg(root.size(root.sender.fileSize)).arg(root.sender.secondsLeft)
         font.family: Theme.monoFont
         font.pixelSize: Theme.baseFontSize - 1
         color: Theme.textMuted

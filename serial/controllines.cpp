@@ -44,6 +44,9 @@ ControlLines::ControlLines(ControlLinePort* port, QObject* parent)
 {
     m_poll.setInterval(PollMs);
     connect(&m_poll, &QTimer::timeout, this, &ControlLines::poll);
+    // The lengths matter to the device: a coarse timer may end them up to 5 % early.
+    m_pulse.setTimerType(Qt::PreciseTimer);
+    m_break.setTimerType(Qt::PreciseTimer);
     m_pulse.setSingleShot(true);
     connect(&m_pulse, &QTimer::timeout, this, &ControlLines::endPulse);
     m_break.setSingleShot(true);

@@ -39,6 +39,7 @@ QList<std::pair<QByteArray, QVariant>> setterRows()
         {"enterSends", true},
         {"sendAsHex", true},
         {"crcEnabled", true},
+        {"lineEnd", 1},
         {"repeatSendEnabled", true},
         {"repeatIntervalMs", 50},
         {"autoReconnect", false},

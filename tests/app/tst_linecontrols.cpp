@@ -271,7 +271,7 @@ private slots:
         QTRY_VERIFY(m_window.item(QStringLiteral("fileSendFigures"))
                         ->property("text")
                         .toString()
-                        .contains(QStringLiteral(" / 2,097,152 bytes")));
+                        .contains(QStringLiteral(" of 2.0 MB sent")));
         QVERIFY(!m_window.item(QStringLiteral("sendFileMenuItem"))->isEnabled());
         m_window.click(m_window.item(QStringLiteral("fileSendCancel")));
         QTRY_VERIFY(!progress->isVisible());
