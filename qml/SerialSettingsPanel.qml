@@ -273,10 +273,6 @@ Flickable {
             onToggled: AppController.autoReconnect = checked
         }
 
-        ControlLinesPanel {
-            Layout.fillWidth: true
-        }
-
         Heading {
             text: qsTr("Receive · RECEIVE")
         }
@@ -392,6 +388,10 @@ Flickable {
                 text: qsTr("ms")
                 color: Theme.text
             }
+        }
+
+        ControlLinesPanel {
+            Layout.fillWidth: true
         }
     }
 

@@ -13,6 +13,8 @@ FileSender::FileSender(SerialManager* serial, QObject* parent)
     , m_serial(serial)
     , m_writer([serial](const QByteArray& piece) { return serial->write(piece) == piece.size(); })
 {
+    m_tick.setInterval(1000);
+    connect(&m_tick, &QTimer::timeout, this, &FileSender::progressChanged);
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &FileSender::pump);
     connect(m_serial, &SerialManager::bytesWritten, this, &FileSender::pump);
@@ -40,7 +42,7 @@ int FileSender::secondsLeft() const
 {
     const qint64 elapsed = m_clock.isValid() ? m_clock.elapsed() : 0;
     // Too early to tell a rate from a start-up burst.
-    if (!m_running || m_consumed <= 0 || elapsed < 500) {
+    if (!m_running || m_consumed <= 0 || elapsed < 500 || elapsed - m_lastAdvanceAt > StallMs) {
         return -1;
     }
     const double perMs = double(m_consumed) / double(elapsed);
@@ -99,6 +101,8 @@ bool FileSender::start(const QString& path, QString* error)
     m_running = true;
     m_clock.start();
     m_lastProgressAt = 0;
+    m_lastAdvanceAt = 0;
+    m_tick.start();
     emit runningChanged();
     emit progressChanged();
     // The first piece goes out from the event loop, so that even an empty
@@ -121,7 +125,10 @@ void FileSender::pump()
     if (!m_running || m_pause.isActive() || m_serial->bytesToWrite() > 0) {
         return;
     }
-    m_sent = m_handed;
+    if (m_sent != m_handed) {
+        m_sent = m_handed;
+        m_lastAdvanceAt = m_clock.elapsed();
+    }
     if (m_pauseDue) {
         m_pauseDue = false;
         m_pause.start(m_pauseMs);
@@ -239,6 +246,7 @@ void FileSender::finish(Outcome outcome, const QString& error)
 {
     m_running = false;
     m_pause.stop();
+    m_tick.stop();
     m_file.close();
     m_buffer = QByteArray();
     m_bufferPos = 0;

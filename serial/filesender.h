@@ -27,7 +27,8 @@ class FileSender : public QObject
     Q_PROPERTY(double bytesSent READ bytesSent NOTIFY progressChanged)
     /// The share of the file sent, 0 to 1.
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
-    /// About how long the rest takes at the rate so far; -1 while unknown.
+    /// About how long the rest takes at the rate so far; -1 while unknown, and while the
+    /// device has taken nothing for StallMs.
     Q_PROPERTY(int secondsLeft READ secondsLeft NOTIFY progressChanged)
     Q_PROPERTY(bool asText READ asText WRITE setAsText NOTIFY optionsChanged)
     Q_PROPERTY(int pauseMs READ pauseMs WRITE setPauseMs NOTIFY optionsChanged)
@@ -46,8 +47,9 @@ public:
     /// A text line longer than this goes out in pieces, its line end after the last.
     static constexpr qint64 MaxLineBytes = 64 * 1024;
     static constexpr int MaxPauseMs = 60000;
-    /// Progress is told at most this often.
+    /// Progress is told at most this often, and at least once a second.
     static constexpr int ProgressMs = 100;
+    static constexpr int StallMs = 2000;
 
     /// Writes through @p serial unless setWriter() says otherwise.
     explicit FileSender(SerialManager* serial, QObject* parent = nullptr);
@@ -100,6 +102,9 @@ private:
     Writer m_writer;
     QFile m_file;
     QTimer m_pause;
+    // Tells the progress while nothing moves, so that a stall shows.
+    QTimer m_tick;
+    qint64 m_lastAdvanceAt = 0;
     QElapsedTimer m_clock;
     qint64 m_lastProgressAt = 0;
     PayloadComposer::TextLineEnd m_lineEnd = PayloadComposer::TextLineEnd::CrLf;

@@ -87,6 +87,16 @@ private:
         m_window.click(entry);
     }
 
+    // Scrolls the serial panel to its end, where the control lines are, as a user would.
+    void showControlLines()
+    {
+        QQuickItem* panel = m_window.item(QStringLiteral("serialPanel"));
+        QVERIFY(panel);
+        panel->setProperty("contentY", panel->property("contentHeight").toReal() - panel->height());
+        QQuickItem* last = m_window.item(QStringLiteral("resetPulseSpin"));
+        QTRY_VERIFY(last->mapToItem(panel, QPointF(0, last->height())).y() <= panel->height());
+    }
+
     bool enabled(const char* name) const { return m_window.item(QLatin1String(name))->isEnabled(); }
 
 private slots:
@@ -199,6 +209,7 @@ private slots:
         QTRY_VERIFY(m_window.item(QStringLiteral("modemStatus"))->isVisible());
         QVERIFY(controller->controlLines()->cts());
 
+        showControlLines();
         QQuickItem* dtr = m_window.item(QStringLiteral("dtrToggle"));
         QQuickItem* rts = m_window.item(QStringLiteral("rtsToggle"));
         QVERIFY(dtr->isEnabled());
@@ -221,6 +232,7 @@ private slots:
     // The stored choices of the panel: the state after opening, the reset line and pulse.
     void storedLineChoices()
     {
+        showControlLines();
         m_window.click(m_window.item(QStringLiteral("dtrOnOpenCheck")));
         QCOMPARE(QSettings().value(QStringLiteral("serial/dtrOnOpen")).toBool(), false);
         QVERIFY(!m_window.controller()->controlLines()->dtrOnOpen());
@@ -279,11 +291,13 @@ private slots:
                     .constLast()
                     .startsWith(QStringLiteral("SYS:Sending capture.bin cancelled; bytes sent: ")));
 
-        // A device that reads gets the whole of a small file; the log gets one line.
+        // A device that reads gets the whole of a small file; the log gets one line. (A line
+        // of its own: the first one still holds what the cancel left on its way.)
         controller->closePort();
-        stalled.close();
-        Device device(pair.devicePath());
-        QVERIFY(controller->openPortPath(pair.appPath(), 115200, 8, 0, 1, 0));
+        SocatPair reading;
+        QVERIFY2(reading.start(), qPrintable(reading.error()));
+        Device device(reading.devicePath());
+        QVERIFY(controller->openPortPath(reading.appPath(), 115200, 8, 0, 1, 0));
         const QString small = dir.filePath(QStringLiteral("script.txt"));
         QVERIFY(writeFile(small, "AT\nAT+GMR\r\n"));
         controller->fileSender()->setAsText(true);

@@ -319,6 +319,10 @@ private slots:
         QVERIFY(bench.sender->progress() < 0.5);
         QVERIFY2(bench.serial.bytesToWrite() <= FileSender::PieceBytes,
                  QByteArray::number(bench.serial.bytesToWrite()));
+        // A stall is no estimate: the time left becomes unknown, and the progress says so.
+        QSignalSpy told(bench.sender.get(), &FileSender::progressChanged);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.sender->secondsLeft(), -1, 2 * FileSender::StallMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 3000);
 
         QSignalSpy finished(bench.sender.get(), &FileSender::finished);
         bench.sender->cancel();

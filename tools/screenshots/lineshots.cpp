@@ -84,6 +84,12 @@ void shootLines(const QString& theme,
             if (appController.openPortPath(port, 115200, 8, 0, 1, 0)) {
                 appController.controlLines()->setDtr(false);
                 appController.controlLines()->setResetPulseMs(100);
+                // The control lines close the serial panel: shown scrolled to its end.
+                if (QObject* panel = window->findChild<QObject*>(QStringLiteral("serialPanel"))) {
+                    wait(200);
+                    panel->setProperty("contentY", panel->property("contentHeight").toReal() -
+                                                       panel->property("height").toReal());
+                }
                 wait(400);
                 save(window, QStringLiteral("lines-%1").arg(theme));
 
