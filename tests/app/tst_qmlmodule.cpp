@@ -69,6 +69,11 @@ private slots:
                                     "ThemedContent",
                                     "MenuItem",
                                     "SendArea",
+                                    "LineEndChooser",
+                                    "ControlLinesPanel",
+                                    "ModemStatusIndicators",
+                                    "FileSendDialog",
+                                    "FileSendProgress",
                                     "StatusBar",
                                     "ElidedLabel"};
         for (const QString& name : documents) {
