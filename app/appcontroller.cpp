@@ -28,6 +28,7 @@ AppController::AppController(const AppServices& services, QObject* parent)
     , m_settings(services.settings)
     , m_env(services.env)
     , m_driverCheck(services.driverCheck)
+    , m_controlLinePort(services.controlLinePort)
 {
     // The last downloaded library when it still parses, else the built-in one.
     const LibraryCache cache;
@@ -67,6 +68,7 @@ AppController::AppController(const AppServices& services, QObject* parent)
 
     reconcileSelectedPort();
 
+    m_lineEnd = PayloadComposer::lineEndFromCode(m_settings.textLineEnd());
     m_historyModel = new CommandHistoryModel(&m_settings, this);
     m_historyRecall = new HistoryRecall(m_historyModel,
                                         {[this] { return m_draftText; },
@@ -97,6 +99,7 @@ AppController::AppController(const AppServices& services, QObject* parent)
 
     m_repeatSender = new RepeatSender(
         &m_serial, [this] { sendManualText(); }, this);
+    createLineServices();
     m_portPollTimer = new QTimer(this);
     m_portPollTimer->setInterval(PortPollMs);
     connect(m_portPollTimer, &QTimer::timeout, this, &AppController::pollPorts);

@@ -15,7 +15,9 @@
 #include "log/rxlineassembler.h"
 #include "log/rxreceiver.h"
 #include "log/txledger.h"
+#include "serial/controllines.h"
 #include "serial/drivercheck.h"
+#include "serial/filesender.h"
 #include "serial/payloadcomposer.h"
 #include "serial/portlistmodel.h"
 #include "serial/reconnectwatcher.h"
@@ -35,6 +37,8 @@
 #include <QVariantList>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
+
+#include <memory>
 
 class BatchRunner;
 class RepeatSender;
@@ -110,6 +114,8 @@ class AppController : public QObject
                    receiveFramingChanged)
     Q_PROPERTY(
         int framePauseMs READ framePauseMs WRITE setFramePauseMs NOTIFY receiveFramingChanged)
+    /// What text sends put after the text: a PayloadComposer::TextLineEnd code.
+    Q_PROPERTY(int lineEnd READ lineEnd WRITE setLineEnd NOTIFY lineEndChanged)
     Q_PROPERTY(bool repeatSendEnabled READ repeatSendEnabled WRITE setRepeatSendEnabled NOTIFY
                    repeatSendChanged)
     Q_PROPERTY(int repeatIntervalMs READ repeatIntervalMs WRITE setRepeatIntervalMs NOTIFY
@@ -131,6 +137,10 @@ class AppController : public QObject
     Q_PROPERTY(PortListModel* portListModel READ portListModel CONSTANT)
     Q_PROPERTY(CommandHistoryModel* commandHistoryModel READ commandHistoryModel CONSTANT)
     Q_PROPERTY(HistoryRecall* historyRecall READ historyRecall CONSTANT)
+    /// DTR, RTS, BREAK and the modem status of the open port.
+    Q_PROPERTY(ControlLines* controlLines READ controlLines CONSTANT)
+    /// Sending a file through the open port.
+    Q_PROPERTY(FileSender* fileSender READ fileSender CONSTANT)
     Q_PROPERTY(bool reconnectWaiting READ reconnectWaiting NOTIFY connectionChanged)
     Q_PROPERTY(
         bool autoReconnect READ autoReconnect WRITE setAutoReconnect NOTIFY autoReconnectChanged)
@@ -223,6 +233,9 @@ public:
     void setFramesBySilence(bool on);
     int framePauseMs() const { return m_rxReceiver.pauseMs(); }
     void setFramePauseMs(int ms);
+    int lineEnd() const { return int(m_lineEnd); }
+    /// Stores the choice; an unknown code stands for CR LF.
+    void setLineEnd(int code);
     bool repeatSendEnabled() const;
     void setRepeatSendEnabled(bool on);
     int repeatIntervalMs() const;
@@ -247,6 +260,8 @@ public:
     PortListModel* portListModel() const { return m_portListModel; }
     CommandHistoryModel* commandHistoryModel() const { return m_historyModel; }
     HistoryRecall* historyRecall() const { return m_historyRecall; }
+    ControlLines* controlLines() const { return m_controlLines; }
+    FileSender* fileSender() const { return m_fileSender; }
 
     Q_INVOKABLE QStringList availableFontFamilies() const;
     Q_INVOKABLE void restoreDefaultSettings();
@@ -302,6 +317,9 @@ public:
     /// its text, would make the draft longer than TextBounds::Command; then the refusal is
     /// logged and the paste is to be dropped.
     Q_INVOKABLE bool refuseLongPaste(int keptLength);
+    /// Starts sending the file at @p path (as FileSender's options say, text with the chosen
+    /// line end); the reason it cannot, as an ERR line and the result, else an empty text.
+    Q_INVOKABLE QString sendFile(const QString& path);
 
     // Not visible to QML.
     void reconcileSelectedPort();
@@ -347,6 +365,7 @@ signals:
     void sendAsHexChanged();
     void crcEnabledChanged();
     void receiveFramingChanged();
+    void lineEndChanged();
     void repeatSendChanged();
     void batchStateChanged();
     void portOpenFailed(const QString& error);
@@ -397,6 +416,10 @@ private:
     bool writeComposed(const PayloadComposer::Composed& composed);
     void writeBatchStep(const BatchStep& step);
     void createUpdateClients();
+    /// The control lines and the file send, with their stored choices.
+    void createLineServices();
+    void onFileSendFinished(FileSender::Outcome outcome, const QString& fileName, qint64 bytes,
+                            const QString& error);
     /// Puts a downloaded library document in use (and in the cache); false with the
     /// library's reason when it refuses the document.
     bool applyLibraryUpdate(const QByteArray& document, QString* error);
@@ -431,6 +454,9 @@ private:
     BatchRunner* m_batchRunner = nullptr;
     SerialDefaultsGate* m_defaultsGate = nullptr;
     RepeatSender* m_repeatSender = nullptr;
+    ControlLines* m_controlLines = nullptr;
+    FileSender* m_fileSender = nullptr;
+    std::shared_ptr<ControlLinePort> m_controlLinePort;
 
     QString m_selectedPortName;
     QString m_missingPortName;
@@ -439,5 +465,6 @@ private:
     bool m_echoTx = true;
     bool m_sendAsHex = false;
     bool m_crcEnabled = false;
+    PayloadComposer::TextLineEnd m_lineEnd = PayloadComposer::TextLineEnd::CrLf;
     bool m_settingsFailureReported = false;
 };

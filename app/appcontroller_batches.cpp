@@ -77,7 +77,7 @@ void AppController::sendNextBatchStep()
 void AppController::writeBatchStep(const BatchStep& step)
 {
     const PayloadComposer::Composed composed =
-        PayloadComposer::compose(step.text, step.isHex, step.crc);
+        PayloadComposer::compose(step.text, step.isHex, step.crc, m_lineEnd);
     if (!composed.error.isEmpty()) {
         m_log.append(LogKind::ERR, composed.error.toUtf8());
         return;

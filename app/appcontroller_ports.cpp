@@ -94,6 +94,7 @@ void AppController::onReconnected(const SerialConfig& config)
     m_log.append(
         LogKind::SYS,
         tr("%1 reconnected \u00b7 %2").arg(config.portName, m_serial.portSummary()).toUtf8());
+    m_controlLines->sessionStarted(config.flowControl == QSerialPort::HardwareControl);
     m_repeatSender->sessionStarted();
     emit connectionChanged();
     if (m_reselectOnReconnect) {

@@ -12,6 +12,25 @@
 
 #include <algorithm>
 
+namespace {
+
+LineEnd logLineEnd(PayloadComposer::TextLineEnd end)
+{
+    switch (end) {
+    case PayloadComposer::TextLineEnd::CrLf:
+        return LineEnd::CrLf;
+    case PayloadComposer::TextLineEnd::Lf:
+        return LineEnd::Lf;
+    case PayloadComposer::TextLineEnd::Cr:
+        return LineEnd::Cr;
+    case PayloadComposer::TextLineEnd::None:
+        break;
+    }
+    return LineEnd::None;
+}
+
+} // namespace
+
 void AppController::refuseLongDraft(qsizetype length)
 {
     m_log.append(LogKind::ERR, tr("Not put into the send box: %L1 characters are more than a "
@@ -108,6 +127,17 @@ void AppController::setFramePauseMs(int ms)
     emit receiveFramingChanged();
 }
 
+void AppController::setLineEnd(int code)
+{
+    const PayloadComposer::TextLineEnd end = PayloadComposer::lineEndFromCode(code);
+    if (end == m_lineEnd) {
+        return;
+    }
+    m_lineEnd = end;
+    m_settings.setTextLineEnd(int(end));
+    emit lineEndChanged();
+}
+
 void AppController::setRepeatSendEnabled(bool on)
 {
     if (on == m_repeatSender->enabled()) {
@@ -138,7 +168,7 @@ void AppController::sendManualText()
         return;
     }
     const PayloadComposer::Composed composed =
-        PayloadComposer::compose(draft, m_sendAsHex, m_crcEnabled);
+        PayloadComposer::compose(draft, m_sendAsHex, m_crcEnabled, m_lineEnd);
     if (!composed.error.isEmpty()) {
         m_log.append(LogKind::ERR, composed.error.toUtf8());
         return;
@@ -159,8 +189,7 @@ bool AppController::writeComposed(const PayloadComposer::Composed& composed)
         return false;
     }
     if (m_echoTx) {
-        m_log.append(LogKind::TX, composed.echo,
-                     composed.crLfAdded ? LineEnd::CrLf : LineEnd::None);
+        m_log.append(LogKind::TX, composed.echo, logLineEnd(composed.lineEndAdded));
     }
     return true;
 }

@@ -104,6 +104,7 @@ bool AppController::openPort(const QString& portName, int baudRate, int dataBits
     m_reconnect->sessionStarted(config);
     m_log.append(LogKind::SYS,
                  tr("%1 opened \u00b7 %2").arg(portName, m_serial.portSummary()).toUtf8());
+    m_controlLines->sessionStarted(flowControl == QSerialPort::HardwareControl);
     m_repeatSender->sessionStarted();
     return true;
 }
@@ -126,6 +127,7 @@ void AppController::closePort()
 void AppController::onPortClosed()
 {
     m_repeatSender->sessionEnded();
+    m_controlLines->sessionEnded();
     stopBatchCommand();
     flushRxLineBuffer();
     emit connectionChanged();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "serial/controllines.h"
 #include "serial/drivercheck.h"
 #include "serial/portlistmodel.h"
 #include "settings/envconfig.h"
 #include "settings/settingsstore.h"
+
+#include <memory>
 
 /// What the controller takes from outside the program: where the preferences live, the
 /// deployment configuration (the update services), how serial ports are found and how the
@@ -19,4 +22,6 @@ struct AppServices
     /// every poll.
     QString deviceFolder = PortListModel::systemDeviceFolder();
     DriverCheck driverCheck;
+    /// DTR, RTS, BREAK and the modem status; empty for those of the serial port itself.
+    std::shared_ptr<ControlLinePort> controlLinePort{};
 };

@@ -21,6 +21,8 @@
 #include "log/logviewrows.h"
 #include "log/matchhighlighter.h"
 #include "log/pausewatch.h"
+#include "serial/controllines.h"
+#include "serial/filesender.h"
 #include "serial/portlistmodel.h"
 #include "serial/serialoptions.h"
 
@@ -40,6 +42,22 @@ struct PortListModelForeign
     Q_GADGET
     QML_FOREIGN(PortListModel)
     QML_NAMED_ELEMENT(PortListModel)
+    QML_UNCREATABLE("Created by AppController")
+};
+
+struct ControlLinesForeign
+{
+    Q_GADGET
+    QML_FOREIGN(ControlLines)
+    QML_NAMED_ELEMENT(ControlLines)
+    QML_UNCREATABLE("Created by AppController")
+};
+
+struct FileSenderForeign
+{
+    Q_GADGET
+    QML_FOREIGN(FileSender)
+    QML_NAMED_ELEMENT(FileSender)
     QML_UNCREATABLE("Created by AppController")
 };
 

@@ -256,6 +256,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>Paramètres série de %1 affichés pour la prochaine ouverture : %2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[fichier %1 · octets envoyés&#xa0;: %L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 envoyé.</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>Envoi de %1 annulé&#xa0;; octets envoyés&#xa0;: %L2.</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -491,6 +503,64 @@
     <message>
         <source>Insert</source>
         <translation>Insérer</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>La réinitialisation de l&apos;appareil agit sur RTS, que le contrôle de flux RTS/CTS pilote&#xa0;: choisissez DTR pour la réinitialisation.</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>Réinitialisation de l&apos;appareil&#xa0;: impulsion de %2 ms sur %1.</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>Le port n&apos;a pas envoyé de break.</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>Break envoyé (%1 ms).</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>Ce port n&apos;a pas de lignes de contrôle modem.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>Ce port n&apos;a pas de lignes de contrôle modem.</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>Lignes de contrôle</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>Le contrôle de flux RTS/CTS pilote RTS tant que le port est ouvert.</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>Réinitialiser l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>Activer DTR après l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>Activer RTS après l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>La réinitialisation agit sur</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -779,6 +849,30 @@
     <message>
         <source>Frame pause</source>
         <translation>Pause de trame</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>Envoyer un fichier</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>Fichier à envoyer</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>Octets bruts, tels qu&apos;ils sont dans le fichier</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>Texte, ligne par ligne, chaque ligne terminée par %1</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>Pause après chaque ligne ou morceau</translation>
     </message>
     <message>
         <source>ms</source>
@@ -868,6 +962,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>Fermer (Échap)</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>Envoi de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 sur %2 envoyés</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%1 sur %2 envoyés · environ %L3 s restantes</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>Le port s&apos;est fermé avant l&apos;envoi de tout le fichier.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>Un fichier est déjà en cours d&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>Le port n&apos;est pas ouvert — cliquez d&apos;abord sur «&#xa0;Ouvrir le port&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>Impossible d&apos;envoyer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>La lecture de %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>Le port n&apos;a pas accepté les données de %1.</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1160,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>La bibliothèque dépasse %1 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>Fin de ligne</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1340,16 @@
     <message>
         <source>Find</source>
         <translation>Chercher</translation>
+        <source>Reset device</source>
+        <translation>Réinitialiser l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>Envoyer un break</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>Envoyer un fichier…</translation>
     </message>
 </context>
 <context>
@@ -1583,6 +1746,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>Aucune</translation>
     </message>
 </context>
 <context>

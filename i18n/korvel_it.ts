@@ -256,6 +256,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>Impostazioni seriali di %1 mostrate per la prossima apertura: %2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[file %1 · byte inviati: %L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 inviato.</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>Invio di %1 annullato; byte inviati: %L2.</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -491,6 +503,64 @@
     <message>
         <source>Insert</source>
         <translation>Inserisci</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>Il ripristino del dispositivo agisce su RTS, che il controllo di flusso RTS/CTS gestisce: scegliere DTR per il ripristino.</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>Ripristino del dispositivo: impulso di %2 ms su %1.</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>La porta non ha inviato il break.</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>Break inviato (%1 ms).</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>Questa porta non ha linee di controllo del modem.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>Questa porta non ha linee di controllo del modem.</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>Linee di controllo</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>Il controllo di flusso RTS/CTS gestisce RTS finché la porta è aperta.</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>Ripristina dispositivo</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>Attiva DTR dopo l&apos;apertura</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>Attiva RTS dopo l&apos;apertura</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>Il ripristino agisce su</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -779,6 +849,30 @@
     <message>
         <source>Frame pause</source>
         <translation>Pausa di frame</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>Invia file</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>File da inviare</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>Byte grezzi, così come sono nel file</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>Testo, riga per riga, ogni riga terminata da %1</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>Pausa dopo ogni riga o blocco</translation>
     </message>
     <message>
         <source>ms</source>
@@ -868,6 +962,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>Chiudi (Esc)</translation>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>Invio di %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 di %2 inviati</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%1 di %2 inviati · circa %L3 s rimanenti</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>La porta si è chiusa prima che l&apos;intero file fosse inviato.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>Un file è già in fase di invio.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>La porta non è aperta — fai prima clic su &quot;Apri porta&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>Impossibile inviare %1: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Lettura di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>La porta non ha accettato i dati di %1.</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1160,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>La libreria supera i %1 byte.</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>Fine riga</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1340,16 @@
     <message>
         <source>Find</source>
         <translation>Trova</translation>
+        <source>Reset device</source>
+        <translation>Ripristina dispositivo</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>Invia break</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>Invia file…</translation>
     </message>
 </context>
 <context>
@@ -1583,6 +1746,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>Nessuna</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>%1 のシリアル設定を次回のオープン用に表示しました：%2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[ファイル %1 · 送信バイト数：%L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 を送信しました。</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>%1 の送信を取り消しました。送信バイト数：%L2。</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -489,6 +501,64 @@
     <message>
         <source>Insert</source>
         <translation>挿入</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>デバイスのリセットは RTS を操作しますが、RTS は RTS/CTS フロー制御が使用しています。リセットには DTR を選んでください。</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>デバイスのリセット：%1 を %2 ms パルスしました。</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>ポートはブレークを送信しませんでした。</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>ブレークを送信しました（%1 ms）。</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>このポートにはモデム制御線がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>このポートにはモデム制御線がありません。</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>制御線</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>ポートが開いている間は RTS/CTS フロー制御が RTS を操作します。</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>デバイスをリセット</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>オープン後に DTR をオン</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>オープン後に RTS をオン</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>リセットのパルス線</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -773,6 +843,30 @@
     <message>
         <source>Frame pause</source>
         <translation>フレーム間隔</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>ファイルを送信</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>送信するファイル</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>ファイルのままの生バイト</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>テキスト、1 行ずつ、各行の末尾に %1</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>各行または各ブロックの後の待ち時間</translation>
     </message>
     <message>
         <source>ms</source>
@@ -859,6 +953,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>閉じる (Esc)</translation>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>%1 を送信中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 中 %1 を送信済み</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%2 中 %1 を送信済み · 残り約 %L3 秒</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>ファイル全体を送信する前にポートが閉じました。</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>すでにファイルを送信中です。</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>ポートが開いていません。先に「ポートを開く」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>%1 を送信できません：%2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>%1 の読み込みに失敗しました：%2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>ポートは %1 のデータを受け付けませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1150,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>ライブラリが %1 バイトを超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>改行コード</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1328,16 @@
     <message>
         <source>Find</source>
         <translation>検索</translation>
+        <source>Reset device</source>
+        <translation>デバイスをリセット</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>ブレークを送信</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>ファイルを送信…</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +1732,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>なし</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>다음 열기를 위해 %1의 시리얼 설정을 표시합니다: %2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[파일 %1 · 보낸 바이트: %L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1을(를) 보냈습니다.</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>%1 보내기를 취소했습니다. 보낸 바이트: %L2.</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -489,6 +501,64 @@
     <message>
         <source>Insert</source>
         <translation>삽입</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>장치 재설정은 RTS를 사용하지만 RTS는 RTS/CTS 흐름 제어가 구동합니다. 재설정에는 DTR을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>장치 재설정: %1에 %2 ms 펄스를 보냈습니다.</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>포트가 브레이크를 보내지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>브레이크를 보냈습니다(%1 ms).</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>이 포트에는 모뎀 제어선이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>이 포트에는 모뎀 제어선이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>제어선</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>포트가 열려 있는 동안 RTS/CTS 흐름 제어가 RTS를 구동합니다.</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>장치 재설정</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>연 후 DTR 켜기</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>연 후 RTS 켜기</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>재설정 펄스</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -773,6 +843,30 @@
     <message>
         <source>Frame pause</source>
         <translation>프레임 간격</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>파일 보내기</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>보낼 파일</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>파일에 있는 그대로의 원시 바이트</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>텍스트, 한 줄씩, 각 줄 끝에 %1</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>각 줄 또는 조각 뒤 대기</translation>
     </message>
     <message>
         <source>ms</source>
@@ -859,6 +953,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>닫기 (Esc)</translation>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>%1 보내는 중</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 중 %1 보냄</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%2 중 %1 보냄 · 약 %L3초 남음</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>파일 전체를 보내기 전에 포트가 닫혔습니다.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>이미 파일을 보내는 중입니다.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>포트가 열려 있지 않습니다. 먼저 &apos;포트 열기&apos;를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>%1을(를) 보낼 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>%1 읽기에 실패했습니다: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>포트가 %1의 데이터를 받지 않았습니다.</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1150,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>라이브러리가 %1바이트보다 큽니다.</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>줄 끝</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1328,16 @@
     <message>
         <source>Find</source>
         <translation>찾기</translation>
+        <source>Reset device</source>
+        <translation>장치 재설정</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>브레이크 보내기</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>파일 보내기…</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +1732,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>없음</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>Параметры порта для %1 показаны для следующего открытия: %2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[файл %1 · отправлено байт: %L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 отправлен.</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>Отправка %1 отменена; отправлено байт: %L2.</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -493,6 +505,64 @@
     <message>
         <source>Insert</source>
         <translation>Вставить</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>Сброс устройства использует RTS, которым управляет управление потоком RTS/CTS: выберите DTR для сброса.</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>Сброс устройства: импульс %1 длительностью %2 мс.</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>Порт не отправил сигнал break.</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>Сигнал break отправлен (%1 мс).</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>У этого порта нет линий управления модемом.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>У этого порта нет линий управления модемом.</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>Линии управления</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>Пока порт открыт, RTS управляет управление потоком RTS/CTS.</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>Сбросить устройство</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>Включать DTR после открытия</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>Включать RTS после открытия</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>Импульс сброса на</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
     </message>
 </context>
 <context>
@@ -785,6 +855,30 @@
     <message>
         <source>Frame pause</source>
         <translation>Пауза кадра</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>Отправить файл</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>Файл для отправки</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Обзор…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>Байты как есть в файле</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>Текст построчно, каждая строка заканчивается %1</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>Пауза после каждой строки или блока</translation>
     </message>
     <message>
         <source>ms</source>
@@ -877,6 +971,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>Закрыть (Esc)</translation>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>Отправка %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>отправлено %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>отправлено %1 из %2 · осталось около %L3 с</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>Порт закрылся до того, как был отправлен весь файл.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>Файл уже отправляется.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>Порт не открыт — сначала нажмите «Открыть порт».</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>Не удаётся отправить %1: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>Порт не принял данные %1.</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1170,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>Библиотека больше %1 байт.</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>Конец строки</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1352,16 @@
     <message>
         <source>Find</source>
         <translation>Найти</translation>
+        <source>Reset device</source>
+        <translation>Сбросить устройство</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>Отправить break</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>Отправить файл…</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1760,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>已显示 %1 的串口设置，供下次打开使用：%2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[文件 %1 · 已发送字节：%L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 已发送。</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>已取消发送 %1；已发送字节：%L2。</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -489,6 +501,64 @@
     <message>
         <source>Insert</source>
         <translation>插入</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>复位设备需要翻转 RTS，而 RTS 由 RTS/CTS 流控驱动：请为复位选择 DTR。</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>复位设备：%1 脉冲 %2 ms。</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>端口未能发送中断信号。</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>已发送中断信号（%1 ms）。</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>此端口没有调制解调器控制线。</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>此端口没有调制解调器控制线。</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>控制线</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>端口打开期间 RTS 由 RTS/CTS 流控驱动。</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>复位设备</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>打开后置位 DTR</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>打开后置位 RTS</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>复位脉冲线</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -773,6 +843,30 @@
     <message>
         <source>Frame pause</source>
         <translation>帧间隔</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>发送文件</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>要发送的文件</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>原始字节，与文件中相同</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>文本，逐行发送，每行以 %1 结尾</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>每行或每块后暂停</translation>
     </message>
     <message>
         <source>ms</source>
@@ -859,6 +953,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>关闭 (Esc)</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>正在发送 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已发送 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>已发送 %1 / %2 · 约剩 %L3 秒</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>整个文件发送完之前端口已关闭。</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>已有文件正在发送。</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>串口未打开——请先点击“打开串口”。</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>无法发送 %1：%2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>读取 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>端口未接收 %1 的数据。</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1150,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>该库大于 %1 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>行尾</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1328,16 @@
     <message>
         <source>Find</source>
         <translation>查找</translation>
+        <source>Reset device</source>
+        <translation>复位设备</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>发送中断信号</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>发送文件…</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +1732,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>无</translation>
     </message>
 </context>
 <context>

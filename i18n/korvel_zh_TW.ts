@@ -254,6 +254,18 @@
         <source>Serial settings of %1 now shown for the next open: %2</source>
         <translation>已顯示 %1 的序列埠設定，供下次開啟使用：%2</translation>
     </message>
+    <message>
+        <source>[file %1 · bytes sent: %L2]</source>
+        <translation>[檔案 %1 · 已送出位元組：%L2]</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 已送出。</translation>
+    </message>
+    <message>
+        <source>Sending %1 cancelled; bytes sent: %L2.</source>
+        <translation>已取消送出 %1；已送出位元組：%L2。</translation>
+    </message>
 </context>
 <context>
     <name>BatchStepReply</name>
@@ -489,6 +501,64 @@
     <message>
         <source>Insert</source>
         <translation>插入</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLines</name>
+    <message>
+        <source>Reset device pulses RTS, which RTS/CTS flow control drives: choose DTR for the reset.</source>
+        <translation>重設裝置需要切換 RTS，而 RTS 由 RTS/CTS 流量控制驅動：請為重設選擇 DTR。</translation>
+    </message>
+    <message>
+        <source>Reset device: %1 pulsed for %2 ms.</source>
+        <translation>重設裝置：%1 脈衝 %2 ms。</translation>
+    </message>
+    <message>
+        <source>The port did not send a break.</source>
+        <translation>連接埠未能送出中斷訊號。</translation>
+    </message>
+    <message>
+        <source>Break sent (%1 ms).</source>
+        <translation>已送出中斷訊號（%1 ms）。</translation>
+    </message>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>此連接埠沒有數據機控制線。</translation>
+    </message>
+</context>
+<context>
+    <name>ControlLinesPanel</name>
+    <message>
+        <source>This port has no modem control lines.</source>
+        <translation>此連接埠沒有數據機控制線。</translation>
+    </message>
+    <message>
+        <source>Control lines</source>
+        <translation>控制線</translation>
+    </message>
+    <message>
+        <source>RTS/CTS flow control drives RTS while the port is open.</source>
+        <translation>連接埠開啟期間 RTS 由 RTS/CTS 流量控制驅動。</translation>
+    </message>
+    <message>
+        <source>Reset device</source>
+        <translation>重設裝置</translation>
+    </message>
+    <message>
+        <source>Assert DTR after opening</source>
+        <translation>開啟後設定 DTR</translation>
+    </message>
+    <message>
+        <source>Assert RTS after opening</source>
+        <translation>開啟後設定 RTS</translation>
+    </message>
+    <message>
+        <source>Reset pulses</source>
+        <translation>重設脈衝線</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -773,6 +843,30 @@
     <message>
         <source>Frame pause</source>
         <translation>幀間隔</translation>
+    <name>FileSendDialog</name>
+    <message>
+        <source>Send file</source>
+        <translation>送出檔案</translation>
+    </message>
+    <message>
+        <source>File to send</source>
+        <translation>要送出的檔案</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>Raw bytes, as they are in the file</source>
+        <translation>原始位元組，與檔案中相同</translation>
+    </message>
+    <message>
+        <source>Text, line by line, each line ended by %1</source>
+        <translation>文字，逐行送出，每行以 %1 結尾</translation>
+    </message>
+    <message>
+        <source>Pause after each line or piece</source>
+        <translation>每行或每塊後暫停</translation>
     </message>
     <message>
         <source>ms</source>
@@ -859,6 +953,58 @@
     <message>
         <source>Close (Esc)</source>
         <translation>關閉 (Esc)</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>正在送出 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已送出 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>已送出 %1 / %2 · 約剩 %L3 秒</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>整個檔案送出前連接埠已關閉。</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>已有檔案正在送出。</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>序列埠未開啟——請先按一下「開啟序列埠」。</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>無法送出 %1：%2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>讀取 %1 失敗：%2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>連接埠未接收 %1 的資料。</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1150,13 @@
     <message>
         <source>The library is larger than %1 bytes.</source>
         <translation>該庫大於 %1 位元組。</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndChooser</name>
+    <message>
+        <source>Line end</source>
+        <translation>行尾</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1328,16 @@
     <message>
         <source>Find</source>
         <translation>尋找</translation>
+        <source>Reset device</source>
+        <translation>重設裝置</translation>
+    </message>
+    <message>
+        <source>Send break</source>
+        <translation>送出中斷訊號</translation>
+    </message>
+    <message>
+        <source>Send file…</source>
+        <translation>送出檔案…</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +1732,11 @@
     <message>
         <source>XON/XOFF</source>
         <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>line end</comment>
+        <translation>無</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,50 @@ ApplicationWindow {
                         checked: AppController.autoReconnect
                         onToggled: AppController.autoReconnect = checked
                     }
+
+                    MenuSeparator {}
+
+                    MenuItem {
+                        objectName: "dtrMenuItem"
+                        text: "DTR"
+                        checkable: true
+                        enabled: AppController.controlLines.available && !AppController.controlLines.busy
+                        checked: AppController.controlLines.dtr
+                        onToggled: AppController.controlLines.dtr = checked
+                    }
+
+                    MenuItem {
+                        objectName: "rtsMenuItem"
+                        text: "RTS"
+                        checkable: true
+                        enabled: AppController.controlLines.available && !AppController.controlLines.busy
+                                 && !AppController.controlLines.rtsOwnedByDriver
+                        checked: AppController.controlLines.rts
+                        onToggled: AppController.controlLines.rts = checked
+                    }
+
+                    MenuItem {
+                        objectName: "resetDeviceMenuItem"
+                        text: qsTr("Reset device")
+                        enabled: AppController.controlLines.available && !AppController.controlLines.busy
+                        onTriggered: AppController.controlLines.resetDevice()
+                    }
+
+                    MenuItem {
+                        objectName: "sendBreakMenuItem"
+                        text: qsTr("Send break")
+                        enabled: AppController.portOpen && !AppController.controlLines.busy
+                        onTriggered: AppController.controlLines.sendBreak()
+                    }
+
+                    MenuSeparator {}
+
+                    MenuItem {
+                        objectName: "sendFileMenuItem"
+                        text: qsTr("Send file…")
+                        enabled: AppController.portOpen && !AppController.fileSender.running
+                        onTriggered: fileSendDialog.open()
+                    }
                 }
 
                 Menu {
@@ -732,6 +776,13 @@ ApplicationWindow {
                         Layout.margins: paramsPanel.visible ? 16 : 0
                     }
 
+                    FileSendProgress {
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 14
+                        Layout.rightMargin: 14
+                        Layout.topMargin: 8
+                    }
+
                     SendArea {
                         Layout.fillWidth: true
                         Layout.margins: 14
@@ -837,6 +888,10 @@ ApplicationWindow {
         id: saveLogDialog
 
         objectName: "saveLogDialog"
+    }
+
+    FileSendDialog {
+        id: fileSendDialog
     }
 
     JsonLineDialog {

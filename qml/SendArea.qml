@@ -128,6 +128,8 @@ RowLayout {
                 onToggled: AppController.crcEnabled = checked
             }
 
+            LineEndChooser {}
+
             Item {
                 Layout.fillWidth: true
             }

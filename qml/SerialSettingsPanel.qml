@@ -393,6 +393,10 @@ Flickable {
                 color: Theme.text
             }
         }
+
+        ControlLinesPanel {
+            Layout.fillWidth: true
+        }
     }
 
     F.Dialog {

@@ -70,6 +70,8 @@ Rectangle {
             color: Theme.text
         }
 
+        ModemStatusIndicators {}
+
         // A batch runs on while its window is closed: what it does, and a way to stop it.
         RowLayout {
             objectName: "batchIndicator"

@@ -21,7 +21,36 @@ QString notAHexDigit(const QString& shown, qsizetype position)
 
 } // namespace
 
-QByteArray text(const QString& text, bool withCrc)
+TextLineEnd lineEndFromCode(int code)
+{
+    switch (code) {
+    case int(TextLineEnd::Lf):
+        return TextLineEnd::Lf;
+    case int(TextLineEnd::Cr):
+        return TextLineEnd::Cr;
+    case int(TextLineEnd::None):
+        return TextLineEnd::None;
+    default:
+        return TextLineEnd::CrLf;
+    }
+}
+
+QByteArray lineEndBytes(TextLineEnd end)
+{
+    switch (end) {
+    case TextLineEnd::CrLf:
+        return QByteArrayLiteral("\r\n");
+    case TextLineEnd::Lf:
+        return QByteArrayLiteral("\n");
+    case TextLineEnd::Cr:
+        return QByteArrayLiteral("\r");
+    case TextLineEnd::None:
+        break;
+    }
+    return {};
+}
+
+QByteArray text(const QString& text, bool withCrc, TextLineEnd end)
 {
     QByteArray payload = text.toUtf8();
     const bool endsWithLineFeed = payload.endsWith('\n');
@@ -29,7 +58,7 @@ QByteArray text(const QString& text, bool withCrc)
         payload += Crc16::modbusBytes(payload);
     }
     if (!endsWithLineFeed) {
-        payload += "\r\n";
+        payload += lineEndBytes(end);
     }
     return payload;
 }
@@ -70,7 +99,7 @@ QString crcEchoSuffix(const QByteArray& bytes, bool withCrc)
     return QStringLiteral(" [CRC %1]").arg(QString::fromLatin1(crc));
 }
 
-Composed compose(const QString& draft, bool asHex, bool withCrc)
+Composed compose(const QString& draft, bool asHex, bool withCrc, TextLineEnd end)
 {
     Composed composed;
     if (asHex) {
@@ -79,9 +108,9 @@ Composed compose(const QString& draft, bool asHex, bool withCrc)
         return composed;
     }
     const QByteArray utf8 = draft.toUtf8();
-    composed.bytes = text(draft, withCrc);
+    composed.bytes = text(draft, withCrc, end);
     composed.echo = utf8 + crcEchoSuffix(utf8, withCrc).toUtf8();
-    composed.crLfAdded = !utf8.endsWith('\n');
+    composed.lineEndAdded = utf8.endsWith('\n') ? TextLineEnd::None : end;
     return composed;
 }
 

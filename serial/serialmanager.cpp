@@ -216,7 +216,9 @@ void SerialManager::handleReadyRead()
 
 void SerialManager::handleError(QSerialPort::SerialPortError err)
 {
-    if (err == QSerialPort::NoError || m_opening) {
+    // A control-line call the port does not support is answered where it
+    // was made (ControlLines), once a session, not as an error of the port.
+    if (err == QSerialPort::NoError || err == QSerialPort::UnsupportedOperationError || m_opening) {
         return;
     }
     const bool unplugged = err == QSerialPort::DeviceNotFoundError ||

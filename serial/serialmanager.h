@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/controllines.h"
 #include "serial/serialconfig.h"
 
 #include <QList>
@@ -34,6 +35,9 @@ public:
     /// loop was busy, and dataReceived() has not reported them yet.
     bool hasUnreadInput() const;
 
+    /// DTR, RTS, BREAK and the modem status of the port.
+    ControlLinePort& controlLinePort() { return m_lines; }
+
     QString portSummary() const;
     SerialConfig activeConfig() const { return m_active; }
 
@@ -63,6 +67,7 @@ private:
     bool failOpen(const QString& message, QString* error);
 
     QSerialPort m_port;
+    SerialPortLines m_lines{m_port};
     SerialConfig m_active;
     bool m_opening = false;
 };

@@ -1,5 +1,7 @@
 #include "serial/serialoptions.h"
 
+#include "serial/payloadcomposer.h"
+
 #include <QVariantMap>
 
 namespace {
@@ -38,6 +40,14 @@ QVariantList SerialOptions::flowControlOptions() const
 {
     return {option(tr("None", "flow control"), 0), option(tr("RTS/CTS"), 1),
             option(tr("XON/XOFF"), 2)};
+}
+
+QVariantList SerialOptions::lineEndOptions() const
+{
+    using End = PayloadComposer::TextLineEnd;
+    return {option(QStringLiteral("CR LF"), int(End::CrLf)),
+            option(QStringLiteral("LF"), int(End::Lf)), option(QStringLiteral("CR"), int(End::Cr)),
+            option(tr("None", "line end"), int(End::None))};
 }
 
 QVariantList SerialOptions::baudRateOptions() const

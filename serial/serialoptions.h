@@ -18,4 +18,6 @@ public:
     Q_INVOKABLE QVariantList stopBitsOptions() const;
     Q_INVOKABLE QVariantList flowControlOptions() const;
     Q_INVOKABLE QVariantList baudRateOptions() const;
+    /// What text sends may put after the text, as PayloadComposer::TextLineEnd codes.
+    Q_INVOKABLE QVariantList lineEndOptions() const;
 };

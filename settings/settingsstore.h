@@ -131,6 +131,32 @@ public:
     /// line ("send/enterSends", off unless the user turned it on).
     bool enterSends() const;
     void setEnterSends(bool enabled);
+    /// What a text send puts after the text ("send/lineEnd", a
+    /// PayloadComposer::TextLineEnd code; CR LF unless the user chose another).
+    int textLineEnd() const;
+    void setTextLineEnd(int code);
+
+    /// The state of DTR and RTS right after an open ("serial/dtrOnOpen",
+    /// "serial/rtsOnOpen"; asserted, as the system leaves them, unless the
+    /// user chose released).
+    bool dtrOnOpen() const;
+    void setDtrOnOpen(bool asserted);
+    bool rtsOnOpen() const;
+    void setRtsOnOpen(bool asserted);
+    /// The line "Reset device" pulses ("serial/resetLine": 0 DTR, 1 RTS) and
+    /// for how long ("serial/resetPulseMs", 100 unless chosen; the caller
+    /// bounds it).
+    int resetLine() const;
+    void setResetLine(int line);
+    int resetPulseMs() const;
+    void setResetPulseMs(int ms);
+
+    /// How a file is sent: as text line by line ("send/fileAsText", off:
+    /// raw bytes) with a pause after each line or piece ("send/filePauseMs").
+    bool fileAsText() const;
+    void setFileAsText(bool asText);
+    int filePauseMs() const;
+    void setFilePauseMs(int ms);
 
     /// Whether received bytes are cut into frames by silence rather than into
     /// lines ("receive/framing": "silence", or "lines", the default for any

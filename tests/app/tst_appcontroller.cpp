@@ -41,6 +41,7 @@ QList<std::pair<QByteArray, QVariant>> setterRows()
         {"crcEnabled", true},
         {"framesBySilence", true},
         {"framePauseMs", 75},
+        {"lineEnd", 1},
         {"repeatSendEnabled", true},
         {"repeatIntervalMs", 50},
         {"autoReconnect", false},

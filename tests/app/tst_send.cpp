@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <sys/resource.h>
 
@@ -180,6 +181,102 @@ private slots:
         QVERIFY2(dumped.isNull() || line.endsWith(QStringLiteral("] TX  ") + dumped),
                  qPrintable(line));
         QCOMPARE(controller.commandHistoryModel()->sentAsAt(0), hex ? SentAs::Hex : SentAs::Text);
+    }
+
+    // The chosen line end reaches the wire from every sender that composes text: the send
+    // box, its repeat, a command from the library and a batch step; the CRC stays right after
+    // the text and the TX line shows the end that went out. The choice is kept.
+    void everySenderEndsTextWithTheChosenLineEnd_data()
+    {
+        QTest::addColumn<QString>("sender");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("crc");
+        QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<int>("logged");
+
+        const QByteArray crc("\x30\x1f"); // of "AT"
+        QTest::newRow("manual, LF")
+            << "manual" << 1 << false << QByteArray("AT\n") << int(LineEnd::Lf);
+        QTest::newRow("manual, none, CRC")
+            << "manual" << 3 << true << QByteArray("AT" + crc) << int(LineEnd::None);
+        QTest::newRow("repeat, CR")
+            << "repeat" << 2 << false << QByteArray("AT\r") << int(LineEnd::Cr);
+        QTest::newRow("repeat, LF, CRC")
+            << "repeat" << 1 << true << QByteArray("AT" + crc + "\n") << int(LineEnd::Lf);
+        QTest::newRow("library, CR")
+            << "library" << 2 << false << QByteArray("AT\r") << int(LineEnd::Cr);
+        QTest::newRow("library, CR LF, CRC")
+            << "library" << 0 << true << QByteArray("AT" + crc + "\r\n") << int(LineEnd::CrLf);
+        QTest::newRow("batch, none")
+            << "batch" << 3 << false << QByteArray("AT") << int(LineEnd::None);
+        QTest::newRow("batch, CR, CRC")
+            << "batch" << 2 << true << QByteArray("AT" + crc + "\r") << int(LineEnd::Cr);
+    }
+
+    void everySenderEndsTextWithTheChosenLineEnd()
+    {
+        QFETCH(QString, sender);
+        QFETCH(int, code);
+        QFETCH(bool, crc);
+        QFETCH(QByteArray, wire);
+        QFETCH(int, logged);
+
+        AppController& controller = *m_controller;
+        Device device(m_pair->devicePath());
+        QVERIFY2(device.port.isOpen(), qPrintable(device.port.errorString()));
+        QSignalSpy changed(&controller, &AppController::lineEndChanged);
+        controller.setLineEnd(code);
+        QCOMPARE(changed.count(), code == 0 ? 0 : 1);
+        controller.setLineEnd(code);
+        QCOMPARE(changed.count(), code == 0 ? 0 : 1);
+        QCOMPARE(QSettings().value(QStringLiteral("send/lineEnd"), 0).toInt(), code);
+        controller.setCrcEnabled(crc);
+
+        if (sender == QLatin1String("manual")) {
+            controller.setDraftText(QStringLiteral("AT"));
+            controller.sendManualText();
+        } else if (sender == QLatin1String("repeat")) {
+            controller.setDraftText(QStringLiteral("AT"));
+            controller.setRepeatIntervalMs(20);
+            controller.setRepeatSendEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(device.received.size() >= 2 * wire.size(), 5000);
+            controller.setRepeatSendEnabled(false);
+            QCOMPARE(device.received.left(2 * wire.size()).toHex(' '), (wire + wire).toHex(' '));
+            device.received.truncate(wire.size());
+        } else if (sender == QLatin1String("library")) {
+            controller.addCustomTemplate(QStringLiteral("Attention"), QStringLiteral("AT"));
+            int row = -1;
+            for (int r = 0; r < controller.commandModel()->rowCount(); ++r) {
+                if (controller.commandNameForRow(r) == QLatin1String("Attention")) {
+                    row = r;
+                }
+            }
+            QVERIFY(row >= 0);
+            controller.loadCommandIntoDraft(row);
+            QCOMPARE(controller.draftText(), QStringLiteral("AT"));
+            controller.sendManualText();
+        } else {
+            controller.addBatchCommand(QStringLiteral("One"), 100,
+                                       {QVariantMap{{QStringLiteral("text"), QStringLiteral("AT")},
+                                                    {QStringLiteral("isHex"), false},
+                                                    {QStringLiteral("crc"), crc}}});
+            controller.setCrcEnabled(false); // the step's own choice holds
+            controller.startBatchCommand(controller.batchCommandModel()->rowCount() - 1);
+        }
+
+        QTRY_COMPARE_WITH_TIMEOUT(device.received.size(), wire.size(), 5000);
+        QCOMPARE(device.received.toHex(' '), wire.toHex(' '));
+        const QList<LogEntry>& entries = controller.logStore().entries();
+        const auto tx = std::find_if(entries.cbegin(), entries.cend(),
+                                     [](const LogEntry& e) { return e.kind == LogKind::TX; });
+        QVERIFY(tx != entries.cend());
+        QCOMPARE(int(tx->lineEnd), logged);
+        QVERIFY(tx->data.startsWith("AT"));
+
+        // A controller made later sends the same way.
+        m_controller.reset();
+        AppController later;
+        QCOMPARE(later.lineEnd(), code);
     }
 
     // A hex draft that is not hex goes nowhere: nothing on the wire, no echo,

@@ -584,6 +584,8 @@ void TstCatalogues::qmlLiteralsAreMarked()
         QStringLiteral("ASCII"),
         QStringLiteral("HEX"),
         QStringLiteral("CSV"),
+        QStringLiteral("DTR"),
+        QStringLiteral("RTS"),
         QStringLiteral("✕"),
         QStringLiteral("Korvel"),
         QStringLiteral("GitHub"),

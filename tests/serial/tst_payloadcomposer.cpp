@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(PayloadComposer::TextLineEnd)
+
 class TestPayloadComposer : public QObject
 {
     Q_OBJECT
@@ -168,8 +170,91 @@ private slots:
         const PayloadComposer::Composed composed = PayloadComposer::compose(draft, asHex, withCrc);
         QCOMPARE(composed.bytes.toHex(' '), bytes.toHex(' '));
         QCOMPARE(composed.echo, echo);
-        QCOMPARE(composed.crLfAdded, crLfAdded);
+        QCOMPARE(composed.lineEndAdded == PayloadComposer::TextLineEnd::CrLf, crLfAdded);
         QCOMPARE(!composed.error.isEmpty(), refused);
+    }
+
+    // Every choice of line end, with and without the CRC: the CRC stays right after the
+    // text and the chosen end follows it; a draft with a line feed of its own and a hex
+    // draft get nothing added.
+    void lineEnds_data()
+    {
+        using End = PayloadComposer::TextLineEnd;
+        QTest::addColumn<QString>("draft");
+        QTest::addColumn<bool>("asHex");
+        QTest::addColumn<bool>("withCrc");
+        QTest::addColumn<End>("end");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<End>("added");
+
+        const QByteArray crc("\x30\x1f"); // of "AT"
+        QTest::newRow("CR LF") << "AT" << false << false << End::CrLf << QByteArray("AT\r\n")
+                               << End::CrLf;
+        QTest::newRow("LF") << "AT" << false << false << End::Lf << QByteArray("AT\n") << End::Lf;
+        QTest::newRow("CR") << "AT" << false << false << End::Cr << QByteArray("AT\r") << End::Cr;
+        QTest::newRow("none") << "AT" << false << false << End::None << QByteArray("AT")
+                              << End::None;
+        QTest::newRow("CR LF after the CRC")
+            << "AT" << false << true << End::CrLf << QByteArray("AT" + crc + "\r\n") << End::CrLf;
+        QTest::newRow("LF after the CRC")
+            << "AT" << false << true << End::Lf << QByteArray("AT" + crc + "\n") << End::Lf;
+        QTest::newRow("CR after the CRC")
+            << "AT" << false << true << End::Cr << QByteArray("AT" + crc + "\r") << End::Cr;
+        QTest::newRow("none: the CRC ends the payload")
+            << "AT" << false << true << End::None << QByteArray("AT" + crc) << End::None;
+        QTest::newRow("own LF, CR chosen")
+            << "AT\n"
+            << false << false << End::Cr << QByteArray("AT\n") << End::None;
+        QTest::newRow("own LF with CRC, LF chosen")
+            << "AT\n"
+            << false << true << End::Lf << QByteArray("AT\n\x9f\x13") << End::None;
+        QTest::newRow("own CR, CR chosen: a second CR")
+            << "AT\r" << false << false << End::Cr << QByteArray("AT\r\r") << End::Cr;
+        QTest::newRow("empty text, LF")
+            << "" << false << false << End::Lf << QByteArray("\n") << End::Lf;
+        QTest::newRow("hex ignores LF")
+            << "41 54" << true << false << End::Lf << QByteArray("AT") << End::None;
+        QTest::newRow("hex with CRC ignores CR")
+            << "41 54" << true << true << End::Cr << QByteArray("AT" + crc) << End::None;
+    }
+
+    void lineEnds()
+    {
+        using End = PayloadComposer::TextLineEnd;
+        QFETCH(QString, draft);
+        QFETCH(bool, asHex);
+        QFETCH(bool, withCrc);
+        QFETCH(End, end);
+        QFETCH(QByteArray, bytes);
+        QFETCH(End, added);
+        const PayloadComposer::Composed composed =
+            PayloadComposer::compose(draft, asHex, withCrc, end);
+        QCOMPARE(composed.bytes.toHex(' '), bytes.toHex(' '));
+        QCOMPARE(int(composed.lineEndAdded), int(added));
+        if (!asHex) {
+            QCOMPARE(PayloadComposer::text(draft, withCrc, end).toHex(' '), bytes.toHex(' '));
+        }
+    }
+
+    // A stored code from another version, or edited by hand, never leaves the sends
+    // without the line end they always had.
+    void lineEndCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("0 CR LF") << 0 << QByteArray("\r\n");
+        QTest::newRow("1 LF") << 1 << QByteArray("\n");
+        QTest::newRow("2 CR") << 2 << QByteArray("\r");
+        QTest::newRow("3 none") << 3 << QByteArray();
+        QTest::newRow("unknown") << 7 << QByteArray("\r\n");
+        QTest::newRow("negative") << -1 << QByteArray("\r\n");
+    }
+
+    void lineEndCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(PayloadComposer::lineEndBytes(PayloadComposer::lineEndFromCode(code)), bytes);
     }
 };
 

@@ -23,6 +23,7 @@
 #include "settings/languagemanager.h"
 #include "tools/screenshots/fieldshots.h"
 #include "tools/screenshots/findshots.h"
+#include "tools/screenshots/lineshots.h"
 #include "tools/screenshots/modbusshots.h"
 
 #include <QDir>
@@ -771,6 +772,7 @@ int main(int argc, char* argv[])
             shootModbus(theme, save);
             shootModbusBatch(theme, save);
             shootFind(theme, save);
+            shootLines(theme, save);
         }
     }
     for (const LanguageInfo& language : LanguageManager::availableLanguages()) {
