@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>ms:</source>
-        <translation>ms :</translation>
+        <translation>ms&#xa0;:</translation>
     </message>
     <message>
         <source>stop the batch</source>
@@ -837,18 +837,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>Lignes</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>Trames par silence</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>Pause de trame</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -879,8 +867,61 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>Avec le CRC activé, chaque trame est marquée selon son CRC-16/MODBUS.</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>Envoi de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 sur %2 envoyés</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%1 sur %2 envoyés · environ %L3 s restantes</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>Le port s&apos;est fermé avant l&apos;envoi de tout le fichier.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>Un fichier est déjà en cours d&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>Le port n&apos;est pas ouvert — cliquez d&apos;abord sur «&#xa0;Ouvrir le port&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>Impossible d&apos;envoyer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>La lecture de %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>Le port n&apos;a pas accepté les données de %1.</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -962,58 +1003,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>Fermer (Échap)</translation>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>Envoi de %1</translation>
+        <source>Lines</source>
+        <translation>Lignes</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <source>Frames by silence</source>
+        <translation>Trames par silence</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>%1 sur %2 envoyés</translation>
+        <source>Frame pause</source>
+        <translation>Pause de trame</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>%1 sur %2 envoyés · environ %L3 s restantes</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>Le port s&apos;est fermé avant l&apos;envoi de tout le fichier.</translation>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>Un fichier est déjà en cours d&apos;envoi.</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>Le port n&apos;est pas ouvert — cliquez d&apos;abord sur «&#xa0;Ouvrir le port&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>Impossible d&apos;envoyer %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>La lecture de %1 a échoué&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>Le port n&apos;a pas accepté les données de %1.</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>Avec le CRC activé, chaque trame est marquée selon son CRC-16/MODBUS.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1352,8 @@
     <message>
         <source>Find</source>
         <translation>Chercher</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>Réinitialiser l&apos;appareil</translation>
     </message>
@@ -1564,7 +1578,7 @@
     <name>ReplyPattern</name>
     <message>
         <source>&quot;%1&quot; at position %2 is neither a hex digit nor part of &quot;??&quot;.</source>
-        <translation>« %1 » à la position %2 n&apos;est ni un chiffre hexadécimal ni une partie de « ?? ».</translation>
+        <translation>«&#xa0;%1&#xa0;» à la position %2 n&apos;est ni un chiffre hexadécimal ni une partie de «&#xa0;??&#xa0;».</translation>
     </message>
     <message>
         <source>Enter what the reply must contain.</source>
@@ -1572,11 +1586,11 @@
     </message>
     <message>
         <source>text &quot;%1&quot;</source>
-        <translation>le texte « %1 »</translation>
+        <translation>le texte «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>regular expression &quot;%1&quot;</source>
-        <translation>l&apos;expression régulière « %1 »</translation>
+        <translation>l&apos;expression régulière «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>hex bytes %1</source>
@@ -1587,27 +1601,27 @@
     <name>ReplyWait</name>
     <message>
         <source>Step %1: the reply pattern cannot be used: %2</source>
-        <translation>Étape %1 : le motif de réponse est inutilisable : %2</translation>
+        <translation>Étape %1&#xa0;: le motif de réponse est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>Step %1: waiting up to %2 ms for a reply matching %3.</source>
-        <translation>Étape %1 : attente d&apos;une réponse correspondant à %3 pendant %2 ms au plus.</translation>
+        <translation>Étape %1&#xa0;: attente d&apos;une réponse correspondant à %3 pendant %2&#xa0;ms au plus.</translation>
     </message>
     <message>
         <source>Step %1: the port closed while waiting for the reply.</source>
-        <translation>Étape %1 : le port s&apos;est fermé pendant l&apos;attente de la réponse.</translation>
+        <translation>Étape %1&#xa0;: le port s&apos;est fermé pendant l&apos;attente de la réponse.</translation>
     </message>
     <message>
         <source>Step %1: a reply matching %2 came after %3 ms.</source>
-        <translation>Étape %1 : une réponse correspondant à %2 est arrivée après %3 ms.</translation>
+        <translation>Étape %1&#xa0;: une réponse correspondant à %2 est arrivée après %3&#xa0;ms.</translation>
     </message>
     <message>
         <source>Step %1: no reply matching %2 within %3 ms; going on.</source>
-        <translation>Étape %1 : aucune réponse correspondant à %2 en %3 ms ; on continue.</translation>
+        <translation>Étape %1&#xa0;: aucune réponse correspondant à %2 en %3&#xa0;ms&#xa0;; on continue.</translation>
     </message>
     <message>
         <source>Step %1: no reply matching %2 within %3 ms.</source>
-        <translation>Étape %1 : aucune réponse correspondant à %2 en %3 ms.</translation>
+        <translation>Étape %1&#xa0;: aucune réponse correspondant à %2 en %3&#xa0;ms.</translation>
     </message>
 </context>
 <context>

@@ -837,18 +837,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>Righe</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>Frame per silenzio</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>Pausa di frame</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -879,8 +867,61 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>Con il CRC attivo, ogni frame è contrassegnato in base al suo CRC-16/MODBUS.</translation>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>Invio di %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 di %2 inviati</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%1 di %2 inviati · circa %L3 s rimanenti</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>La porta si è chiusa prima che l&apos;intero file fosse inviato.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>Un file è già in fase di invio.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>La porta non è aperta — fai prima clic su &quot;Apri porta&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>Impossibile inviare %1: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Lettura di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>La porta non ha accettato i dati di %1.</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -962,58 +1003,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>Chiudi (Esc)</translation>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>Invia</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>Invio di %1</translation>
+        <source>Lines</source>
+        <translation>Righe</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
+        <source>Frames by silence</source>
+        <translation>Frame per silenzio</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>%1 di %2 inviati</translation>
+        <source>Frame pause</source>
+        <translation>Pausa di frame</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>%1 di %2 inviati · circa %L3 s rimanenti</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>La porta si è chiusa prima che l&apos;intero file fosse inviato.</translation>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>Un file è già in fase di invio.</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>La porta non è aperta — fai prima clic su &quot;Apri porta&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>Impossibile inviare %1: %2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>Lettura di %1 non riuscita: %2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>La porta non ha accettato i dati di %1.</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>Con il CRC attivo, ogni frame è contrassegnato in base al suo CRC-16/MODBUS.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1352,8 @@
     <message>
         <source>Find</source>
         <translation>Trova</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>Ripristina dispositivo</translation>
     </message>

@@ -831,18 +831,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>行</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>無通信でフレーム区切り</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>フレーム間隔</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -873,8 +861,61 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>CRC がオンのとき、各フレームに CRC-16/MODBUS の判定が付きます。</translation>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>%1 を送信中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 中 %1 を送信済み</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%2 中 %1 を送信済み · 残り約 %L3 秒</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>ファイル全体を送信する前にポートが閉じました。</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>すでにファイルを送信中です。</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>ポートが開いていません。先に「ポートを開く」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>%1 を送信できません：%2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>%1 の読み込みに失敗しました：%2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>ポートは %1 のデータを受け付けませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -953,58 +994,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>閉じる (Esc)</translation>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>送信</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>%1 を送信中</translation>
+        <source>Lines</source>
+        <translation>行</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <source>Frames by silence</source>
+        <translation>無通信でフレーム区切り</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>%2 中 %1 を送信済み</translation>
+        <source>Frame pause</source>
+        <translation>フレーム間隔</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>%2 中 %1 を送信済み · 残り約 %L3 秒</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>ファイル全体を送信する前にポートが閉じました。</translation>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>すでにファイルを送信中です。</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>ポートが開いていません。先に「ポートを開く」をクリックしてください。</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>%1 を送信できません：%2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>%1 の読み込みに失敗しました：%2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>ポートは %1 のデータを受け付けませんでした。</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>CRC がオンのとき、各フレームに CRC-16/MODBUS の判定が付きます。</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1340,8 @@
     <message>
         <source>Find</source>
         <translation>検索</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>デバイスをリセット</translation>
     </message>

@@ -831,18 +831,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>줄</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>무신호로 프레임 구분</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>프레임 간격</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -873,8 +861,61 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>CRC를 켜면 각 프레임에 CRC-16/MODBUS 판정이 표시됩니다.</translation>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>%1 보내는 중</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 중 %1 보냄</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>%2 중 %1 보냄 · 약 %L3초 남음</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>파일 전체를 보내기 전에 포트가 닫혔습니다.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>이미 파일을 보내는 중입니다.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>포트가 열려 있지 않습니다. 먼저 &apos;포트 열기&apos;를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>%1을(를) 보낼 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>%1 읽기에 실패했습니다: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>포트가 %1의 데이터를 받지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -953,58 +994,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>닫기 (Esc)</translation>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>보내기</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>%1 보내는 중</translation>
+        <source>Lines</source>
+        <translation>줄</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
+        <source>Frames by silence</source>
+        <translation>무신호로 프레임 구분</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>%2 중 %1 보냄</translation>
+        <source>Frame pause</source>
+        <translation>프레임 간격</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>%2 중 %1 보냄 · 약 %L3초 남음</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>파일 전체를 보내기 전에 포트가 닫혔습니다.</translation>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>이미 파일을 보내는 중입니다.</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>포트가 열려 있지 않습니다. 먼저 &apos;포트 열기&apos;를 클릭하세요.</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>%1을(를) 보낼 수 없습니다: %2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>%1 읽기에 실패했습니다: %2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>포트가 %1의 데이터를 받지 않았습니다.</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>CRC를 켜면 각 프레임에 CRC-16/MODBUS 판정이 표시됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1340,8 @@
     <message>
         <source>Find</source>
         <translation>찾기</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>장치 재설정</translation>
     </message>

@@ -843,18 +843,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>Строки</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>Кадры по паузе</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>Пауза кадра</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -885,8 +873,61 @@
         <translation>мс</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>При включённом CRC каждый кадр помечается по его CRC-16/MODBUS.</translation>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>Отправка %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>отправлено %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>отправлено %1 из %2 · осталось около %L3 с</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>Порт закрылся до того, как был отправлен весь файл.</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>Файл уже отправляется.</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>Порт не открыт — сначала нажмите «Открыть порт».</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>Не удаётся отправить %1: %2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>Порт не принял данные %1.</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -971,58 +1012,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>Закрыть (Esc)</translation>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>Отправить</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>Отправка %1</translation>
+        <source>Lines</source>
+        <translation>Строки</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
+        <source>Frames by silence</source>
+        <translation>Кадры по паузе</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>отправлено %1 из %2</translation>
+        <source>Frame pause</source>
+        <translation>Пауза кадра</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>отправлено %1 из %2 · осталось около %L3 с</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>Порт закрылся до того, как был отправлен весь файл.</translation>
+        <source>ms</source>
+        <translation>мс</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>Файл уже отправляется.</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>Порт не открыт — сначала нажмите «Открыть порт».</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>Не удаётся отправить %1: %2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>Порт не принял данные %1.</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>При включённом CRC каждый кадр помечается по его CRC-16/MODBUS.</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1364,8 @@
     <message>
         <source>Find</source>
         <translation>Найти</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>Сбросить устройство</translation>
     </message>

@@ -831,18 +831,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>按行</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>按静默分帧</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>帧间隔</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -873,8 +861,61 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>开启 CRC 时，每帧按其 CRC-16/MODBUS 标记。</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>正在发送 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已发送 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>已发送 %1 / %2 · 约剩 %L3 秒</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>整个文件发送完之前端口已关闭。</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>已有文件正在发送。</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>串口未打开——请先点击“打开串口”。</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>无法发送 %1：%2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>读取 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>端口未接收 %1 的数据。</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -953,58 +994,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>关闭 (Esc)</translation>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>发送</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>正在发送 %1</translation>
+        <source>Lines</source>
+        <translation>按行</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
+        <source>Frames by silence</source>
+        <translation>按静默分帧</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>已发送 %1 / %2</translation>
+        <source>Frame pause</source>
+        <translation>帧间隔</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>已发送 %1 / %2 · 约剩 %L3 秒</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>整个文件发送完之前端口已关闭。</translation>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>已有文件正在发送。</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>串口未打开——请先点击“打开串口”。</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>无法发送 %1：%2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>读取 %1 失败：%2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>端口未接收 %1 的数据。</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>开启 CRC 时，每帧按其 CRC-16/MODBUS 标记。</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1340,8 @@
     <message>
         <source>Find</source>
         <translation>查找</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>复位设备</translation>
     </message>

@@ -831,18 +831,6 @@
     </message>
 </context>
 <context>
-    <name>FramingOptions</name>
-    <message>
-        <source>Lines</source>
-        <translation>按行</translation>
-    </message>
-    <message>
-        <source>Frames by silence</source>
-        <translation>依靜默分幀</translation>
-    </message>
-    <message>
-        <source>Frame pause</source>
-        <translation>幀間隔</translation>
     <name>FileSendDialog</name>
     <message>
         <source>Send file</source>
@@ -873,8 +861,61 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
-        <translation>開啟 CRC 時，每幀依其 CRC-16/MODBUS 標記。</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+</context>
+<context>
+    <name>FileSendProgress</name>
+    <message>
+        <source>Sending %1</source>
+        <translation>正在送出 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已送出 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent · about %L3 s left</source>
+        <translation>已送出 %1 / %2 · 約剩 %L3 秒</translation>
+    </message>
+</context>
+<context>
+    <name>FileSender</name>
+    <message>
+        <source>The port closed before the whole file was sent.</source>
+        <translation>整個檔案送出前連接埠已關閉。</translation>
+    </message>
+    <message>
+        <source>A file is being sent already.</source>
+        <translation>已有檔案正在送出。</translation>
+    </message>
+    <message>
+        <source>Port is not open — click &quot;Open port&quot; first.</source>
+        <translation>序列埠未開啟——請先按一下「開啟序列埠」。</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2</source>
+        <translation>無法送出 %1：%2</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>讀取 %1 失敗：%2</translation>
+    </message>
+    <message>
+        <source>The port did not take the data of %1.</source>
+        <translation>連接埠未接收 %1 的資料。</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Searching…</source>
@@ -953,58 +994,29 @@
     <message>
         <source>Close (Esc)</source>
         <translation>關閉 (Esc)</translation>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Send</source>
-        <translation>傳送</translation>
     </message>
 </context>
 <context>
-    <name>FileSendProgress</name>
+    <name>FramingOptions</name>
     <message>
-        <source>Sending %1</source>
-        <translation>正在送出 %1</translation>
+        <source>Lines</source>
+        <translation>按行</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
+        <source>Frames by silence</source>
+        <translation>依靜默分幀</translation>
     </message>
     <message>
-        <source>%1 of %2 sent</source>
-        <translation>已送出 %1 / %2</translation>
+        <source>Frame pause</source>
+        <translation>幀間隔</translation>
     </message>
     <message>
-        <source>%1 of %2 sent · about %L3 s left</source>
-        <translation>已送出 %1 / %2 · 約剩 %L3 秒</translation>
-    </message>
-</context>
-<context>
-    <name>FileSender</name>
-    <message>
-        <source>The port closed before the whole file was sent.</source>
-        <translation>整個檔案送出前連接埠已關閉。</translation>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
     <message>
-        <source>A file is being sent already.</source>
-        <translation>已有檔案正在送出。</translation>
-    </message>
-    <message>
-        <source>Port is not open — click &quot;Open port&quot; first.</source>
-        <translation>序列埠未開啟——請先按一下「開啟序列埠」。</translation>
-    </message>
-    <message>
-        <source>Cannot send %1: %2</source>
-        <translation>無法送出 %1：%2</translation>
-    </message>
-    <message>
-        <source>Reading %1 failed: %2</source>
-        <translation>讀取 %1 失敗：%2</translation>
-    </message>
-    <message>
-        <source>The port did not take the data of %1.</source>
-        <translation>連接埠未接收 %1 的資料。</translation>
+        <source>With CRC on, each frame is marked by its CRC-16/MODBUS.</source>
+        <translation>開啟 CRC 時，每幀依其 CRC-16/MODBUS 標記。</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1340,8 @@
     <message>
         <source>Find</source>
         <translation>尋找</translation>
+    </message>
+    <message>
         <source>Reset device</source>
         <translation>重設裝置</translation>
     </message>
