@@ -45,6 +45,7 @@ private slots:
                                     "PortComboBox",
                                     "SerialSettingsPanel",
                                     "CommandLibraryPanel",
+                                    "BatchStepReply",
                                     "RemoteAssistPanel",
                                     "CommandParamsPanel",
                                     "DataMonitorView",
@@ -76,6 +77,7 @@ private slots:
                                     "FileSendProgress",
                                     "StatusBar",
                                     "ElidedLabel",
+                                    "FramingOptions",
                                     "FindBar",
                                     "HighlightRulesEditor"};
         for (const QString& name : documents) {
