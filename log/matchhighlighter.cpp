@@ -28,12 +28,18 @@ void MatchHighlighter::setSearch(LogSearch* search)
     }
     m_search = search;
     if (search) {
-        // Hex matches may run on into a line that has just come, so new
-        // results can change an older line's matches.
-        for (auto signal :
-             {&LogSearch::matchesChanged, &LogSearch::resultsChanged, &LogSearch::currentChanged}) {
+        for (auto signal : {&LogSearch::matchesChanged, &LogSearch::currentChanged}) {
             connect(search, signal, this, &MatchHighlighter::refresh);
         }
+        // New lines change the count on every arrival; only a hex match can run on into a
+        // line that has just come and so change an older line's matches. Text and
+        // expression matches stay within their line: looking again would run the matcher
+        // over every row in view for each arrival.
+        connect(search, &LogSearch::resultsChanged, this, [this] {
+            if (m_search->hexPattern()) {
+                refresh();
+            }
+        });
     }
     emit searchChanged();
     refresh();

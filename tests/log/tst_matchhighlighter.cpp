@@ -64,6 +64,7 @@ private slots:
     void paintsTheRowsPart();
     void followsTheCurrentMatch();
     void hasMatchesTellsChangesOnly();
+    void hexMatchRunsOnIntoANewLine();
 };
 
 void TestMatchHighlighter::paintsTheRowsPart_data()
@@ -145,6 +146,26 @@ void TestMatchHighlighter::hasMatchesTellsChangesOnly()
     f.highlighter.setLineNumber(1);
     QVERIFY(!f.highlighter.hasMatches());
     QCOMPARE(changes.size(), 2);
+}
+
+// Bytes typed as hex match across the line ends the hex view shows: a match
+// that begins in a row is painted there once the line that completes it
+// arrives, without a new search.
+void TestMatchHighlighter::hexMatchRunsOnIntoANewLine()
+{
+    Fixture f;
+    f.lines.setHexMode(true);
+    f.log.append(LogKind::RX, QByteArray("\x01\x02"));
+    f.search.setPattern(QStringLiteral("02 03"));
+    f.search.finish();
+    f.highlighter.setActive(true);
+    f.highlighter.setLineNumber(0);
+    f.document.setPlainText(f.lines.lineTextAt(0));
+    QCOMPARE(f.painted(), Painted());
+    f.log.append(LogKind::RX, QByteArray("\x03"));
+    QTRY_COMPARE(f.search.matchCount(), 1);
+    QCOMPARE(f.painted().size(), 1);
+    QCOMPARE(f.painted().firstKey(), f.lines.lineTextAt(0).indexOf(QStringLiteral("02")));
 }
 
 QTEST_MAIN(TestMatchHighlighter)
