@@ -3,9 +3,9 @@
 // shown as JSON, in one theme and language.
 #include "tools/screenshots/fieldshots.h"
 
+#include "tools/screenshots/shotwindow.h"
+
 #include "app/appcontroller.h"
-#include "app/appcontrollersingleton.h"
-#include "app/startup.h"
 #include "settings/languagemanager.h"
 
 #include <QCoreApplication>
@@ -22,16 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-void wait(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
 
 QByteArray report(int seq, double t)
 {
@@ -60,24 +50,12 @@ void shootFields(const QString& theme, const QString& language,
 {
     QSettings().setValue(QStringLiteral("app/language"), language);
     QSettings().setValue(QStringLiteral("view/fieldsPanel"), true);
-    // The window's controller, as the application makes it; it outlives the engine.
-    AppController appController;
-    QQmlApplicationEngine engine;
-    AppControllerSingleton::provide(engine, appController);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-    followInterfaceLanguage(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-    if (engine.rootObjects().isEmpty()) {
-        std::fprintf(stderr, "Main could not be loaded\n");
+    ShotWindow shot;
+    if (!shot.show(theme)) {
         return;
     }
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
-    auto* controller =
-        engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-    controller->setThemeMode(theme);
-    window->show();
+    QQuickWindow* window = shot.window;
+    AppController* controller = shot.controller;
 
     // A minute of reports, ten a second, as if they had just arrived.
     LogManager& log = controller->logStore();
@@ -93,7 +71,7 @@ void shootFields(const QString& theme, const QString& language,
         log.append(LogKind::RX, report(1000 + i, i / 10.0));
     }
     log.setClock({});
-    wait(600);
+    settle(600);
 
     const QString suffix = language == QLatin1String("en") ? theme : language + '-' + theme;
     auto* plot = window->findChild<QQuickItem*>(QStringLiteral("fieldPlot"));

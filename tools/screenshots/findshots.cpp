@@ -3,9 +3,9 @@
 // its matches, and three highlight rules colouring the lines.
 #include "tools/screenshots/findshots.h"
 
+#include "tools/screenshots/shotwindow.h"
+
 #include "app/appcontroller.h"
-#include "app/appcontrollersingleton.h"
-#include "app/startup.h"
 #include "log/highlightrulemodel.h"
 
 #include <QCoreApplication>
@@ -19,16 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-void wait(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
 
 QByteArray reading(int i)
 {
@@ -51,24 +41,12 @@ QByteArray reading(int i)
 void shootFind(const QString& theme, const std::function<void(QQuickWindow*, const QString&)>& save)
 {
     QSettings().setValue(QStringLiteral("view/fieldsPanel"), false);
-    // The window's controller, as the application makes it; it outlives the engine.
-    AppController appController;
-    QQmlApplicationEngine engine;
-    AppControllerSingleton::provide(engine, appController);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-    followInterfaceLanguage(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-    if (engine.rootObjects().isEmpty()) {
-        std::fprintf(stderr, "Main could not be loaded\n");
+    ShotWindow shot;
+    if (!shot.show(theme)) {
         return;
     }
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
-    auto* controller =
-        engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-    controller->setThemeMode(theme);
-    window->show();
+    QQuickWindow* window = shot.window;
+    AppController* controller = shot.controller;
 
     LogManager& log = controller->logStore();
     log.append(LogKind::SYS,
@@ -81,14 +59,14 @@ void shootFind(const QString& theme, const std::function<void(QQuickWindow*, con
             log.append(LogKind::TX, "status?");
         }
     }
-    wait(600);
+    settle(600);
 
     auto* monitor = window->findChild<QQuickItem*>(QStringLiteral("monitor"));
     auto* field = window->findChild<QQuickItem*>(QStringLiteral("findField"));
     if (monitor && field) {
         QMetaObject::invokeMethod(monitor, "openFind");
         field->setProperty("text", QStringLiteral("warn"));
-        wait(300);
+        settle(300);
         // Back from the newest match, so that the current one is not the last line.
         for (int i = 0; i < 3; ++i) {
             QMetaObject::invokeMethod(window->findChild<QObject*>(QStringLiteral("findBar")),
@@ -109,7 +87,7 @@ void shootFind(const QString& theme, const std::function<void(QQuickWindow*, con
     QObject* editor = window->findChild<QObject*>(QStringLiteral("highlightRulesDialog"));
     if (settings && editor) {
         QMetaObject::invokeMethod(settings, "open");
-        wait(300);
+        settle(300);
         QMetaObject::invokeMethod(editor, "open");
         save(window, QStringLiteral("rules-%1-editor").arg(theme));
         QMetaObject::invokeMethod(editor, "close");

@@ -3,10 +3,10 @@
 // that a device stopped reading halfway.
 #include "tools/screenshots/lineshots.h"
 
+#include "tools/screenshots/shotwindow.h"
+
 #include "app/appcontroller.h"
-#include "app/appcontrollersingleton.h"
 #include "app/appservices.h"
-#include "app/startup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,16 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-void wait(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
 
 class AdapterLines : public ControlLinePort
 {
@@ -64,33 +54,21 @@ void shootLines(const QString& theme,
     AppServices services;
     services.controlLinePort = std::make_shared<AdapterLines>();
     {
-        AppController appController(services);
-        QQmlApplicationEngine engine;
-        AppControllerSingleton::provide(engine, appController);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-        followInterfaceLanguage(engine);
-        engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-        auto* window = engine.rootObjects().isEmpty()
-                           ? nullptr
-                           : qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
-        if (!window) {
-            std::fprintf(stderr, "Main could not be loaded\n");
-        } else {
-            appController.setThemeMode(theme);
-            window->show();
+        ShotWindow shot(services);
+        if (shot.show(theme)) {
+            QQuickWindow* window = shot.window;
+            AppController& appController = *shot.controller;
             const QString port = QString::fromLocal8Bit(name);
             if (appController.openPortPath(port, 115200, 8, 0, 1, 0)) {
                 appController.controlLines()->setDtr(false);
                 appController.controlLines()->setResetPulseMs(100);
                 // The control lines close the serial panel: shown scrolled to its end.
                 if (QObject* panel = window->findChild<QObject*>(QStringLiteral("serialPanel"))) {
-                    wait(200);
+                    settle(200);
                     panel->setProperty("contentY", panel->property("contentHeight").toReal() -
                                                        panel->property("height").toReal());
                 }
-                wait(400);
+                settle(400);
                 save(window, QStringLiteral("lines-%1").arg(theme));
 
                 QObject* dialog = window->findChild<QObject*>(QStringLiteral("fileSendDialog"));
@@ -105,7 +83,7 @@ void shootLines(const QString& theme,
                     }
                     save(window, QStringLiteral("filesend-%1-dialog").arg(theme));
                     QMetaObject::invokeMethod(dialog, "close");
-                    wait(200);
+                    settle(200);
                     // The device reads the first part, then stops reading.
                     appController.sendFile(file);
                     QElapsedTimer clock;
@@ -115,7 +93,7 @@ void shootLines(const QString& theme,
                         [[maybe_unused]] const ssize_t got = ::read(master, sink, sizeof sink);
                         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
                     }
-                    wait(600);
+                    settle(600);
                     save(window, QStringLiteral("filesend-%1").arg(theme));
                     appController.fileSender()->cancel();
                 }

@@ -25,6 +25,7 @@
 #include "tools/screenshots/findshots.h"
 #include "tools/screenshots/lineshots.h"
 #include "tools/screenshots/modbusshots.h"
+#include "tools/screenshots/shotwindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -55,16 +56,6 @@ namespace {
 QString g_outDir;
 
 // Lets bindings, animations and popups settle before a picture is taken.
-void settle(int ms = 400)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-
 // The window is translucent around its frame; lay it on a plain backdrop so
 // the shadow reads as it would on a desktop.
 void save(QQuickWindow* window, const QString& name)
@@ -119,30 +110,11 @@ QList<QObject*> objectsOfType(QObject* root, const QString& typeName)
 // What the controller of the next Session works with.
 AppServices g_services;
 
-struct Session
+struct Session : ShotWindow
 {
-    // Made as the application makes it, before the engine, which it outlives.
-    AppController ownController{g_services};
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
-    AppController* controller = nullptr;
-
-    bool load()
-    {
-        AppControllerSingleton::provide(engine, ownController);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-        followInterfaceLanguage(engine);
-        engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-        if (engine.rootObjects().isEmpty()) {
-            return false;
-        }
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
-        controller =
-            engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-        return window && controller;
-    }
+    Session()
+        : ShotWindow(g_services)
+    {}
 
     void setPage(int index)
     {

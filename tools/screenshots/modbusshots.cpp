@@ -3,9 +3,9 @@
 // and by a batch whose steps wait for their replies.
 #include "tools/screenshots/modbusshots.h"
 
+#include "tools/screenshots/shotwindow.h"
+
 #include "app/appcontroller.h"
-#include "app/appcontrollersingleton.h"
-#include "app/startup.h"
 #include "library/batchcommandmodel.h"
 #include "log/loglistmodel.h"
 
@@ -58,23 +58,12 @@ void withSimulator(const QString& theme, const QStringList& simArgs,
     }
     const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
-    AppController appController;
-    QQmlApplicationEngine engine;
-    AppControllerSingleton::provide(engine, appController);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-#endif
-    followInterfaceLanguage(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Korvel/qml/Main.qml")));
-    if (engine.rootObjects().isEmpty()) {
-        std::fprintf(stderr, "Main could not be loaded\n");
+    ShotWindow shot;
+    if (!shot.show(theme)) {
         return;
     }
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
-    auto* controller =
-        engine.singletonInstance<AppController*>(qmlTypeId("Korvel", 1, 0, "AppController"));
-    controller->setThemeMode(theme);
-    window->show();
+    QQuickWindow* window = shot.window;
+    AppController* controller = shot.controller;
 
     controller->logModel()->setHexMode(true);
     controller->setSendAsHex(true);
