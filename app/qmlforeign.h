@@ -20,6 +20,7 @@
 #include "log/logsearch.h"
 #include "log/logviewrows.h"
 #include "log/matchhighlighter.h"
+#include "log/matchmarks.h"
 #include "log/pausewatch.h"
 #include "serial/controllines.h"
 #include "serial/filesender.h"
@@ -177,4 +178,12 @@ struct MatchHighlighterForeign
     Q_GADGET
     QML_FOREIGN(MatchHighlighter)
     QML_NAMED_ELEMENT(MatchHighlighter)
+};
+
+// Made by the data monitor's rows for the text they show.
+struct MatchMarksForeign
+{
+    Q_GADGET
+    QML_FOREIGN(MatchMarks)
+    QML_NAMED_ELEMENT(MatchMarks)
 };

@@ -30,6 +30,7 @@ LogSearch::LogSearch(LogListModel* lines, LogManager* log, QObject* parent)
     m_passTimer.setInterval(0);
     connect(this, &LogSearch::resultsChanged, this, [this] { m_announcedTotal = m_total; });
     connect(&m_passTimer, &QTimer::timeout, this, &LogSearch::runSlice);
+    connect(this, &LogSearch::currentChanged, this, &LogSearch::currentIndexChanged);
     connect(log, &LogManager::entriesAboutToBeEvicted, this, &LogSearch::onAboutToBeEvicted);
     connect(log, &LogManager::entriesEvicted, this, &LogSearch::onEvicted);
     connect(log, &LogManager::entriesAppended, this, &LogSearch::onAppended);
@@ -119,6 +120,7 @@ void LogSearch::restart(bool keepCurrent)
         m_passTimer.stop();
     }
     emit resultsChanged();
+    emit stateChanged();
     // With a pass to run, the rows that match are told once it is done.
     if (!m_passTimer.isActive()) {
         emit matchesChanged();
@@ -147,6 +149,7 @@ void LogSearch::runSlice()
         }
     }
     emit resultsChanged();
+    emit stateChanged();
     emit matchesChanged();
 }
 
@@ -280,9 +283,13 @@ void LogSearch::onEvicted()
     if (m_total != m_announcedTotal) {
         emit resultsChanged();
     }
-    // The current match keeps its line but not its index, or is gone.
-    if (m_currentBeforeEviction) {
+    // The current match keeps its place but not its index, or is gone. Only
+    // the latter concerns the rows that paint it: they would each look at
+    // their matches again for every batch of arriving lines.
+    if (m_currentBeforeEviction && m_currentLine < 0) {
         emit currentChanged();
+    } else if (m_currentBeforeEviction) {
+        emit currentIndexChanged();
     }
 }
 
@@ -293,6 +300,9 @@ void LogSearch::onAppended()
     // filter as new rows, so only the count is told.
     if (!m_passTimer.isActive()) {
         scanTo(int(m_log->entries().size()), -1);
+        if (m_total != m_announcedTotal && m_matcher.mode() == LogMatcher::Mode::Hex) {
+            emit matchesExtended();
+        }
         if (m_total != m_announcedTotal) {
             emit resultsChanged();
         }
@@ -424,6 +434,20 @@ QList<MatchSpan> LogSearch::spansOfRow(int row) const
         spans.append({column + 3 * from, 3 * (to - from) - 1});
     }
     return spans;
+}
+
+LogSearch::LineMatches LogSearch::matchesOfLine(double lineNumber) const
+{
+    LineMatches out;
+    const qint64 line = qint64(lineNumber);
+    out.spans = spansOfRow(int(line - firstLineNumber()));
+    // Not currentIndex(): that adds up the counts of every row before.
+    const int row = currentRow();
+    if (line == m_currentLine && row >= 0 && row < m_counts.size() &&
+        m_currentInLine < out.spans.size()) {
+        out.currentStart = out.spans.at(m_currentInLine).start;
+    }
+    return out;
 }
 
 QList<int> LogSearch::spansOfLine(double lineNumber) const

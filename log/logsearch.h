@@ -27,12 +27,12 @@ class LogSearch : public QObject
     Q_PROPERTY(bool regex READ regex WRITE setRegex NOTIFY regexChanged)
     Q_PROPERTY(bool matchCase READ matchCase WRITE setMatchCase NOTIFY matchCaseChanged)
     Q_PROPERTY(int kinds READ kinds WRITE setKinds NOTIFY kindsChanged)
-    Q_PROPERTY(bool hexPattern READ hexPattern NOTIFY resultsChanged)
-    Q_PROPERTY(bool active READ active NOTIFY resultsChanged)
-    Q_PROPERTY(QString errorText READ errorText NOTIFY resultsChanged)
-    Q_PROPERTY(bool searching READ searching NOTIFY resultsChanged)
+    Q_PROPERTY(bool hexPattern READ hexPattern NOTIFY stateChanged)
+    Q_PROPERTY(bool active READ active NOTIFY stateChanged)
+    Q_PROPERTY(QString errorText READ errorText NOTIFY stateChanged)
+    Q_PROPERTY(bool searching READ searching NOTIFY stateChanged)
     Q_PROPERTY(int matchCount READ matchCount NOTIFY resultsChanged)
-    Q_PROPERTY(int currentIndex READ currentIndex NOTIFY currentChanged)
+    Q_PROPERTY(int currentIndex READ currentIndex NOTIFY currentIndexChanged)
     Q_PROPERTY(double currentLine READ currentLine NOTIFY currentChanged)
     Q_PROPERTY(int currentColumn READ currentColumn NOTIFY currentChanged)
     Q_PROPERTY(int currentLength READ currentLength NOTIFY currentChanged)
@@ -85,6 +85,14 @@ public:
     /// The matches in a line's text: start and length in turns; empty for a
     /// line no longer held.
     Q_INVOKABLE QList<int> spansOfLine(double lineNumber) const;
+    /// The matches in a line's text, and where the current match starts in
+    /// it (-1 when it is elsewhere).
+    struct LineMatches
+    {
+        QList<MatchSpan> spans;
+        qsizetype currentStart = -1;
+    };
+    LineMatches matchesOfLine(double lineNumber) const;
     /// How many matches start in a row of the log; -1 while the pass has
     /// not reached it.
     int matchCountOfRow(int row);
@@ -98,10 +106,20 @@ signals:
     void kindsChanged();
     /// The count, the error, the searching state or the pattern changed.
     void resultsChanged();
+    /// How the pattern is read (hex or not, usable or not, its error) or
+    /// the searching state changed; not told for a changed count, which
+    /// arriving lines change all the time.
+    void stateChanged();
+    /// The current match moved to another place (or there is none now).
     void currentChanged();
+    /// Its count from the oldest changed: it moved, or older lines left.
+    void currentIndexChanged();
     /// Which rows match changed for rows already there: a new pattern (once
     /// its pass is done) or a new view.
     void matchesChanged();
+    /// Matches of bytes typed as hex began in rows already there and ran on
+    /// into lines that have just come.
+    void matchesExtended();
 
 private:
     void restart(bool keepCurrent = false);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "log/logmatcher.h"
+#include "log/rowmatches.h"
 
 #include <QColor>
-#include <QList>
 #include <QPointer>
 #include <QQuickTextDocument>
 #include <QSyntaxHighlighter>
@@ -11,11 +10,11 @@
 class LogSearch;
 
 /// Paints the matches of a search behind the text of one row of the data
-/// monitor. The row shows a part of a line (from offset() on); the matches
-/// are those the search finds in the whole line, cut to that part, so a
-/// match that runs over two rows of a long line is painted in both. The
-/// current match gets a stronger colour. The matches are asked for again
-/// when the search's results, its current match or the row's line change.
+/// monitor drawn by an editor (a selected row, or the one with the current
+/// match, whose text takes its own colour). The row shows a part of a line
+/// (from offset() on); the matches are those the search finds in the whole
+/// line, cut to that part, so a match that runs over two rows of a long line
+/// is painted in both. The current match gets a stronger colour.
 class MatchHighlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
@@ -26,7 +25,6 @@ class MatchHighlighter : public QSyntaxHighlighter
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
     Q_PROPERTY(double lineNumber READ lineNumber WRITE setLineNumber NOTIFY lineNumberChanged)
     Q_PROPERTY(int offset READ offset WRITE setOffset NOTIFY offsetChanged)
-    Q_PROPERTY(bool hasMatches READ hasMatches NOTIFY hasMatchesChanged)
     Q_PROPERTY(QColor matchColor READ matchColor WRITE setMatchColor NOTIFY colorsChanged)
     Q_PROPERTY(QColor currentColor READ currentColor WRITE setCurrentColor NOTIFY colorsChanged)
     Q_PROPERTY(QColor currentTextColor READ currentTextColor WRITE setCurrentTextColor NOTIFY
@@ -37,19 +35,17 @@ public:
 
     QQuickTextDocument* quickDocument() const { return m_quickDocument; }
     void setQuickDocument(QQuickTextDocument* document);
-    LogSearch* search() const { return m_search; }
+    LogSearch* search() const { return m_matches.search(); }
     void setSearch(LogSearch* search);
     /// Whether matches are painted at all (false at first).
-    bool active() const { return m_active; }
+    bool active() const { return m_matches.active(); }
     void setActive(bool on);
     /// The line the row shows part of (as LogViewRows numbers lines).
-    double lineNumber() const { return double(m_lineNumber); }
+    double lineNumber() const { return m_matches.lineNumber(); }
     void setLineNumber(double lineNumber);
     /// The line's column where the text shown starts.
     int offset() const { return m_offset; }
     void setOffset(int offset);
-    /// Whether the search finds anything in the line (while active).
-    bool hasMatches() const { return !m_spans.isEmpty(); }
 
     QColor matchColor() const { return m_matchColor; }
     void setMatchColor(const QColor& color);
@@ -64,24 +60,17 @@ signals:
     void activeChanged();
     void lineNumberChanged();
     void offsetChanged();
-    void hasMatchesChanged();
     void colorsChanged();
 
 protected:
     void highlightBlock(const QString& text) override;
 
 private:
-    void refresh();
     void setColor(QColor& member, const QColor& color);
 
     QPointer<QQuickTextDocument> m_quickDocument;
-    QPointer<LogSearch> m_search;
-    bool m_active = false;
-    qint64 m_lineNumber = -1;
+    RowMatches m_matches;
     int m_offset = 0;
-    QList<MatchSpan> m_spans;
-    // The line's column where the current match starts, -1 for none here.
-    qsizetype m_currentStart = -1;
     QColor m_matchColor;
     QColor m_currentColor;
     QColor m_currentTextColor;

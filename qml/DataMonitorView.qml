@@ -673,7 +673,9 @@ Item {
                                                                             root.selectionEndColumn - row.column))
                                                      : row.lineText.length
                 readonly property bool selected: row.selectionTo > row.selectionFrom
-                readonly property bool marked: highlighter.hasMatches
+                // The row with the current match is drawn by the editor, whose text can
+                // take the current match's colour; other rows' matches are boxes.
+                readonly property bool holdsCurrent: marks.hasCurrent
                 // The palette index the highlight rules gave the line, or -1.
                 readonly property int ruleColour: root.rulesShown && root.rulesRevision >= 0
                                                   ? AppController.highlightRules.colourIndexOfLine(row.lineNumber) : -1
@@ -689,6 +691,24 @@ Item {
                     color: row.ruleColour >= 0 ? Theme.ruleTints[row.ruleColour] : "transparent"
                 }
 
+                MatchMarks {
+                    id: marks
+
+                    objectName: "matchMarks"
+                    width: plain.width
+                    height: plain.height
+                    visible: !selectedLine.visible
+                    search: AppController.logSearch
+                    active: root.searchShown
+                    lineNumber: row.lineNumber
+                    offset: row.column
+                    text: row.lineText
+                    font: plain.font
+                    wrap: root.wrapLines
+                    matchColor: Theme.matchFill
+                    currentColor: Theme.currentMatchFill
+                }
+
                 Text {
                     id: plain
 
@@ -699,7 +719,7 @@ Item {
                     font.family: AppController.logFontFamily
                     font.pixelSize: AppController.logFontSize
                     color: Theme.consoleText
-                    visible: !row.selected && !row.marked
+                    visible: !selectedLine.visible
 
                     onImplicitWidthChanged: {
                         if (implicitWidth > root.widestLine)
@@ -707,7 +727,7 @@ Item {
                     }
                 }
 
-                // A selected line, or one with matches of the search, is drawn
+                // A selected line, or the one with the current match, is drawn
                 // by an editor, which can show part of a line (also across
                 // wrapped rows) as selected and paint the matches behind their
                 // text. It holds text only while its row needs it, so the other
@@ -731,8 +751,8 @@ Item {
 
                     objectName: "selectedLine"
                     width: plain.width
-                    visible: row.selected || row.marked
-                    text: row.selected || row.marked ? row.lineText : ""
+                    visible: row.selected || row.holdsCurrent
+                    text: row.selected || row.holdsCurrent ? row.lineText : ""
                     textFormat: TextEdit.PlainText
                     readOnly: true
                     selectByMouse: false
@@ -763,13 +783,29 @@ Item {
 
                         document: selectedLine.textDocument
                         search: AppController.logSearch
-                        active: root.searchShown
+                        active: root.searchShown && selectedLine.visible
                         lineNumber: row.lineNumber
                         offset: row.column
                         matchColor: Theme.matchFill
                         currentColor: Theme.currentMatchFill
                         currentTextColor: Theme.currentMatchText
                     }
+                }
+
+                // Invisible, yet it keeps a flood with matches marked cheap under
+                // Qt Quick's software renderer: that renderer gathers, front to
+                // back, the area each frame must repaint. The boxes behind a
+                // row's text stick out of the text's own area in small pieces,
+                // and such a many-piece area is worked through for every node of
+                // the frame (a fifth more CPU per line in a flood, measured); a
+                // whole-row band in front takes them into one piece first.
+                Rectangle {
+                    objectName: "markBand"
+                    width: Math.max(row.width, logView.width)
+                    height: row.height
+                    visible: marks.hasMatches && marks.visible
+                    color: Qt.rgba(Theme.consoleBackground.r, Theme.consoleBackground.g,
+                                   Theme.consoleBackground.b, 1 / 255)
                 }
             }
         }

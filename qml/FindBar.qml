@@ -16,6 +16,11 @@ Rectangle {
     property bool revealed: false
     // Where the keys were before the bar took them.
     property Item returnFocusTo: null
+    // The counts as the bar shows them: arriving lines change them with
+    // every batch, and the texts need not follow faster than they are read.
+    property int shownCount: 0
+    property int shownIndex: -1
+    property int shownHidden: 0
     readonly property LogSearch search: AppController.logSearch
     readonly property LogFilterModel filter: AppController.logFilter
 
@@ -65,16 +70,22 @@ Rectangle {
         root.revealRequested(root.search.currentLine, root.search.currentColumn)
     }
 
-    function statusText() {
+    function showCounts() {
+        root.shownCount = root.search.matchCount
+        root.shownIndex = root.search.currentIndex
+        root.shownHidden = root.filter.hiddenCount
+    }
+
+    function statusText(count, index) {
         if (root.search.errorText !== "")
             return root.search.errorText
         if (!root.search.active)
             return ""
-        if (root.search.matchCount === 0)
+        if (count === 0)
             return root.search.searching ? qsTr("Searching…") : qsTr("No matches")
-        if (root.search.currentIndex < 0)
-            return qsTr("%n matches", "", root.search.matchCount)
-        return qsTr("%1 of %n", "", root.search.matchCount).arg(root.search.currentIndex + 1)
+        if (index < 0)
+            return qsTr("%n matches", "", count)
+        return qsTr("%1 of %n", "", count).arg(index + 1)
     }
 
     objectName: "findBar"
@@ -124,8 +135,34 @@ Rectangle {
         value: root.opened && filterButton.checked
     }
 
+    // Not on every change of a count: a handler run for every batch of
+    // arriving lines would cost more than the counts' texts.
+    Timer {
+        interval: 100
+        repeat: true
+        running: root.opened
+        onTriggered: root.showCounts()
+    }
+
+    Connections {
+        target: root.filter
+
+        function onFilteringChanged() {
+            root.showCounts()
+        }
+    }
+
     Connections {
         target: root.search
+
+        // What the user changed shows at once.
+        function onStateChanged() {
+            root.showCounts()
+        }
+
+        function onCurrentChanged() {
+            root.showCounts()
+        }
 
         function onPatternChanged() {
             root.revealed = false
@@ -263,7 +300,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.leftMargin: 8
             Layout.minimumWidth: 60
-            text: root.statusText()
+            text: root.statusText(root.shownCount, root.shownIndex)
             elide: Text.ElideRight
             color: root.search.errorText !== "" ? Theme.error : Theme.textMuted
         }
@@ -301,7 +338,7 @@ Rectangle {
         Label {
             objectName: "hiddenCountLabel"
             visible: root.filter.filtering
-            text: qsTr("%n lines hidden", "", root.filter.hiddenCount)
+            text: qsTr("%n lines hidden", "", root.shownHidden)
             color: Theme.textMuted
         }
 

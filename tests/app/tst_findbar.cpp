@@ -8,6 +8,7 @@
 #include "log/loglistmodel.h"
 #include "log/logsearch.h"
 #include "log/logviewrows.h"
+#include "log/matchmarks.h"
 #include "support/mainwindowdriver.h"
 #include "support/testsupport.h"
 
@@ -79,25 +80,31 @@ private:
         return row < 0 ? nullptr : m_ui.listRow(m_list, row);
     }
 
-    // The background colours the row's editor paints behind its text, by
-    // the first column of each stretch.
+    // The colours painted behind the row's matches, by the first column of
+    // each stretch: by its editor when it shows one, else by its boxes.
     QMap<int, QColor> paintedMatches(QQuickItem* row) const
     {
         QMap<int, QColor> painted;
         QQuickItem* editor = nullptr;
+        MatchMarks* marks = nullptr;
         for (QQuickItem* child : row->childItems()) {
             if (child->objectName() == QLatin1String("selectedLine")) {
                 editor = child;
+            } else if (child->objectName() == QLatin1String("matchMarks")) {
+                marks = qobject_cast<MatchMarks*>(child);
             }
         }
-        if (!editor || !editor->isVisible()) {
-            return painted;
-        }
-        auto* document = editor->property("textDocument").value<QQuickTextDocument*>();
-        const QTextBlock block = document->textDocument()->firstBlock();
-        for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
-            if (range.format.hasProperty(QTextFormat::BackgroundBrush)) {
-                painted.insert(range.start, range.format.background().color());
+        if (editor && editor->isVisible()) {
+            auto* document = editor->property("textDocument").value<QQuickTextDocument*>();
+            const QTextBlock block = document->textDocument()->firstBlock();
+            for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+                if (range.format.hasProperty(QTextFormat::BackgroundBrush)) {
+                    painted.insert(range.start, range.format.background().color());
+                }
+            }
+        } else if (marks && marks->isVisible()) {
+            for (const MatchMarks::Mark& mark : marks->marks()) {
+                painted.insert(int(mark.column), mark.color);
             }
         }
         return painted;

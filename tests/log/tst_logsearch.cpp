@@ -257,20 +257,32 @@ void TestLogSearch::keepsCountWhileLinesComeAndGo()
     f.log.append(LogKind::RX, "no match");
     QCOMPARE(f.search.currentLine(), line);
     // Batches small enough to be announced row by row push every match out.
+    // While it stays, only its count moves (the rows painting it need not
+    // look again); leaving, it is told once as moved.
+    QSignalSpy moved(&f.search, &LogSearch::currentChanged);
+    QSignalSpy recounted(&f.search, &LogSearch::currentIndexChanged);
     bool currentDropped = false;
     for (int i = 0; i < LogManager::Capacity / 100; ++i) {
+        const int before = f.search.currentIndex();
+        const qsizetype toldBefore = recounted.size();
         f.log.appendBatch(LogKind::RX, QList<QByteArray>(100, "x"));
         QCOMPARE(f.search.matchCount(), expectedCount());
         const int index = f.search.currentIndex();
         QVERIFY(index < f.search.matchCount());
         if (index < 0) {
             currentDropped = true;
+            QCOMPARE(moved.size(), 1);
         } else {
             QVERIFY(!currentDropped);
             QCOMPARE(f.search.currentLine(), line);
+            QCOMPARE(moved.size(), 0);
+            if (index != before) {
+                QVERIFY(recounted.size() > toldBefore);
+            }
         }
     }
     QVERIFY(currentDropped);
+    QVERIFY(recounted.size() > 1);
     QCOMPARE(f.search.matchCount(), 0);
 
     f.log.clear();

@@ -63,7 +63,7 @@ private slots:
     void paintsTheRowsPart_data();
     void paintsTheRowsPart();
     void followsTheCurrentMatch();
-    void hasMatchesTellsChangesOnly();
+    void settersTellChangesOnly();
     void hexMatchRunsOnIntoANewLine();
 };
 
@@ -126,26 +126,29 @@ void TestMatchHighlighter::followsTheCurrentMatch()
     QCOMPARE(f.painted(), Painted());
 }
 
-void TestMatchHighlighter::hasMatchesTellsChangesOnly()
+void TestMatchHighlighter::settersTellChangesOnly()
 {
     Fixture f;
     f.log.append(LogKind::RX, "abc");
-    f.log.append(LogKind::RX, "xyz");
     f.search.setPattern(QStringLiteral("abc"));
     f.search.finish();
-    QSignalSpy changes(&f.highlighter, &MatchHighlighter::hasMatchesChanged);
-    f.highlighter.setLineNumber(0);
-    QVERIFY(!f.highlighter.hasMatches()); // not active
-    f.highlighter.setActive(true);
-    QVERIFY(f.highlighter.hasMatches());
-    QCOMPARE(changes.size(), 1);
-    f.highlighter.setActive(true);
-    f.highlighter.setLineNumber(0);
-    f.search.next();
-    QCOMPARE(changes.size(), 1);
-    f.highlighter.setLineNumber(1);
-    QVERIFY(!f.highlighter.hasMatches());
-    QCOMPARE(changes.size(), 2);
+    QSignalSpy active(&f.highlighter, &MatchHighlighter::activeChanged);
+    QSignalSpy line(&f.highlighter, &MatchHighlighter::lineNumberChanged);
+    QSignalSpy search(&f.highlighter, &MatchHighlighter::searchChanged);
+    QSignalSpy colours(&f.highlighter, &MatchHighlighter::colorsChanged);
+    for (int round = 0; round < 2; ++round) {
+        f.highlighter.setActive(true);
+        f.highlighter.setLineNumber(0);
+        f.highlighter.setSearch(&f.search);
+        f.highlighter.setMatchColor(kMatch);
+        f.highlighter.setCurrentColor(kCurrent);
+    }
+    QCOMPARE(active.size(), 1);
+    QCOMPARE(line.size(), 1);
+    QCOMPARE(search.size(), 0); // the fixture set it
+    QCOMPARE(colours.size(), 0);
+    QVERIFY(f.highlighter.active());
+    QCOMPARE(f.highlighter.lineNumber(), 0.0);
 }
 
 // Bytes typed as hex match across the line ends the hex view shows: a match

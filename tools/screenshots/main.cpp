@@ -706,13 +706,20 @@ int main(int argc, char* argv[])
                                       {QStringLiteral("ttyS0"), QString(), QString(), false}};
     };
 
-    // [folder] [--language=CODE]: with a language, only that language's pictures.
+    // [folder] [--language=CODE | --modbus | --find | --fields]: only that language's
+    // pictures, or only those of the Modbus exchange, the find bar or the fields panel.
     g_outDir = QStringLiteral("screenshots");
     QString onlyLanguage;
     bool onlyModbus = false;
+    bool onlyFind = false;
+    bool onlyFields = false;
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
         if (argument == QLatin1String("--modbus")) {
             onlyModbus = true;
+        } else if (argument == QLatin1String("--find")) {
+            onlyFind = true;
+        } else if (argument == QLatin1String("--fields")) {
+            onlyFields = true;
         } else if (argument.startsWith(QLatin1String("--language="))) {
             onlyLanguage = argument.section(QLatin1Char('='), 1);
         } else {
@@ -726,6 +733,18 @@ int main(int argc, char* argv[])
         shootModbus(QStringLiteral("dark"), save);
         shootModbusBatch(QStringLiteral("light"), save);
         shootModbusBatch(QStringLiteral("dark"), save);
+        return 0;
+    }
+    if (onlyFind || onlyFields) {
+        for (const QString& theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
+            if (onlyFind) {
+                shootFind(theme, save);
+            }
+            if (onlyFields) {
+                shootFields(theme, QStringLiteral("en"), save);
+                shootFields(theme, QStringLiteral("ja"), save);
+            }
+        }
         return 0;
     }
     if (onlyLanguage.isEmpty()) {
