@@ -21,6 +21,8 @@ struct BenchContext
     const int* frames = nullptr;
     /// The flood is the simulator's nested JSON reports, numbered by "seq".
     bool json = false;
+    /// With --find: how often the four runs are made in turn.
+    int findRounds = 1;
 };
 
 /// Starts korvel-devsim sending @p count lines at @p rate bytes/s (0: as

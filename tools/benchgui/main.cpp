@@ -264,6 +264,12 @@ int main(int argc, char* argv[])
                        "marking its matches, the same filtering to matching lines, and three "
                        "highlight rules."));
     parser.addOption(findOption);
+    const QCommandLineOption findRoundsOption(
+        QStringLiteral("find-rounds"),
+        QStringLiteral("With --find: make the four runs in turn this often and compare each with "
+                       "the run of nothing found of its round; the median counts (default 1)."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    parser.addOption(findRoundsOption);
     parser.addOptions({devsimOption, secondsOption, ratesOption, lineLengthOption, documentOption,
                        monitorOnlyOption, prototypeOption, techniqueOption, unthrottledLinesOption,
                        noPortPollOption, continuousOption, trickleOption, idleOption,
@@ -297,6 +303,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     context.seconds = parser.value(secondsOption).toInt();
+    context.findRounds = qBound(1, parser.value(findRoundsOption).toInt(), 20);
     context.json = parser.isSet(jsonOption);
     // A nested report is about 175 bytes; only the flood's length depends on it.
     context.lineLength = context.json ? 175 : parser.value(lineLengthOption).toInt();
