@@ -40,9 +40,16 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             const qint64 now = m_clock.nsecsElapsed();
             const qint64 cpu = threadCpuNanoseconds();
-            if (now - m_last - 10'000'000 > m_longest) {
-                m_longest = now - m_last - 10'000'000;
+            const qint64 late = now - m_last - 10'000'000;
+            if (now < kSettleNs) {
+                m_opening = qMax(m_opening, late);
+            } else if (late > m_longest) {
+                m_longest = late;
                 m_longestCpu = cpu - m_lastCpu;
+                m_longestAt = now;
+            }
+            if (late > 10'000'000 && now >= kSettleNs) {
+                ++m_over10;
             }
             m_last = now;
             m_lastCpu = cpu;
@@ -52,6 +59,9 @@ public:
     {
         m_longest = 0;
         m_longestCpu = 0;
+        m_longestAt = 0;
+        m_over10 = 0;
+        m_opening = 0;
         m_clock.start();
         m_last = 0;
         m_lastCpu = threadCpuNanoseconds();
@@ -64,6 +74,16 @@ public:
     }
     // The GUI thread's CPU time between the two ticks of the longest stall.
     double longestStallCpuMs() const { return double(m_longestCpu) / 1e6; }
+    // When the longest stall ended, in seconds from the start.
+    double longestStallAt() const { return double(m_longestAt) / 1e9; }
+    // How many stalls were longer than 10 ms: one at the start of a flood
+    // is another matter than one every few seconds.
+    int stallsOver10Ms() const { return m_over10; }
+    // The longest stall of the first half second, kept apart: the port has
+    // just opened on a log the run has filled with 5000 lines at once, and
+    // the first frame lays the view out anew.
+    double openingStallMs() const { return double(m_opening) / 1e6; }
+    static constexpr qint64 kSettleNs = 500'000'000;
 
 private:
     QTimer m_timer;
@@ -72,6 +92,9 @@ private:
     qint64 m_lastCpu = 0;
     qint64 m_longest = 0;
     qint64 m_longestCpu = 0;
+    qint64 m_longestAt = 0;
+    int m_over10 = 0;
+    qint64 m_opening = 0;
 };
 
 // The number of a flood line, or -1 for any other line.
@@ -349,9 +372,11 @@ int runFlood(const BenchContext& context, qint64 rate, double cpuMsPerMBLimit,
     std::printf("  cpu             %.1f %% of a core, %.0f ms per MB (%.0f %% of it in the "
                 "kernel)\n",
                 100.0 * cpu / elapsed, cpuMsPerMB, cpu > 0 ? 100.0 * system / cpu : 0.0);
-    std::printf("  longest stall   %.1f ms (the window's thread on the CPU for %.1f ms of its "
-                "10 ms tick and the stall)\n",
-                longestStallMs, stalls.longestStallCpuMs());
+    std::printf("  longest stall   %.1f ms at %.1f s (the window's thread on the CPU for %.1f ms "
+                "of its 10 ms tick and the stall); %d stalls over 10 ms; in the first 0.5 s "
+                "%.1f ms\n",
+                longestStallMs, stalls.longestStallAt(), stalls.longestStallCpuMs(),
+                stalls.stallsOver10Ms(), stalls.openingStallMs());
     std::printf("  frames          %.1f /s\n", frames / elapsed);
     std::printf("  memory          %ld KiB resident at the start, %ld at the end\n", residentBefore,
                 residentAfter);
