@@ -22,6 +22,7 @@
 #include "log/matchhighlighter.h"
 #include "log/matchmarks.h"
 #include "log/pausewatch.h"
+#include "log/repaintband.h"
 #include "serial/controllines.h"
 #include "serial/filesender.h"
 #include "serial/portlistmodel.h"
@@ -186,4 +187,12 @@ struct MatchMarksForeign
     Q_GADGET
     QML_FOREIGN(MatchMarks)
     QML_NAMED_ELEMENT(MatchMarks)
+};
+
+// In front of the data monitor's rows that have matches marked.
+struct RepaintBandForeign
+{
+    Q_GADGET
+    QML_FOREIGN(RepaintBand)
+    QML_NAMED_ELEMENT(RepaintBand)
 };

@@ -792,20 +792,13 @@ Item {
                     }
                 }
 
-                // Invisible, yet it keeps a flood with matches marked cheap under
-                // Qt Quick's software renderer: that renderer gathers, front to
-                // back, the area each frame must repaint. The boxes behind a
-                // row's text stick out of the text's own area in small pieces,
-                // and such a many-piece area is worked through for every node of
-                // the frame (a fifth more CPU per line in a flood, measured); a
-                // whole-row band in front takes them into one piece first.
-                Rectangle {
+                // Keeps a flood with matches marked cheap under the software
+                // renderer (see RepaintBand).
+                RepaintBand {
                     objectName: "markBand"
                     width: Math.max(row.width, logView.width)
                     height: row.height
                     visible: marks.hasMatches && marks.visible
-                    color: Qt.rgba(Theme.consoleBackground.r, Theme.consoleBackground.g,
-                                   Theme.consoleBackground.b, 1 / 255)
                 }
             }
         }
