@@ -135,13 +135,16 @@ Rectangle {
         value: root.opened && filterButton.checked
     }
 
-    // Not on every change of a count: a handler run for every batch of
-    // arriving lines would cost more than the counts' texts.
-    Timer {
-        interval: 100
-        repeat: true
-        running: root.opened
-        onTriggered: root.showCounts()
+    // The counts follow arriving lines with the monitor's own refreshes, in
+    // the same frame: a handler for every batch of lines would cost more
+    // than the texts, and a timer of their own would draw frames of its own.
+    Connections {
+        target: AppController.logModel.viewRows
+        enabled: root.opened
+
+        function onUpdated() {
+            root.showCounts()
+        }
     }
 
     Connections {
